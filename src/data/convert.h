@@ -1,0 +1,38 @@
+#pragma once
+// Strict conversions between record texts and numbers, and the one rounding rule
+// used by every computation: to the nearest whole number, exact halves to even.
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace fw {
+
+// Raised when a text is not a number. what() is the message shown to the user,
+// for example "'12a' is not a valid integer value".
+class ConversionError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Whole number of a text. Leading and trailing blanks are allowed, an optional
+// sign, then decimal digits only; the value must fit in 32 bits. Anything else
+// ("", "12a", "1,5", "0x10", "1.0") raises
+// ConversionError("'<text>' is not a valid integer value").
+int StrToInt(std::string_view text);
+
+// Real number of a text. Leading and trailing blanks are allowed, an optional
+// sign, digits with at most one decimal point (".5" and "5." are fine) and an
+// optional exponent. Anything else raises
+// ConversionError("'<text>' is not a valid floating point value").
+double StrToFloat(std::string_view text);
+
+// Decimal text of a whole number, no padding.
+std::string IntToStr(long long value);
+
+// Nearest whole number, an exact half going to the even neighbour (2.5 -> 2,
+// 3.5 -> 4, -2.5 -> -2). The result is a whole number, so scaling it back
+// (RoundHalfEven(x * 10) * 0.1) never produces a negative zero.
+long long RoundHalfEven(double value);
+
+}  // namespace fw

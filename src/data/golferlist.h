@@ -1,0 +1,42 @@
+#pragma once
+// The golfer list file "golfers.fwc": one golfer a line, LongName~ShortName~Sex~.
+
+#include <string>
+
+#include "data/table.h"
+#include "data/workfolder.h"
+
+namespace fw {
+
+struct TGolferRec {
+  std::string LongName;   // up to 40 characters; the sort key
+  std::string ShortName;  // up to 8 characters; names the score file
+  int Sex = 0;            // 0 male, 1 female
+
+  bool operator==(const TGolferRec&) const = default;
+};
+
+inline constexpr int MaxGolfers = 300;
+inline constexpr std::size_t kLongNameRoom = 40;
+inline constexpr std::size_t kShortNameRoom = 8;
+inline constexpr const char* kGolferListFile = "golfers.fwc";
+
+using GolferTable = Table<TGolferRec, MaxGolfers>;
+
+// A record holding the placeholders: forty X, eight X, sex 0.
+TGolferRec InitGolferRec();
+
+// Fills the table from "golfers.fwc", or, when that file does not exist, from
+// the names of the score files present (*.fwp). File order; sort afterwards.
+// Stops at MaxGolfers. Throws FileError when the file cannot be read.
+void LoadGolferList(const WorkFolder& folder, GolferTable& golfers);
+
+// Ascending by LongName, byte by byte, with the exchange sort's order of equal names.
+void SortGolferList(GolferTable& golfers);
+
+// Replaces "golfers.fwc" with the table (atomically), then creates an empty score
+// file for every golfer that has none. Refuses (FileError, nothing written) when
+// a short name cannot name a file in the folder.
+void SaveGolferList(const WorkFolder& folder, const GolferTable& golfers);
+
+}  // namespace fw

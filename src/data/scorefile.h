@@ -1,0 +1,89 @@
+#pragma once
+// A golfer's score file (short name + ".fwp"): one round a line, 45 fields
+// (43 in older files), newest round first.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "data/messenger.h"
+#include "data/table.h"
+#include "data/workfolder.h"
+
+namespace fw {
+
+using HoleTexts = std::array<std::string, 18>;
+
+struct TScoreRec {
+  std::string Date;           // 8: yyyymmdd, "99999999" when missing
+  std::string CourseName;     // 30
+  std::string TotalScore;     // 3
+  std::string Rating;         // 4
+  std::string Slope;          // 3
+  std::string Comment;        // 100
+  HoleTexts HoleScores;       // 2 each
+  HoleTexts HolePutts;        // 2 each
+  std::string AdjustedScore;  // 3
+  std::string IndexAtEntry;   // 4
+  std::string CourseHdcp;     // 2
+
+  bool operator==(const TScoreRec&) const = default;
+};
+
+inline constexpr int MaxScores = 200;
+inline constexpr std::size_t kDateRoom = 8;
+inline constexpr std::size_t kScoreCourseRoom = 30;
+inline constexpr std::size_t kTotalScoreRoom = 3;
+inline constexpr std::size_t kScoreRatingRoom = 4;
+inline constexpr std::size_t kScoreSlopeRoom = 3;
+inline constexpr std::size_t kCommentRoom = 100;
+inline constexpr std::size_t kHoleRoom = 2;
+inline constexpr std::size_t kAdjustedRoom = 3;
+inline constexpr std::size_t kIndexAtEntryRoom = 4;
+inline constexpr std::size_t kCourseHdcpRoom = 2;
+
+using ScoreTable = Table<TScoreRec, MaxScores>;
+
+// Which placeholders a window's records start from: the score list window
+// starts AdjustedScore at "0" instead of "XXX".
+enum class ScorePlaceholders { kStandard, kScoreList };
+
+// Placeholders: date "99999999", thirty X, "XXX", "XXXX", "XXX", empty comment,
+// every hole and putt "0", AdjustedScore "XXX" (or "0"), IndexAtEntry and
+// CourseHdcp "0".
+TScoreRec InitScoreRec(ScorePlaceholders kind = ScorePlaceholders::kStandard);
+
+// The score file name of a golfer: short name + ".fwp".
+std::string ScoreFileName(std::string_view shortName);
+
+// Every field of the record cut to its room (after CutAtNul): how a round
+// taken over from the score entry window is stored.
+TScoreRec FitScoreRec(TScoreRec rec);
+
+// Parses the bytes of a score file into the table (cleared first), stopping at
+// MaxScores rounds.
+void ParseScoreFile(std::string_view bytes, ScoreTable& scores,
+                    ScorePlaceholders kind = ScorePlaceholders::kStandard);
+
+// Reads the score file `fileName` into the table. Throws FileError when it is
+// missing ("File not found") or unreadable, or when the name is unsafe.
+void LoadScoreFile(const WorkFolder& folder, std::string_view fileName, ScoreTable& scores,
+                   ScorePlaceholders kind = ScorePlaceholders::kStandard);
+
+// The score list window's load: a file that cannot be opened shows
+// "Error: Golfer score file \"<fileName>\" not found." and returns false with
+// an empty table.
+bool LoadScoreFileOrReport(const WorkFolder& folder, std::string_view fileName,
+                           ScoreTable& scores, Messenger& messenger,
+                           ScorePlaceholders kind = ScorePlaceholders::kScoreList);
+
+// Newest first by Date, with the exchange sort's order of equal dates.
+void SortScores(ScoreTable& scores);
+
+// The bytes SaveScoreFile writes for the table.
+std::string FormatScoreFile(const ScoreTable& scores);
+
+// Replaces the score file `fileName` with the table, atomically.
+void SaveScoreFile(const WorkFolder& folder, std::string_view fileName, const ScoreTable& scores);
+
+}  // namespace fw

@@ -1,0 +1,42 @@
+#pragma once
+// Small text and date routines shared by the data files, the windows and the
+// reports. All texts are Windows-1252 bytes, one byte a character.
+
+#include <string>
+#include <string_view>
+
+namespace fw {
+
+// The text up to, not including, its first NUL; the whole text when it has none.
+std::string CutAtNul(std::string_view text);
+
+// CutAtNul, then at most the first `room` characters: how a value is fitted into
+// a record field that holds `room` characters.
+std::string CutTo(std::string_view text, std::size_t room);
+
+// Removes leading blanks (while more than one character is left) and then
+// trailing blanks. Only the blank (code 32) counts; tabs stay.
+std::string TrimBlanks(std::string_view text);
+
+// Exactly n characters: the text (cut at NUL) left-justified, cut or blank-filled.
+std::string PadRight(std::string_view text, int n);
+
+// The text (cut at NUL) right-justified in n characters when shorter than n; its
+// first n characters when longer.
+std::string PadLeft(std::string_view text, int n);
+
+// Fixed notation with `decimals` decimals, right-aligned in at least `width`
+// characters (wider when needed): FormatFixed(9.7, 4, 1) == " 9.7".
+// Rounds halves to even like every other rounding of the program.
+std::string FormatFixed(double value, int width, int decimals);
+
+// "yyyymmdd" -> "mm/dd/yyyy"; "yymmdd" -> "mm/dd/19yy" or "mm/dd/20yy"
+// (19 when the first character is '7' or later in code order); any other
+// length -> "99/99/9999". Characters are not checked to be digits.
+std::string StoredDateToDisplay(std::string_view stored);
+
+// Characters 7-10, 1-2 and 4-5 of a display date, concatenated; positions
+// beyond the end contribute nothing. Nothing is checked.
+std::string DisplayDateToStored(std::string_view display);
+
+}  // namespace fw

@@ -1,0 +1,76 @@
+#pragma once
+// The working folder that holds the data files. File names are matched without
+// regard to case, as on the platform the data files come from, so PJONES.FWP,
+// pjones.fwp and PJONES.fwp all answer to "PJONES.fwp". Files are replaced
+// atomically so that a failed save never destroys the previous file.
+
+#include <filesystem>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace fw {
+
+// A file operation that failed. what() is the system's text for the error
+// ("No such file or directory", "Permission denied", ...) or, for a refused
+// name, a sentence saying why.
+class FileError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class WorkFolder {
+ public:
+  explicit WorkFolder(std::filesystem::path dir);
+
+  const std::filesystem::path& Dir() const { return dir_; }
+
+  // Throws FileError unless `name` is a plain file name inside this folder: not
+  // empty, not "." or "..", and free of '/', '\\', ':' and NUL.
+  static void CheckSafeName(std::string_view name);
+
+  // The entry whose name equals `name` ignoring ASCII case: an exact match
+  // first, else the first match in directory order. Unsafe names find nothing.
+  std::optional<std::filesystem::path> Find(std::string_view name) const;
+  bool Exists(std::string_view name) const { return Find(name).has_value(); }
+
+  // The existing file of that name (any case), else the path of a new file
+  // spelled exactly as given.
+  std::filesystem::path PathFor(std::string_view name) const;
+
+  // Names (as stored on disk) of the regular files whose names end with
+  // `extension` ignoring case, in the order the file system returns them.
+  std::vector<std::string> ListByExtension(std::string_view extension) const;
+
+  // The whole content of a file. Throws FileError when it is missing
+  // ("File not found") or cannot be read (the system's text).
+  std::string ReadAll(std::string_view name) const;
+
+  // Replaces (or creates) the file atomically: writes a temporary file beside
+  // it, flushes it to disk and renames it over the old one. On failure throws
+  // FileError with the system's text, leaves the old file intact and removes the
+  // temporary file.
+  void Replace(std::string_view name, std::string_view bytes) const;
+
+  // Creates an empty file when none of that name exists; never truncates.
+  void CreateIfMissing(std::string_view name) const;
+
+  // Deletes the file; a missing file is no error.
+  void Remove(std::string_view name) const;
+
+  // Renames `from` to `to`. Never replaces an existing file, whatever the case
+  // of its name (renaming a file to a different spelling of its own name is
+  // allowed). Returns false when `from` is missing, `to` exists or the system
+  // refuses.
+  bool Rename(std::string_view from, std::string_view to) const;
+
+  // Name of the temporary file that Replace writes beside `name`.
+  static std::string TempNameFor(std::string_view name);
+
+ private:
+  std::filesystem::path dir_;
+};
+
+}  // namespace fw

@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include "data/convert.h"
+#include "data/textutil.h"
+
+namespace fw {
+namespace {
+
+TEST(ConvertTest, IntegersAcceptBlanksAndSignOnly) {
+  EXPECT_EQ(StrToInt("72"), 72);
+  EXPECT_EQ(StrToInt("  -3 "), -3);
+  EXPECT_EQ(StrToInt("+5"), 5);
+  for (const char* bad : {"", " ", "12a", "1,5", "0x10", "1.0", "-", "99999999999"}) {
+    try {
+      StrToInt(bad);
+      ADD_FAILURE() << "accepted '" << bad << "'";
+    } catch (const ConversionError& e) {
+      EXPECT_EQ(e.what(), "'" + std::string(bad) + "' is not a valid integer value");
+    }
+  }
+}
+
+TEST(ConvertTest, RealsAcceptBlanksDecimalsAndExponents) {
+  EXPECT_DOUBLE_EQ(StrToFloat(" 9.7"), 9.7);
+  EXPECT_DOUBLE_EQ(StrToFloat("70.5 "), 70.5);
+  EXPECT_DOUBLE_EQ(StrToFloat(".5"), 0.5);
+  EXPECT_DOUBLE_EQ(StrToFloat("-2.5e1"), -25.0);
+  for (const char* bad : {"", "XXX", "1,5", "0x10", "inf", "nan", "1.2.3", "e5", "."}) {
+    try {
+      StrToFloat(bad);
+      ADD_FAILURE() << "accepted '" << bad << "'";
+    } catch (const ConversionError& e) {
+      EXPECT_EQ(e.what(), "'" + std::string(bad) + "' is not a valid floating point value");
+    }
+  }
+}
+
+TEST(ConvertTest, RoundingGoesHalfToEven) {
+  EXPECT_EQ(RoundHalfEven(2.5), 2);
+  EXPECT_EQ(RoundHalfEven(3.5), 4);
+  EXPECT_EQ(RoundHalfEven(-2.5), -2);
+  EXPECT_EQ(RoundHalfEven(-1.5), -2);
+  EXPECT_EQ(RoundHalfEven(13.72), 14);
+  EXPECT_EQ(RoundHalfEven(-0.4), 0);
+}
+
+TEST(TextTest, TrimAndPad) {
+  EXPECT_EQ(TrimBlanks("  2.5"), "2.5");
+  EXPECT_EQ(TrimBlanks("   "), "");
+  EXPECT_EQ(TrimBlanks(" "), "");
+  EXPECT_EQ(TrimBlanks("a b "), "a b");
+  EXPECT_EQ(TrimBlanks("\t1 "), "\t1");
+  EXPECT_EQ(PadRight("ABC", 5), "ABC  ");
+  EXPECT_EQ(PadRight("ABCDEFG", 5), "ABCDE");
+  EXPECT_EQ(PadLeft("12", 5), "   12");
+  EXPECT_EQ(PadLeft("123456", 5), "12345");
+  EXPECT_EQ(PadRight(std::string("AB\0CD", 5), 4), "AB  ");
+  EXPECT_EQ(CutAtNul(std::string("\0AB", 3)), "");
+  EXPECT_EQ(CutTo("Oak Hills", 3), "Oak");
+}
+
+TEST(TextTest, FixedFormatRightAlignsWithoutNegativeZero) {
+  EXPECT_EQ(FormatFixed(9.7, 4, 1), " 9.7");
+  EXPECT_EQ(FormatFixed(123.4, 4, 1), "123.4");
+  EXPECT_EQ(FormatFixed(-2.5, 4, 1), "-2.5");
+  EXPECT_EQ(FormatFixed(-0.04, 4, 1), " 0.0");
+  EXPECT_EQ(FormatFixed(2.25, 4, 1), " 2.2");
+  EXPECT_EQ(FormatFixed(16.7, 5, 1), " 16.7");
+}
+
+TEST(TextTest, DatesConvertBetweenStoredAndDisplay) {
+  EXPECT_EQ(StoredDateToDisplay("20020110"), "01/10/2002");
+  EXPECT_EQ(StoredDateToDisplay("99999999"), "99/99/9999");
+  EXPECT_EQ(StoredDateToDisplay("990315"), "03/15/1999");
+  EXPECT_EQ(StoredDateToDisplay("700101"), "01/01/1970");
+  EXPECT_EQ(StoredDateToDisplay("691231"), "12/31/2069");
+  EXPECT_EQ(StoredDateToDisplay(""), "99/99/9999");
+  EXPECT_EQ(StoredDateToDisplay("2002011"), "99/99/9999");
+  EXPECT_EQ(DisplayDateToStored("12/31/1999"), "19991231");
+  EXPECT_EQ(DisplayDateToStored("1/2/2003"), "031//2");
+  EXPECT_EQ(DisplayDateToStored(""), "");
+}
+
+}  // namespace
+}  // namespace fw
