@@ -1,0 +1,33 @@
+#include "app/appstate.h"
+
+#include <QCoreApplication>
+#include <stdexcept>
+
+namespace fw::ui {
+namespace {
+std::unique_ptr<AppState>& Instance() {
+  static std::unique_ptr<AppState> state;
+  return state;
+}
+}  // namespace
+
+AppState& App() {
+  if (!Instance()) throw std::logic_error("program state not started");
+  return *Instance();
+}
+
+AppState& StartApp(std::filesystem::path dir) {
+  Instance() = std::make_unique<AppState>(std::move(dir));
+  Instance()->exitProgram = [](int code) { QCoreApplication::exit(code); };
+  return *Instance();
+}
+
+IniFile Settings() {
+  return IniFile(App().folder);
+}
+
+QString TodayText() {
+  return App().today().toString(QStringLiteral("MM/dd/yyyy"));
+}
+
+}  // namespace fw::ui

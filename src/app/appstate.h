@@ -1,0 +1,62 @@
+#pragma once
+// The few program-wide values every window reads: the working folder, the table
+// limits, the maximum index option, the exit flag, the clock, and the windows
+// that live for the whole run. The main window fills them when it is created.
+
+#include <QDate>
+#include <QPointer>
+#include <QString>
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+#include "data/inifile.h"
+#include "data/workfolder.h"
+
+class TAboutBox;
+class TScoreForm;
+class TGolferForm;
+class TCourseForm;
+class TGNameForm;
+
+namespace fw::ui {
+
+struct AppState {
+  explicit AppState(std::filesystem::path dir) : folder(std::move(dir)) {}
+
+  WorkFolder folder;
+
+  int MaxGolfers = 300;
+  int MaxScores = 200;
+  int MaxCourses = 200;
+  bool UseMaxIndex = true;
+  bool ProgramExiting = false;
+  QString VersionText = QStringLiteral("2.8 r04");
+  QString VersionDate = QStringLiteral("1/10/2002");
+
+  // Today's date; tests replace it.
+  std::function<QDate()> today = [] { return QDate::currentDate(); };
+  // Ends the program with an exit code; tests replace it.
+  std::function<void(int)> exitProgram;
+
+  // The windows that live for the whole run, created hidden at start-up.
+  QPointer<TAboutBox> AboutBox;
+  QPointer<TScoreForm> ScoreForm;
+  QPointer<TGolferForm> GolferForm;
+  QPointer<TCourseForm> CourseForm;
+  QPointer<TGNameForm> GNameForm;
+};
+
+// The program's state. StartApp must have been called.
+AppState& App();
+
+// Starts (or restarts, in tests) the program's state on a working folder.
+AppState& StartApp(std::filesystem::path dir);
+
+// The settings file of the working folder.
+IniFile Settings();
+
+// Today as "mm/dd/yyyy".
+QString TodayText();
+
+}  // namespace fw::ui

@@ -1,0 +1,69 @@
+#include "app/fwcodec.h"
+
+#include <QLineEdit>
+#include <array>
+
+namespace fw::ui {
+namespace {
+
+// Unicode of the bytes 0x80 to 0x9F; 0 where the code page has no character.
+constexpr std::array<char16_t, 32> kHigh = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+int ByteOf(QChar c) {
+  char16_t u = c.unicode();
+  if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) return u;
+  for (std::size_t i = 0; i < kHigh.size(); ++i)
+    if (kHigh[i] != 0 && kHigh[i] == u) return static_cast<int>(0x80 + i);
+  return -1;
+}
+
+}  // namespace
+
+QString ToQt(std::string_view bytes) {
+  QString out;
+  out.reserve(static_cast<qsizetype>(bytes.size()));
+  for (unsigned char b : bytes) {
+    if (b >= 0x80 && b < 0xA0 && kHigh[b - 0x80] != 0)
+      out.append(QChar(kHigh[b - 0x80]));
+    else
+      out.append(QChar(static_cast<char16_t>(b)));
+  }
+  return out;
+}
+
+std::string FromQt(const QString& text) {
+  std::string out;
+  out.reserve(static_cast<std::size_t>(text.size()));
+  for (QChar c : text) {
+    int b = ByteOf(c);
+    out.push_back(b < 0 ? '?' : static_cast<char>(b));
+  }
+  return out;
+}
+
+bool IsCp1252(QChar c) {
+  return ByteOf(c) >= 0;
+}
+
+InputValidator::InputValidator(InputRule rule, QObject* parent)
+    : QValidator(parent), rule_(std::move(rule)) {}
+
+QValidator::State InputValidator::validate(QString& input, int&) const {
+  if (rule_.upperCase) input = input.toUpper();
+  for (QChar c : input) {
+    if (!IsCp1252(c)) return Invalid;
+    if (rule_.noTilde && c == QLatin1Char('~')) return Invalid;
+    if (!rule_.onlyChars.isEmpty() && !rule_.onlyChars.contains(c)) return Invalid;
+  }
+  return Acceptable;
+}
+
+void RestrictInput(QLineEdit* field, int maxLength, InputRule rule) {
+  field->setMaxLength(maxLength);
+  field->setValidator(new InputValidator(std::move(rule), field));
+}
+
+}  // namespace fw::ui

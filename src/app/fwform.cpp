@@ -1,0 +1,165 @@
+#include "app/fwform.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QScreen>
+
+#include "app/appstate.h"
+#include "app/fwmessage.h"
+
+namespace fw::ui {
+
+FwForm::FwForm(QWidget* parent, Qt::WindowFlags flags) : QMainWindow(parent, flags) {}
+
+void FwForm::ShowFor(FwForm* opener) {
+  opener_ = opener;
+  show();
+  raise();
+  activateWindow();
+}
+
+void FwForm::RunFormActivate() {
+  Guarded([this] { FormActivate(); });
+}
+
+void FwForm::UsePlacement(const char* section, Placement defaults, bool skipWhenExiting) {
+  placementSection_ = section;
+  skipPlacementWhenExiting_ = skipWhenExiting;
+  centreOnFirstShow_ = true;
+  IniFile ini = Settings();
+  int height = ini.ReadInteger(section, "Height", defaults.height);
+  int left = ini.ReadInteger(section, "Left", defaults.left);
+  int top = ini.ReadInteger(section, "Top", defaults.top);
+  int width = ini.ReadInteger(section, "Width", defaults.width);
+  resize(width, height);
+  move(left, top);
+}
+
+void FwForm::WritePlacement() {
+  if (!placementSection_) return;
+  IniFile ini = Settings();
+  ini.WriteInteger(placementSection_, "Height", height());
+  ini.WriteInteger(placementSection_, "Left", x());
+  ini.WriteInteger(placementSection_, "Top", y());
+  ini.WriteInteger(placementSection_, "Width", width());
+}
+
+void FwForm::FormResize() {
+  if (!placementSection_ || !shownOnce_) return;
+  if (skipPlacementWhenExiting_ && App().ProgramExiting) return;
+  WritePlacement();
+}
+
+void CentreOnScreen(QWidget* window) {
+  QScreen* screen = window->screen();
+  if (!screen) return;
+  QRect area = screen->geometry();
+  QSize frame = window->frameGeometry().size();
+  int left = std::max(0, (area.width() - frame.width()) / 2);
+  int top = std::max(0, (area.height() - frame.height()) / 2);
+  window->move(area.left() + left, area.top() + top);
+}
+
+void FwForm::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (event->spontaneous()) return;
+  if (!shownOnce_) {
+    shownOnce_ = true;
+    if (centreOnFirstShow_) CentreOnScreen(this);
+  }
+  Guarded([this] { FormShow(); });
+}
+
+void FwForm::hideEvent(QHideEvent* event) {
+  QMainWindow::hideEvent(event);
+  if (event->spontaneous()) return;
+  Guarded([this] { FormHide(); });
+  FwForm* opener = opener_;
+  if (opener && opener->isVisible()) {
+    opener->raise();
+    opener->activateWindow();
+    opener->RunFormActivate();
+  }
+}
+
+void FwForm::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible())
+    RunFormActivate();
+}
+
+void FwForm::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  Guarded([this] { FormResize(); });
+}
+
+void FwForm::closeEvent(QCloseEvent* event) {
+  bool canClose = true;
+  Guarded([&] { canClose = FormCloseQuery(); });
+  if (!canClose) {
+    event->ignore();
+    return;
+  }
+  Guarded([this] { FormClose(); });
+  QMainWindow::closeEvent(event);
+}
+
+FwForm::FieldHandlers& FwForm::HandlersOf(QWidget* field) {
+  for (auto& [widget, handlers] : fieldHandlers_)
+    if (widget == field) return handlers;
+  field->installEventFilter(this);
+  fieldHandlers_.emplace_back(field, FieldHandlers{});
+  return fieldHandlers_.back().second;
+}
+
+void FwForm::OnExit(QWidget* field, std::function<void()> handler) {
+  HandlersOf(field).exit = std::move(handler);
+}
+
+void FwForm::OnKeyPress(QWidget* field, std::function<bool(QKeyEvent*)> handler) {
+  HandlersOf(field).key = std::move(handler);
+}
+
+bool FwForm::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusOut || event->type() == QEvent::KeyPress) {
+    for (auto& [widget, handlers] : fieldHandlers_) {
+      if (widget != watched) continue;
+      if (event->type() == QEvent::FocusOut && handlers.exit) {
+        // Leaving the window (another window or a message box becomes active)
+        // is not leaving the field.
+        auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+          Guarded(handlers.exit);
+      } else if (event->type() == QEvent::KeyPress && handlers.key) {
+        // A key whose handler fails is swallowed, as the handler meant to act on it.
+        bool swallowed = true;
+        Guarded([&] { swallowed = handlers.key(static_cast<QKeyEvent*>(event)); });
+        if (swallowed) return true;
+      }
+      break;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void FwForm::OnClick(QAbstractButton* button, std::function<void()> handler) {
+  connect(button, &QAbstractButton::clicked, this, [h = std::move(handler)] { Guarded(h); });
+}
+
+void FwForm::OnClick(QAction* action, std::function<void()> handler) {
+  connect(action, &QAction::triggered, this, [h = std::move(handler)] { Guarded(h); });
+}
+
+QAction* FwForm::AddMenuItem(QMenu* menu, const char* name, const QString& caption,
+                             std::function<void()> handler) {
+  QAction* action = menu->addAction(caption);
+  action->setObjectName(QString::fromLatin1(name));
+  if (handler) OnClick(action, std::move(handler));
+  return action;
+}
+
+}  // namespace fw::ui

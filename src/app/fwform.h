@@ -1,0 +1,103 @@
+#pragma once
+// Base of every window of the program. It turns Qt's events into the handlers
+// the windows are written with (FormShow, FormActivate, FormResize, ...), hands
+// activation back to the window that opened a dialog when the dialog hides, and
+// keeps the window's placement in the settings file.
+
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+
+class QAbstractButton;
+class QAction;
+class QKeyEvent;
+class QMenu;
+
+namespace fw::ui {
+
+// Height, Left, Top and Width of a window, in pixels.
+struct Placement {
+  int height;
+  int left;
+  int top;
+  int width;
+};
+
+class FwForm : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit FwForm(QWidget* parent = nullptr, Qt::WindowFlags flags = {});
+
+  // The handlers. Public so that tests and other windows can run them the way
+  // the events do.
+  virtual void FormShow() {}
+  virtual void FormActivate() {}
+  virtual void FormResize();
+  virtual void FormHide() {}
+  // Return false to keep the window open when the user closes it.
+  virtual bool FormCloseQuery() { return true; }
+  virtual void FormClose() {}
+
+  // Asks the user about changes not yet saved, when the window holds any:
+  // saves on Yes, drops on No; returns false on Cancel (the caller stops).
+  virtual bool SettleUnsavedChanges() { return true; }
+
+  // Shows the window without blocking `opener`, raises and activates it. When
+  // this window later hides, `opener` (if still shown) is activated again and
+  // its FormActivate runs, whatever the platform does with activation.
+  void ShowFor(FwForm* opener);
+  FwForm* Opener() const { return opener_; }
+  void SetOpener(FwForm* opener) { opener_ = opener; }
+
+  // Runs FormActivate, showing any error it raises.
+  void RunFormActivate();
+
+  // Reads the placement from `section` of the settings file (defaults when
+  // missing), centres the window when it is first shown, and writes the
+  // placement whenever the window is resized after that. With `skipWhenExiting`
+  // nothing is written while the program is ending.
+  void UsePlacement(const char* section, Placement defaults, bool skipWhenExiting = true);
+  // Centres the window on the screen when it is first shown (fixed dialogs).
+  void CentreOnFirstShow() { centreOnFirstShow_ = true; }
+  void WritePlacement();
+
+ protected:
+  // Runs `handler` when the focus leaves `field` inside this window (not when
+  // the window itself loses activation). Errors are shown.
+  void OnExit(QWidget* field, std::function<void()> handler);
+  // Passes the key presses of `field` to `handler`; returning true swallows the key.
+  void OnKeyPress(QWidget* field, std::function<bool(QKeyEvent*)> handler);
+  // Connects a button or menu item to a handler whose errors are shown.
+  void OnClick(QAbstractButton* button, std::function<void()> handler);
+  void OnClick(QAction* action, std::function<void()> handler);
+  // Adds a menu item with its object name and caption.
+  QAction* AddMenuItem(QMenu* menu, const char* name, const QString& caption,
+                       std::function<void()> handler);
+
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  struct FieldHandlers {
+    std::function<void()> exit;
+    std::function<bool(QKeyEvent*)> key;
+  };
+  FieldHandlers& HandlersOf(QWidget* field);
+
+  QPointer<FwForm> opener_;
+  const char* placementSection_ = nullptr;
+  bool skipPlacementWhenExiting_ = true;
+  bool centreOnFirstShow_ = false;
+  bool shownOnce_ = false;
+  std::vector<std::pair<QWidget*, FieldHandlers>> fieldHandlers_;
+};
+
+// Moves a window to the middle of its screen, keeping its size.
+void CentreOnScreen(QWidget* window);
+
+}  // namespace fw::ui

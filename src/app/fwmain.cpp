@@ -1,0 +1,169 @@
+#include "app/fwmain.h"
+
+#include <QApplication>
+#include <QMenuBar>
+
+#include "app/appstate.h"
+#include "app/fwabout.h"
+#include "app/fwcodec.h"
+#include "app/fwmessage.h"
+#include "app/fwpictures.h"
+#include "courses/fwcmaint.h"
+#include "golfers/fwgmaint.h"
+#include "golfers/fwgpick.h"
+
+using namespace fw::ui;
+
+namespace {
+
+QPushButton* LauncherButton(QWidget* parent, const char* name, const QString& caption, int top) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setGeometry(303, top, 120, 40);
+  return button;
+}
+
+// Opens a window made anew at each click, without waiting for it.
+template <class Window>
+void OpenNew() {
+  auto* window = new Window;
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+
+}  // namespace
+
+TMainForm::TMainForm(QWidget* parent)
+    : FwForm(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                         Qt::WindowCloseButtonHint) {
+  setObjectName(QStringLiteral("MainForm"));
+  setWindowTitle(QStringLiteral("Fairwick for Windows"));
+
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("ClientArea"));
+  client->setAutoFillBackground(true);
+  QPalette white = client->palette();
+  white.setColor(QPalette::Window, Qt::white);
+  client->setPalette(white);
+  setCentralWidget(client);
+
+  Image1 = new ClickableLabel(client);
+  Image1->setObjectName(QStringLiteral("Image1"));
+  Image1->setGeometry(63, 69, 161, 201);
+  Image1->setPixmap(FairwickPicture(QSize(161, 201)));
+  connect(Image1, &ClickableLabel::clicked, this, [this] { Guarded([this] { Image1Click(); }); });
+
+  Label1 = new QLabel(QStringLiteral("Fairwick for Windows"), client);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  QFont titleFont(QStringLiteral("Times New Roman"));
+  titleFont.setPixelSize(27);
+  titleFont.setBold(true);
+  Label1->setFont(titleFont);
+  Label1->setGeometry(97, 28, 265, 31);
+  Label1->adjustSize();
+
+  EditGolferButton = LauncherButton(client, "EditGolferButton", QStringLiteral("Edit Golfers"), 75);
+  EditCoursesButton =
+      LauncherButton(client, "EditCoursesButton", QStringLiteral("Edit Courses"), 120);
+  EnterScoresButton =
+      LauncherButton(client, "EnterScoresButton", QStringLiteral("Enter Scores"), 165);
+  ExitButton = LauncherButton(client, "ExitButton", QStringLiteral("Exit"), 210);
+  OnClick(EditGolferButton, [this] { EditGolferButtonClick(); });
+  OnClick(EditCoursesButton, [this] { EditCoursesButtonClick(); });
+  OnClick(EnterScoresButton, [this] { EnterScoresButtonClick(); });
+  OnClick(ExitButton, [this] { ExitButtonClick(); });
+
+  VersionField = new QLineEdit(client);
+  VersionField->setObjectName(QStringLiteral("VersionField"));
+  VersionField->setReadOnly(true);
+  VersionField->setFrame(false);
+  VersionField->setFocusPolicy(Qt::NoFocus);
+  QFont smallFont(QStringLiteral("Small Fonts"));
+  smallFont.setPixelSize(9);
+  VersionField->setFont(smallFont);
+  VersionField->setGeometry(189, 280, 82, 17);
+  VersionField->setPalette(white);
+
+  QMenuBar* menu = menuBar();
+  menu->setObjectName(QStringLiteral("MainMenu1"));
+  QMenu* file = menu->addMenu(QStringLiteral("&File"));
+  file->setObjectName(QStringLiteral("File1"));
+  Exit1 = AddMenuItem(file, "Exit1", QStringLiteral("E&xit"), [this] { Exit1Click(); });
+  QMenu* edit = menu->addMenu(QStringLiteral("&Edit"));
+  edit->setObjectName(QStringLiteral("Edit1"));
+  EditGolfers1 = AddMenuItem(edit, "EditGolfers1", QStringLiteral("Edit &Golfers"),
+                             [this] { EditGolferButtonClick(); });
+  EditCourses1 = AddMenuItem(edit, "EditCourses1", QStringLiteral("Edit &Courses"),
+                             [this] { EditCoursesButtonClick(); });
+  edit->addSeparator()->setObjectName(QStringLiteral("N1"));
+  EnterScores1 = AddMenuItem(edit, "EnterScores1", QStringLiteral("Enter &Scores"),
+                             [this] { EnterScoresButtonClick(); });
+  QMenu* help = menu->addMenu(QStringLiteral("&Help"));
+  help->setObjectName(QStringLiteral("Help1"));
+  Help2 = AddMenuItem(help, "Help2", QStringLiteral("&Help"), [this] { Help2Click(); });
+  AboutFairwick1 = AddMenuItem(help, "AboutFairwick1", QStringLiteral("&About Fairwick"),
+                               [this] { Image1Click(); });
+
+  // Creation steps.
+  AppState& app = App();
+  UsePlacement("MainForm", {353, 146, 113, 472}, /*skipWhenExiting=*/false);
+  app.UseMaxIndex = Settings().ReadFlag("Settings", "UseMaxIndex", true);
+  app.ProgramExiting = false;
+  app.VersionText = QStringLiteral("2.8 r04");
+  app.VersionDate = QStringLiteral("1/10/2002");
+  VersionField->setText((QStringLiteral("Version ") + app.VersionText).left(38));
+  app.MaxGolfers = 300;
+  app.MaxScores = 200;
+  app.MaxCourses = 200;
+}
+
+void TMainForm::EditGolferButtonClick() {
+  OpenNew<TGMaintForm>();
+}
+
+void TMainForm::EditCoursesButtonClick() {
+  OpenNew<TCMaintForm>();
+}
+
+void TMainForm::EnterScoresButtonClick() {
+  OpenNew<TGPickForm>();
+}
+
+void TMainForm::Image1Click() {
+  TAboutBox box(this);
+  box.exec();
+}
+
+void TMainForm::Help2Click() {
+  Warn(QStringLiteral("Help not implemented yet."));
+}
+
+bool TMainForm::SettleOpenWindows() {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    auto* form = qobject_cast<FwForm*>(widget);
+    if (form && form != this && form->isVisible() && !form->SettleUnsavedChanges()) return false;
+  }
+  return true;
+}
+
+void TMainForm::ExitButtonClick() {
+  if (!SettleOpenWindows()) return;
+  // Set before anything closes, so that no working window rewrites its
+  // stored placement while the program ends.
+  App().ProgramExiting = true;
+  App().exitProgram(0);
+}
+
+void TMainForm::Exit1Click() {
+  if (!SettleOpenWindows()) return;
+  App().exitProgram(0);
+}
+
+bool TMainForm::FormCloseQuery() {
+  if (!SettleOpenWindows()) return false;
+  App().exitProgram(0);
+  return true;
+}

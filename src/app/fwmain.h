@@ -1,0 +1,45 @@
+#pragma once
+// The main window: a small launcher for golfer maintenance, course maintenance
+// and the golfer list, with the about box and the way out of the program.
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/fwform.h"
+#include "app/fwwidgets.h"
+
+class TMainForm : public fw::ui::FwForm {
+  Q_OBJECT
+ public:
+  // Runs the creation steps: placement, the maximum index option, the exit
+  // flag, the version and the limits.
+  explicit TMainForm(QWidget* parent = nullptr);
+
+  fw::ui::ClickableLabel* Image1 = nullptr;
+  QLabel* Label1 = nullptr;
+  QPushButton* EditGolferButton = nullptr;
+  QPushButton* EditCoursesButton = nullptr;
+  QPushButton* EnterScoresButton = nullptr;
+  QPushButton* ExitButton = nullptr;
+  QLineEdit* VersionField = nullptr;
+  QAction* Exit1 = nullptr;
+  QAction* EditGolfers1 = nullptr;
+  QAction* EditCourses1 = nullptr;
+  QAction* EnterScores1 = nullptr;
+  QAction* Help2 = nullptr;
+  QAction* AboutFairwick1 = nullptr;
+
+  void EditGolferButtonClick();
+  void EditCoursesButtonClick();
+  void EnterScoresButtonClick();
+  void Image1Click();
+  void Help2Click();
+  void ExitButtonClick();
+  void Exit1Click();
+  bool FormCloseQuery() override;
+
+  // Asks every other open window about its unsaved changes; false when the
+  // user cancelled one of the questions.
+  bool SettleOpenWindows();
+};

@@ -1,0 +1,89 @@
+#include "app/fwmessage.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "app/fwcodec.h"
+
+namespace fw::ui {
+namespace {
+
+MessageHandler& Handler() {
+  static MessageHandler handler;
+  return handler;
+}
+
+MsgAnswer ShowRealBox(const MessageRequest& request) {
+  QMessageBox box(QApplication::activeWindow());
+  box.setText(request.text);
+  switch (request.kind) {
+    case MsgKind::kInformation:
+      box.setWindowTitle(QApplication::applicationName());
+      break;
+    case MsgKind::kWarning:
+      box.setIcon(QMessageBox::Warning);
+      box.setWindowTitle(QStringLiteral("Warning"));
+      break;
+    case MsgKind::kError:
+      box.setIcon(QMessageBox::Critical);
+      box.setWindowTitle(QStringLiteral("Error"));
+      break;
+    case MsgKind::kConfirmation:
+      box.setIcon(QMessageBox::Question);
+      box.setWindowTitle(QStringLiteral("Confirm"));
+      break;
+  }
+  switch (request.buttons) {
+    case MsgButtons::kOk:
+      box.setStandardButtons(QMessageBox::Ok);
+      break;
+    case MsgButtons::kYesNo:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      box.setEscapeButton(QMessageBox::No);
+      break;
+    case MsgButtons::kYesNoCancel:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+      box.setEscapeButton(QMessageBox::Cancel);
+      break;
+  }
+  box.exec();
+  switch (box.standardButton(box.clickedButton())) {
+    case QMessageBox::Yes:
+      return MsgAnswer::kYes;
+    case QMessageBox::No:
+      return MsgAnswer::kNo;
+    case QMessageBox::Cancel:
+      return MsgAnswer::kCancel;
+    case QMessageBox::Ok:
+      return MsgAnswer::kOk;
+    default:
+      break;
+  }
+  if (request.buttons == MsgButtons::kYesNoCancel) return MsgAnswer::kCancel;
+  if (request.buttons == MsgButtons::kYesNo) return MsgAnswer::kNo;
+  return MsgAnswer::kOk;
+}
+
+}  // namespace
+
+MsgAnswer ShowMessage(const QString& text, MsgKind kind, MsgButtons buttons) {
+  MessageRequest request{text, kind, buttons};
+  if (Handler()) return Handler()(request);
+  return ShowRealBox(request);
+}
+
+MessageHandler SetMessageHandler(MessageHandler handler) {
+  MessageHandler previous = std::move(Handler());
+  Handler() = std::move(handler);
+  return previous;
+}
+
+void ReportError(const std::exception& error) {
+  ShowMessage(ToQt(error.what()), MsgKind::kError);
+}
+
+void UiMessenger::ShowMessage(const std::string& text) {
+  Inform(ToQt(text));
+}
+
+}  // namespace fw::ui

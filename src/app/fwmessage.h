@@ -1,0 +1,72 @@
+#pragma once
+// Every message box of the program goes through ShowMessage. The running
+// program shows a real QMessageBox; tests install a handler that records the
+// text and gives the answer.
+
+#include <QString>
+#include <exception>
+#include <functional>
+
+#include "data/messenger.h"
+
+namespace fw::ui {
+
+enum class MsgKind { kInformation, kWarning, kError, kConfirmation };
+enum class MsgButtons { kOk, kYesNo, kYesNoCancel };
+enum class MsgAnswer { kOk, kYes, kNo, kCancel };
+
+struct MessageRequest {
+  QString text;
+  MsgKind kind = MsgKind::kInformation;
+  MsgButtons buttons = MsgButtons::kOk;
+};
+
+using MessageHandler = std::function<MsgAnswer(const MessageRequest&)>;
+
+// Shows the message and returns the button pressed. Closing a box without a
+// button answers Cancel for Yes/No/Cancel, No for Yes/No and Ok for OK.
+MsgAnswer ShowMessage(const QString& text, MsgKind kind = MsgKind::kInformation,
+                      MsgButtons buttons = MsgButtons::kOk);
+
+// Replaces the way messages are shown (an empty handler restores the real
+// message boxes); returns the previous handler.
+MessageHandler SetMessageHandler(MessageHandler handler);
+
+// A plain message with OK.
+inline void Inform(const QString& text) {
+  ShowMessage(text);
+}
+// A warning with one OK button.
+inline void Warn(const QString& text) {
+  ShowMessage(text, MsgKind::kWarning);
+}
+// A confirmation with Yes and No; true for Yes.
+inline bool AskYesNo(const QString& text, MsgKind kind = MsgKind::kConfirmation) {
+  return ShowMessage(text, kind, MsgButtons::kYesNo) == MsgAnswer::kYes;
+}
+// A confirmation with Yes, No and Cancel.
+inline MsgAnswer AskYesNoCancel(const QString& text) {
+  return ShowMessage(text, MsgKind::kConfirmation, MsgButtons::kYesNoCancel);
+}
+
+// Shows an error that reached an event handler: its text in an error box.
+void ReportError(const std::exception& error);
+
+// Runs an event handler; a conversion or file error (any exception) is shown
+// with its text and the handler simply ends, leaving the window open.
+template <class F>
+void Guarded(F&& handler) {
+  try {
+    handler();
+  } catch (const std::exception& e) {
+    ReportError(e);
+  }
+}
+
+// The data routines' messages, shown as plain message boxes.
+class UiMessenger final : public Messenger {
+ public:
+  void ShowMessage(const std::string& text) override;
+};
+
+}  // namespace fw::ui

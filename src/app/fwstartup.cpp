@@ -1,0 +1,65 @@
+#include "app/fwstartup.h"
+
+#include <QApplication>
+#include <filesystem>
+
+#include "app/appstate.h"
+#include "app/fwabout.h"
+#include "app/fwmain.h"
+#include "app/fwmessage.h"
+#include "app/fwpictures.h"
+#include "courses/fwcourse.h"
+#include "golfers/fwgname.h"
+#include "golfers/fwgolfer.h"
+#include "scores/fwscore.h"
+
+namespace fw::ui {
+namespace {
+
+// Shows an error that escaped every handler and lets the program go on.
+class FairwickApplication : public QApplication {
+ public:
+  using QApplication::QApplication;
+  bool notify(QObject* receiver, QEvent* event) override {
+    try {
+      return QApplication::notify(receiver, event);
+    } catch (const std::exception& e) {
+      ReportError(e);
+    }
+    return false;
+  }
+};
+
+}  // namespace
+
+void CreateLongLivedWindows() {
+  AppState& app = App();
+  app.AboutBox = new TAboutBox;
+  app.ScoreForm = new TScoreForm;
+  app.GolferForm = new TGolferForm;
+  app.CourseForm = new TCourseForm;
+  app.GNameForm = new TGNameForm;
+}
+
+int RunFairwick(int argc, char** argv) {
+  FairwickApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Fairwick for Windows"));
+  QApplication::setWindowIcon(FairwickIcon());
+
+  StartApp(std::filesystem::current_path());
+  auto* mainForm = new TMainForm;
+  CreateLongLivedWindows();
+  mainForm->show();
+  int code = QApplication::exec();
+
+  AppState& app = App();
+  delete app.GNameForm;
+  delete app.CourseForm;
+  delete app.GolferForm;
+  delete app.ScoreForm;
+  delete app.AboutBox;
+  delete mainForm;
+  return code;
+}
+
+}  // namespace fw::ui

@@ -1,0 +1,47 @@
+#pragma once
+// Small widgets the windows share.
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStringList>
+#include <vector>
+
+class QRadioButton;
+
+namespace fw::ui {
+
+// A framed group of radio buttons addressed by item number from 0, with -1
+// meaning none is selected.
+class FwRadioGroup : public QGroupBox {
+  Q_OBJECT
+ public:
+  FwRadioGroup(const QString& caption, const QStringList& items, QWidget* parent = nullptr);
+  int ItemIndex() const;
+  void SetItemIndex(int index);
+  QRadioButton* Item(int index) const { return items_.at(static_cast<std::size_t>(index)); }
+
+ private:
+  std::vector<QRadioButton*> items_;
+};
+
+// A label that reports clicks (the main window's picture opens the about box).
+class ClickableLabel : public QLabel {
+  Q_OBJECT
+ public:
+  using QLabel::QLabel;
+ signals:
+  void clicked();
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// A hidden, disabled edit field that only carries a value between windows,
+// such as a dialog's OkPressed marker.
+QLineEdit* HiddenField(QWidget* parent, const char* name, const QString& text = {});
+
+// A grey read-only field outside the tab order.
+QLineEdit* ReadOnlyField(QWidget* parent, const char* name);
+
+}  // namespace fw::ui

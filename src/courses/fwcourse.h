@@ -1,0 +1,43 @@
+#pragma once
+// The course edit dialog: name, rating, slope and the par of each hole, with
+// OUT, IN and the total par added up while typing. One instance lives for the
+// whole run; course maintenance and the score entry window fill it, show it
+// with ShowFor and take a confirmed course back when they become active again,
+// each only when it was the one that opened the dialog.
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <array>
+
+#include "app/fwform.h"
+#include "data/courselist.h"
+
+class TCourseForm : public fw::ui::FwForm {
+  Q_OBJECT
+ public:
+  explicit TCourseForm(QWidget* parent = nullptr);
+
+  QLineEdit* CourseName = nullptr;
+  QLineEdit* RatingField = nullptr;
+  QLineEdit* SlopeField = nullptr;
+  std::array<QLineEdit*, 19> Par{};  // Par[1] to Par[18]; Par[0] unused
+  QLineEdit* ParOut = nullptr;
+  QLineEdit* ParIn = nullptr;
+  QLineEdit* ParTotal = nullptr;
+  QPushButton* OKButton = nullptr;
+  QPushButton* CancelButton = nullptr;
+  QLineEdit* OkPressed = nullptr;  // "1" after a successful OK, "0" after Cancel
+
+  // Fills the fields from a course (name, rating, slope, pars, total).
+  void SetCourse(const fw::TCourseRec& course);
+  // Empties name, rating and slope and sets every par and the totals to "0".
+  void ClearCourse();
+  // The course in the fields, each text cut to its room in the course list.
+  fw::TCourseRec Course() const;
+
+  void UpdateParTotals(bool recomputeTotal);
+  void FormActivate() override;
+  void ParExit(int hole);  // Par1Exit .. Par18Exit
+  void OKButtonClick();
+  void CancelButtonClick();
+};

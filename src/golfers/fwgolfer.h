@@ -1,0 +1,58 @@
+#pragma once
+// The golfer score list: all rounds of one golfer, newest first, with the used
+// ("*") and incomplete ("I") marks. One instance lives for the whole run; the
+// golfer list window fills GolferName, GolferName2 and GolferSex and shows it.
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "app/fwform.h"
+#include "data/scorefile.h"
+
+class QAction;
+
+class TGolferForm : public fw::ui::FwForm {
+  Q_OBJECT
+ public:
+  explicit TGolferForm(QWidget* parent = nullptr);
+
+  QLineEdit* GolferName = nullptr;   // hidden: the score file name
+  QLineEdit* GolferName2 = nullptr;  // the golfer's long name
+  QLineEdit* GolferSex = nullptr;    // hidden: "0" or "1"
+  QLineEdit* IndexField = nullptr;
+  QLabel* Label3 = nullptr;
+  QListWidget* ScoresListBox = nullptr;
+  QLabel* Label4 = nullptr;
+  QPushButton* AddButton = nullptr;
+  QPushButton* ModifyButton = nullptr;
+  QPushButton* DeleteButton = nullptr;
+  QPushButton* SaveButton = nullptr;
+  QPushButton* ExitButton = nullptr;
+  QAction* Exit1 = nullptr;
+  QAction* Index1 = nullptr;
+  QAction* Handicap1 = nullptr;
+
+  fw::ScoreTable Scores;
+  int EditedScore = -1;  // position being changed; 0 while adding; -1 nothing pending
+  bool ScoresChanged = false;
+
+  // Shows the rounds of another golfer. When the window is already visible
+  // with unsaved changes, asks first; returns false when the user cancels.
+  bool ShowGolfer(const QString& fileName, const QString& longName, int sex,
+                  fw::ui::FwForm* opener);
+
+  void FormShow() override;
+  void FormActivate() override;
+  bool FormCloseQuery() override;
+  bool SettleUnsavedChanges() override;
+  void AddButtonClick();
+  void ModifyButtonClick();
+  void DeleteButtonClick();
+  void SaveButtonClick();
+  void ExitButtonClick();
+  void Exit1Click();
+  void Index1Click();
+  void Handicap1Click();
+};

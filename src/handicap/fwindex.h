@@ -1,0 +1,27 @@
+#pragma once
+// The current-index dialog: fourteen lines explaining how a golfer's index came
+// about. Callers make a new one, fill it with SetLines and show it.
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <array>
+
+#include "app/fwform.h"
+#include "handicap/handicapindex.h"
+
+class TIndexForm : public fw::ui::FwForm {
+  Q_OBJECT
+ public:
+  explicit TIndexForm(QWidget* parent = nullptr);
+
+  // Copies the fourteen lines of a calculation into Field1 to Field14.
+  void SetLines(const fw::IndexDialogFields& lines);
+
+  // Field[1] to Field[14]; Field[0] is unused.
+  std::array<QLineEdit*, 15> Field{};
+  QPushButton* OkButton = nullptr;
+  QPushButton* CancelButton = nullptr;
+
+  void OkButtonClick();
+  void CancelButtonClick();
+};

@@ -1,0 +1,93 @@
+#pragma once
+// The score entry window: one round typed hole by hole (or as a total), with
+// the sums, the adjusted gross score and the differential kept up to date. One
+// instance lives for the whole run. The window that opens it fills its fields,
+// shows it with ShowFor, and when it becomes active again finds OkPressed "1"
+// and takes the round over with Round(); this window never writes score files.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <array>
+
+#include "app/fwform.h"
+#include "data/courselist.h"
+#include "data/scorefile.h"
+
+class QAction;
+
+class TScoreForm : public fw::ui::FwForm {
+  Q_OBJECT
+ public:
+  explicit TScoreForm(QWidget* parent = nullptr);
+
+  QComboBox* CourseField = nullptr;
+  QLineEdit* DateField = nullptr;
+  QCheckBox* SkipPuttsChkBox = nullptr;
+  QLineEdit* RatingField = nullptr;
+  QLineEdit* SlopeField = nullptr;
+  QLineEdit* IndexField = nullptr;
+  std::array<QLineEdit*, 19> Par{};  // Par[1] to Par[18]
+  QLineEdit* ParOut = nullptr;
+  QLineEdit* ParIn = nullptr;
+  QLineEdit* ParTotal = nullptr;
+  std::array<QLineEdit*, 19> Score{};  // Score[1] to Score[18]
+  QLineEdit* ScoreOut = nullptr;
+  QLineEdit* ScoreIn = nullptr;
+  QLineEdit* ScoreTotal = nullptr;
+  std::array<QLineEdit*, 19> Putts{};  // Putts[1] to Putts[18]
+  QLineEdit* PuttsOut = nullptr;
+  QLineEdit* PuttsIn = nullptr;
+  QLineEdit* PuttsTotal = nullptr;
+  QLineEdit* AdjScore = nullptr;
+  QLineEdit* ScoreDiff = nullptr;
+  QPlainTextEdit* CommentField = nullptr;
+  QPushButton* OKButton = nullptr;
+  QPushButton* CancelButton = nullptr;
+  QPushButton* AddCourseButton = nullptr;
+  QLineEdit* GolferName = nullptr;           // hidden
+  QLineEdit* CourseName2 = nullptr;          // hidden
+  QLineEdit* CoursePicked = nullptr;         // hidden, "1" or "0"
+  QLineEdit* OkPressed = nullptr;            // hidden, "1" or "0"
+  QLineEdit* AddingGroup = nullptr;          // hidden, "1" or "0"
+  QLineEdit* CourseHandicapField = nullptr;  // hidden
+  QCheckBox* AddMode = nullptr;              // hidden
+  QAction* SaveExit1 = nullptr;
+  QAction* Exit1 = nullptr;
+  QAction* EditCourses1 = nullptr;
+  QAction* Help2 = nullptr;
+  QAction* AboutFairwick1 = nullptr;
+
+  fw::CourseTable Courses;
+
+  // Prepares a new round for a golfer: golfer name, today's date, no course
+  // chosen, CourseName2 empty, CoursePicked "0", AddingGroup "0" and the index.
+  void PrepareNewRound(const QString& golferName, const QString& indexText);
+  // Prepares the change of a stored round (the score list's Modify).
+  void PrepareStoredRound(const QString& golferName, const QString& indexText,
+                          const fw::TScoreRec& round);
+  // The round in the fields as a score record: the date in stored form, every
+  // text cut to its room in the score file.
+  fw::TScoreRec Round() const;
+
+  void FormShow() override;
+  void FormActivate() override;
+  void FormHide() override;
+  void CourseFieldClick();
+  void ScoreExit(int hole);  // Score1Exit .. Score18Exit
+  void PuttsExit(int hole);  // Putts1Exit .. Putts18Exit
+  void ScoreTotalExit();
+  void AdjScoreExit();
+  void DateFieldExit();
+  void SkipPuttsChkBoxClick();
+  void OKButtonClick();
+  void SaveExit1Click();
+  void CancelButtonClick();
+  void Exit1Click();
+  void AddCourseButtonClick();
+  void EditCourses1Click();
+  void Help2Click();
+  void AboutFairwick1Click();
+};

@@ -1,0 +1,127 @@
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/fwcodec.h"
+#include "app/fwform.h"
+#include "data/convert.h"
+#include "data/inifile.h"
+#include "support/uitest.h"
+
+namespace fwtest {
+namespace {
+
+using fw::ui::FwForm;
+
+// A dialog that records how often its opener's activation handler ran.
+class Opener : public FwForm {
+ public:
+  void FormActivate() override { ++activations; }
+  int activations = 0;
+};
+
+class Probe : public FwForm {
+ public:
+  Probe() {
+    auto* client = new QWidget(this);
+    auto* layout = new QVBoxLayout(client);
+    first = new QLineEdit(client);
+    second = new QLineEdit(client);
+    button = new QPushButton(QStringLiteral("Go"), client);
+    layout->addWidget(first);
+    layout->addWidget(second);
+    layout->addWidget(button);
+    setCentralWidget(client);
+    OnExit(first, [this] {
+      ++exits;
+      fw::StrToInt(fw::ui::FromQt(first->text()));
+    });
+    OnKeyPress(first, [this](QKeyEvent* key) { return key->text() == QStringLiteral("+"); });
+    OnClick(button, [] { throw std::runtime_error("boom"); });
+  }
+  QLineEdit* first;
+  QLineEdit* second;
+  QPushButton* button;
+  int exits = 0;
+};
+
+using FormTest = UiTest;
+
+TEST_F(FormTest, HidingADialogHandsActivationBackToItsOpener) {
+  Opener opener;
+  ShowActive(&opener);
+  int before = opener.activations;
+  FwForm dialog;
+  dialog.ShowFor(&opener);
+  dialog.hide();
+  EXPECT_GT(opener.activations, before);
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&opener));
+
+  // A hidden opener is left alone.
+  opener.hide();
+  int hidden = opener.activations;
+  dialog.ShowFor(&opener);
+  dialog.hide();
+  EXPECT_EQ(opener.activations, hidden);
+}
+
+TEST_F(FormTest, ExitHandlersRunOnLeavingAFieldAndErrorsAreShown) {
+  Probe probe;
+  ShowActive(&probe);
+  Focus(probe.first);
+  QTest::keyClicks(probe.first, QStringLiteral("1+2x"));
+  EXPECT_EQ(probe.first->text(), QStringLiteral("12x"));  // "+" swallowed
+  Focus(probe.second);
+  EXPECT_EQ(probe.exits, 1);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].text, QStringLiteral("'12x' is not a valid integer value"));
+  EXPECT_EQ(messages[0].kind, fw::ui::MsgKind::kError);
+
+  Click(probe.button);
+  EXPECT_EQ(MessageTexts().last(), QStringLiteral("boom"));
+  EXPECT_TRUE(probe.isVisible());
+}
+
+TEST_F(FormTest, PlacementIsReadCentredAndWrittenOnResize) {
+  folder.Write("fairwick.ini", "[Probe]\r\nHeight=300\r\nLeft=5000\r\nTop=5000\r\nWidth=0x200\r\n");
+  Probe probe;
+  probe.UsePlacement("Probe", {100, 1, 2, 100});
+  EXPECT_EQ(probe.width(), 512);
+  EXPECT_EQ(probe.height(), 300);
+  ShowActive(&probe);
+  QRect screen = probe.screen()->geometry();
+  EXPECT_EQ(probe.x(), (screen.width() - probe.frameGeometry().width()) / 2);
+  EXPECT_EQ(probe.y(), (screen.height() - probe.frameGeometry().height()) / 2);
+
+  probe.resize(400, 250);
+  QApplication::processEvents();
+  fw::IniFile ini(fw::ui::App().folder);
+  EXPECT_EQ(ini.ReadInteger("Probe", "Width", 0), 400);
+  EXPECT_EQ(ini.ReadInteger("Probe", "Height", 0), 250);
+  EXPECT_EQ(ini.ReadInteger("Probe", "Left", 0), probe.x());
+
+  // While the program ends, working windows leave their placement alone.
+  fw::ui::App().ProgramExiting = true;
+  probe.resize(420, 260);
+  QApplication::processEvents();
+  EXPECT_EQ(ini.ReadInteger("Probe", "Width", 0), 400);
+}
+
+TEST_F(FormTest, InputRulesRefuseWhatTheFilesCannotHold) {
+  QLineEdit field;
+  fw::ui::RestrictInput(&field, 8,
+                        {.noTilde = true, .upperCase = true, .onlyChars = fw::ui::kShortNameChars});
+  QTest::keyClicks(&field, QStringLiteral("ab c~d-_9xyzw"));
+  EXPECT_EQ(field.text(), QStringLiteral("ABCD-_9X"));
+
+  QLineEdit name;
+  fw::ui::RestrictInput(&name, 40, {.noTilde = true, .upperCase = false, .onlyChars = {}});
+  TypeText(&name, QStringLiteral("Zoë~ Ŧ€"));
+  EXPECT_EQ(name.text(), QStringLiteral("Zoë €"));
+  EXPECT_EQ(fw::ui::FromQt(name.text()), std::string("Zo\xEB \x80"));
+  EXPECT_EQ(fw::ui::ToQt("Zo\xEB \x80"), name.text());
+}
+
+}  // namespace
+}  // namespace fwtest
