@@ -98,7 +98,9 @@ void FwForm::resizeEvent(QResizeEvent* event) {
 }
 
 void FwForm::closeEvent(QCloseEvent* event) {
-  bool canClose = true;
+  // A question whose answer fails (a save that cannot be written) keeps the
+  // window open with its changes.
+  bool canClose = false;
   Guarded([&] { canClose = FormCloseQuery(); });
   if (!canClose) {
     event->ignore();

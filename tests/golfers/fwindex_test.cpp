@@ -1,0 +1,1 @@
+// Tests of this window arrive with the window.
