@@ -1,0 +1,88 @@
+#include <QApplication>
+#include <QPushButton>
+
+#include "app/fwabout.h"
+#include "app/fwmain.h"
+#include "golfers/fwgmaint.h"
+#include "support/uitest.h"
+
+namespace fwtest {
+namespace {
+
+using fw::ui::App;
+
+class MainFormTest : public UiTest {
+ protected:
+  template <class T>
+  static int OpenWindows() {
+    int count = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+      if (qobject_cast<T*>(widget) && widget->isVisible()) ++count;
+    return count;
+  }
+};
+
+TEST_F(MainFormTest, CreationSetsVersionLimitsAndDefaults) {
+  TMainForm form;
+  EXPECT_EQ(form.windowTitle(), QStringLiteral("Fairwick for Windows"));
+  EXPECT_EQ(form.VersionField->text(), QStringLiteral("Version 2.8 r04"));
+  EXPECT_EQ(form.width(), 472);
+  EXPECT_EQ(form.height(), 353);
+  EXPECT_TRUE(App().UseMaxIndex);
+  EXPECT_FALSE(App().ProgramExiting);
+  EXPECT_EQ(App().MaxGolfers, 300);
+  EXPECT_EQ(App().MaxScores, 200);
+  EXPECT_EQ(App().MaxCourses, 200);
+  for (const char* name : {"EditGolferButton", "EditCoursesButton", "EnterScoresButton"})
+    EXPECT_NE(Find<QPushButton>(&form, name), nullptr);
+  EXPECT_EQ(Find<QPushButton>(&form, "ExitButton")->text(), QStringLiteral("Exit"));
+  EXPECT_EQ(Find<QAction>(&form, "Exit1")->text(), QStringLiteral("E&xit"));
+  EXPECT_EQ(Find<QAction>(&form, "AboutFairwick1")->text(), QStringLiteral("&About Fairwick"));
+}
+
+TEST_F(MainFormTest, SettingsFileGivesPlacementAndOption) {
+  folder.Write("fairwick.ini", "[MainForm]\r\nWidth=0x200\r\n[Settings]\r\nUseMaxIndex=0\r\n");
+  TMainForm form;
+  EXPECT_EQ(form.width(), 512);
+  EXPECT_EQ(form.height(), 353);
+  EXPECT_FALSE(App().UseMaxIndex);
+}
+
+TEST_F(MainFormTest, AboutBoxShowsVersionAndDate) {
+  TMainForm form;
+  TAboutBox box;
+  box.show();
+  EXPECT_EQ(box.windowTitle(), QStringLiteral("About"));
+  EXPECT_EQ(box.VersionField->text(), QStringLiteral("2.8 r04 - 1/10/2002"));
+}
+
+TEST_F(MainFormTest, HelpIsAWarningWithOneButton) {
+  TMainForm form;
+  Trigger(&form, "Help2");
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].text, QStringLiteral("Help not implemented yet."));
+  EXPECT_EQ(messages[0].kind, fw::ui::MsgKind::kWarning);
+  EXPECT_EQ(messages[0].buttons, fw::ui::MsgButtons::kOk);
+}
+
+TEST_F(MainFormTest, EachClickOpensAnotherWindow) {
+  TMainForm form;
+  ShowActive(&form);
+  Click(form.EditGolferButton);
+  Trigger(&form, "EditGolfers1");
+  EXPECT_EQ(OpenWindows<TGMaintForm>(), 2);
+  EXPECT_TRUE(form.isVisible());
+}
+
+TEST_F(MainFormTest, ExitButtonSetsTheExitFlagButFileExitDoesNot) {
+  TMainForm form;
+  Trigger(&form, "Exit1");
+  EXPECT_EQ(exitCodes, std::vector<int>{0});
+  EXPECT_FALSE(App().ProgramExiting);
+  Click(form.ExitButton);
+  EXPECT_EQ(exitCodes, (std::vector<int>{0, 0}));
+  EXPECT_TRUE(App().ProgramExiting);
+}
+
+}  // namespace
+}  // namespace fwtest
