@@ -1,1 +1,128 @@
-// Implemented separately.
+#include "data/courselist.h"
+
+#include "data/recordtext.h"
+
+namespace fw {
+namespace {
+
+constexpr int kCourseFields = 22;
+
+// The first time a course list is needed the sample list becomes the user's.
+// False (after telling the user) when there is no course list to read.
+bool SeedCourseList(const WorkFolder& folder, Messenger& messenger) {
+  if (folder.Exists(kCourseListFile)) return true;
+  if (folder.Rename(kSampleCourseFile, kCourseListFile)) return true;
+  messenger.ShowMessage(kSampleRenameError);
+  return false;
+}
+
+// Calls store(field, text) for every field closed by its tilde, fields numbered
+// from 1; characters after the last field are ignored.
+template <class Store>
+void ScanFields(std::string_view line, int lastField, Store store) {
+  int field = 1;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < line.size() && field <= lastField; ++i) {
+    if (line[i] != '~') continue;
+    store(field, line.substr(start, i - start));
+    ++field;
+    start = i + 1;
+  }
+}
+
+template <class Rec, class Table, class Parse>
+void LoadCourses(const WorkFolder& folder, Table& courses, Messenger& messenger, Rec placeholder,
+                 Parse parse) {
+  courses.Clear();
+  if (!SeedCourseList(folder, messenger)) return;
+  std::string bytes = folder.ReadAll(kCourseListFile);
+  LineCursor lines(bytes);
+  std::string_view line;
+  // Every line counts as a course, an empty one too (it keeps the placeholders).
+  while (!courses.Full() && lines.Next(line)) parse(line, courses.Append(placeholder));
+}
+
+}  // namespace
+
+TCourseRec InitCourseRec() {
+  TCourseRec rec;
+  rec.Name = std::string(kCourseNameRoom, 'X');
+  rec.Rating = "XXXX";
+  rec.Slope = "XXX";
+  rec.Pars.fill("0");
+  rec.ParTotal = "00";
+  return rec;
+}
+
+TCourseSummary InitCourseSummary() {
+  return TCourseSummary{std::string(kCourseNameRoom, 'X'), "00.0", "000", "00"};
+}
+
+namespace {
+
+// Fields 1 to 4, which the full record and the summary share.
+template <class Rec>
+void StoreHeadField(Rec& rec, int field, std::string_view text) {
+  if (field == 1) StoreField(rec.Name, text, kCourseNameRoom);
+  if (field == 2) StoreField(rec.Rating, text, kRatingRoom);
+  if (field == 3) StoreField(rec.Slope, text, kSlopeRoom);
+  if (field == 4) StoreField(rec.ParTotal, text, kParTotalRoom);
+}
+
+}  // namespace
+
+void LoadCourseList(const WorkFolder& folder, CourseTable& courses, Messenger& messenger) {
+  LoadCourses(folder, courses, messenger, InitCourseRec(),
+              [](std::string_view line, TCourseRec& rec) {
+                ScanFields(line, kCourseFields, [&](int field, std::string_view text) {
+                  if (field <= 4)
+                    StoreHeadField(rec, field, text);
+                  else
+                    StoreField(rec.Pars[static_cast<std::size_t>(field - 5)], text, kParRoom);
+                });
+              });
+}
+
+void LoadCourseSummaries(const WorkFolder& folder, CourseSummaryTable& courses,
+                         Messenger& messenger) {
+  LoadCourses(folder, courses, messenger, InitCourseSummary(),
+              [](std::string_view line, TCourseSummary& rec) {
+                ScanFields(line, 4, [&](int field, std::string_view text) {
+                  StoreHeadField(rec, field, text);
+                });
+              });
+}
+
+namespace {
+
+// Exchange sort, kept step for step: it fixes where equal names end up.
+template <class Table>
+void SortByName(Table& courses) {
+  for (int i = courses.Count(); i >= 2; --i)
+    for (int j = i - 1; j >= 1; --j)
+      if (TextLess(courses[i].Name, courses[j].Name)) courses.Exchange(i, j);
+}
+
+}  // namespace
+
+void SortCourseList(CourseTable& courses) {
+  SortByName(courses);
+}
+void SortCourseSummaries(CourseSummaryTable& courses) {
+  SortByName(courses);
+}
+
+void SaveCourseList(const WorkFolder& folder, const CourseTable& courses) {
+  std::string bytes;
+  for (const TCourseRec& rec : courses) {
+    AppendField(bytes, rec.Name, kCourseNameRoom);
+    AppendField(bytes, rec.Rating, kRatingRoom);
+    AppendField(bytes, rec.Slope, kSlopeRoom);
+    AppendField(bytes, rec.ParTotal, kParTotalRoom);
+    for (const std::string& par : rec.Pars) AppendField(bytes, par, kParRoom);
+    bytes += kLineEnd;
+  }
+  folder.Replace(kCourseListFile, bytes);
+}
+
+}  // namespace fw

@@ -1,1 +1,114 @@
-// Implemented separately.
+#include "data/golferlist.h"
+
+#include "data/convert.h"
+#include "data/recordtext.h"
+#include "data/scorefile.h"
+#include "data/textutil.h"
+
+namespace fw {
+namespace {
+
+constexpr std::string_view kScoreExtension = ".fwp";
+
+// Golfers from the names of the score files present, in directory order: the
+// name is what stands before ".fwp" (at most 8 characters fit a short name).
+void RebuildFromScoreFiles(const WorkFolder& folder, GolferTable& golfers) {
+  for (const std::string& file : folder.ListByExtension(kScoreExtension)) {
+    if (golfers.Full()) break;
+    std::size_t stemLength = file.size() - kScoreExtension.size();
+    // A name that is empty or too long for a short name names no golfer.
+    if (stemLength == 0 || stemLength > kShortNameRoom) continue;
+    // The first 9 characters, cut back to (and without) the last '.' in them.
+    std::string name = file.substr(0, kShortNameRoom + 1);
+    std::size_t dot = name.rfind('.');
+    name.resize(dot == std::string::npos ? 0 : dot);
+    // A name no file operation would accept cannot be worked with either.
+    try {
+      WorkFolder::CheckSafeName(name);
+    } catch (const FileError&) {
+      continue;
+    }
+    TGolferRec& rec = golfers.Append(TGolferRec{});
+    rec.LongName = name;
+    rec.ShortName = name;
+    rec.Sex = 0;
+  }
+}
+
+void ParseGolferList(std::string_view bytes, GolferTable& golfers) {
+  // The digit kept for Sex carries over from line to line: a line whose third
+  // field is empty takes the value of the previous line.
+  int keptDigit = 0;
+  LineCursor lines(bytes);
+  std::string_view line;
+  while (!golfers.Full() && lines.Next(line)) {
+    TGolferRec& rec = golfers.Append(InitGolferRec());
+    int field = 0;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < line.size() && field <= 2; ++i) {
+      char c = line[i];
+      if (c != '~') {
+        if (field == 2) keptDigit = (c >= '0' && c <= '9') ? c - '0' : 0;
+        continue;
+      }
+      std::string_view collected = line.substr(start, i - start);
+      if (field == 0) StoreField(rec.LongName, collected, kLongNameRoom);
+      if (field == 1) StoreField(rec.ShortName, collected, kShortNameRoom);
+      if (field == 2) rec.Sex = keptDigit;
+      ++field;
+      start = i + 1;
+    }
+    // A line that ends before its third tilde (Pat~PAT~) takes the kept digit.
+    if (!line.empty() && field <= 2) rec.Sex = keptDigit;
+  }
+}
+
+// The short name as the golfer list file holds it, which is also the name of
+// the golfer's score file.
+std::string WrittenShortName(const TGolferRec& rec) {
+  std::string field;
+  AppendField(field, rec.ShortName, kShortNameRoom);
+  field.pop_back();  // the tilde
+  return field;
+}
+
+}  // namespace
+
+TGolferRec InitGolferRec() {
+  return TGolferRec{std::string(kLongNameRoom, 'X'), std::string(kShortNameRoom, 'X'), 0};
+}
+
+void LoadGolferList(const WorkFolder& folder, GolferTable& golfers) {
+  golfers.Clear();
+  if (!folder.Exists(kGolferListFile)) {
+    RebuildFromScoreFiles(folder, golfers);
+    return;
+  }
+  ParseGolferList(folder.ReadAll(kGolferListFile), golfers);
+}
+
+void SortGolferList(GolferTable& golfers) {
+  // Exchange sort, kept step for step: it fixes where equal names end up.
+  for (int i = golfers.Count(); i >= 2; --i)
+    for (int j = i - 1; j >= 1; --j)
+      if (TextLess(golfers[i].LongName, golfers[j].LongName)) golfers.Exchange(i, j);
+}
+
+void SaveGolferList(const WorkFolder& folder, const GolferTable& golfers) {
+  // Every score file name must be usable before anything is written.
+  for (const TGolferRec& rec : golfers) WorkFolder::CheckSafeName(WrittenShortName(rec));
+
+  std::string bytes;
+  for (const TGolferRec& rec : golfers) {
+    AppendField(bytes, rec.LongName, kLongNameRoom);
+    AppendField(bytes, rec.ShortName, kShortNameRoom);
+    AppendField(bytes, IntToStr(rec.Sex), 2);
+    bytes += kLineEnd;
+  }
+  folder.Replace(kGolferListFile, bytes);
+
+  for (const TGolferRec& rec : golfers)
+    folder.CreateIfMissing(ScoreFileName(WrittenShortName(rec)));
+}
+
+}  // namespace fw

@@ -1,1 +1,349 @@
-// Implemented separately.
+#include "data/scorefile.h"
+
+#include <bit>
+#include <cstdint>
+#include <cstring>
+#include <type_traits>
+
+#include "data/recordtext.h"
+#include "data/textutil.h"
+
+namespace fw {
+namespace {
+
+constexpr int kScoreFields = 45;
+constexpr int kCommentField = 6;
+constexpr std::string_view kMissingDate = "99999999";
+constexpr std::string_view kCourseNamePlaceholder = "XXXXXXXXXXXXXXXXXXXXXXXXXXXXXX";
+static_assert(kCourseNamePlaceholder.size() == kScoreCourseRoom);
+
+// Where field n (1 to 45) of a score line goes.
+template <class Rec>
+struct FieldSlotsOf {
+  using Text = std::conditional_t<std::is_const_v<Rec>, const std::string, std::string>;
+  Text* slot[kScoreFields + 1];
+  explicit FieldSlotsOf(Rec& rec) {
+    slot[1] = &rec.Date;
+    slot[2] = &rec.CourseName;
+    slot[3] = &rec.TotalScore;
+    slot[4] = &rec.Rating;
+    slot[5] = &rec.Slope;
+    slot[6] = &rec.Comment;
+    for (int h = 0; h < 18; ++h) {
+      slot[7 + h] = &rec.HoleScores[static_cast<std::size_t>(h)];
+      slot[25 + h] = &rec.HolePutts[static_cast<std::size_t>(h)];
+    }
+    slot[43] = &rec.AdjustedScore;
+    slot[44] = &rec.IndexAtEntry;
+    slot[45] = &rec.CourseHdcp;
+  }
+};
+using FieldSlots = FieldSlotsOf<TScoreRec>;
+using ConstFieldSlots = FieldSlotsOf<const TScoreRec>;
+
+constexpr std::size_t RoomOf(int field) {
+  switch (field) {
+    case 1:
+      return kDateRoom;
+    case 2:
+      return kScoreCourseRoom;
+    case 3:
+      return kTotalScoreRoom;
+    case 4:
+      return kScoreRatingRoom;
+    case 5:
+      return kScoreSlopeRoom;
+    case 6:
+      return kCommentRoom;
+    case 43:
+      return kAdjustedRoom;
+    case 44:
+      return kIndexAtEntryRoom;
+    case 45:
+      return kCourseHdcpRoom;
+    default:
+      return kHoleRoom;
+  }
+}
+
+constexpr std::string_view PlaceholderOf(int field, ScorePlaceholders kind) {
+  switch (field) {
+    case 1:
+      return kMissingDate;
+    case 2:
+      return kCourseNamePlaceholder;
+    case 3:
+      return "XXX";
+    case 4:
+      return "XXXX";
+    case 5:
+      return "XXX";
+    case 6:
+      return "";
+    case 43:
+      return kind == ScorePlaceholders::kScoreList ? "0" : "XXX";
+    default:
+      return "0";  // holes, putts, index and course handicap at entry
+  }
+}
+
+// Room and placeholders (standard, score list) of each field.
+struct FieldTable {
+  std::size_t room[kScoreFields + 1] = {};
+  std::string_view placeholder[2][kScoreFields + 1] = {};
+  constexpr FieldTable() {
+    for (int f = 1; f <= kScoreFields; ++f) {
+      room[f] = RoomOf(f);
+      placeholder[0][f] = PlaceholderOf(f, ScorePlaceholders::kStandard);
+      placeholder[1][f] = PlaceholderOf(f, ScorePlaceholders::kScoreList);
+    }
+  }
+};
+constexpr FieldTable kFields;
+
+// The date as collected: six digits are widened to eight ("19" before a first
+// character of '7' or later, else "20"); any length other than eight is a
+// missing date.
+void StoreDate(std::string& dst, std::string_view collected) {
+  const void* nul = std::memchr(collected.data(), '\0', collected.size());
+  if (nul)
+    collected = collected.substr(
+        0, static_cast<std::size_t>(static_cast<const char*>(nul) - collected.data()));
+  if (collected.size() == 6) {
+    char wide[8] = {'2', '0'};
+    if (static_cast<unsigned char>(collected[0]) >= '7') wide[0] = '1', wide[1] = '9';
+    std::memcpy(wide + 2, collected.data(), 6);
+    dst.assign(wide, 8);
+  } else if (collected.size() == 8) {
+    dst.assign(collected.data(), 8);
+  } else {
+    dst.assign(kMissingDate);
+  }
+}
+
+// Positions of the first `max` tildes of the line, found eight bytes at a time;
+// returns how many there are.
+int FindTildes(std::string_view line, std::uint32_t* at, int max) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101u;
+  constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Fu;
+  const char* p = line.data();
+  std::size_t size = line.size();
+  int found = 0;
+  std::size_t base = 0;
+  for (; base + 8 <= size; base += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, p + base, 8);
+    if constexpr (std::endian::native == std::endian::big) word = __builtin_bswap64(word);
+    std::uint64_t x = word ^ (kOnes * '~');  // a tilde becomes a zero byte
+    // Exactly the high bit of every zero byte, without carries between bytes.
+    std::uint64_t zero = ~(((x & kLow7) + kLow7) | x | kLow7);
+    while (zero) {
+      at[found++] = static_cast<std::uint32_t>(base + (std::countr_zero(zero) >> 3));
+      if (found == max) return found;
+      zero &= zero - 1;
+    }
+  }
+  for (; base < size; ++base) {
+    if (p[base] != '~') continue;
+    at[found++] = static_cast<std::uint32_t>(base);
+    if (found == max) break;
+  }
+  return found;
+}
+
+// Sets a short text without the general machinery of assign().
+inline void SetText(std::string& s, const char* p, std::size_t n) {
+  s.resize(n);
+  if (n) std::memcpy(s.data(), p, n);
+}
+
+// One line into a record. Fields closed by their tilde take the collected text,
+// the others their placeholder; a line ending inside the comment keeps the
+// comment collected so far.
+void ParseScoreLine(std::string_view line, TScoreRec& rec, int kindIndex) {
+  FieldSlots slots(rec);
+  std::uint32_t tilde[kScoreFields];
+  int closed = FindTildes(line, tilde, kScoreFields);
+  bool hasNul = std::memchr(line.data(), '\0', line.size()) != nullptr;
+  std::size_t start = 0;
+  for (int field = 1; field <= closed; ++field) {
+    std::size_t stop = tilde[field - 1];
+    std::string_view text = line.substr(start, stop - start);
+    if (field == 1) {
+      StoreDate(rec.Date, text);
+    } else if (hasNul) {
+      StoreField(*slots.slot[field], text, kFields.room[field]);
+    } else {
+      std::size_t room = kFields.room[field];
+      SetText(*slots.slot[field], text.data(), text.size() < room ? text.size() : room);
+    }
+    start = stop + 1;
+  }
+  int field = closed + 1;
+  if (field == kCommentField) {
+    StoreField(rec.Comment, line.substr(start), kCommentRoom);
+    ++field;
+  }
+  for (; field <= kScoreFields; ++field)
+    slots.slot[field]->assign(kFields.placeholder[kindIndex][field]);
+}
+
+// Big-endian packing of a text of at most 8 bytes without NUL: comparing the
+// numbers compares the texts byte by byte, a shorter beginning being less.
+std::uint64_t PackKey(std::string_view key) {
+  std::uint64_t v = 0;
+  for (std::size_t i = 0; i < 8; ++i)
+    v = (v << 8) | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0u);
+  return v;
+}
+
+// The exchange sort of the dates, kept step for step (it fixes the order of
+// equal dates), run over keys and positions; returns false when it exchanged
+// nothing.
+template <class Key>
+bool ExchangeSortDescending(Key* keys, int* order, int n) {
+  // An order already newest first is never changed by the sort.
+  bool sorted = true;
+  for (int k = 0; k + 1 < n && sorted; ++k) sorted = !(keys[k] < keys[k + 1]);
+  if (sorted) return false;
+  for (int i = 0; i + 1 < n; ++i) {
+    // Record i as it stands after each exchange of the inner loop.
+    Key key = keys[i];
+    int at = order[i];
+    for (int j = i + 1; j < n; ++j) {
+      if (key < keys[j]) {
+        std::swap(key, keys[j]);
+        std::swap(at, order[j]);
+      }
+    }
+    keys[i] = key;
+    order[i] = at;
+  }
+  return true;
+}
+
+}  // namespace
+
+TScoreRec InitScoreRec(ScorePlaceholders kind) {
+  TScoreRec rec;
+  FieldSlots slots(rec);
+  int kindIndex = kind == ScorePlaceholders::kScoreList ? 1 : 0;
+  for (int f = 1; f <= kScoreFields; ++f) slots.slot[f]->assign(kFields.placeholder[kindIndex][f]);
+  return rec;
+}
+
+std::string ScoreFileName(std::string_view shortName) {
+  return std::string(shortName) + ".fwp";
+}
+
+TScoreRec FitScoreRec(TScoreRec rec) {
+  FieldSlots slots(rec);
+  for (int f = 1; f <= kScoreFields; ++f) *slots.slot[f] = CutTo(*slots.slot[f], kFields.room[f]);
+  return rec;
+}
+
+void ParseScoreFile(std::string_view bytes, ScoreTable& scores, ScorePlaceholders kind) {
+  int kindIndex = kind == ScorePlaceholders::kScoreList ? 1 : 0;
+  // Records already in the table are overwritten rather than rebuilt: every
+  // field is set, so the result is the same as starting from an empty table.
+  int reusable = scores.Count();
+  int count = 0;
+  LineCursor lines(bytes);
+  std::string_view line;
+  // Every line counts as a round, an empty one too (it keeps the placeholders).
+  while (count < MaxScores && lines.Next(line)) {
+    ++count;
+    TScoreRec& rec = count <= reusable ? scores[count] : scores.Append(TScoreRec{});
+    ParseScoreLine(line, rec, kindIndex);
+  }
+  scores.Truncate(count);
+}
+
+void LoadScoreFile(const WorkFolder& folder, std::string_view fileName, ScoreTable& scores,
+                   ScorePlaceholders kind) {
+  std::string bytes;
+  try {
+    bytes = folder.ReadAll(fileName);
+  } catch (const FileError&) {
+    scores.Clear();
+    throw;
+  }
+  ParseScoreFile(bytes, scores, kind);
+}
+
+bool LoadScoreFileOrReport(const WorkFolder& folder, std::string_view fileName, ScoreTable& scores,
+                           Messenger& messenger, ScorePlaceholders kind) {
+  try {
+    WorkFolder::CheckSafeName(fileName);
+  } catch (const FileError& e) {
+    scores.Clear();
+    messenger.ShowMessage(e.what());
+    return false;
+  }
+  try {
+    LoadScoreFile(folder, fileName, scores, kind);
+    return true;
+  } catch (const FileError&) {
+    scores.Clear();
+    messenger.ShowMessage("Error: Golfer score file \"" + std::string(fileName) + "\" not found.");
+    return false;
+  }
+}
+
+void SortScores(ScoreTable& scores) {
+  int n = scores.Count();
+  if (n < 2) return;
+  int order[MaxScores];
+  std::string_view keys[MaxScores];
+  bool shortKeys = true;
+  for (int k = 0; k < n; ++k) {
+    order[k] = k + 1;
+    const std::string& date = scores[k + 1].Date;
+    keys[k] = std::string_view(date).substr(0, date.find('\0'));
+    shortKeys = shortKeys && keys[k].size() <= 8;
+  }
+  bool changed;
+  if (shortKeys) {
+    std::uint64_t packed[MaxScores];
+    for (int k = 0; k < n; ++k) packed[k] = PackKey(keys[k]);
+    changed = ExchangeSortDescending(packed, order, n);
+  } else {
+    changed = ExchangeSortDescending(keys, order, n);
+  }
+  if (!changed) return;
+  // Position k + 1 receives the record now at order[k]: follow each cycle of
+  // the permutation with one record held aside.
+  bool placed[MaxScores] = {};
+  for (int s = 0; s < n; ++s) {
+    if (placed[s] || order[s] == s + 1) continue;
+    TScoreRec held = std::move(scores[s + 1]);
+    int cur = s;
+    for (;;) {
+      placed[cur] = true;
+      int from = order[cur] - 1;
+      if (from == s) {
+        scores[cur + 1] = std::move(held);
+        break;
+      }
+      scores[cur + 1] = std::move(scores[from + 1]);
+      cur = from;
+    }
+  }
+}
+
+std::string FormatScoreFile(const ScoreTable& scores) {
+  std::string bytes;
+  bytes.reserve(static_cast<std::size_t>(scores.Count()) * 160);
+  for (const TScoreRec& rec : scores) {
+    ConstFieldSlots slots(rec);
+    for (int f = 1; f <= kScoreFields; ++f) AppendField(bytes, *slots.slot[f], kFields.room[f]);
+    bytes += kLineEnd;
+  }
+  return bytes;
+}
+
+void SaveScoreFile(const WorkFolder& folder, std::string_view fileName, const ScoreTable& scores) {
+  folder.Replace(fileName, FormatScoreFile(scores));
+}
+
+}  // namespace fw

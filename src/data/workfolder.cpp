@@ -1,1 +1,246 @@
-// Implemented separately.
+#include "data/workfolder.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <system_error>
+
+namespace fw {
+namespace fs = std::filesystem;
+
+namespace {
+
+char FoldAscii(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (FoldAscii(a[i]) != FoldAscii(b[i])) return false;
+  return true;
+}
+
+bool EndsWithIgnoringCase(std::string_view text, std::string_view tail) {
+  return text.size() >= tail.size() &&
+         EqualsIgnoringCase(text.substr(text.size() - tail.size()), tail);
+}
+
+[[noreturn]] void ThrowSystemError(int err) {
+  throw FileError(std::strerror(err));
+}
+
+// Closes a descriptor when it goes out of scope.
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int Get() const { return fd_; }
+  // Closes now and reports the error of the close, 0 when it succeeded.
+  int Close() {
+    int rc = ::close(fd_);
+    fd_ = -1;
+    return rc == 0 ? 0 : errno;
+  }
+
+ private:
+  int fd_;
+};
+
+int OpenRetrying(const fs::path& path, int flags, mode_t mode = 0) {
+  int fd;
+  do fd = ::open(path.c_str(), flags | O_CLOEXEC, mode);
+  while (fd < 0 && errno == EINTR);
+  return fd;
+}
+
+// Writes all bytes; returns 0 or the error number.
+int WriteAll(int fd, std::string_view bytes) {
+  const char* p = bytes.data();
+  std::size_t left = bytes.size();
+  while (left > 0) {
+    ssize_t n = ::write(fd, p, left);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    p += n;
+    left -= static_cast<std::size_t>(n);
+  }
+  return 0;
+}
+
+std::string Printable(std::string_view name) {
+  std::string s;
+  for (char c : name) {
+    if (c == '\0')
+      s += "\\0";
+    else
+      s += c;
+  }
+  return s;
+}
+
+}  // namespace
+
+WorkFolder::WorkFolder(fs::path dir) : dir_(std::move(dir)) {}
+
+void WorkFolder::CheckSafeName(std::string_view name) {
+  bool safe = !name.empty() && name != "." && name != ".." &&
+              name.find_first_of(std::string_view("/\\:\0", 4)) == std::string_view::npos;
+  if (!safe) throw FileError("The name \"" + Printable(name) + "\" cannot be used as a file name.");
+}
+
+std::optional<fs::path> WorkFolder::Find(std::string_view name) const {
+  try {
+    CheckSafeName(name);
+  } catch (const FileError&) {
+    return std::nullopt;
+  }
+  fs::path exact = dir_ / std::string(name);
+  std::error_code ec;
+  if (fs::exists(fs::symlink_status(exact, ec))) return exact;
+  for (fs::directory_iterator it(dir_, ec), end; !ec && it != end; it.increment(ec)) {
+    std::string entry = it->path().filename().string();
+    if (EqualsIgnoringCase(entry, name)) return it->path();
+  }
+  return std::nullopt;
+}
+
+fs::path WorkFolder::PathFor(std::string_view name) const {
+  CheckSafeName(name);
+  if (auto found = Find(name)) return *found;
+  return dir_ / std::string(name);
+}
+
+std::vector<std::string> WorkFolder::ListByExtension(std::string_view extension) const {
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (fs::directory_iterator it(dir_, ec), end; !ec && it != end; it.increment(ec)) {
+    std::error_code typeEc;
+    if (!it->is_regular_file(typeEc)) continue;
+    std::string entry = it->path().filename().string();
+    if (EndsWithIgnoringCase(entry, extension)) names.push_back(std::move(entry));
+  }
+  return names;
+}
+
+std::string WorkFolder::ReadAll(std::string_view name) const {
+  CheckSafeName(name);
+  auto found = Find(name);
+  if (!found) throw FileError("File not found");
+  Descriptor fd(OpenRetrying(*found, O_RDONLY));
+  if (fd.Get() < 0) {
+    if (errno == ENOENT) throw FileError("File not found");
+    ThrowSystemError(errno);
+  }
+  struct stat st {};
+  if (::fstat(fd.Get(), &st) != 0) ThrowSystemError(errno);
+  std::string bytes;
+  // Read in one go when the size is known; keep reading in case the file grew.
+  std::size_t want = st.st_size > 0 ? static_cast<std::size_t>(st.st_size) : 0;
+  bytes.resize(want + 1);
+  std::size_t have = 0;
+  for (;;) {
+    if (have == bytes.size()) bytes.resize(bytes.size() * 2);
+    ssize_t n = ::read(fd.Get(), bytes.data() + have, bytes.size() - have);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      ThrowSystemError(errno);
+    }
+    if (n == 0) break;
+    have += static_cast<std::size_t>(n);
+  }
+  bytes.resize(have);
+  return bytes;
+}
+
+void WorkFolder::Replace(std::string_view name, std::string_view bytes) const {
+  fs::path target = PathFor(name);
+  fs::path temp = dir_ / TempNameFor(name);
+
+  // Keep the permissions of the file being replaced.
+  mode_t mode = 0666;
+  struct stat st {};
+  if (::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode)) mode = st.st_mode & 07777;
+
+  Descriptor fd(OpenRetrying(temp, O_WRONLY | O_CREAT | O_TRUNC, mode));
+  if (fd.Get() < 0) ThrowSystemError(errno);  // nothing was created
+
+  auto fail = [&](int err) {
+    fd.Close();
+    ::unlink(temp.c_str());
+    ThrowSystemError(err);
+  };
+  if (int err = WriteAll(fd.Get(), bytes)) fail(err);
+  if (::fsync(fd.Get()) != 0) fail(errno);
+  if (int err = fd.Close()) {
+    ::unlink(temp.c_str());
+    ThrowSystemError(err);
+  }
+  if (::rename(temp.c_str(), target.c_str()) != 0) {
+    int err = errno;
+    ::unlink(temp.c_str());
+    ThrowSystemError(err);
+  }
+  // Make the rename itself durable; a failure here no longer endangers the data.
+  Descriptor dirFd(OpenRetrying(dir_, O_RDONLY | O_DIRECTORY));
+  if (dirFd.Get() >= 0) ::fsync(dirFd.Get());
+}
+
+void WorkFolder::CreateIfMissing(std::string_view name) const {
+  CheckSafeName(name);
+  if (Exists(name)) return;
+  // O_EXCL: should the file appear meanwhile, it is left as it is.
+  Descriptor fd(OpenRetrying(dir_ / std::string(name), O_WRONLY | O_CREAT | O_EXCL, 0666));
+  if (fd.Get() < 0 && errno != EEXIST) ThrowSystemError(errno);
+  if (fd.Get() >= 0) {
+    if (int err = fd.Close()) ThrowSystemError(err);
+  }
+}
+
+void WorkFolder::Remove(std::string_view name) const {
+  CheckSafeName(name);
+  auto found = Find(name);
+  if (!found) return;
+  if (::unlink(found->c_str()) != 0 && errno != ENOENT) ThrowSystemError(errno);
+}
+
+bool WorkFolder::Rename(std::string_view from, std::string_view to) const {
+  CheckSafeName(from);
+  CheckSafeName(to);
+  auto source = Find(from);
+  if (!source) return false;
+  if (auto existing = Find(to)) {
+    std::error_code ec;
+    // Only the file itself may answer to the new name (a change of case).
+    if (!fs::equivalent(*existing, *source, ec) || ec) return false;
+  }
+  fs::path target = dir_ / std::string(to);
+  if (target == *source) return true;
+  // Refuse, rather than replace, a file that appeared since the check above.
+  if (::renameat2(AT_FDCWD, source->c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0)
+    return true;
+  int err = errno;
+  std::error_code ec;
+  // A file system that ignores case sees the new spelling as the file itself.
+  bool sameFile = err == EEXIST && fs::equivalent(target, *source, ec) && !ec;
+  // Without support for refusing, the check above has to do.
+  bool unsupported = err == EINVAL || err == ENOSYS;
+  if (!sameFile && !unsupported) return false;
+  return ::rename(source->c_str(), target.c_str()) == 0;
+}
+
+std::string WorkFolder::TempNameFor(std::string_view name) {
+  return std::string(name) + ".tmp";
+}
+
+}  // namespace fw

@@ -1,0 +1,38 @@
+#pragma once
+// Reading and writing the tilde-separated lines shared by the data files.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace fw {
+
+// Walks the lines of a file's bytes. A line ends with LF or CR LF; a last line
+// without an end still counts, and a file ending with a line end has no empty
+// line after it.
+class LineCursor {
+ public:
+  explicit LineCursor(std::string_view bytes) : rest_(bytes) {}
+  // The next line without its end; false when none is left.
+  bool Next(std::string_view& line);
+
+ private:
+  std::string_view rest_;
+};
+
+// Stores a collected field value in a record: up to its first NUL, then at
+// most `room` characters.
+void StoreField(std::string& dst, std::string_view collected, std::size_t room);
+
+// Appends a field and its closing tilde: the text up to its first NUL, cut to
+// `room` characters, with every tilde, CR and LF turned into a blank so the
+// value can neither end its field nor its line early.
+void AppendField(std::string& out, std::string_view text, std::size_t room);
+
+// The text (up to its first NUL) is less than the other, byte by byte by code;
+// a text that is the beginning of the other is the lesser.
+bool TextLess(std::string_view a, std::string_view b);
+
+inline constexpr std::string_view kLineEnd = "\r\n";
+
+}  // namespace fw
