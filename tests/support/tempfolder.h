@@ -2,6 +2,7 @@
 // A fresh temporary folder per test, removed afterwards, with small helpers to
 // put files in and read them back as raw bytes.
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -9,6 +10,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace fwtest {
 
@@ -41,6 +43,17 @@ class TempFolder {
   }
   bool Has(std::string_view name) const {
     return std::filesystem::exists(path_ / std::string(name));
+  }
+  void MakeDir(std::string_view name) const {
+    std::filesystem::create_directories(path_ / std::string(name));
+  }
+  // Names of all entries, sorted.
+  std::vector<std::string> Names() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(path_))
+      names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
   }
 
  private:

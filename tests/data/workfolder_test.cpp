@@ -1,0 +1,181 @@
+#include "data/workfolder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <functional>
+
+#include "support/tempfolder.h"
+
+namespace fw {
+namespace {
+
+using Names = std::vector<std::string>;
+
+std::string ErrorOf(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const FileError& e) {
+    return e.what();
+  }
+  return "(no error)";
+}
+
+TEST(WorkFolderTest, FindsNamesIgnoringCaseAndPrefersTheExactSpelling) {
+  fwtest::TempFolder tmp;
+  WorkFolder folder(tmp.Path());
+  tmp.Write("pjones.fwp", "lower");
+  tmp.Write("GOLFERS.FWC", "upper");
+
+  ASSERT_TRUE(folder.Find("PJONES.fwp"));
+  EXPECT_EQ(folder.Find("PJONES.fwp")->filename(), "pjones.fwp");
+  EXPECT_EQ(folder.ReadAll("PJONES.FWP"), "lower");
+  EXPECT_EQ(folder.ReadAll("golfers.fwc"), "upper");
+  EXPECT_EQ(folder.PathFor("golfers.fwc").filename(), "GOLFERS.FWC");
+  EXPECT_EQ(folder.PathFor("new.fwp").filename(), "new.fwp");
+  EXPECT_FALSE(folder.Exists("pjones.fw"));
+
+  tmp.Write("PJONES.fwp", "exact");
+  EXPECT_EQ(folder.ReadAll("PJONES.fwp"), "exact");
+  EXPECT_EQ(folder.ReadAll("pjones.fwp"), "lower");
+}
+
+TEST(WorkFolderTest, RefusesNamesThatReachOutsideTheFolder) {
+  fwtest::TempFolder tmp;
+  tmp.MakeDir("work");
+  WorkFolder folder(tmp.Path() / "work");
+  tmp.Write("outside", "secret");
+
+  EXPECT_EQ(ErrorOf([] { WorkFolder::CheckSafeName("../x"); }),
+            "The name \"../x\" cannot be used as a file name.");
+  for (std::string bad :
+       {std::string(""), std::string("."), std::string(".."), std::string("../outside"),
+        std::string("a/b"), std::string("a\\b"), std::string("c:x"), std::string("a\0b", 3)}) {
+    SCOPED_TRACE(bad);
+    EXPECT_NE(
+        ErrorOf([&] { WorkFolder::CheckSafeName(bad); }).find("cannot be used as a file name"),
+        std::string::npos);
+    EXPECT_FALSE(folder.Find(bad));
+    EXPECT_THROW(folder.ReadAll(bad), FileError);
+    EXPECT_THROW(folder.Replace(bad, "x"), FileError);
+    EXPECT_THROW(folder.CreateIfMissing(bad), FileError);
+    EXPECT_THROW(folder.Remove(bad), FileError);
+    EXPECT_THROW(folder.Rename(bad, "y"), FileError);
+    EXPECT_THROW(folder.Rename("y", bad), FileError);
+  }
+  EXPECT_EQ(tmp.Read("outside"), "secret");
+  EXPECT_EQ(tmp.Names(), (Names{"outside", "work"}));
+  EXPECT_TRUE(std::filesystem::is_empty(tmp.Path() / "work"));
+  // Dots inside a name are fine.
+  EXPECT_NO_THROW(WorkFolder::CheckSafeName("..fwp"));
+}
+
+TEST(WorkFolderTest, ReadAllReportsMissingAndUnreadableFiles) {
+  fwtest::TempFolder tmp;
+  WorkFolder folder(tmp.Path());
+  EXPECT_EQ(ErrorOf([&] { folder.ReadAll("none.fwp"); }), "File not found");
+  tmp.MakeDir("dir.fwp");
+  EXPECT_EQ(ErrorOf([&] { folder.ReadAll("dir.fwp"); }), std::strerror(EISDIR));
+  std::string big(100000, 'a');
+  big[99999] = '\0';
+  tmp.Write("big", big);
+  EXPECT_EQ(folder.ReadAll("big"), big);
+}
+
+TEST(WorkFolderTest, ReplaceWritesExactBytesIntoTheExistingSpelling) {
+  fwtest::TempFolder tmp;
+  WorkFolder folder(tmp.Path());
+  folder.Replace("new.fwc", std::string("a~\r\nb\0c", 7));
+  EXPECT_EQ(tmp.Read("new.fwc"), std::string("a~\r\nb\0c", 7));
+
+  tmp.Write("GOLFERS.FWC", "old contents that are longer");
+  folder.Replace("golfers.fwc", "new");
+  EXPECT_EQ(tmp.Read("GOLFERS.FWC"), "new");
+  EXPECT_EQ(tmp.Names(), (Names{"GOLFERS.FWC", "new.fwc"}));
+  folder.Replace("new.fwc", "");
+  EXPECT_EQ(tmp.Read("new.fwc"), "");
+}
+
+TEST(WorkFolderTest, FailedReplaceKeepsTheOldFileAndLeavesNoTemporaryFile) {
+  fwtest::TempFolder tmp;
+  WorkFolder folder(tmp.Path());
+  EXPECT_EQ(WorkFolder::TempNameFor("golfers.fwc"), WorkFolder::TempNameFor("golfers.fwc"));
+  EXPECT_NE(WorkFolder::TempNameFor("golfers.fwc"), "golfers.fwc");
+
+  // The temporary file cannot be created: a directory stands in its place.
+  tmp.Write("golfers.fwc", "old");
+  tmp.MakeDir(WorkFolder::TempNameFor("golfers.fwc"));
+  EXPECT_EQ(ErrorOf([&] { folder.Replace("golfers.fwc", "new"); }), std::strerror(EISDIR));
+  EXPECT_EQ(tmp.Read("golfers.fwc"), "old");
+  EXPECT_TRUE(std::filesystem::is_empty(tmp.Path() / WorkFolder::TempNameFor("golfers.fwc")));
+
+  // The temporary file is written but cannot take the place of the target.
+  tmp.MakeDir("courses.fwc/keep");
+  EXPECT_EQ(ErrorOf([&] { folder.Replace("courses.fwc", "new"); }), std::strerror(EISDIR));
+  EXPECT_FALSE(tmp.Has(WorkFolder::TempNameFor("courses.fwc")));
+  EXPECT_TRUE(tmp.Has("courses.fwc/keep"));
+}
+
+TEST(WorkFolderTest, CreateIfMissingNeverTruncates) {
+  fwtest::TempFolder tmp;
+  WorkFolder folder(tmp.Path());
+  tmp.Write("PJONES.FWP", "20020110~");
+  folder.CreateIfMissing("PJONES.fwp");
+  folder.CreateIfMissing("pjones.fwp");
+  EXPECT_EQ(tmp.Read("PJONES.FWP"), "20020110~");
+  folder.CreateIfMissing("ADAM.fwp");
+  EXPECT_EQ(tmp.Read("ADAM.fwp"), "");
+  EXPECT_EQ(tmp.Names(), (Names{"ADAM.fwp", "PJONES.FWP"}));
+}
+
+TEST(WorkFolderTest, RemoveFindsAnySpellingAndIgnoresMissingFiles) {
+  fwtest::TempFolder tmp;
+  WorkFolder folder(tmp.Path());
+  tmp.Write("PJONES.FWP", "x");
+  folder.Remove("pjones.fwp");
+  EXPECT_FALSE(tmp.Has("PJONES.FWP"));
+  EXPECT_NO_THROW(folder.Remove("pjones.fwp"));
+}
+
+TEST(WorkFolderTest, RenameNeverReplacesAnExistingFile) {
+  fwtest::TempFolder tmp;
+  WorkFolder folder(tmp.Path());
+  tmp.Write("OLD.fwp", "old");
+  tmp.Write("TAKEN.FWP", "taken");
+
+  EXPECT_FALSE(folder.Rename("missing.fwp", "x.fwp"));
+  EXPECT_FALSE(folder.Rename("OLD.fwp", "TAKEN.FWP"));
+  EXPECT_FALSE(folder.Rename("OLD.fwp", "taken.fwp"));
+  EXPECT_EQ(tmp.Read("OLD.fwp"), "old");
+  EXPECT_EQ(tmp.Read("TAKEN.FWP"), "taken");
+
+  // A different spelling of its own name is allowed.
+  EXPECT_TRUE(folder.Rename("old.FWP", "Old.fwp"));
+  EXPECT_EQ(tmp.Names(), (Names{"Old.fwp", "TAKEN.FWP"}));
+  EXPECT_TRUE(folder.Rename("Old.fwp", "NEW.fwp"));
+  EXPECT_EQ(tmp.Read("NEW.fwp"), "old");
+  EXPECT_EQ(tmp.Names(), (Names{"NEW.fwp", "TAKEN.FWP"}));
+
+  // Two files differing only in case: the other one is a different file.
+  tmp.Write("new.fwp", "second");
+  EXPECT_FALSE(folder.Rename("new.fwp", "NEW.fwp"));
+  EXPECT_EQ(tmp.Read("NEW.fwp"), "old");
+}
+
+TEST(WorkFolderTest, ListsRegularFilesByExtensionIgnoringCase) {
+  fwtest::TempFolder tmp;
+  WorkFolder folder(tmp.Path());
+  tmp.Write("a.fwp", "");
+  tmp.Write("B.FWP", "");
+  tmp.Write("c.fwc", "");
+  tmp.Write("d.fwp.tmp", "");
+  tmp.MakeDir("dir.fwp");
+  Names names = folder.ListByExtension(".fwp");
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (Names{"B.FWP", "a.fwp"}));
+}
+
+}  // namespace
+}  // namespace fw
