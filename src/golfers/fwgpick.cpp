@@ -1,16 +1,263 @@
-// Not built yet: an empty window so that the program links.
 #include "golfers/fwgpick.h"
+
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+#include "app/appstate.h"
+#include "app/fwcodec.h"
+#include "app/fwmessage.h"
+#include "golfers/fwgolfer.h"
+#include "handicap/fwindex.h"
+#include "handicap/handicapindex.h"
+#include "scores/fwscore.h"
+
+using fw::ui::App;
+using fw::ui::FromQt;
+using fw::ui::ToQt;
+
 int TGPickForm::SelectedGolfer = 0;
+
+namespace {
+
+const QString kScoreLimitWarning = QStringLiteral(
+    "This golfer has reached the maximum allowed number of scores for a golfer.  You must delete "
+    "some old scores for this golfer before you can add any new scores.  REMEMBER: the last 20 "
+    "complete scores are used to calculate the index.  You should not delete those.");
+const QString kOverLimitNews = QStringLiteral(
+    "Bad News!  The score you just entered puts you over the maximum number of scores allowed for "
+    "a golfer.  It can not be saved.  You must delete some old scores for this golfer before you "
+    "can enter more scores.");
+const QString kOverLimitReminder =
+    QStringLiteral("Remember, the last 20 complete scores are used to calculate the index.");
+
+QPushButton* ActivityButton(QWidget* parent, const char* name, const QString& caption) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(QString::fromLatin1(name));
+  return button;
+}
+
+fw::IndexGolfer IndexGolferOf(const fw::TGolferRec& golfer) {
+  return {golfer.LongName, golfer.Sex};
+}
+
+fw::IndexOptions IndexOptionsNow() {
+  fw::IndexOptions options;
+  options.UseMaxIndex = App().UseMaxIndex;
+  return options;
+}
+
+}  // namespace
+
 TGPickForm::TGPickForm(QWidget* parent) : FwForm(parent) {
   setObjectName(QStringLiteral("GPickForm"));
+  setWindowTitle(QStringLiteral("Golfer List"));
+
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("ClientArea"));
+  auto* columns = new QHBoxLayout(client);
+
+  GolferListBox = new QListWidget(client);
+  GolferListBox->setObjectName(QStringLiteral("GolferListBox"));
+  GolferListBox->setSelectionMode(QAbstractItemView::SingleSelection);
+  columns->addWidget(GolferListBox, 1);
+
+  auto* side = new QVBoxLayout;
+  AddAScoreButton = ActivityButton(client, "AddAScoreButton", QStringLiteral("Add a Score"));
+  AddGroupButton = ActivityButton(client, "AddGroupButton", QStringLiteral("Add Group of Scores"));
+  EditScoresButton = ActivityButton(client, "EditScoresButton", QStringLiteral("Edit/View Scores"));
+  IndexButton = ActivityButton(client, "IndexButton", QStringLiteral("Calculate Index"));
+  HandicapButton = ActivityButton(client, "HandicapButton", QStringLiteral("Course Handicap"));
+  PrintScoresButton = ActivityButton(client, "PrintScoresButton", QStringLiteral("Print Scores"));
+  PrintHandicapButton =
+      ActivityButton(client, "PrintHandicapButton", QStringLiteral("Print Handicaps"));
+  ExitButton = ActivityButton(client, "ExitButton", QStringLiteral("Exit"));
+  for (QPushButton* button : {AddAScoreButton, AddGroupButton, EditScoresButton, IndexButton,
+                              HandicapButton, PrintScoresButton, PrintHandicapButton, ExitButton})
+    side->addWidget(button);
+  side->addStretch();
+  chkUseMaxIndex = new QCheckBox(QStringLiteral("Use Maximum Index Rule"), client);
+  chkUseMaxIndex->setObjectName(QStringLiteral("chkUseMaxIndex"));
+  side->addWidget(chkUseMaxIndex);
+  Label1 = new QLabel(QStringLiteral("(36.4 for men, 40.4 for women)"), client);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  side->addWidget(Label1);
+  columns->addLayout(side);
+  setCentralWidget(client);
+
+  QMenuBar* menu = menuBar();
+  menu->setObjectName(QStringLiteral("MainMenu1"));
+  QMenu* file = menu->addMenu(QStringLiteral("&File"));
+  file->setObjectName(QStringLiteral("File1"));
+  Exit1 = AddMenuItem(file, "Exit1", QStringLiteral("&Exit"), [this] { ExitButtonClick(); });
+  QMenu* activities = menu->addMenu(QStringLiteral("&Activities"));
+  activities->setObjectName(QStringLiteral("Activities1"));
+  AddaScore1 = AddMenuItem(activities, "AddaScore1", QStringLiteral("&Add a Score"),
+                           [this] { AddAScore(); });
+  AddaGroupofScores1 =
+      AddMenuItem(activities, "AddaGroupofScores1", QStringLiteral("Add a &Group of Scores"),
+                  [this] { AddGroupOfScores(); });
+  EditViewScores1 = AddMenuItem(activities, "EditViewScores1", QStringLiteral("&Edit/View Scores"),
+                                [this] { EditScores(); });
+  activities->addSeparator()->setObjectName(QStringLiteral("N1"));
+  CalculateIndex1 = AddMenuItem(activities, "CalculateIndex1", QStringLiteral("Calculate &Index"),
+                                [this] { CalculateIndex(); });
+  CalculateHandicap1 =
+      AddMenuItem(activities, "CalculateHandicap1", QStringLiteral("Calculate &Handicap"),
+                  [this] { CourseHandicap(); });
+  activities->addSeparator()->setObjectName(QStringLiteral("N2"));
+  PrintScores1 = AddMenuItem(activities, "PrintScores1", QStringLiteral("Print &Scores"),
+                             [this] { PrintScores(); });
+  PrintHandicaps1 = AddMenuItem(activities, "PrintHandicaps1", QStringLiteral("Print Ha&ndicaps"),
+                                [this] { PrintHandicaps(); });
+
+  OnClick(AddAScoreButton, [this] { AddAScore(); });
+  OnClick(AddGroupButton, [this] { AddGroupOfScores(); });
+  OnClick(EditScoresButton, [this] { EditScores(); });
+  OnClick(IndexButton, [this] { CalculateIndex(); });
+  OnClick(HandicapButton, [this] { CourseHandicap(); });
+  OnClick(PrintScoresButton, [this] { PrintScores(); });
+  OnClick(PrintHandicapButton, [this] { PrintHandicaps(); });
+  OnClick(ExitButton, [this] { ExitButtonClick(); });
+  connect(GolferListBox, &QListWidget::itemDoubleClicked, this,
+          [this] { fw::ui::Guarded([this] { EditScores(); }); });
+
+  // Group entry, the course handicap window and the reports are not part of
+  // the program yet.
+  for (QPushButton* button :
+       {AddGroupButton, HandicapButton, PrintScoresButton, PrintHandicapButton})
+    button->setEnabled(false);
+  for (QAction* action : {AddaGroupofScores1, CalculateHandicap1, PrintScores1, PrintHandicaps1})
+    action->setEnabled(false);
+
+  // Creation steps.
+  UsePlacement("GPickForm", {385, 113, 103, 572});
+  chkUseMaxIndex->setChecked(App().UseMaxIndex);
+  fw::LoadGolferList(App().folder, Golfers);
+  fw::SortGolferList(Golfers);
+  for (const fw::TGolferRec& golfer : Golfers) GolferListBox->addItem(ToQt(golfer.LongName));
+  ActivityMode = Activity::kNone;
+  // Selected at once too, so that the list has its line even on a platform
+  // that does not activate a newly shown window.
+  SelectRememberedGolfer();
 }
-void TGPickForm::FormActivate() {}
-void TGPickForm::FormClose() {}
-void TGPickForm::AddAScore() {}
-void TGPickForm::AddGroupOfScores() {}
-void TGPickForm::EditScores() {}
-void TGPickForm::CalculateIndex() {}
-void TGPickForm::CourseHandicap() {}
-void TGPickForm::PrintScores() {}
-void TGPickForm::PrintHandicaps() {}
-void TGPickForm::ExitButtonClick() {}
+
+void TGPickForm::SelectRememberedGolfer() {
+  const int count = GolferListBox->count();
+  if (count == 0) return;
+  int line = SelectedGolfer < 1 ? 1 : SelectedGolfer;
+  if (line > count) line = count;
+  GolferListBox->setCurrentRow(line - 1);
+  GolferListBox->item(line - 1)->setSelected(true);
+  GolferListBox->scrollToItem(GolferListBox->item(line - 1));
+}
+
+void TGPickForm::FormActivate() {
+  TScoreForm* entry = App().ScoreForm;
+  if (addScoreGolfer_ && entry && entry->OkPressed && entry->Opener() == this &&
+      entry->OkPressed->text() == QStringLiteral("1")) {
+    // Reset first, so that the round is stored once only whatever follows.
+    entry->OkPressed->setText(QStringLiteral("0"));
+    const fw::TGolferRec golfer = *addScoreGolfer_;
+    addScoreGolfer_.reset();
+    const fw::TScoreRec round = entry->Round();
+    // The file is read again: another activity may have loaded another
+    // golfer's rounds since Add a Score started.
+    LoadScoresOf(golfer);
+    if (Scores.Count() >= App().MaxScores) {
+      fw::ui::Inform(kOverLimitNews);
+      fw::ui::Inform(kOverLimitReminder);
+    } else {
+      Scores.Append(round);
+      fw::SortScores(Scores);
+      fw::SaveScoreFile(App().folder, fw::ScoreFileName(golfer.ShortName), Scores);
+    }
+  }
+  SelectRememberedGolfer();
+}
+
+void TGPickForm::FormClose() {
+  App().UseMaxIndex = chkUseMaxIndex->isChecked();
+  fw::ui::Settings().WriteFlag("Settings", "UseMaxIndex", App().UseMaxIndex);
+}
+
+const fw::TGolferRec* TGPickForm::StartActivity(bool selectsGolfer) {
+  const QList<QListWidgetItem*> selected = GolferListBox->selectedItems();
+  if (selected.isEmpty()) return nullptr;
+  const int line = GolferListBox->row(selected.first()) + 1;
+  if (line < 1 || line > Golfers.Count()) return nullptr;
+  App().UseMaxIndex = chkUseMaxIndex->isChecked();
+  if (selectsGolfer) SelectedGolfer = line;
+  return &Golfers[line];
+}
+
+void TGPickForm::LoadScoresOf(const fw::TGolferRec& golfer) {
+  fw::LoadScoreFile(App().folder, fw::ScoreFileName(golfer.ShortName), Scores);
+  fw::SortScores(Scores);
+}
+
+void TGPickForm::AddAScore() {
+  const fw::TGolferRec* golfer = StartActivity(true);
+  TScoreForm* entry = App().ScoreForm;
+  if (!golfer || !entry) return;
+  ActivityMode = Activity::kAddScore;
+  LoadScoresOf(*golfer);
+  if (Scores.Count() >= App().MaxScores) {
+    fw::ui::Warn(kScoreLimitWarning);
+    return;
+  }
+  fw::NoIndexOutput none;
+  const fw::IndexResult index =
+      fw::ComputeIndex(Scores, IndexGolferOf(*golfer), none, IndexOptionsNow());
+  addScoreGolfer_ = *golfer;
+  entry->PrepareNewRound(ToQt(golfer->LongName), ToQt(fw::FormatIndex(index.Index)));
+  entry->ShowFor(this);
+}
+
+void TGPickForm::AddGroupOfScores() {
+  // The group score entry window is not part of the program yet; its button
+  // and menu item stay disabled.
+}
+
+void TGPickForm::EditScores() {
+  const fw::TGolferRec* golfer = StartActivity(true);
+  TGolferForm* scoreList = App().GolferForm;
+  if (!golfer || !scoreList) return;
+  if (!scoreList->ShowGolfer(ToQt(fw::ScoreFileName(golfer->ShortName)), ToQt(golfer->LongName),
+                             golfer->Sex, this))
+    return;
+  // A round still being entered after Add a Score is not stored from here any
+  // more: the score list now holds the golfer's rounds.
+  ActivityMode = Activity::kEditScores;
+  addScoreGolfer_.reset();
+}
+
+void TGPickForm::CalculateIndex() {
+  const fw::TGolferRec* golfer = StartActivity(true);
+  if (!golfer) return;
+  ActivityMode = Activity::kCalculateIndex;
+  LoadScoresOf(*golfer);
+  fw::IndexDialogFields lines;
+  fw::ComputeIndex(Scores, IndexGolferOf(*golfer), lines, IndexOptionsNow());
+  auto* dialog = new TIndexForm;
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->SetLines(lines);
+  dialog->ShowFor(this);
+}
+
+void TGPickForm::CourseHandicap() {
+  // The course handicap window is not part of the program yet; its button and
+  // menu item stay disabled.
+}
+
+void TGPickForm::PrintScores() {
+  // The golf history report is not part of the program yet.
+}
+
+void TGPickForm::PrintHandicaps() {
+  // The print handicaps dialog is not part of the program yet.
+}
+
+void TGPickForm::ExitButtonClick() {
+  close();
+}

@@ -2,10 +2,12 @@
 // The golfer list window, from which all work on one golfer's rounds starts.
 // The main window makes a new one at each "Enter Scores".
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <optional>
 
 #include "app/fwform.h"
 #include "data/golferlist.h"
@@ -36,6 +38,14 @@ class TGPickForm : public fw::ui::FwForm {
   QPushButton* ExitButton = nullptr;
   QCheckBox* chkUseMaxIndex = nullptr;
   QLabel* Label1 = nullptr;
+  QAction* Exit1 = nullptr;
+  QAction* AddaScore1 = nullptr;
+  QAction* AddaGroupofScores1 = nullptr;
+  QAction* EditViewScores1 = nullptr;
+  QAction* CalculateIndex1 = nullptr;
+  QAction* CalculateHandicap1 = nullptr;
+  QAction* PrintScores1 = nullptr;
+  QAction* PrintHandicaps1 = nullptr;
 
   fw::GolferTable Golfers;
   fw::ScoreTable Scores;
@@ -55,4 +65,17 @@ class TGPickForm : public fw::ui::FwForm {
   void PrintScores();
   void PrintHandicaps();
   void ExitButtonClick();
+
+ private:
+  // The golfer of the selected line after the steps every activity starts
+  // with; nullptr (nothing done) when the list is empty or no line is selected.
+  const fw::TGolferRec* StartActivity(bool selectsGolfer);
+  // Loads and sorts the golfer's score file into Scores.
+  void LoadScoresOf(const fw::TGolferRec& golfer);
+  void SelectRememberedGolfer();
+
+  // The golfer for whom Add a Score opened the score entry window and whose
+  // round has not come back yet. A confirmed round is stored for this golfer,
+  // whatever else was loaded in between, and only once.
+  std::optional<fw::TGolferRec> addScoreGolfer_;
 };

@@ -1,1 +1,218 @@
-// Tests of this window arrive with the window.
+#include "golfers/fwgpick.h"
+
+#include <QMenuBar>
+#include <QPointer>
+
+#include "data/inifile.h"
+#include "golfers/golferfiles.h"
+#include "handicap/fwindex.h"
+#include "support/uitest.h"
+
+namespace fwtest {
+namespace {
+
+class GPickTest : public UiTest {
+ protected:
+  void SetUp() override {
+    UiTest::SetUp();
+    TGPickForm::SelectedGolfer = 0;
+    folder.Write("golfers.fwc",
+                 "Cy High~CYHIGH~0~\r\nAl Able~ALABLE~0~\r\nBea Best~BEABEST~1~\r\n");
+    // Five rounds with differentials 40.0 to 44.0: 40.0 x 0.96 = 38.4.
+    std::vector<RoundSpec> high;
+    for (int p = 1; p <= 5; ++p)
+      high.push_back(RoundWithDifferential(December2001(p), 400 + 10 * (p - 1), "Oak Hills"));
+    folder.Write("CYHIGH.fwp", ScoreFile(high));
+    folder.Write("ALABLE.fwp", "");
+    folder.Write("BEABEST.fwp", "");
+  }
+
+  // A golfer list window as the main window opens it.
+  static QPointer<TGPickForm> Open() {
+    QPointer<TGPickForm> pick = new TGPickForm;
+    pick->setAttribute(Qt::WA_DeleteOnClose);
+    ShowActive(pick);
+    return pick;
+  }
+
+  static int SelectedRow(QListWidget* list) {
+    QList<QListWidgetItem*> items = list->selectedItems();
+    return items.isEmpty() ? -1 : list->row(items.first());
+  }
+
+  // Line Z of the one index dialog open, which is then closed.
+  QString IndexLineZ() {
+    std::vector<TIndexForm*> dialogs = OpenWindows<TIndexForm>();
+    EXPECT_EQ(dialogs.size(), 1u);
+    if (dialogs.size() != 1) return {};
+    QString z;
+    for (int k = 14; k >= 1 && z.isEmpty(); --k) z = dialogs[0]->Field[std::size_t(k)]->text();
+    dialogs[0]->close();
+    QApplication::processEvents();
+    return z;
+  }
+};
+
+TEST_F(GPickTest, WindowHasItsControlsCaptionsAndMenu) {
+  QPointer<TGPickForm> pick = Open();
+  EXPECT_EQ(pick->windowTitle(), "Golfer List");
+  EXPECT_EQ(pick->objectName(), "GPickForm");
+  EXPECT_EQ(pick->size(), QSize(572, 385));
+  const std::pair<const char*, const char*> buttons[] = {
+      {"AddAScoreButton", "Add a Score"},         {"AddGroupButton", "Add Group of Scores"},
+      {"EditScoresButton", "Edit/View Scores"},   {"IndexButton", "Calculate Index"},
+      {"HandicapButton", "Course Handicap"},      {"PrintScoresButton", "Print Scores"},
+      {"PrintHandicapButton", "Print Handicaps"}, {"ExitButton", "Exit"}};
+  for (auto [name, caption] : buttons) EXPECT_EQ(Find<QPushButton>(pick, name)->text(), caption);
+  EXPECT_EQ(Find<QCheckBox>(pick, "chkUseMaxIndex")->text(), "Use Maximum Index Rule");
+  EXPECT_EQ(Find<QLabel>(pick, "Label1")->text(), "(36.4 for men, 40.4 for women)");
+
+  // The golfers by long name, sorted.
+  QStringList names;
+  for (int i = 0; i < pick->GolferListBox->count(); ++i)
+    names << pick->GolferListBox->item(i)->text();
+  EXPECT_EQ(names, QStringList({"Al Able", "Bea Best", "Cy High"}));
+
+  QList<QMenu*> menus;
+  for (QAction* top : pick->menuBar()->actions()) menus << top->menu();
+  ASSERT_EQ(menus.size(), 2);
+  EXPECT_EQ(menus[0]->title(), "&File");
+  EXPECT_EQ(menus[1]->title(), "&Activities");
+  QStringList items;
+  for (QAction* action : menus[0]->actions() + menus[1]->actions())
+    items << (action->isSeparator() ? QStringLiteral("-")
+                                    : action->objectName() + "=" + action->text());
+  EXPECT_EQ(items,
+            QStringList(
+                {"Exit1=&Exit", "AddaScore1=&Add a Score",
+                 "AddaGroupofScores1=Add a &Group of Scores", "EditViewScores1=&Edit/View Scores",
+                 "-", "CalculateIndex1=Calculate &Index", "CalculateHandicap1=Calculate &Handicap",
+                 "-", "PrintScores1=Print &Scores", "PrintHandicaps1=Print Ha&ndicaps"}));
+
+  // The activities whose windows are not built yet are there but disabled.
+  for (const char* name :
+       {"AddGroupButton", "HandicapButton", "PrintScoresButton", "PrintHandicapButton"})
+    EXPECT_FALSE(Find<QPushButton>(pick, name)->isEnabled()) << name;
+  for (const char* name :
+       {"AddaGroupofScores1", "CalculateHandicap1", "PrintScores1", "PrintHandicaps1"})
+    EXPECT_FALSE(Find<QAction>(pick, name)->isEnabled()) << name;
+  for (const char* name : {"AddAScoreButton", "EditScoresButton", "IndexButton", "ExitButton"})
+    EXPECT_TRUE(Find<QPushButton>(pick, name)->isEnabled()) << name;
+  for (const char* name : {"Exit1", "AddaScore1", "EditViewScores1", "CalculateIndex1"})
+    EXPECT_TRUE(Find<QAction>(pick, name)->isEnabled()) << name;
+
+  Trigger(pick, "Exit1");
+  EXPECT_TRUE(pick.isNull());
+}
+
+TEST_F(GPickTest, CheckBoxGoesIntoTheCalculationAndIntoTheSettingsFile) {
+  fw::ui::App().UseMaxIndex = true;
+  QPointer<TGPickForm> pick = Open();
+  EXPECT_TRUE(pick->chkUseMaxIndex->isChecked());
+  pick->GolferListBox->setCurrentRow(2);  // Cy High
+  Click(pick->IndexButton);
+  EXPECT_EQ(IndexLineZ(), "The current index for Cy High is 36.4");
+
+  // Unticked, the calculation gives the real value; the menu item calculates too.
+  pick->chkUseMaxIndex->setChecked(false);
+  Trigger(pick, "CalculateIndex1");
+  EXPECT_EQ(IndexLineZ(), "The current index for Cy High is 38.4");
+  EXPECT_FALSE(fw::ui::App().UseMaxIndex);
+
+  // Closing the window copies the box into the option and the settings file.
+  pick->chkUseMaxIndex->setChecked(true);
+  Click(pick->ExitButton);
+  EXPECT_TRUE(pick.isNull());
+  EXPECT_TRUE(fw::ui::App().UseMaxIndex);
+  EXPECT_NE(folder.Read("fairwick.ini").find("[Settings]\r\nUseMaxIndex=1\r\n"), std::string::npos)
+      << folder.Read("fairwick.ini");
+
+  pick = Open();
+  EXPECT_TRUE(pick->chkUseMaxIndex->isChecked());
+  pick->chkUseMaxIndex->setChecked(false);
+  pick->close();
+  EXPECT_FALSE(fw::ui::App().UseMaxIndex);
+  EXPECT_FALSE(fw::IniFile(fw::ui::App().folder).ReadFlag("Settings", "UseMaxIndex", true));
+  EXPECT_NE(folder.Read("fairwick.ini").find("UseMaxIndex=0"), std::string::npos);
+
+  // The next window starts from the option.
+  pick = Open();
+  EXPECT_FALSE(pick->chkUseMaxIndex->isChecked());
+}
+
+TEST_F(GPickTest, ReopeningSelectsTheGolferWorkedOnLast) {
+  QPointer<TGPickForm> pick = Open();
+  EXPECT_EQ(SelectedRow(pick->GolferListBox), 0);  // the first opening: the first golfer
+  pick->GolferListBox->setCurrentRow(1);
+  Click(pick->IndexButton);
+  EXPECT_EQ(TGPickForm::SelectedGolfer, 2);
+  IndexLineZ();
+  pick->close();
+
+  pick = Open();
+  EXPECT_EQ(SelectedRow(pick->GolferListBox), 1);
+  // Activation selects the remembered line again, whatever was clicked since.
+  pick->GolferListBox->setCurrentRow(2);
+  pick->FormActivate();
+  EXPECT_EQ(SelectedRow(pick->GolferListBox), 1);
+  pick->close();
+
+  // A remembered golfer beyond the end of a shorter list: the last line.
+  TGPickForm::SelectedGolfer = 7;
+  pick = Open();
+  EXPECT_EQ(SelectedRow(pick->GolferListBox), 2);
+}
+
+TEST_F(GPickTest, NothingHappensWithoutASelectedGolfer) {
+  QPointer<TGPickForm> pick = Open();
+  pick->GolferListBox->clearSelection();
+  Click(pick->IndexButton);
+  Trigger(pick, "CalculateIndex1");
+  Click(pick->AddAScoreButton);
+  Click(pick->EditScoresButton);
+  EXPECT_TRUE(OpenWindows<TIndexForm>().empty());
+  EXPECT_EQ(TGPickForm::SelectedGolfer, 0);
+  EXPECT_TRUE(messages.empty());
+  pick->close();
+
+  // An empty golfer list.
+  folder.Write("golfers.fwc", "");
+  pick = Open();
+  EXPECT_EQ(pick->GolferListBox->count(), 0);
+  Click(pick->IndexButton);
+  Click(pick->AddAScoreButton);
+  EXPECT_TRUE(OpenWindows<TIndexForm>().empty());
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(GPickTest, MissingScoreFileIsReportedAndNoDialogOpens) {
+  std::filesystem::remove(folder.Path() / "BEABEST.fwp");
+  QPointer<TGPickForm> pick = Open();
+  pick->GolferListBox->setCurrentRow(1);
+  Click(pick->IndexButton);
+  EXPECT_EQ(MessageTexts(), QStringList({"File not found"}));
+  EXPECT_TRUE(OpenWindows<TIndexForm>().empty());
+  EXPECT_TRUE(pick->isVisible());
+}
+
+TEST_F(GPickTest, EachCalculationOpensItsOwnDialogWithoutBlocking) {
+  QPointer<TGPickForm> pick = Open();
+  Click(pick->IndexButton);
+  pick->GolferListBox->setCurrentRow(1);
+  Click(pick->IndexButton);
+  std::vector<TIndexForm*> dialogs = OpenWindows<TIndexForm>();
+  ASSERT_EQ(dialogs.size(), 2u);
+  QStringList firstLines = {dialogs[0]->Field[1]->text(), dialogs[1]->Field[1]->text()};
+  firstLines.sort();
+  EXPECT_EQ(firstLines, QStringList({"0 scores on file for Al Able.  (0 are valid)",
+                                     "0 scores on file for Bea Best.  (0 are valid)"}));
+  // Closing a dialog hands activation back to the golfer list, which keeps
+  // the golfer of the last activity selected.
+  dialogs[0]->close();
+  QApplication::processEvents();
+  EXPECT_TRUE(pick->isVisible());
+  EXPECT_EQ(SelectedRow(pick->GolferListBox), 1);
+}
+
+}  // namespace
+}  // namespace fwtest

@@ -1,0 +1,77 @@
+#pragma once
+// Golfer lists and score files for the golfer window tests, as the program
+// writes them: fields followed by tildes, CR LF line ends.
+
+#include <QApplication>
+#include <QWidget>
+#include <ostream>
+#include <string>
+#include <vector>
+
+// Readable QStrings in test failures.
+inline void PrintTo(const QString& text, std::ostream* os) {
+  *os << '"' << text.toStdString() << '"';
+}
+
+namespace fwtest {
+
+// One round of a score file: 45 fields, every hole and putt "0" unless given.
+struct RoundSpec {
+  std::string date;
+  std::string course = "Oak Hills";
+  std::string total = "90";
+  std::string rating = "70.5";
+  std::string slope = "121";
+  std::string adjusted = "90";
+  std::string indexAtEntry = "0";
+  std::string courseHdcp = "0";
+  std::string comment;
+  std::string hole = "0";  // every hole score
+  std::string putt = "0";  // every putt count
+};
+
+inline std::string RoundLine(const RoundSpec& r) {
+  std::string line = r.date + "~" + r.course + "~" + r.total + "~" + r.rating + "~" + r.slope +
+                     "~" + r.comment + "~";
+  for (int h = 0; h < 18; ++h) line += r.hole + "~";
+  for (int h = 0; h < 18; ++h) line += r.putt + "~";
+  return line + r.adjusted + "~" + r.indexAtEntry + "~" + r.courseHdcp + "~\r\n";
+}
+
+inline std::string ScoreFile(const std::vector<RoundSpec>& rounds) {
+  std::string bytes;
+  for (const RoundSpec& r : rounds) bytes += RoundLine(r);
+  return bytes;
+}
+
+// A complete round whose differential is exactly `tenths` / 10: total 100 and
+// slope 113, with the rating making up the rest.
+inline RoundSpec RoundWithDifferential(std::string date, int tenths, std::string course) {
+  RoundSpec r;
+  r.date = std::move(date);
+  r.course = std::move(course);
+  r.total = "100";
+  r.adjusted = "100";
+  const int rating = 1000 - tenths;
+  r.rating = std::to_string(rating / 10) + "." + std::to_string(rating % 10);
+  r.slope = "113";
+  return r;
+}
+
+// Stored date of December 2001, day 31 - (p - 1): p = 1 is the 31st.
+inline std::string December2001(int p) {
+  const int day = 32 - p;
+  return "200112" + std::string(day < 10 ? "0" : "") + std::to_string(day);
+}
+
+// The visible top-level windows of a class.
+template <class T>
+std::vector<T*> OpenWindows() {
+  std::vector<T*> found;
+  for (QWidget* widget : QApplication::topLevelWidgets())
+    if (auto* window = qobject_cast<T*>(widget); window && window->isVisible())
+      found.push_back(window);
+  return found;
+}
+
+}  // namespace fwtest
