@@ -1,28 +1,902 @@
-// Not built yet: an empty window so that the program links.
 #include "scores/fwscore.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSignalBlocker>
+#include <QTextCursor>
+#include <QVBoxLayout>
+#include <optional>
+
+#include "app/appstate.h"
+#include "app/fwabout.h"
+#include "app/fwcodec.h"
+#include "app/fwmessage.h"
+#include "app/fwwidgets.h"
+#include "courses/fwcourse.h"
+#include "data/convert.h"
+#include "data/textutil.h"
+#include "handicap/coursehandicap.h"
+#include "handicap/scoreeval.h"
+#include "scores/typeddate.h"
+
+using fw::ui::FromQt;
+using fw::ui::ToQt;
+
+namespace {
+
+const QString kZero = QStringLiteral("0");
+const QString kOne = QStringLiteral("1");
+const QString kPickACourse = QStringLiteral("You must pick a course.");
+const QString kCourseNotFound = QStringLiteral("ERROR: Course not found in list??");
+const QString kCourseLimit = QStringLiteral(
+    "You have reached the maximum allowed number of courses.  If possible, delete some courses "
+    "that you do not use.  Then, you can enter more new ones.");
+const QString kNoHelp = QStringLiteral("Help not implemented yet.");
+constexpr int kHoleWidth = 30;
+constexpr int kSumWidth = 38;
+constexpr int kCommentRoom = static_cast<int>(fw::kCommentRoom);
+
+std::string Text(const QLineEdit* field) {
+  return FromQt(field->text());
+}
+
+bool IsEnter(const QKeyEvent* key) {
+  return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+}
+bool IsUpKey(const QKeyEvent* key) {
+  return key->text() == QStringLiteral("+") || key->text() == QStringLiteral("=");
+}
+bool IsDownKey(const QKeyEvent* key) {
+  return key->text() == QStringLiteral("-") || key->text() == QStringLiteral("_");
+}
+
+QLabel* NewLabel(QWidget* parent, const QString& name, const QString& text,
+                 Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  label->setAlignment(alignment);
+  return label;
+}
+
+// A number field of the hole grid: typed digits (and anything else, which the
+// sums then refuse), never a tilde, which separates the fields of the files.
+QLineEdit* NumberField(QWidget* parent, const QString& name, int width) {
+  auto* field = new QLineEdit(parent);
+  field->setObjectName(name);
+  fw::ui::RestrictInput(field, 32767, {.noTilde = true, .upperCase = false, .onlyChars = {}});
+  field->setFixedWidth(width);
+  field->setAlignment(Qt::AlignCenter);
+  return field;
+}
+
+QLineEdit* ShownField(QWidget* parent, const char* name, int width) {
+  QLineEdit* field = fw::ui::ReadOnlyField(parent, name);
+  field->setFixedWidth(width);
+  return field;
+}
+
+// The course list loader's messages, shown the way the caller chooses.
+class ForwardingMessenger final : public fw::Messenger {
+ public:
+  explicit ForwardingMessenger(std::function<void(const QString&)> show) : show_(std::move(show)) {}
+  void ShowMessage(const std::string& text) override { show_(ToQt(text)); }
+
+ private:
+  std::function<void(const QString&)> show_;
+};
+
+}  // namespace
+
 TScoreForm::TScoreForm(QWidget* parent) : FwForm(parent) {
   setObjectName(QStringLiteral("ScoreForm"));
+  setWindowTitle(QStringLiteral("Enter Score"));
+  BuildControls();
+  ConnectHandlers();
+  CentreOnFirstShow();
+  resize(sizeHint().expandedTo(QSize(820, 410)));
+
+  // Creation: today's date, empty fields and the course list, whose first
+  // loading renames the sample list on a first run.
+  DateField->setText(fw::ui::TodayText());
+  FieldReset();
+  fw::ui::Guarded([this] {
+    fw::ui::UiMessenger messenger;
+    LoadCourses(messenger);
+  });
 }
-void TScoreForm::PrepareNewRound(const QString&, const QString&) {}
-void TScoreForm::PrepareStoredRound(const QString&, const QString&, const fw::TScoreRec&) {}
+
+void TScoreForm::BuildControls() {
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("ClientArea"));
+  setCentralWidget(client);
+
+  // Course, date and the course's ratings.
+  CourseField = new QComboBox(client);
+  CourseField->setObjectName(QStringLiteral("CourseField"));
+  CourseField->setEditable(false);
+  CourseField->setMinimumWidth(260);
+  CourseField->setMaxVisibleItems(20);
+  DateField = new QLineEdit(client);
+  DateField->setObjectName(QStringLiteral("DateField"));
+  DateField->setFixedWidth(100);
+  SkipPuttsChkBox = new QCheckBox(QStringLiteral("Skip Entering Putts"), client);
+  SkipPuttsChkBox->setObjectName(QStringLiteral("SkipPuttsChkBox"));
+  RatingField = ShownField(client, "RatingField", 60);
+  SlopeField = ShownField(client, "SlopeField", 60);
+  IndexField = ShownField(client, "IndexField", 60);
+
+  auto* top = new QGridLayout;
+  top->setHorizontalSpacing(8);
+  top->addWidget(NewLabel(client, QStringLiteral("CourseLabel"), QStringLiteral("Course:")), 0, 0);
+  top->addWidget(CourseField, 0, 1, 1, 2);
+  top->addWidget(NewLabel(client, QStringLiteral("DateLabel"), QStringLiteral("Date:")), 1, 0);
+  top->addWidget(DateField, 1, 1);
+  top->addWidget(SkipPuttsChkBox, 2, 1, 1, 2);
+  top->setColumnMinimumWidth(3, 40);
+  top->addWidget(NewLabel(client, QStringLiteral("RatingLabel"), QStringLiteral("Course Rating:")),
+                 0, 4);
+  top->addWidget(RatingField, 0, 5);
+  top->addWidget(NewLabel(client, QStringLiteral("SlopeLabel"), QStringLiteral("Slope Rating:")), 1,
+                 4);
+  top->addWidget(SlopeField, 1, 5);
+  top->addWidget(NewLabel(client, QStringLiteral("IndexLabel"), QStringLiteral("Golfer's Index:")),
+                 2, 4);
+  top->addWidget(IndexField, 2, 5);
+  top->setColumnStretch(2, 1);
+  top->setColumnStretch(6, 1);
+
+  // The hole grid: holes 1 to 9, OUT, holes 10 to 18, IN, Total; rows of
+  // pars, scores and putts.
+  auto* grid = new QGridLayout;
+  grid->setHorizontalSpacing(3);
+  grid->setVerticalSpacing(4);
+  const Qt::Alignment centre = Qt::AlignCenter;
+  grid->addWidget(NewLabel(client, QStringLiteral("HoleLabel"), QStringLiteral("Hole:")), 0, 0);
+  grid->addWidget(NewLabel(client, QStringLiteral("ParLabel"), QStringLiteral("Par:")), 1, 0);
+  grid->addWidget(NewLabel(client, QStringLiteral("ScoreLabel"), QStringLiteral("Score:")), 2, 0);
+  grid->addWidget(NewLabel(client, QStringLiteral("PuttsLabel"), QStringLiteral("Putts:")), 3, 0);
+  auto column = [](int hole) { return hole <= 9 ? hole : hole + 1; };
+  for (int hole = 1; hole <= 18; ++hole) {
+    const QByteArray par = "Par" + QByteArray::number(hole);
+    Par[hole] = ShownField(client, par.constData(), kHoleWidth);
+    Par[hole]->setAlignment(centre);
+    Score[hole] = NumberField(client, QStringLiteral("Score%1").arg(hole), kHoleWidth);
+    Putts[hole] = NumberField(client, QStringLiteral("Putts%1").arg(hole), kHoleWidth);
+    grid->addWidget(
+        NewLabel(client, QStringLiteral("HoleLabel%1").arg(hole), QString::number(hole), centre), 0,
+        column(hole));
+    grid->addWidget(Par[hole], 1, column(hole));
+    grid->addWidget(Score[hole], 2, column(hole));
+    grid->addWidget(Putts[hole], 3, column(hole));
+  }
+  auto sumColumn = [&](int col, const QString& labelName, const QString& caption, QLineEdit* par,
+                       QLineEdit* score, QLineEdit* putts) {
+    grid->addWidget(NewLabel(client, labelName, caption, centre), 0, col);
+    par->setAlignment(centre);
+    grid->addWidget(par, 1, col);
+    grid->addWidget(score, 2, col);
+    grid->addWidget(putts, 3, col);
+    grid->setColumnMinimumWidth(col, kSumWidth + 6);
+  };
+  ParOut = ShownField(client, "ParOut", kSumWidth);
+  ParIn = ShownField(client, "ParIn", kSumWidth);
+  ParTotal = ShownField(client, "ParTotal", kSumWidth);
+  ScoreOut = NumberField(client, QStringLiteral("ScoreOut"), kSumWidth);
+  ScoreIn = NumberField(client, QStringLiteral("ScoreIn"), kSumWidth);
+  ScoreTotal = NumberField(client, QStringLiteral("ScoreTotal"), kSumWidth);
+  PuttsOut = NumberField(client, QStringLiteral("PuttsOut"), kSumWidth);
+  PuttsIn = NumberField(client, QStringLiteral("PuttsIn"), kSumWidth);
+  PuttsTotal = NumberField(client, QStringLiteral("PuttsTotal"), kSumWidth);
+  sumColumn(10, QStringLiteral("OutLabel"), QStringLiteral("OUT"), ParOut, ScoreOut, PuttsOut);
+  sumColumn(20, QStringLiteral("InLabel"), QStringLiteral("IN"), ParIn, ScoreIn, PuttsIn);
+  sumColumn(21, QStringLiteral("TotalLabel"), QStringLiteral("Total"), ParTotal, ScoreTotal,
+            PuttsTotal);
+  // The sums may be typed into (a round entered as a total) but the tab key
+  // passes them by.
+  for (QLineEdit* sum : {ScoreOut, ScoreIn, ScoreTotal, PuttsOut, PuttsIn, PuttsTotal})
+    sum->setFocusPolicy(Qt::ClickFocus);
+  grid->setColumnStretch(22, 1);
+
+  // Results and the comment.
+  AdjScore = ShownField(client, "AdjScore", 60);
+  ScoreDiff = ShownField(client, "ScoreDiff", 60);
+  auto* results = new QHBoxLayout;
+  results->addWidget(
+      NewLabel(client, QStringLiteral("AdjScoreLabel"), QStringLiteral("Adjusted Gross Score:")));
+  results->addWidget(AdjScore);
+  results->addSpacing(30);
+  results->addWidget(
+      NewLabel(client, QStringLiteral("ScoreDiffLabel"), QStringLiteral("Score Differential:")));
+  results->addWidget(ScoreDiff);
+  results->addStretch(1);
+
+  CommentField = new QPlainTextEdit(client);
+  CommentField->setObjectName(QStringLiteral("CommentField"));
+  CommentField->setTabChangesFocus(true);
+  CommentField->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  CommentField->setFixedHeight(3 * CommentField->fontMetrics().lineSpacing() + 12);
+  auto* comment = new QHBoxLayout;
+  QLabel* commentLabel = NewLabel(client, QStringLiteral("CommentLabel"),
+                                  QStringLiteral("Comments:"), Qt::AlignLeft | Qt::AlignTop);
+  comment->addWidget(commentLabel, 0, Qt::AlignTop);
+  comment->addWidget(CommentField, 1);
+
+  OKButton = new QPushButton(QStringLiteral("OK"), client);
+  OKButton->setObjectName(QStringLiteral("OKButton"));
+  CancelButton = new QPushButton(QStringLiteral("Cancel"), client);
+  CancelButton->setObjectName(QStringLiteral("CancelButton"));
+  AddCourseButton = new QPushButton(QStringLiteral("Add Course"), client);
+  AddCourseButton->setObjectName(QStringLiteral("AddCourseButton"));
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  for (QPushButton* button : {OKButton, CancelButton, AddCourseButton}) {
+    // Enter presses the button that has the focus (Enter in the last putts
+    // field moves there).
+    button->setAutoDefault(true);
+    button->setMinimumWidth(90);
+    buttons->addWidget(button);
+    buttons->addSpacing(12);
+  }
+  buttons->addStretch(1);
+
+  // Values that travel between this window and the one that opened it.
+  GolferName = fw::ui::HiddenField(client, "GolferName");
+  CourseName2 = fw::ui::HiddenField(client, "CourseName2");
+  CoursePicked = fw::ui::HiddenField(client, "CoursePicked", kZero);
+  OkPressed = fw::ui::HiddenField(client, "OkPressed", kZero);
+  AddingGroup = fw::ui::HiddenField(client, "AddingGroup", kZero);
+  CourseHandicapField = fw::ui::HiddenField(client, "CourseHandicapField");
+  AddMode = new QCheckBox(client);
+  AddMode->setObjectName(QStringLiteral("AddMode"));
+  AddMode->setEnabled(false);
+  AddMode->hide();
+
+  auto* layout = new QVBoxLayout(client);
+  layout->setContentsMargins(12, 12, 12, 12);
+  layout->addLayout(top);
+  layout->addSpacing(16);
+  layout->addLayout(grid);
+  layout->addSpacing(12);
+  layout->addLayout(results);
+  layout->addSpacing(8);
+  layout->addLayout(comment);
+  layout->addStretch(1);
+  layout->addSpacing(8);
+  layout->addLayout(buttons);
+
+  QWidget* previous = CourseField;
+  auto chain = [&previous](QWidget* next) {
+    setTabOrder(previous, next);
+    previous = next;
+  };
+  chain(DateField);
+  chain(SkipPuttsChkBox);
+  for (int hole = 1; hole <= 18; ++hole) {
+    chain(Score[hole]);
+    chain(Putts[hole]);
+  }
+  chain(OKButton);
+  chain(CancelButton);
+  chain(AddCourseButton);
+  chain(CommentField);
+
+  QMenuBar* menu = menuBar();
+  menu->setObjectName(QStringLiteral("MainMenu1"));
+  QMenu* file = menu->addMenu(QStringLiteral("&File"));
+  file->setObjectName(QStringLiteral("File1"));
+  SaveExit1 = AddMenuItem(file, "SaveExit1", QStringLiteral("&Save/Exit"), {});
+  Exit1 = AddMenuItem(file, "Exit1", QStringLiteral("E&xit"), {});
+  QMenu* edit = menu->addMenu(QStringLiteral("&Edit"));
+  edit->setObjectName(QStringLiteral("Edit1"));
+  EditCourses1 = AddMenuItem(edit, "EditCourses1", QStringLiteral("&Add A Course"), {});
+  QMenu* help = menu->addMenu(QStringLiteral("&Help"));
+  help->setObjectName(QStringLiteral("Help1"));
+  Help2 = AddMenuItem(help, "Help2", QStringLiteral("&Help"), {});
+  AboutFairwick1 = AddMenuItem(help, "AboutFairwick1", QStringLiteral("&About Fairwick"), {});
+}
+
+void TScoreForm::ConnectHandlers() {
+  auto click = [this](auto* sender, void (TScoreForm::*handler)()) {
+    OnClick(sender, [this, handler] { Noted([this, handler] { (this->*handler)(); }); });
+  };
+  click(OKButton, &TScoreForm::OKButtonClick);
+  click(CancelButton, &TScoreForm::CancelButtonClick);
+  click(AddCourseButton, &TScoreForm::AddCourseButtonClick);
+  click(SaveExit1, &TScoreForm::SaveExit1Click);
+  click(Exit1, &TScoreForm::Exit1Click);
+  click(EditCourses1, &TScoreForm::EditCourses1Click);
+  click(Help2, &TScoreForm::Help2Click);
+  click(AboutFairwick1, &TScoreForm::AboutFairwick1Click);
+  // A course chosen with the mouse or the keyboard; not when the window
+  // selects one itself.
+  connect(CourseField, &QComboBox::activated, this,
+          [this] { fw::ui::Guarded([this] { Noted([this] { CourseFieldClick(); }); }); });
+  connect(SkipPuttsChkBox, &QCheckBox::toggled, this,
+          [this] { fw::ui::Guarded([this] { Noted([this] { SkipPuttsChkBoxClick(); }); }); });
+  connect(CommentField, &QPlainTextEdit::textChanged, this, [this] { CleanComment(); });
+
+  for (int hole = 1; hole <= 18; ++hole) {
+    OnFieldExit(Score[hole], [this, hole] { ScoreExit(hole); });
+    OnFieldExit(Putts[hole], [this, hole] { PuttsExit(hole); });
+  }
+  OnFieldExit(ScoreTotal, [this] { ScoreTotalExit(); });
+  OnFieldExit(AdjScore, [this] { AdjScoreExit(); });
+  OnFieldExit(DateField, [this] { DateFieldExit(); });
+
+  auto keys = [this](QLineEdit* field, std::function<QWidget*()> enterTarget) {
+    OnKeyPress(field, [this, field, enterTarget](QKeyEvent* key) {
+      bool swallowed = true;
+      Noted([&] { swallowed = NumberKey(field, key, enterTarget); });
+      return swallowed;
+    });
+  };
+  for (int hole = 1; hole <= 18; ++hole) {
+    keys(Score[hole], [this, hole]() -> QWidget* {
+      if (!SkipPuttsChkBox->isChecked()) return Putts[hole];
+      return hole < 18 ? static_cast<QWidget*>(Score[hole + 1]) : OKButton;
+    });
+    keys(Putts[hole], [this, hole]() -> QWidget* {
+      return hole < 18 ? static_cast<QWidget*>(Score[hole + 1]) : OKButton;
+    });
+  }
+  keys(ScoreTotal, [this]() -> QWidget* { return OKButton; });
+  for (QLineEdit* sum : {ScoreOut, ScoreIn, PuttsOut, PuttsIn, PuttsTotal}) keys(sum, {});
+
+  OnKeyPress(DateField, [this](QKeyEvent* key) {
+    bool swallowed = true;
+    Noted([&] { swallowed = DateKey(key); });
+    return swallowed;
+  });
+  auto enterMoves = [this](QWidget* field, QWidget* target) {
+    OnKeyPress(field, [target](QKeyEvent* key) {
+      if (!IsEnter(key)) return false;
+      target->setFocus(Qt::TabFocusReason);
+      return true;
+    });
+  };
+  enterMoves(CourseField, DateField);
+  enterMoves(SkipPuttsChkBox, Score[1]);
+  // The comment is one line of a data file: no line breaks, no tildes.
+  OnKeyPress(CommentField,
+             [](QKeyEvent* key) { return IsEnter(key) || key->text().contains(QLatin1Char('~')); });
+}
+
+void TScoreForm::OnFieldExit(QWidget* field, std::function<void()> handler) {
+  exitHandlers_.emplace_back(field, handler);
+  OnExit(field, [this, handler] { Noted(handler); });
+}
+
+void TScoreForm::Noted(const std::function<void()>& handler) {
+  // The user has done something since the last message.
+  recentReports_.clear();
+  try {
+    handler();
+  } catch (const std::exception& e) {
+    recentReports_ << ToQt(e.what());
+    throw;
+  }
+}
+
+void TScoreForm::Tell(const QString& text, bool warning) {
+  recentReports_ << text;
+  if (warning)
+    fw::ui::Warn(text);
+  else
+    fw::ui::Inform(text);
+}
+
+// ---- Opening the window ----
+
+void TScoreForm::PrepareNewRound(const QString& golferName, const QString& indexText) {
+  GolferName->setText(golferName);
+  DateField->setText(fw::ui::TodayText());
+  CourseField->setCurrentIndex(-1);
+  shownCourse_ = -1;
+  CourseName2->clear();
+  CoursePicked->setText(kZero);
+  AddingGroup->setText(kZero);
+  IndexField->setText(indexText);
+  // The course handicap of the last round belongs to another course, maybe
+  // another golfer; picking the course computes this round's.
+  CourseHandicapField->clear();
+  storedRoundPrepared_ = false;
+  if (isVisible()) {
+    fw::ui::Guarded([this] { FormShow(); });
+    RunFormActivate();
+  }
+}
+
+void TScoreForm::PrepareStoredRound(const QString& golferName, const QString& indexText,
+                                    const fw::TScoreRec& round) {
+  auto text = [](const std::string& value) { return ToQt(fw::CutAtNul(value)); };
+  GolferName->setText(golferName);
+  DateField->setText(ToQt(fw::StoredDateToDisplay(round.Date)));
+  const QString course = text(round.CourseName);
+  const int listed = LastCourseNamed(fw::CutAtNul(round.CourseName));
+  CourseField->setCurrentIndex(listed - 1);
+  shownCourse_ = listed - 1;
+  CourseName2->setText(course);
+  CoursePicked->setText(course.isEmpty() ? kZero : kOne);
+  AddingGroup->setText(kZero);
+  ScoreTotal->setText(text(round.TotalScore));
+  const QString rating = text(round.Rating);
+  RatingField->setText(rating.isEmpty() ? QStringLiteral("0.0") : rating);
+  const QString slope = text(round.Slope);
+  SlopeField->setText(slope.isEmpty() ? kZero : slope);
+  CommentField->setPlainText(text(round.Comment));
+  for (int hole = 1; hole <= 18; ++hole) {
+    Score[hole]->setText(text(round.HoleScores[static_cast<std::size_t>(hole - 1)]));
+    Putts[hole]->setText(text(round.HolePutts[static_cast<std::size_t>(hole - 1)]));
+  }
+  for (QLineEdit* sum : {ScoreOut, ScoreIn, PuttsOut, PuttsIn, PuttsTotal}) sum->setText(kZero);
+  AdjScore->setText(text(round.AdjustedScore));
+  const QString indexAtEntry = text(round.IndexAtEntry);
+  IndexField->setText(indexAtEntry != kZero ? indexAtEntry : indexText);
+  CourseHandicapField->setText(text(round.CourseHdcp));
+  storedRoundPrepared_ = true;
+  if (isVisible()) {
+    fw::ui::Guarded([this] { FormShow(); });
+    RunFormActivate();
+  }
+}
+
 fw::TScoreRec TScoreForm::Round() const {
-  return {};
+  fw::TScoreRec round;
+  const std::string date = fw::NormaliseTypedDate(Text(DateField));
+  round.Date = date.empty() ? std::string("99999999") : fw::DisplayDateToStored(date);
+  if (CourseField->currentIndex() >= 0)
+    round.CourseName = FromQt(CourseField->currentText());
+  else if (CoursePicked->text() == kOne)
+    round.CourseName = Text(CourseName2);  // a stored round's course no longer listed
+  round.TotalScore = Text(ScoreTotal);
+  round.Rating = Text(RatingField);
+  round.Slope = Text(SlopeField);
+  round.Comment = FromQt(CommentField->toPlainText());
+  round.HoleScores = HoleTextsOf(Score);
+  round.HolePutts = HoleTextsOf(Putts);
+  round.AdjustedScore = Text(AdjScore);
+  round.IndexAtEntry = Text(IndexField);
+  round.CourseHdcp = Text(CourseHandicapField);
+  return fw::FitScoreRec(round);
 }
-void TScoreForm::FormShow() {}
-void TScoreForm::FormActivate() {}
-void TScoreForm::FormHide() {}
-void TScoreForm::CourseFieldClick() {}
-void TScoreForm::ScoreExit(int) {}
-void TScoreForm::PuttsExit(int) {}
-void TScoreForm::ScoreTotalExit() {}
-void TScoreForm::AdjScoreExit() {}
-void TScoreForm::DateFieldExit() {}
-void TScoreForm::SkipPuttsChkBoxClick() {}
-void TScoreForm::OKButtonClick() {}
-void TScoreForm::SaveExit1Click() {}
-void TScoreForm::CancelButtonClick() {}
-void TScoreForm::Exit1Click() {}
-void TScoreForm::AddCourseButtonClick() {}
-void TScoreForm::EditCourses1Click() {}
-void TScoreForm::Help2Click() {}
-void TScoreForm::AboutFairwick1Click() {}
+
+void TScoreForm::FormShow() {
+  Noted([this] {
+    setWindowTitle(QStringLiteral("Enter Score - ") + GolferName->text());
+    const bool keepRound = std::exchange(storedRoundPrepared_, false);
+    if (CourseName2->text().isEmpty()) {
+      if (!keepRound) FieldReset();
+      CoursePicked->setText(kZero);
+      return;
+    }
+    const int course = FirstCourseIgnoringCase(CourseName2->text());
+    if (course == 0) return;  // the activation that follows reports it
+    const CourseTexts texts = CourseLoadTexts(course);
+    std::optional<int> handicap;
+    if (CourseHandicapField->text().trimmed().isEmpty()) handicap = CourseHandicapFor(course);
+    if (AddingGroup->text() == kOne) {
+      FieldReset();
+      Score[1]->setFocus();
+    } else {
+      CourseField->setFocus();
+    }
+    SelectCourse(course);
+    ShowCourse(texts);
+    if (handicap) CourseHandicapField->setText(QString::number(*handicap));
+  });
+}
+
+void TScoreForm::FormActivate() {
+  // Messages shown since the last activation: the box that showed one has
+  // just closed and activated this window again.
+  const QStringList told = std::exchange(recentReports_, {});
+  auto tell = [this, &told](const QString& text, bool warning) {
+    recentReports_ << text;
+    if (told.contains(text)) return;
+    if (warning)
+      fw::ui::Warn(text);
+    else
+      fw::ui::Inform(text);
+  };
+  ForwardingMessenger messenger([&tell](const QString& text) { tell(text, false); });
+  try {
+    // A course confirmed in the course edit dialog opened from here.
+    TCourseForm* dialog = fw::ui::App().CourseForm;
+    const bool added = dialog && dialog->OkPressed && dialog->OkPressed->text() == kOne &&
+                       dialog->Opener() == this;
+    std::string addedName;
+    if (added) {
+      const fw::TCourseRec course = dialog->Course();
+      addedName = fw::CutAtNul(course.Name);
+      // Read the file again first, so that courses saved meanwhile in course
+      // maintenance are kept.
+      LoadCourses(messenger);
+      if (Courses.Count() >= fw::ui::App().MaxCourses) {
+        tell(kCourseLimit, true);
+      } else {
+        Courses.Append(course);
+        fw::SaveCourseList(fw::ui::App().folder, Courses);
+      }
+      dialog->OkPressed->setText(kZero);
+    }
+
+    LoadCourses(messenger);
+
+    if (added || !CourseName2->text().isEmpty()) {
+      const int course = LastCourseNamed(added ? addedName : Text(CourseName2));
+      if (course > 0) {
+        const CourseTexts texts = CourseLoadTexts(course);
+        std::optional<int> handicap;
+        // A newly added course is a new pick; a preselected course keeps the
+        // course handicap the opener gave unless there is none.
+        if (added || CourseHandicapField->text().trimmed().isEmpty())
+          handicap = CourseHandicapFor(course);
+        ShowCourse(texts);
+        CoursePicked->setText(kOne);
+        SelectCourse(course);
+        if (handicap) CourseHandicapField->setText(QString::number(*handicap));
+      } else {
+        tell(kCourseNotFound, false);
+      }
+    }
+
+    ScoreSum(true);
+    ScoreSum(false);
+    PuttSums(true);
+    PuttSums(false);
+    Differential();
+    SetPuttTabStops();
+  } catch (const std::exception& e) {
+    const QString text = ToQt(e.what());
+    recentReports_ << text;
+    if (told.contains(text)) return;
+    throw;
+  }
+  if (told.isEmpty()) CourseField->setFocus();
+}
+
+void TScoreForm::FormHide() {
+  SetPuttTabStops();
+}
+
+// ---- Courses ----
+
+void TScoreForm::LoadCourses(fw::Messenger& messenger) {
+  // Into a table of its own, so that a file that cannot be read leaves the
+  // list and the table as they were.
+  fw::CourseTable fresh;
+  fw::LoadCourseList(fw::ui::App().folder, fresh, messenger);
+  fw::SortCourseList(fresh);
+  Courses = std::move(fresh);
+  FillCourseField();
+}
+
+void TScoreForm::FillCourseField() {
+  QSignalBlocker block(CourseField);
+  CourseField->clear();
+  for (const fw::TCourseRec& course : Courses)
+    CourseField->addItem(ToQt(fw::CutAtNul(course.Name)));
+  // Adding to an empty list selects its first entry; no course is chosen yet.
+  CourseField->setCurrentIndex(-1);
+  shownCourse_ = -1;
+}
+
+int TScoreForm::FirstCourseIgnoringCase(const QString& name) const {
+  for (int i = 1; i <= Courses.Count(); ++i)
+    if (ToQt(fw::CutAtNul(Courses[i].Name)).compare(name, Qt::CaseInsensitive) == 0) return i;
+  return 0;
+}
+
+int TScoreForm::LastCourseNamed(const std::string& name) const {
+  for (int i = Courses.Count(); i >= 1; --i)
+    if (fw::CutAtNul(Courses[i].Name) == name) return i;
+  return 0;
+}
+
+TScoreForm::CourseTexts TScoreForm::CourseLoadTexts(int course) const {
+  const fw::TCourseRec& rec = Courses[course];
+  CourseTexts texts;
+  const std::string rating = fw::CutAtNul(rec.Rating);
+  texts.rating = rating.empty() ? QStringLiteral("0.0") : ToQt(rating);
+  const std::string slope = fw::CutAtNul(rec.Slope);
+  texts.slope = slope.empty() ? kZero : ToQt(slope);
+  fw::HoleTexts pars;
+  for (int hole = 1; hole <= 18; ++hole) {
+    std::string par = fw::CutAtNul(rec.Pars[static_cast<std::size_t>(hole - 1)]);
+    if (par.empty()) par = "0";
+    texts.pars[static_cast<std::size_t>(hole)] = ToQt(par);
+    pars[static_cast<std::size_t>(hole - 1)] = par;
+  }
+  texts.parTotal = ToQt(fw::CutAtNul(rec.ParTotal));
+  texts.parOut = QString::number(fw::NineTotal(pars, 1));
+  texts.parIn = QString::number(fw::NineTotal(pars, 10));
+  return texts;
+}
+
+void TScoreForm::ShowCourse(const CourseTexts& texts) {
+  RatingField->setText(texts.rating);
+  SlopeField->setText(texts.slope);
+  for (int hole = 1; hole <= 18; ++hole)
+    Par[hole]->setText(texts.pars[static_cast<std::size_t>(hole)]);
+  ParTotal->setText(texts.parTotal);
+  ParOut->setText(texts.parOut);
+  ParIn->setText(texts.parIn);
+}
+
+void TScoreForm::SelectCourse(int course) {
+  CourseField->setCurrentIndex(course - 1);
+  shownCourse_ = course - 1;
+  // The last picked course, which the next activation selects again.
+  CourseName2->setText(ToQt(fw::CutAtNul(Courses[course].Name)));
+}
+
+int TScoreForm::CourseHandicapFor(int course) const {
+  const std::string index = fw::TrimBlanks(Text(IndexField));
+  const std::string slope = fw::TrimBlanks(fw::CutAtNul(Courses[course].Slope));
+  if (index.empty() || slope.empty()) return 0;
+  return fw::CourseHandicapOf(fw::StrToFloat(index), fw::StrToFloat(slope));
+}
+
+void TScoreForm::FieldReset() {
+  RatingField->setText(QStringLiteral("0.0"));
+  SlopeField->setText(kZero);
+  for (int hole = 1; hole <= 18; ++hole) {
+    Par[hole]->clear();
+    Score[hole]->setText(kZero);
+    Putts[hole]->setText(kZero);
+  }
+  for (QLineEdit* par : {ParOut, ParIn, ParTotal}) par->clear();
+  for (QLineEdit* sum : {ScoreOut, ScoreIn, PuttsOut, PuttsIn}) sum->setText(kZero);
+  for (QLineEdit* result : {ScoreTotal, PuttsTotal, AdjScore, ScoreDiff}) result->clear();
+  CommentField->clear();
+}
+
+void TScoreForm::CourseFieldClick() {
+  const int course = CourseField->currentIndex() + 1;
+  if (course < 1 || course > Courses.Count()) return;
+  CourseTexts texts;
+  int handicap = 0;
+  try {
+    texts = CourseLoadTexts(course);
+    handicap = CourseHandicapFor(course);
+  } catch (...) {
+    // The list goes on showing the course whose values are in the fields.
+    CourseField->setCurrentIndex(shownCourse_);
+    throw;
+  }
+  ShowCourse(texts);
+  CoursePicked->setText(kOne);
+  SelectCourse(course);
+  CourseHandicapField->setText(QString::number(handicap));
+}
+
+// ---- Sums, adjusted score and differential ----
+
+fw::HoleTexts TScoreForm::HoleTextsOf(const std::array<QLineEdit*, 19>& fields) const {
+  fw::HoleTexts texts;
+  for (int hole = 1; hole <= 18; ++hole)
+    texts[static_cast<std::size_t>(hole - 1)] = Text(fields[static_cast<std::size_t>(hole)]);
+  return texts;
+}
+
+void TScoreForm::ScoreSum(bool front) {
+  const fw::HoleTexts holes = HoleTextsOf(Score);
+  (front ? ScoreOut : ScoreIn)->setText(QString::number(fw::NineTotal(holes, front ? 1 : 10)));
+}
+
+void TScoreForm::PuttSums(bool front) {
+  const fw::HoleTexts putts = HoleTextsOf(Putts);
+  (front ? PuttsOut : PuttsIn)->setText(QString::number(fw::NineTotal(putts, front ? 1 : 10)));
+  const long long total =
+      static_cast<long long>(fw::StrToInt(Text(PuttsOut))) + fw::StrToInt(Text(PuttsIn));
+  PuttsTotal->setText(ToQt(fw::IntToStr(total)));
+}
+
+void TScoreForm::TotalsAfterHole() {
+  const long long total =
+      static_cast<long long>(fw::StrToInt(Text(ScoreOut))) + fw::StrToInt(Text(ScoreIn));
+  ScoreTotal->setText(ToQt(fw::IntToStr(total)));
+  AdjustedScore();
+  Differential();
+}
+
+void TScoreForm::AdjustedScore() {
+  fw::HoleTexts pars = HoleTextsOf(Par);
+  // No course yet: a hole without a par is never reduced.
+  for (std::string& par : pars)
+    if (par.empty()) par = "0";
+  // No course handicap yet counts as 0 (double bogey).
+  const std::string handicapText = fw::TrimBlanks(Text(CourseHandicapField));
+  const int handicap = handicapText.empty() ? 0 : fw::StrToInt(handicapText);
+  AdjScore->setText(
+      ToQt(fw::AdjustGrossScore(Text(ScoreTotal), HoleTextsOf(Score), pars, handicap)));
+}
+
+void TScoreForm::Differential() {
+  const std::string adjusted = Text(AdjScore);
+  const std::string total = Text(ScoreTotal);
+  int score = 0;
+  if (!adjusted.empty() && adjusted != "XXX" && fw::StrToInt(adjusted) != 0)
+    score = fw::StrToInt(adjusted);
+  else if (!total.empty() && total != "0")
+    score = fw::StrToInt(total);
+  const std::string rating = Text(RatingField);
+  const std::string slope = Text(SlopeField);
+  double differential = 0.0;
+  if (score != 0 && !rating.empty() && rating != "0.0" && !slope.empty() &&
+      fw::StrToFloat(slope) != 0.0)
+    differential = fw::ComputeDifferential(score, fw::StrToFloat(rating), fw::StrToFloat(slope));
+  ScoreDiff->setText(ToQt(fw::FormatDifferential(differential)));
+}
+
+void TScoreForm::ScoreExit(int hole) {
+  // A round entered as a total only: from a first hole left at 0 straight to
+  // the total.
+  if (hole == 1 && Score[1]->text() == kZero) {
+    ScoreTotal->setFocus(Qt::TabFocusReason);
+    return;
+  }
+  ScoreSum(hole <= 9);
+  TotalsAfterHole();
+}
+
+void TScoreForm::PuttsExit(int hole) {
+  PuttSums(hole <= 9);
+}
+
+void TScoreForm::ScoreTotalExit() {
+  AdjustedScore();
+  Differential();
+}
+
+void TScoreForm::AdjScoreExit() {
+  Differential();
+}
+
+// ---- Keys, date and comment ----
+
+bool TScoreForm::NumberKey(QLineEdit* field, QKeyEvent* key,
+                           const std::function<QWidget*()>& enterTarget) {
+  if (IsUpKey(key) || IsDownKey(key)) {
+    const std::string text = fw::TrimBlanks(Text(field));
+    const long long value = text.empty() ? 0 : fw::StrToInt(text);
+    field->setText(ToQt(fw::IntToStr(value + (IsUpKey(key) ? 1 : -1))));
+    return true;
+  }
+  if (IsEnter(key) && enterTarget) {
+    enterTarget()->setFocus(Qt::TabFocusReason);
+    return true;
+  }
+  return false;
+}
+
+bool TScoreForm::DateKey(QKeyEvent* key) {
+  if (IsUpKey(key)) {
+    DateField->setText(ToQt(fw::DayLater(Text(DateField))));
+    return true;
+  }
+  if (IsDownKey(key)) {
+    DateField->setText(ToQt(fw::DayEarlier(Text(DateField))));
+    return true;
+  }
+  if (IsEnter(key)) {
+    SkipPuttsChkBox->setFocus(Qt::TabFocusReason);
+    return true;
+  }
+  return false;
+}
+
+void TScoreForm::DateFieldExit() {
+  DateField->setText(ToQt(fw::NormaliseTypedDate(Text(DateField))));
+}
+
+void TScoreForm::CleanComment() {
+  // The comment is stored as one field of one line: line breaks and other
+  // control characters become blanks, tildes and characters the files cannot
+  // hold are dropped, and it keeps to its 100 characters.
+  const QString text = CommentField->toPlainText();
+  const int cursor = CommentField->textCursor().position();
+  QString clean;
+  int position = 0;
+  for (int i = 0; i < text.size(); ++i) {
+    QChar c = text[i];
+    if (c == QLatin1Char('~') || !fw::ui::IsCp1252(c)) continue;
+    if (c.unicode() < 0x20 || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+      c = QLatin1Char(' ');
+    clean += c;
+    if (i < cursor) ++position;
+  }
+  if (clean.size() > kCommentRoom) {
+    // What was just typed or pasted, before the cursor, does not fit.
+    const int excess = static_cast<int>(clean.size()) - kCommentRoom;
+    const int from = std::max(0, position - excess);
+    clean.remove(from, excess);
+    position = from;
+  }
+  if (clean == text) return;
+  QSignalBlocker block(CommentField);
+  CommentField->setPlainText(clean);
+  QTextCursor moved = CommentField->textCursor();
+  moved.setPosition(std::min(position, static_cast<int>(clean.size())));
+  CommentField->setTextCursor(moved);
+}
+
+void TScoreForm::SkipPuttsChkBoxClick() {
+  SetPuttTabStops();
+}
+
+void TScoreForm::SetPuttTabStops() {
+  const Qt::FocusPolicy policy = SkipPuttsChkBox->isChecked() ? Qt::ClickFocus : Qt::StrongFocus;
+  for (int hole = 1; hole <= 18; ++hole) Putts[hole]->setFocusPolicy(policy);
+}
+
+// ---- Leaving the window ----
+
+void TScoreForm::FinishEditing() {
+  // A menu item does not take the focus: the field being edited is left here,
+  // so that its sums are in the round.
+  QWidget* focused = focusWidget();
+  for (const auto& [field, handler] : exitHandlers_)
+    if (field == focused) handler();
+}
+
+void TScoreForm::OKButtonClick() {
+  FinishEditing();
+  if (CoursePicked->text() == kZero) {
+    Tell(kPickACourse);
+    CourseField->setFocus();
+    return;
+  }
+  OkPressed->setText(kOne);
+  close();
+}
+
+void TScoreForm::SaveExit1Click() {
+  FinishEditing();
+  OkPressed->setText(kOne);
+  close();
+}
+
+void TScoreForm::CancelButtonClick() {
+  OkPressed->setText(kZero);
+  close();
+}
+
+void TScoreForm::Exit1Click() {
+  CancelButtonClick();
+}
+
+void TScoreForm::AddCourseButtonClick() {
+  if (Courses.Count() >= fw::ui::App().MaxCourses) {
+    Tell(kCourseLimit, true);
+    return;
+  }
+  CourseName2->setText(CourseField->currentText());
+  EditCourses1Click();
+}
+
+void TScoreForm::EditCourses1Click() {
+  if (Courses.Count() >= fw::ui::App().MaxCourses) {
+    Tell(kCourseLimit, true);
+    return;
+  }
+  TCourseForm* dialog = fw::ui::App().CourseForm;
+  if (!dialog) return;
+  // A clean dialog: empty name, rating and slope, every par 0.
+  dialog->ClearCourse();
+  dialog->ShowFor(this);
+}
+
+void TScoreForm::Help2Click() {
+  Tell(kNoHelp, true);
+}
+
+void TScoreForm::AboutFairwick1Click() {
+  TAboutBox box(this);
+  box.exec();
+}

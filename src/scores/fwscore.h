@@ -10,13 +10,18 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStringList>
 #include <array>
+#include <functional>
+#include <utility>
+#include <vector>
 
 #include "app/fwform.h"
 #include "data/courselist.h"
 #include "data/scorefile.h"
 
 class QAction;
+class QKeyEvent;
 
 class TScoreForm : public fw::ui::FwForm {
   Q_OBJECT
@@ -90,4 +95,57 @@ class TScoreForm : public fw::ui::FwForm {
   void EditCourses1Click();
   void Help2Click();
   void AboutFairwick1Click();
+
+ private:
+  // What the course load writes, worked out before anything is written.
+  struct CourseTexts {
+    QString rating, slope, parTotal, parOut, parIn;
+    std::array<QString, 19> pars;
+  };
+
+  void BuildControls();
+  void ConnectHandlers();
+  // Exit handler of a field, also run by Save/Exit for the field being edited.
+  void OnFieldExit(QWidget* field, std::function<void()> handler);
+  // Runs a handler of this window; an error it raises is remembered (see
+  // recentReports_) and passed on to be shown.
+  void Noted(const std::function<void()>& handler);
+  // Shows a message of this window, remembering it like an error.
+  void Tell(const QString& text, bool warning = false);
+  bool NumberKey(QLineEdit* field, QKeyEvent* key, const std::function<QWidget*()>& enterTarget);
+  bool DateKey(QKeyEvent* key);
+  void CleanComment();
+  void FinishEditing();
+
+  void LoadCourses(fw::Messenger& messenger);
+  void FillCourseField();
+  // Position (from 1) of the course with that name, or 0: the first ignoring
+  // letter case, or the last with exactly that name.
+  int FirstCourseIgnoringCase(const QString& name) const;
+  int LastCourseNamed(const std::string& name) const;
+  CourseTexts CourseLoadTexts(int course) const;
+  void ShowCourse(const CourseTexts& texts);
+  void SelectCourse(int course);
+  int CourseHandicapFor(int course) const;
+  void FieldReset();
+
+  fw::HoleTexts HoleTextsOf(const std::array<QLineEdit*, 19>& fields) const;
+  void ScoreSum(bool front);
+  void PuttSums(bool front);
+  void TotalsAfterHole();
+  void AdjustedScore();
+  void Differential();
+  void SetPuttTabStops();
+
+  std::vector<std::pair<QWidget*, std::function<void()>>> exitHandlers_;
+  // Texts of the messages and errors this window showed since the user last
+  // did something in it. Closing a message box activates the window again; an
+  // activation that follows a message does not repeat it (which would never
+  // end) and leaves the focus where it was.
+  QStringList recentReports_;
+  // Set by PrepareStoredRound: the next FormShow keeps the round in the
+  // fields even when it names no course.
+  bool storedRoundPrepared_ = false;
+  // Entry of CourseField whose course is in the fields (-1 none).
+  int shownCourse_ = -1;
 };

@@ -1,0 +1,441 @@
+#include "scores/fwscore.h"
+
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <filesystem>
+#include <tuple>
+
+#include "app/fwabout.h"
+#include "app/fwcodec.h"
+#include "courses/fwcourse.h"
+#include "support/uitest.h"
+
+namespace fwtest {
+namespace {
+
+using fw::ui::App;
+
+// Out of name order on purpose: the window lists them sorted.
+constexpr const char* kCedar = "CEDAR RIDGE~72.9~134~72~5~4~4~3~4~4~5~3~4~4~4~3~5~4~4~4~3~5~\r\n";
+constexpr const char* kBriar = "BRIAR CREEK~71.4~127~72~4~4~3~5~4~4~4~3~5~4~5~4~3~4~4~3~5~4~\r\n";
+constexpr const char* kAshford =
+    "ASHFORD MEADOWS~69.8~118~72~4~5~3~4~4~4~3~5~4~4~4~3~5~4~4~3~4~5~\r\n";
+
+class ScoreFormTest : public UiTest {
+ protected:
+  void SetUp() override {
+    UiTest::SetUp();
+    folder.Write("courses.fwc", std::string(kCedar) + kBriar + kAshford);
+  }
+
+  // The window as start-up makes it, with the course edit dialog beside it.
+  void Make() {
+    App().CourseForm = new TCourseForm;
+    form = new TScoreForm;
+    App().ScoreForm = form;
+  }
+
+  void Pick(const char* course) {
+    const int i = form->CourseField->findText(QString::fromLatin1(course));
+    form->CourseField->setCurrentIndex(i);
+    emit form->CourseField->activated(i);
+  }
+
+  static void Key(QWidget* field, Qt::Key key, char text = 0) {
+    if (text)
+      QTest::keyClick(field, text);
+    else
+      QTest::keyClick(field, key);
+    QApplication::processEvents();
+  }
+
+  static QString FocusName() {
+    QWidget* focused = QApplication::focusWidget();
+    return focused ? focused->objectName() : QString();
+  }
+
+  std::string Line(const fw::TScoreRec& round) {
+    fw::ScoreTable table;
+    table.Append(round);
+    return fw::FormatScoreFile(table);
+  }
+
+  TScoreForm* form = nullptr;
+};
+
+TEST_F(ScoreFormTest, CreationRenamesTheSampleAndListsTheCoursesByName) {
+  std::filesystem::remove(folder.Path() / "courses.fwc");
+  folder.Write("sample.fwc", std::string(kCedar) + kBriar);
+  Make();
+  EXPECT_TRUE(folder.Has("courses.fwc"));
+  EXPECT_FALSE(folder.Has("sample.fwc"));
+  ASSERT_EQ(form->CourseField->count(), 2);
+  EXPECT_EQ(form->CourseField->itemText(0), QStringLiteral("BRIAR CREEK"));
+  EXPECT_EQ(form->CourseField->currentIndex(), -1);
+  EXPECT_EQ(form->DateField->text(), QStringLiteral("01/10/2002"));
+  EXPECT_EQ(form->Score[18]->text(), QStringLiteral("0"));
+  EXPECT_EQ(form->RatingField->text(), QStringLiteral("0.0"));
+  EXPECT_EQ(form->IndexField->focusPolicy(), Qt::NoFocus);
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(Find<QAction>(form, "SaveExit1")->text(), QStringLiteral("&Save/Exit"));
+  EXPECT_EQ(Find<QAction>(form, "EditCourses1")->text(), QStringLiteral("&Add A Course"));
+
+  std::filesystem::remove(folder.Path() / "courses.fwc");
+  TScoreForm second;
+  EXPECT_EQ(MessageTexts(), QStringList{QStringLiteral("Error renaming sample courses file!")});
+}
+
+TEST_F(ScoreFormTest, TabOrderAndSkippingPutts) {
+  Make();
+  form->PrepareNewRound(QStringLiteral("John Smith"), QStringLiteral("12.4"));
+  ShowActive(form);
+  form->Score[1]->setText(QStringLiteral("4"));  // a 0 there jumps to the total
+  Focus(form->CourseField);
+  QStringList walk;
+  for (int i = 0; i < 43; ++i) {
+    Key(QApplication::focusWidget(), Qt::Key_Tab);
+    walk << FocusName();
+  }
+  EXPECT_EQ(walk.mid(0, 5),
+            (QStringList{"DateField", "SkipPuttsChkBox", "Score1", "Putts1", "Score2"}));
+  EXPECT_EQ(walk.mid(37, 6), (QStringList{"Putts18", "OKButton", "CancelButton", "AddCourseButton",
+                                          "CommentField", "CourseField"}));
+
+  Focus(form->SkipPuttsChkBox);
+  Key(form->SkipPuttsChkBox, Qt::Key_Space);
+  EXPECT_TRUE(form->SkipPuttsChkBox->isChecked());
+  Focus(form->Score[5]);
+  Key(form->Score[5], Qt::Key_Tab);
+  EXPECT_EQ(FocusName(), QStringLiteral("Score6"));
+}
+
+TEST_F(ScoreFormTest, EnterMovesAsTheTableSays) {
+  Make();
+  form->PrepareNewRound(QStringLiteral("John Smith"), QStringLiteral("12.4"));
+  ShowActive(form);
+  auto enterFrom = [this](QWidget* field) {
+    Focus(field);
+    Key(field, Qt::Key_Return);
+    return FocusName();
+  };
+  EXPECT_EQ(enterFrom(form->CourseField), QStringLiteral("DateField"));
+  EXPECT_EQ(enterFrom(form->DateField), QStringLiteral("SkipPuttsChkBox"));
+  EXPECT_EQ(enterFrom(form->SkipPuttsChkBox), QStringLiteral("Score1"));
+  form->Score[1]->setText(QStringLiteral("4"));
+  EXPECT_EQ(enterFrom(form->Score[1]), QStringLiteral("Putts1"));
+  EXPECT_EQ(enterFrom(form->Putts[1]), QStringLiteral("Score2"));
+  EXPECT_EQ(enterFrom(form->Score[18]), QStringLiteral("Putts18"));
+  EXPECT_EQ(enterFrom(form->Putts[18]), QStringLiteral("OKButton"));
+  EXPECT_EQ(enterFrom(form->ScoreTotal), QStringLiteral("OKButton"));
+  form->SkipPuttsChkBox->setChecked(true);
+  EXPECT_EQ(enterFrom(form->Score[9]), QStringLiteral("Score10"));
+  EXPECT_EQ(enterFrom(form->Score[18]), QStringLiteral("OKButton"));
+  EXPECT_EQ(form->Putts[3]->focusPolicy(), Qt::ClickFocus);
+}
+
+TEST_F(ScoreFormTest, ARoundTypedWithTheKeyboardOnly) {
+  Make();
+  form->PrepareNewRound(QStringLiteral("John Smith"), QStringLiteral("12.4"));
+  ShowActive(form);
+  EXPECT_EQ(form->windowTitle(), QStringLiteral("Enter Score - John Smith"));
+  ASSERT_EQ(FocusName(), QStringLiteral("CourseField"));
+  Key(form->CourseField, Qt::Key_Down);  // ASHFORD MEADOWS
+  Key(form->CourseField, Qt::Key_Down);  // BRIAR CREEK: index 12.4 at slope 127 gives 14
+  EXPECT_EQ(form->CourseHandicapField->text(), QStringLiteral("14"));
+  EXPECT_EQ(form->ParOut->text(), QStringLiteral("36"));
+  Key(form->CourseField, Qt::Key_Return);
+  QTest::keyClicks(form->DateField, QStringLiteral("1/9/02"));
+  Key(form->DateField, Qt::Key_Return);
+  EXPECT_EQ(form->DateField->text(), QStringLiteral("01/09/2002"));
+  Key(form->SkipPuttsChkBox, Qt::Key_Return);
+
+  const int scores[18] = {5, 4, 3, 6, 5, 4, 8, 3, 6, 5, 5, 9, 4, 4, 5, 3, 6, 5};
+  for (int hole = 1; hole <= 18; ++hole) {
+    ASSERT_EQ(FocusName(), QStringLiteral("Score%1").arg(hole));
+    QTest::keyClicks(QApplication::focusWidget(), QString::number(scores[hole - 1]));
+    Key(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::keyClicks(QApplication::focusWidget(),
+                     hole == 3 ? QStringLiteral("1") : QStringLiteral("2"));
+    Key(QApplication::focusWidget(), Qt::Key_Return);
+    if (hole == 9) {
+      EXPECT_EQ(form->ScoreTotal->text(), QStringLiteral("44"));
+    }
+  }
+  form->CommentField->setFocus();
+  QTest::keyClicks(form->CommentField, QStringLiteral("Windy~ day"));
+  Key(form->CommentField, Qt::Key_Return);
+  Focus(form->OKButton);
+  Key(form->OKButton, Qt::Key_Return);
+
+  EXPECT_FALSE(form->isVisible());
+  EXPECT_EQ(form->OkPressed->text(), QStringLiteral("1"));
+  EXPECT_EQ(form->ScoreOut->text(), QStringLiteral("44"));
+  EXPECT_EQ(form->ScoreIn->text(), QStringLiteral("46"));
+  EXPECT_EQ(form->PuttsTotal->text(), QStringLiteral("35"));
+  EXPECT_EQ(form->AdjScore->text(), QStringLiteral("87"));  // 8 and 9 counted as 7
+  EXPECT_EQ(form->ScoreDiff->text(), QStringLiteral("13.9"));
+  EXPECT_EQ(Line(form->Round()),
+            "20020109~BRIAR CREEK~90~71.4~127~Windy day~5~4~3~6~5~4~8~3~6~5~5~9~4~4~5~3~6~5~"
+            "2~2~1~2~2~2~2~2~2~2~2~2~2~2~2~2~2~2~87~12.4~14~\r\n");
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(ScoreFormTest, TotalOnlyRoundsAndEquitableStrokeControl) {
+  Make();
+  form->PrepareNewRound(QStringLiteral("Mary"), QStringLiteral(" 9.7"));
+  ShowActive(form);
+  Pick("CEDAR RIDGE");  // 9.7 x 134 / 113 = 11.5: course handicap 12, at most 7 a hole
+  EXPECT_EQ(form->CourseHandicapField->text(), QStringLiteral("12"));
+
+  Focus(form->Score[1]);
+  Focus(form->Putts[1]);  // leaving hole 1 at 0 goes to the total
+  EXPECT_EQ(FocusName(), QStringLiteral("ScoreTotal"));
+  QTest::keyClicks(form->ScoreTotal, QStringLiteral("90"));
+  Key(form->ScoreTotal, Qt::Key_Tab);
+  EXPECT_EQ(form->AdjScore->text(), QStringLiteral("90"));
+  EXPECT_EQ(form->ScoreDiff->text(), QStringLiteral("14.4"));
+  EXPECT_EQ(Line(form->Round()),
+            "20020110~CEDAR RIDGE~90~72.9~134~~0~0~0~0~0~0~0~0~0~0~0~0~0~0~0~0~0~0~"
+            "0~0~0~0~0~0~0~0~0~0~0~0~0~0~0~0~0~0~90~ 9.7~12~\r\n");
+
+  TypeAndLeave(form->Score[7], QStringLiteral("8"));
+  TypeAndLeave(form->Score[12], QStringLiteral("9"));
+  EXPECT_EQ(form->ScoreTotal->text(), QStringLiteral("17"));
+  TypeAndLeave(form->ScoreTotal, QStringLiteral("95"));  // the typed total loses 1 + 2
+  EXPECT_EQ(form->AdjScore->text(), QStringLiteral("92"));
+
+  // No index: course handicap 0, double bogey on each hole's par.
+  form->PrepareNewRound(QStringLiteral("Pat"), QString());
+  EXPECT_EQ(form->windowTitle(), QStringLiteral("Enter Score - Pat"));
+  EXPECT_EQ(form->Score[7]->text(), QStringLiteral("0"));
+  TypeAndLeave(form->Score[3], QStringLiteral("7"));  // no course: no par, no reduction
+  EXPECT_EQ(form->AdjScore->text(), QStringLiteral("7"));
+  Pick("ASHFORD MEADOWS");
+  EXPECT_EQ(form->CourseHandicapField->text(), QStringLiteral("0"));
+  TypeAndLeave(form->Score[3], QStringLiteral("7"));  // par 3: counted as 5
+  EXPECT_EQ(form->AdjScore->text(), QStringLiteral("5"));
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(ScoreFormTest, PlusMinusAndBadNumbers) {
+  Make();
+  form->PrepareNewRound(QStringLiteral("John Smith"), QStringLiteral("12.4"));
+  ShowActive(form);
+  form->Score[4]->clear();
+  Focus(form->Score[4]);
+  Key(form->Score[4], Qt::Key_Minus, '-');
+  EXPECT_EQ(form->Score[4]->text(), QStringLiteral("-1"));
+  for (char key : {'+', '=', '_'}) Key(form->Score[4], Qt::Key_unknown, key);
+  EXPECT_EQ(form->Score[4]->text(), QStringLiteral("0"));
+  Key(form->Score[4], Qt::Key_unknown, '+');
+  EXPECT_EQ(form->ScoreOut->text(), QStringLiteral("0"));  // nothing follows until left
+  Key(form->PuttsTotal, Qt::Key_unknown, '+');
+  EXPECT_EQ(form->PuttsTotal->text(), QStringLiteral("1"));
+
+  Focus(form->Score[2]);
+  QTest::keyClicks(form->Score[2], QStringLiteral("x"));  // letters reach the field
+  Focus(form->Putts[2]);
+  EXPECT_EQ(MessageTexts(), QStringList{QStringLiteral("'0x' is not a valid integer value")});
+  EXPECT_TRUE(form->isVisible());
+  // The box that showed it activates the window again: no second box.
+  form->RunFormActivate();
+  form->RunFormActivate();
+  EXPECT_EQ(messages.size(), 1u);
+  TypeAndLeave(form->Score[2], QStringLiteral("3"));
+  EXPECT_EQ(form->ScoreTotal->text(), QStringLiteral("4"));
+}
+
+TEST_F(ScoreFormTest, TypedDatesAreReadOnLeavingAndMovedByKeys) {
+  Make();
+  ShowActive(form);
+  for (const auto& [text, shown] : {std::pair{"1.5.81", "01/05/1981"}, {"1/5/200211", ""}}) {
+    TypeAndLeave(form->DateField, QString::fromLatin1(text));
+    EXPECT_EQ(form->DateField->text(), QString::fromLatin1(shown)) << text;
+  }
+  const std::tuple<const char*, char, const char*> keys[] = {{"02/28/2004", '+', "02/29/2004"},
+                                                             {"02/28/2003", '=', "03/01/2003"},
+                                                             {"03/01/1900", '-', "02/29/1900"},
+                                                             {"1/5/02", '_', "01/04/2002"},
+                                                             {"1/5", '+', ""}};
+  for (const auto& [text, key, shown] : keys) {
+    form->DateField->setText(QString::fromLatin1(text));
+    Focus(form->DateField);
+    Key(form->DateField, Qt::Key_unknown, key);
+    EXPECT_EQ(form->DateField->text(), QString::fromLatin1(shown)) << text << key;
+  }
+}
+
+TEST_F(ScoreFormTest, LeavingTheWindowSetsTheMarker) {
+  Make();
+  form->PrepareNewRound(QStringLiteral("John Smith"), QStringLiteral("12.4"));
+  ShowActive(form);
+  Click(form->OKButton);
+  EXPECT_EQ(MessageTexts(), QStringList{QStringLiteral("You must pick a course.")});
+  EXPECT_EQ(FocusName(), QStringLiteral("CourseField"));
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_EQ(form->OkPressed->text(), QStringLiteral("0"));
+
+  // Save/Exit needs no course, and finishes the field being typed in.
+  form->Score[2]->clear();
+  Focus(form->Score[2]);
+  QTest::keyClicks(form->Score[2], QStringLiteral("7"));
+  Trigger(form, "SaveExit1");
+  EXPECT_EQ(form->OkPressed->text(), QStringLiteral("1"));
+  EXPECT_EQ(form->ScoreTotal->text(), QStringLiteral("7"));
+  EXPECT_FALSE(form->isVisible());
+  EXPECT_EQ(form->Round().CourseName, "");
+
+  ShowActive(form);
+  form->close();  // the frame's close box
+  EXPECT_EQ(form->OkPressed->text(), QStringLiteral("1"));
+  ShowActive(form);
+  Click(form->CancelButton);
+  EXPECT_EQ(form->OkPressed->text(), QStringLiteral("0"));
+  ShowActive(form);
+  form->OkPressed->setText(QStringLiteral("1"));
+  Trigger(form, "Exit1");
+  EXPECT_EQ(form->OkPressed->text(), QStringLiteral("0"));
+  EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(ScoreFormTest, StoredRoundsComeBackAsTheyWere) {
+  Make();
+  fw::TScoreRec round = fw::InitScoreRec();
+  round.Date = "20011230";
+  round.CourseName = "briar creek";
+  round.TotalScore = "88";
+  round.Rating = "";
+  round.Slope = "127";
+  round.Comment = "Rain";
+  round.HoleScores.fill("5");
+  round.HoleScores[17] = "3";
+  round.HolePutts.fill("2");
+  round.AdjustedScore = "88";
+  round.IndexAtEntry = "0";
+  round.CourseHdcp = "12";
+  form->PrepareStoredRound(QStringLiteral("John Smith"), QStringLiteral("14.0"), round);
+  EXPECT_EQ(form->RatingField->text(), QStringLiteral("0.0"));
+  ShowActive(form);
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(form->CourseField->currentText(), QStringLiteral("BRIAR CREEK"));
+  EXPECT_EQ(form->RatingField->text(), QStringLiteral("71.4"));
+  EXPECT_EQ(form->IndexField->text(), QStringLiteral("14.0"));
+  EXPECT_EQ(form->CourseHandicapField->text(), QStringLiteral("12"));  // kept, not recomputed
+  EXPECT_EQ(form->ScoreIn->text(), QStringLiteral("43"));
+  EXPECT_EQ(form->PuttsTotal->text(), QStringLiteral("36"));
+  EXPECT_EQ(form->ScoreDiff->text(), QStringLiteral("14.8"));
+  fw::TScoreRec back = form->Round();
+  EXPECT_EQ(back.CourseName, "BRIAR CREEK");
+  EXPECT_EQ(back.HoleScores, round.HoleScores);
+  EXPECT_EQ(back.Date, "20011230");
+
+  // A course no longer in the list: told once, and the round keeps its name.
+  round.CourseName = "OLD LINKS";
+  round.IndexAtEntry = "11.2";
+  form->PrepareStoredRound(QStringLiteral("Mary"), QStringLiteral("14.0"), round);
+  form->RunFormActivate();
+  EXPECT_EQ(form->windowTitle(), QStringLiteral("Enter Score - Mary"));
+  EXPECT_EQ(MessageTexts(), QStringList{QStringLiteral("ERROR: Course not found in list??")});
+  EXPECT_EQ(form->IndexField->text(), QStringLiteral("11.2"));
+  EXPECT_EQ(form->Round().CourseName, "OLD LINKS");
+
+  // A round stored without a course keeps its scores; OK asks for a course.
+  round.CourseName = "";
+  form->PrepareStoredRound(QStringLiteral("Mary"), QStringLiteral("14.0"), round);
+  EXPECT_EQ(form->Score[18]->text(), QStringLiteral("3"));
+  EXPECT_EQ(form->CommentField->toPlainText(), QStringLiteral("Rain"));
+  EXPECT_EQ(form->CoursePicked->text(), QStringLiteral("0"));
+  EXPECT_EQ(form->CourseField->currentIndex(), -1);
+}
+
+TEST_F(ScoreFormTest, CommentsHoldOneLineOfWhatTheFilesCanStore) {
+  Make();
+  ShowActive(form);
+  form->CommentField->setFocus();
+  QTest::keyClicks(form->CommentField, QStringLiteral("Nice~ "));
+  Key(form->CommentField, Qt::Key_Return);
+  TypeText(form->CommentField, QStringLiteral("Zoë Ŧ€"));
+  EXPECT_EQ(form->CommentField->toPlainText(), QStringLiteral("Nice Zoë €"));
+  form->CommentField->insertPlainText(QStringLiteral("\na~b\tc"));
+  EXPECT_EQ(form->CommentField->toPlainText(), QStringLiteral("Nice Zoë € ab c"));
+  form->CommentField->insertPlainText(QString(100, QLatin1Char('x')));
+  EXPECT_EQ(form->CommentField->toPlainText().size(), 100);
+  EXPECT_TRUE(form->CommentField->toPlainText().startsWith(QStringLiteral("Nice Zoë € ab cx")));
+  EXPECT_EQ(form->Round().Comment.substr(0, 13), "Nice Zo\xEB \x80 ab");
+}
+
+TEST_F(ScoreFormTest, AddingACourseFromHere) {
+  Make();
+  TCourseForm* dialog = App().CourseForm;
+  if (!dialog->CourseName) GTEST_SKIP() << "the course edit dialog is not built yet";
+  form->PrepareNewRound(QStringLiteral("John Smith"), QStringLiteral("12.4"));
+  ShowActive(form);
+  Pick("BRIAR CREEK");
+  Click(form->AddCourseButton);
+  ASSERT_TRUE(dialog->isVisible());
+  EXPECT_EQ(dialog->Opener(), form);
+  EXPECT_TRUE(dialog->CourseName->text().isEmpty());
+  fw::TCourseRec dune = fw::InitCourseRec();
+  dune.Name = "DUNE VALLEY";
+  dune.Rating = "70.2";
+  dune.Slope = "121";
+  dune.Pars.fill("4");
+  dune.ParTotal = "72";
+  dialog->SetCourse(dune);
+  dialog->OKButtonClick();  // hides; this window becomes active again
+
+  const std::string added = "DUNE VALLEY~70.2~121~72~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~\r\n";
+  EXPECT_EQ(folder.Read("courses.fwc"), std::string(kAshford) + kBriar + kCedar + added);
+  EXPECT_EQ(form->CourseField->currentText(), QStringLiteral("DUNE VALLEY"));
+  EXPECT_EQ(form->CoursePicked->text(), QStringLiteral("1"));
+  EXPECT_EQ(form->SlopeField->text(), QStringLiteral("121"));
+  EXPECT_EQ(form->CourseHandicapField->text(), QStringLiteral("13"));  // 12.4 x 121 / 113
+  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("0"));
+  form->RunFormActivate();
+  EXPECT_EQ(form->CourseField->currentText(), QStringLiteral("DUNE VALLEY"));
+
+  // A course confirmed for another window is not taken here.
+  fw::ui::FwForm other;
+  dialog->ClearCourse();
+  dialog->ShowFor(&other);
+  dune.Name = "ELM PARK";
+  dialog->SetCourse(dune);
+  dialog->OKButtonClick();
+  form->RunFormActivate();
+  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("1"));
+  EXPECT_EQ(form->CourseField->count(), 4);
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(ScoreFormTest, TheCourseLimitAndTheHelpMenu) {
+  Make();
+  App().MaxCourses = 3;
+  ShowActive(form);
+  Click(form->AddCourseButton);
+  Trigger(form, "EditCourses1");
+  Trigger(form, "Help2");
+  const QString limit = QStringLiteral(
+      "You have reached the maximum allowed number of courses.  If possible, delete some courses "
+      "that you do not use.  Then, you can enter more new ones.");
+  EXPECT_EQ(MessageTexts(), (QStringList{limit, limit, "Help not implemented yet."}));
+  for (const auto& shown : messages) EXPECT_EQ(shown.kind, fw::ui::MsgKind::kWarning);
+  EXPECT_FALSE(App().CourseForm->isVisible());
+
+  App().MaxCourses = 4;
+  form->CourseName2->setText(QStringLiteral("BRIAR CREEK"));
+  Trigger(form, "EditCourses1");
+  EXPECT_TRUE(App().CourseForm->isVisible());
+  EXPECT_EQ(form->CourseName2->text(), QStringLiteral("BRIAR CREEK"));
+  App().CourseForm->hide();
+
+  bool aboutShown = false;
+  QTimer::singleShot(0, [&aboutShown] {
+    aboutShown = qobject_cast<TAboutBox*>(QApplication::activeModalWidget()) != nullptr;
+    if (QApplication::activeModalWidget()) QApplication::activeModalWidget()->close();
+  });
+  Trigger(form, "AboutFairwick1");
+  EXPECT_TRUE(aboutShown);
+}
+
+}  // namespace
+}  // namespace fwtest
