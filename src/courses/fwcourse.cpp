@@ -1,15 +1,277 @@
-// Not built yet: an empty window so that the program links.
 #include "courses/fwcourse.h"
-TCourseForm::TCourseForm(QWidget* parent) : FwForm(parent) {
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+#include <utility>
+
+#include "app/fwcodec.h"
+#include "app/fwmessage.h"
+#include "app/fwwidgets.h"
+#include "data/convert.h"
+#include "data/textutil.h"
+
+using fw::ui::FromQt;
+using fw::ui::ToQt;
+
+namespace {
+
+const QString kZero = QStringLiteral("0");
+const QString kDigits = QStringLiteral("0123456789");
+constexpr int kParWidth = 22;
+constexpr int kSumWidth = 30;
+
+QLineEdit* NewField(QWidget* parent, const QString& name) {
+  auto* field = new QLineEdit(parent);
+  field->setObjectName(name);
+  return field;
+}
+
+QLabel* NewLabel(QWidget* parent, const QString& name, const QString& text) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  return label;
+}
+
+QLabel* HoleLabel(QWidget* parent, const QString& name, const QString& text) {
+  QLabel* label = NewLabel(parent, name, text);
+  label->setAlignment(Qt::AlignCenter);
+  return label;
+}
+
+}  // namespace
+
+TCourseForm::TCourseForm(QWidget* parent)
+    : FwForm(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
   setObjectName(QStringLiteral("CourseForm"));
+  setWindowTitle(QStringLiteral("Course Maintenance"));
+
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("ClientArea"));
+  setCentralWidget(client);
+
+  // Name, rating and slope.
+  CourseName = NewField(client, QStringLiteral("CourseName"));
+  fw::ui::RestrictInput(CourseName, static_cast<int>(fw::kCourseNameRoom),
+                        {.noTilde = true, .upperCase = true, .onlyChars = {}});
+  CourseName->setFixedWidth(260);
+  RatingField = NewField(client, QStringLiteral("RatingField"));
+  fw::ui::RestrictInput(RatingField, static_cast<int>(fw::kRatingRoom),
+                        {.noTilde = true, .upperCase = false, .onlyChars = {}});
+  RatingField->setFixedWidth(50);
+  SlopeField = NewField(client, QStringLiteral("SlopeField"));
+  fw::ui::RestrictInput(SlopeField, static_cast<int>(fw::kSlopeRoom),
+                        {.noTilde = true, .upperCase = false, .onlyChars = {}});
+  SlopeField->setFixedWidth(50);
+
+  auto* top = new QGridLayout;
+  top->addWidget(
+      NewLabel(client, QStringLiteral("CourseNameLabel"), QStringLiteral("Course Name:")), 0, 0);
+  top->addWidget(CourseName, 0, 1);
+  top->addWidget(NewLabel(client, QStringLiteral("RatingLabel"), QStringLiteral("Rating:")), 1, 0);
+  top->addWidget(RatingField, 1, 1);
+  top->addWidget(NewLabel(client, QStringLiteral("SlopeLabel"), QStringLiteral("Slope:")), 2, 0);
+  top->addWidget(SlopeField, 2, 1);
+  top->setColumnStretch(2, 1);
+
+  // One row of hole numbers over one row of pars: holes 1 to 9, OUT, holes 10
+  // to 18, IN, and the total par.
+  auto* holes = new QGridLayout;
+  holes->setHorizontalSpacing(3);
+  holes->addWidget(NewLabel(client, QStringLiteral("HoleLabel"), QStringLiteral("Hole:")), 0, 0);
+  holes->addWidget(NewLabel(client, QStringLiteral("ParLabel"), QStringLiteral("Par:")), 1, 0);
+  int column = 1;
+  auto addPar = [&](int hole) {
+    Par[hole] = NewField(client, QStringLiteral("Par%1").arg(hole));
+    // The course list keeps one character a par: a single digit.
+    fw::ui::RestrictInput(Par[hole], static_cast<int>(fw::kParRoom),
+                          {.noTilde = true, .upperCase = false, .onlyChars = kDigits});
+    Par[hole]->setText(kZero);
+    Par[hole]->setFixedWidth(kParWidth);
+    Par[hole]->setAlignment(Qt::AlignCenter);
+    holes->addWidget(
+        HoleLabel(client, QStringLiteral("HoleLabel%1").arg(hole), QString::number(hole)), 0,
+        column);
+    holes->addWidget(Par[hole], 1, column);
+    ++column;
+  };
+  auto addSum = [&](QLineEdit* field, const QString& labelName, const QString& caption) {
+    field->setFixedWidth(kSumWidth);
+    field->setAlignment(Qt::AlignCenter);
+    holes->addWidget(HoleLabel(client, labelName, caption), 0, column);
+    holes->addWidget(field, 1, column);
+    ++column;
+  };
+  for (int hole = 1; hole <= 9; ++hole) addPar(hole);
+  // OUT and IN are sums the user never types; the tab key passes them by.
+  ParOut = fw::ui::ReadOnlyField(client, "ParOut");
+  ParOut->setText(kZero);
+  addSum(ParOut, QStringLiteral("OutLabel"), QStringLiteral("OUT"));
+  for (int hole = 10; hole <= 18; ++hole) addPar(hole);
+  ParIn = fw::ui::ReadOnlyField(client, "ParIn");
+  ParIn->setText(kZero);
+  addSum(ParIn, QStringLiteral("InLabel"), QStringLiteral("IN"));
+  ParTotal = NewField(client, QStringLiteral("ParTotal"));
+  fw::ui::RestrictInput(ParTotal, static_cast<int>(fw::kParTotalRoom),
+                        {.noTilde = true, .upperCase = false, .onlyChars = {}});
+  ParTotal->setText(kZero);
+  addSum(ParTotal, QStringLiteral("TotalLabel"), QStringLiteral("Total"));
+  holes->setColumnStretch(column, 1);
+
+  OKButton = new QPushButton(QStringLiteral("OK"), client);
+  OKButton->setObjectName(QStringLiteral("OKButton"));
+  CancelButton = new QPushButton(QStringLiteral("Cancel"), client);
+  CancelButton->setObjectName(QStringLiteral("CancelButton"));
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(OKButton);
+  buttons->addSpacing(20);
+  buttons->addWidget(CancelButton);
+  buttons->addStretch(1);
+
+  OkPressed = fw::ui::HiddenField(client, "OkPressed", kZero);
+
+  auto* layout = new QVBoxLayout(client);
+  layout->setContentsMargins(12, 12, 12, 12);
+  layout->addLayout(top);
+  layout->addSpacing(24);
+  layout->addLayout(holes);
+  layout->addStretch(1);
+  layout->addLayout(buttons);
+
+  QWidget* order[] = {CourseName, RatingField, SlopeField};
+  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+  setTabOrder(SlopeField, Par[1]);
+  for (int hole = 2; hole <= 18; ++hole) setTabOrder(Par[hole - 1], Par[hole]);
+  setTabOrder(Par[18], ParTotal);
+  setTabOrder(ParTotal, OKButton);
+  setTabOrder(OKButton, CancelButton);
+
+  for (int hole = 1; hole <= 18; ++hole) OnExit(Par[hole], [this, hole] { ParExit(hole); });
+  OnClick(OKButton, [this] { OKButtonClick(); });
+  OnClick(CancelButton, [this] { CancelButtonClick(); });
+
+  CentreOnFirstShow();
+  setFixedSize(626, 312);
 }
-void TCourseForm::SetCourse(const fw::TCourseRec&) {}
-void TCourseForm::ClearCourse() {}
+
+void TCourseForm::StartAfresh() {
+  CourseName->setFocus(Qt::OtherFocusReason);
+  freshFields_ = true;
+}
+
+void TCourseForm::SetCourse(const fw::TCourseRec& course) {
+  StartAfresh();
+  CourseName->setText(ToQt(fw::CutAtNul(course.Name)));
+  RatingField->setText(ToQt(fw::CutAtNul(course.Rating)));
+  SlopeField->setText(ToQt(fw::CutAtNul(course.Slope)));
+  for (int hole = 1; hole <= 18; ++hole)
+    Par[hole]->setText(ToQt(fw::CutAtNul(course.Pars[static_cast<std::size_t>(hole - 1)])));
+  ParTotal->setText(ToQt(fw::CutAtNul(course.ParTotal)));
+  // OUT and IN of this course, not of the one shown before; a par that is not
+  // a number is reported when the dialog becomes active.
+  ParOut->setText(kZero);
+  ParIn->setText(kZero);
+  try {
+    UpdateParTotals(false);
+  } catch (const fw::ConversionError&) {
+  }
+}
+
+void TCourseForm::ClearCourse() {
+  StartAfresh();
+  CourseName->clear();
+  RatingField->clear();
+  SlopeField->clear();
+  for (int hole = 1; hole <= 18; ++hole) Par[hole]->setText(kZero);
+  ParOut->setText(kZero);
+  ParIn->setText(kZero);
+  ParTotal->setText(kZero);
+}
+
 fw::TCourseRec TCourseForm::Course() const {
-  return {};
+  fw::TCourseRec course;
+  course.Name = fw::CutTo(FromQt(CourseName->text()), fw::kCourseNameRoom);
+  course.Rating = fw::CutTo(FromQt(RatingField->text()), fw::kRatingRoom);
+  course.Slope = fw::CutTo(FromQt(SlopeField->text()), fw::kSlopeRoom);
+  for (int hole = 1; hole <= 18; ++hole)
+    course.Pars[static_cast<std::size_t>(hole - 1)] =
+        fw::CutTo(FromQt(Par[hole]->text()), fw::kParRoom);
+  course.ParTotal = fw::CutTo(FromQt(ParTotal->text()), fw::kParTotalRoom);
+  return course;
 }
-void TCourseForm::UpdateParTotals(bool) {}
-void TCourseForm::FormActivate() {}
-void TCourseForm::ParExit(int) {}
-void TCourseForm::OKButtonClick() {}
-void TCourseForm::CancelButtonClick() {}
+
+void TCourseForm::UpdateParTotals(bool recomputeTotal) {
+  for (int hole = 1; hole <= 18; ++hole)
+    if (Par[hole]->text().isEmpty()) Par[hole]->setText(kZero);
+  // Every par is converted before any sum changes, so a par that is not a
+  // number leaves OUT, IN and the total as they were.
+  std::array<int, 19> pars{};
+  for (int hole = 1; hole <= 18; ++hole)
+    pars[static_cast<std::size_t>(hole)] = fw::StrToInt(FromQt(Par[hole]->text()));
+  int out = 0;
+  int in = 0;
+  for (int hole = 1; hole <= 9; ++hole) out += pars[static_cast<std::size_t>(hole)];
+  for (int hole = 10; hole <= 18; ++hole) in += pars[static_cast<std::size_t>(hole)];
+  ParOut->setText(QString::number(out));
+  ParIn->setText(QString::number(in));
+  if (recomputeTotal) ParTotal->setText(QString::number(out + in));
+}
+
+void TCourseForm::FormShow() {
+  // A showing starts unconfirmed, whatever an earlier showing left behind for
+  // an opener that never came back for it.
+  OkPressed->setText(kZero);
+  StartAfresh();
+}
+
+void TCourseForm::FormActivate() {
+  if (!std::exchange(freshFields_, false)) return;
+  CourseName->setFocus(Qt::OtherFocusReason);
+  // An existing course: OUT and IN from its pars, its stored total kept.
+  if (!CourseName->text().isEmpty()) UpdateParTotals(false);
+}
+
+void TCourseForm::FocusParTotal() {
+  ParTotal->setFocus(Qt::TabFocusReason);
+  ParTotal->selectAll();
+}
+
+void TCourseForm::ParExit(int hole) {
+  UpdateParTotals(true);
+  if (hole != 1 || Par[1]->text() != kZero) return;
+  // A first hole left at 0 means only the total par is being entered. Going
+  // back to the name, rating or slope is not moving on to the holes.
+  QWidget* next = QApplication::focusWidget();
+  if (next == CourseName || next == RatingField || next == SlopeField) return;
+  FocusParTotal();
+}
+
+void TCourseForm::OKButtonClick() {
+  if (RatingField->text().isEmpty()) RatingField->setText(QStringLiteral("0.0"));
+  if (SlopeField->text().isEmpty()) SlopeField->setText(kZero);
+  int total = 0;
+  if (!ParTotal->text().isEmpty()) {
+    try {
+      total = fw::StrToInt(FromQt(ParTotal->text()));
+    } catch (const fw::ConversionError&) {
+      FocusParTotal();
+      throw;
+    }
+  }
+  if (total > 0) {
+    OkPressed->setText(QStringLiteral("1"));
+    hide();
+    return;
+  }
+  ParTotal->setText(kZero);
+  fw::ui::Inform(QStringLiteral("You must enter a value of greater than zero for the Total Par."));
+  FocusParTotal();
+}
+
+void TCourseForm::CancelButtonClick() {
+  OkPressed->setText(kZero);
+  hide();
+}

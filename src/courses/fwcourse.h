@@ -36,8 +36,24 @@ class TCourseForm : public fw::ui::FwForm {
   fw::TCourseRec Course() const;
 
   void UpdateParTotals(bool recomputeTotal);
+  void FormShow() override;
   void FormActivate() override;
   void ParExit(int hole);  // Par1Exit .. Par18Exit
   void OKButtonClick();
   void CancelButtonClick();
+
+ private:
+  // Moves the focus to the total par with its text selected, so that typing
+  // replaces it.
+  void FocusParTotal();
+  // Before the fields are refilled: the focus goes back to the course name
+  // (without running a par field's exit handler on a window that is not
+  // active) and the next activation prepares the fields again.
+  void StartAfresh();
+
+  // Set when the dialog is shown or refilled; the first activation after that
+  // adds up OUT and IN and puts the focus into the course name. Later
+  // activations (after a message box, or after switching windows) leave the
+  // focus where the user or the message put it.
+  bool freshFields_ = false;
 };

@@ -1,0 +1,419 @@
+#include <QApplication>
+#include <QListWidget>
+#include <QMenu>
+#include <filesystem>
+
+#include "app/fwform.h"
+#include "app/fwmain.h"
+#include "app/fwstartup.h"
+#include "courses/fwcmaint.h"
+#include "courses/fwcourse.h"
+#include "data/inifile.h"
+#include "support/uitest.h"
+
+namespace fwtest {
+namespace {
+
+using fw::ui::App;
+using fw::ui::MsgAnswer;
+
+// One line of the course list: name, rating, slope, total, then the 18 pars.
+std::string Line(const std::string& name, const std::string& rating, const std::string& slope,
+                 const std::string& total, const std::string& pars) {
+  std::string line = name + "~" + rating + "~" + slope + "~" + total + "~";
+  for (char par : pars) line += std::string(1, par) + "~";
+  return line + "\r\n";
+}
+
+const std::string kFlat = "444444444444444444";
+const std::string kOakPars = "453445344453445344";
+const std::string kZeroPars(18, '0');
+
+// Another window that uses the shared course dialog, as score entry does.
+class OtherOpener : public fw::ui::FwForm {};
+
+class CMaintTest : public UiTest {
+ protected:
+  // Starts the long-lived windows and opens course maintenance on the list.
+  void Open(const std::string& courses) {
+    folder.Write("courses.fwc", courses);
+    fw::ui::CreateLongLivedWindows();
+    OpenForm();
+  }
+  void OpenForm() {
+    form = new TCMaintForm;
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    ShowActive(form);
+    dialog = App().CourseForm;
+  }
+  void OpenThree() {
+    Open(Line("MAPLE", "72.0", "131", "72", kFlat) + Line("BIRCH", "70.1", "125", "72", kFlat) +
+         Line("CEDAR", "68.4", "117", "70", kFlat));
+  }
+
+  QStringList Lines() const {
+    QStringList lines;
+    for (int row = 0; row < form->CourseListBox->count(); ++row)
+      lines << form->CourseListBox->item(row)->text();
+    return lines;
+  }
+  int SelectedRow() const {
+    QList<QListWidgetItem*> selected = form->CourseListBox->selectedItems();
+    return selected.isEmpty() ? -1 : form->CourseListBox->row(selected.first());
+  }
+  void Select(int line) { form->CourseListBox->setCurrentRow(line - 1); }
+
+  void WaitForDialog() { ASSERT_TRUE(QTest::qWaitForWindowActive(dialog)); }
+
+  // Types a course whose holes are left at 0 and only the total is given.
+  void TypeTotalOnlyCourse(const QString& name, const QString& rating, const QString& slope,
+                           const QString& total) {
+    TypeAndLeave(dialog->CourseName, name);
+    TypeAndLeave(dialog->RatingField, rating);
+    TypeAndLeave(dialog->SlopeField, slope);
+    QTest::keyClick(dialog->Par[1], Qt::Key_Tab);  // on to the total
+    QTest::keyClicks(dialog->ParTotal, total);
+    Click(dialog->OKButton);
+  }
+
+  bool Closed() const { return !form || !form->isVisible(); }
+
+  QPointer<TCMaintForm> form;
+  TCourseForm* dialog = nullptr;
+};
+
+TEST_F(CMaintTest, OpensSortedWithTheFirstLineSelected) {
+  OpenThree();
+  EXPECT_EQ(form->windowTitle(), QStringLiteral("Course Maintenance"));
+  EXPECT_EQ(form->size(), QSize(568, 385));
+  EXPECT_EQ(Lines(), (QStringList{"BIRCH", "CEDAR", "MAPLE"}));
+  EXPECT_EQ(SelectedRow(), 0);
+  EXPECT_FALSE(form->SaveButton->isEnabled());
+  EXPECT_FALSE(form->CoursesChanged);
+  const std::pair<const char*, const char*> items[] = {{"Save1", "&Save"},
+                                                       {"Exit1", "&Exit"},
+                                                       {"AddCourse1", "&Add Course"},
+                                                       {"ModifyCourse1", "&Modify Course"},
+                                                       {"DeleteCourse1", "&Delete Course"}};
+  for (auto [name, caption] : items)
+    EXPECT_EQ(Find<QAction>(form, name)->text(), QString::fromLatin1(caption));
+  QStringList menus;
+  for (QMenu* menu : form->findChildren<QMenu*>()) menus << menu->title();
+  EXPECT_TRUE(menus.contains("&File") && menus.contains("&Edit"));
+
+  form->resize(600, 400);
+  QApplication::processEvents();
+  fw::IniFile ini(App().folder);
+  EXPECT_EQ(ini.ReadInteger("CMaintForm", "Width", 0), 600);
+  EXPECT_EQ(ini.ReadInteger("CMaintForm", "Height", 0), 400);
+}
+
+TEST_F(CMaintTest, TheSampleSeedsAMissingCourseList) {
+  folder.Write("sample.fwc",
+               Line("ZED", "70.0", "120", "72", kFlat) + Line("ASH", "69.0", "115", "71", kFlat));
+  OpenForm();
+  EXPECT_EQ(Lines(), (QStringList{"ASH", "ZED"}));
+  EXPECT_FALSE(folder.Has("sample.fwc"));
+  EXPECT_TRUE(folder.Has("courses.fwc"));
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(CMaintTest, WithoutAnyCourseListTheUserStartsOne) {
+  OpenForm();
+  EXPECT_EQ(MessageTexts(), QStringList{"Error renaming sample courses file!"});
+  EXPECT_TRUE(Lines().isEmpty());
+  // Nothing to change or delete: no question, no dialog.
+  Click(form->ModifyButton);
+  Click(form->DeleteButton);
+  EXPECT_EQ(messages.size(), 1u);
+
+  fw::ui::CreateLongLivedWindows();
+  dialog = App().CourseForm;
+  Click(form->AddButton);
+  WaitForDialog();
+  TypeTotalOnlyCourse("oak hills", "70.5", "121", "72");
+  Click(form->SaveButton);
+  EXPECT_EQ(folder.Read("courses.fwc"), Line("OAK HILLS", "70.5", "121", "72", kZeroPars));
+}
+
+TEST_F(CMaintTest, AddsCoursesByTotalAndHoleByHole) {
+  OpenThree();
+  Click(form->AddButton);
+  WaitForDialog();
+  EXPECT_TRUE(dialog->CourseName->text().isEmpty());
+  EXPECT_EQ(dialog->ParTotal->text(), QStringLiteral("0"));
+  TypeTotalOnlyCourse("dogwood", "69.5", "118", "70");
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("0"));  // taken and reset
+  EXPECT_EQ(Lines(), (QStringList{"BIRCH", "CEDAR", "DOGWOOD", "MAPLE"}));
+  // The new course took the last place; after the sort that place holds MAPLE.
+  EXPECT_EQ(SelectedRow(), 3);
+  EXPECT_TRUE(form->SaveButton->isEnabled());
+
+  Trigger(form, "AddCourse1");
+  WaitForDialog();
+  TypeAndLeave(dialog->CourseName, "Alder");
+  TypeAndLeave(dialog->RatingField, "");
+  TypeAndLeave(dialog->SlopeField, "");
+  for (int hole = 1; hole <= 18; ++hole)
+    TypeAndLeave(dialog->Par[hole], QString(QLatin1Char(kOakPars[hole - 1])));
+  EXPECT_EQ(dialog->ParTotal->text(), QStringLiteral("72"));
+  Click(dialog->OKButton);
+  EXPECT_EQ(Lines(), (QStringList{"ALDER", "BIRCH", "CEDAR", "DOGWOOD", "MAPLE"}));
+  EXPECT_EQ(SelectedRow(), 4);
+
+  Click(form->SaveButton);
+  EXPECT_FALSE(form->SaveButton->isEnabled());
+  EXPECT_EQ(folder.Read("courses.fwc"), Line("ALDER", "0.0", "0", "72", kOakPars) +
+                                            Line("BIRCH", "70.1", "125", "72", kFlat) +
+                                            Line("CEDAR", "68.4", "117", "70", kFlat) +
+                                            Line("DOGWOOD", "69.5", "118", "70", kZeroPars) +
+                                            Line("MAPLE", "72.0", "131", "72", kFlat));
+}
+
+TEST_F(CMaintTest, ModifyMovesARenamedCourseAndKeepsTheSelectedPosition) {
+  OpenThree();
+  Select(1);
+  Click(form->ModifyButton);
+  WaitForDialog();
+  EXPECT_EQ(dialog->CourseName->text(), QStringLiteral("BIRCH"));
+  EXPECT_EQ(dialog->RatingField->text(), QStringLiteral("70.1"));
+  EXPECT_EQ(dialog->ParOut->text(), QStringLiteral("36"));
+  TypeAndLeave(dialog->CourseName, "willow");
+  TypeAndLeave(dialog->SlopeField, "126");
+  Click(dialog->OKButton);
+  EXPECT_EQ(Lines(), (QStringList{"CEDAR", "MAPLE", "WILLOW"}));
+  EXPECT_EQ(SelectedRow(), 0);
+
+  // A double-click changes the line clicked; its stored total is kept.
+  QListWidgetItem* maple = form->CourseListBox->item(1);
+  QPoint where = form->CourseListBox->visualItemRect(maple).center();
+  QTest::mouseClick(form->CourseListBox->viewport(), Qt::LeftButton, {}, where);
+  QTest::mouseDClick(form->CourseListBox->viewport(), Qt::LeftButton, {}, where);
+  WaitForDialog();
+  EXPECT_EQ(dialog->CourseName->text(), QStringLiteral("MAPLE"));
+  dialog->ParTotal->setText("73");
+  Click(dialog->OKButton);
+  EXPECT_EQ(SelectedRow(), 1);
+
+  Trigger(form, "Save1");
+  EXPECT_EQ(folder.Read("courses.fwc"), Line("CEDAR", "68.4", "117", "70", kFlat) +
+                                            Line("MAPLE", "72.0", "131", "73", kFlat) +
+                                            Line("WILLOW", "70.1", "126", "72", kFlat));
+}
+
+TEST_F(CMaintTest, CancelChangesNothingButTheListIsRebuilt) {
+  OpenThree();
+  Select(2);
+  Trigger(form, "ModifyCourse1");
+  WaitForDialog();
+  TypeAndLeave(dialog->CourseName, "AAA");
+  Click(dialog->CancelButton);
+  EXPECT_EQ(Lines(), (QStringList{"BIRCH", "CEDAR", "MAPLE"}));
+  EXPECT_EQ(SelectedRow(), 1);
+  EXPECT_FALSE(form->CoursesChanged);
+  EXPECT_FALSE(form->SaveButton->isEnabled());
+}
+
+TEST_F(CMaintTest, DeleteAsksAndSelectsTheLineThatMovedUp) {
+  OpenThree();
+  Select(2);
+  Answer(MsgAnswer::kNo);
+  Click(form->DeleteButton);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].text, QStringLiteral("Are you sure you want to delete this course?"));
+  EXPECT_EQ(messages[0].buttons, fw::ui::MsgButtons::kYesNo);
+  EXPECT_EQ(Lines().size(), 3);
+  EXPECT_FALSE(form->CoursesChanged);
+
+  Answer(MsgAnswer::kYes);
+  Click(form->DeleteButton);
+  EXPECT_EQ(Lines(), (QStringList{"BIRCH", "MAPLE"}));
+  EXPECT_EQ(SelectedRow(), 1);
+  EXPECT_TRUE(form->SaveButton->isEnabled());
+  // The last line deleted: the new last line is selected.
+  Answer(MsgAnswer::kYes);
+  Trigger(form, "DeleteCourse1");
+  EXPECT_EQ(Lines(), QStringList{"BIRCH"});
+  EXPECT_EQ(SelectedRow(), 0);
+
+  // No line selected: nothing is asked or opened.
+  form->CourseListBox->clearSelection();
+  Click(form->DeleteButton);
+  Click(form->ModifyButton);
+  EXPECT_EQ(messages.size(), 3u);
+  EXPECT_FALSE(dialog->isVisible());
+
+  Click(form->SaveButton);
+  EXPECT_EQ(folder.Read("courses.fwc"), Line("BIRCH", "70.1", "125", "72", kFlat));
+}
+
+TEST_F(CMaintTest, TheCourseLimitIsTwoHundred) {
+  std::string courses;
+  for (int i = 1; i <= 199; ++i)
+    courses += Line("C" + std::to_string(1000 + i), "70.0", "113", "72", kFlat);
+  Open(courses);
+  Click(form->AddButton);
+  EXPECT_TRUE(dialog->isVisible());
+  WaitForDialog();
+  TypeTotalOnlyCourse("LAST", "70.0", "113", "72");
+  EXPECT_EQ(form->Courses.Count(), 200);
+  EXPECT_TRUE(messages.empty());
+
+  ShowActive(form);
+  Click(form->AddButton);
+  EXPECT_FALSE(dialog->isVisible());
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].text,
+            QStringLiteral("You have reached the maximum allowed number of courses.  If possible, "
+                           "delete some courses that you do not use.  Then, you can enter more "
+                           "new ones."));
+  EXPECT_EQ(messages[0].kind, fw::ui::MsgKind::kWarning);
+  EXPECT_EQ(messages[0].buttons, fw::ui::MsgButtons::kOk);
+}
+
+TEST_F(CMaintTest, ExitAndTheCloseBoxAskAboutUnsavedChanges) {
+  OpenThree();
+  const std::string original = folder.Read("courses.fwc");
+  // Nothing changed: nothing asked.
+  Click(form->ExitButton);
+  EXPECT_TRUE(Closed());
+  EXPECT_TRUE(messages.empty());
+
+  OpenForm();
+  Answer(MsgAnswer::kYes);
+  Click(form->DeleteButton);  // BIRCH
+  Answer(MsgAnswer::kCancel);
+  Click(form->ExitButton);
+  EXPECT_EQ(MessageTexts().last(), QStringLiteral("Save changes made to courses?"));
+  EXPECT_EQ(messages.back().buttons, fw::ui::MsgButtons::kYesNoCancel);
+  EXPECT_FALSE(Closed());
+  EXPECT_TRUE(form->CoursesChanged);
+  EXPECT_EQ(Lines().size(), 2);
+
+  Answer(MsgAnswer::kCancel);
+  form->close();  // the frame's close box asks the same
+  EXPECT_FALSE(Closed());
+  Answer(MsgAnswer::kNo);
+  Trigger(form, "Exit1");
+  EXPECT_TRUE(Closed());
+  EXPECT_EQ(folder.Read("courses.fwc"), original);
+  EXPECT_EQ(messages.size(), 4u);
+
+  OpenForm();
+  Answer(MsgAnswer::kYes);
+  Click(form->DeleteButton);
+  Answer(MsgAnswer::kYes);
+  form->close();
+  EXPECT_TRUE(Closed());
+  EXPECT_EQ(folder.Read("courses.fwc"),
+            Line("CEDAR", "68.4", "117", "70", kFlat) + Line("MAPLE", "72.0", "131", "72", kFlat));
+}
+
+TEST_F(CMaintTest, TheMainWindowsExitAsksToo) {
+  OpenThree();
+  TMainForm main;
+  main.show();
+  Answer(MsgAnswer::kYes);
+  Click(form->DeleteButton);
+  Answer(MsgAnswer::kCancel);
+  main.ExitButtonClick();
+  EXPECT_TRUE(exitCodes.empty());
+  EXPECT_EQ(MessageTexts().last(), QStringLiteral("Save changes made to courses?"));
+  Answer(MsgAnswer::kYes);
+  main.ExitButtonClick();
+  EXPECT_EQ(exitCodes, std::vector<int>{0});
+  EXPECT_EQ(folder.Read("courses.fwc"),
+            Line("CEDAR", "68.4", "117", "70", kFlat) + Line("MAPLE", "72.0", "131", "72", kFlat));
+}
+
+TEST_F(CMaintTest, AFailedSaveKeepsTheChanges) {
+  OpenThree();
+  Answer(MsgAnswer::kYes);
+  Click(form->DeleteButton);
+  std::filesystem::remove(folder.Path() / "courses.fwc");
+  std::filesystem::create_directory(folder.Path() / "courses.fwc");
+  Click(form->SaveButton);
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[1].kind, fw::ui::MsgKind::kError);
+  EXPECT_TRUE(form->CoursesChanged);
+  EXPECT_TRUE(form->SaveButton->isEnabled());
+  // Nor does the window close on a Yes whose save fails.
+  Answer(MsgAnswer::kYes);
+  Click(form->ExitButton);
+  EXPECT_FALSE(Closed());
+}
+
+TEST_F(CMaintTest, ACourseConfirmedForAnotherWindowIsNotTaken) {
+  OpenThree();
+  OtherOpener other;
+  ShowActive(&other);
+  dialog->ClearCourse();
+  dialog->ShowFor(&other);
+  WaitForDialog();
+  TypeTotalOnlyCourse("SCORE ENTRY COURSE", "70.0", "113", "72");
+  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("1"));  // left for its opener
+  ShowActive(form);
+  form->FormActivate();
+  EXPECT_EQ(Lines(), (QStringList{"BIRCH", "CEDAR", "MAPLE"}));
+  EXPECT_FALSE(form->CoursesChanged);
+  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("1"));
+
+  // Opened here, then taken over by the other window before OK.
+  Click(form->AddButton);
+  WaitForDialog();
+  dialog->ClearCourse();
+  dialog->ShowFor(&other);
+  TypeTotalOnlyCourse("TAKEN OVER", "70.0", "113", "72");
+  ShowActive(form);
+  form->FormActivate();
+  EXPECT_EQ(form->Courses.Count(), 3);
+  EXPECT_FALSE(form->CoursesChanged);
+}
+
+TEST_F(CMaintTest, ACourseBeingChangedKeepsItsPlaceWhenAnotherIsDeleted) {
+  OpenThree();
+  Select(3);  // MAPLE
+  Click(form->ModifyButton);
+  WaitForDialog();
+  ShowActive(form);
+  Select(1);  // BIRCH
+  Answer(MsgAnswer::kYes);
+  Click(form->DeleteButton);
+  dialog->activateWindow();
+  WaitForDialog();
+  TypeAndLeave(dialog->RatingField, "72.4");
+  Click(dialog->OKButton);
+  EXPECT_EQ(Lines(), (QStringList{"CEDAR", "MAPLE"}));
+  EXPECT_EQ(form->Courses[1].Rating, "68.4");
+  EXPECT_EQ(form->Courses[2].Rating, "72.4");
+
+  // The course being changed deleted: a confirmed change comes back as new.
+  Select(1);
+  Click(form->ModifyButton);
+  WaitForDialog();
+  ShowActive(form);
+  Select(1);
+  Answer(MsgAnswer::kYes);
+  Click(form->DeleteButton);
+  EXPECT_EQ(Lines(), QStringList{"MAPLE"});
+  dialog->activateWindow();
+  WaitForDialog();
+  Click(dialog->OKButton);
+  EXPECT_EQ(Lines(), (QStringList{"CEDAR", "MAPLE"}));
+  EXPECT_EQ(form->Courses[2].Rating, "72.4");
+}
+
+TEST_F(CMaintTest, LeavingTheWindowCancelsItsOpenDialog) {
+  OpenThree();
+  Click(form->AddButton);
+  WaitForDialog();
+  TypeAndLeave(dialog->CourseName, "HALF TYPED");
+  form->close();
+  EXPECT_TRUE(Closed());
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("0"));
+}
+
+}  // namespace
+}  // namespace fwtest

@@ -1,0 +1,286 @@
+#include <QApplication>
+#include <QLabel>
+#include <QScreen>
+
+#include "app/fwform.h"
+#include "app/fwstartup.h"
+#include "courses/fwcourse.h"
+#include "support/uitest.h"
+
+namespace fwtest {
+namespace {
+
+using fw::ui::App;
+
+// A window that opens the course dialog and counts how often it was handed back.
+class Opener : public fw::ui::FwForm {
+ public:
+  void FormActivate() override { ++activations; }
+  int activations = 0;
+};
+
+class CourseFormTest : public UiTest {
+ protected:
+  void SetUp() override {
+    UiTest::SetUp();
+    folder.Write("courses.fwc", "");
+    fw::ui::CreateLongLivedWindows();
+    dialog = App().CourseForm;
+    ASSERT_NE(dialog, nullptr);
+    opener = new Opener;  // deleted with the other windows after the test
+    ShowActive(opener);
+  }
+
+  // Opens the dialog for a new course, as course maintenance's Add does.
+  void OpenEmpty() {
+    dialog->ClearCourse();
+    dialog->ShowFor(opener);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+  }
+
+  static fw::TCourseRec Stored(std::string name, std::string pars, std::string total) {
+    fw::TCourseRec course;
+    course.Name = std::move(name);
+    course.Rating = "70.5";
+    course.Slope = "121";
+    for (std::size_t i = 0; i < 18; ++i) course.Pars[i] = std::string(1, pars[i]);
+    course.ParTotal = std::move(total);
+    return course;
+  }
+
+  QString FocusName() const {
+    QWidget* focus = QApplication::focusWidget();
+    return focus ? focus->objectName() : QString();
+  }
+
+  Opener* opener = nullptr;
+  TCourseForm* dialog = nullptr;
+};
+
+TEST_F(CourseFormTest, LooksAsDesigned) {
+  OpenEmpty();
+  EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Course Maintenance"));
+  EXPECT_EQ(dialog->size(), QSize(626, 312));
+  EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
+  QRect screen = dialog->screen()->geometry();
+  EXPECT_EQ(dialog->x(), (screen.width() - dialog->frameGeometry().width()) / 2);
+
+  QStringList labels;
+  for (QLabel* label : dialog->findChildren<QLabel*>()) labels << label->text();
+  for (const char* text : {"Course Name:", "Rating:", "Slope:", "Hole:", "Par:", "OUT", "IN",
+                           "Total", "1", "9", "10", "18"})
+    EXPECT_TRUE(labels.contains(QString::fromLatin1(text))) << text;
+  EXPECT_EQ(dialog->OKButton->text(), QStringLiteral("OK"));
+  EXPECT_EQ(dialog->CancelButton->text(), QStringLiteral("Cancel"));
+  EXPECT_EQ(Find<QLineEdit>(dialog, "Par18"), dialog->Par[18]);
+  EXPECT_EQ(dialog->OkPressed->objectName(), QStringLiteral("OkPressed"));
+  EXPECT_FALSE(dialog->OkPressed->isVisible());
+  EXPECT_FALSE(dialog->OkPressed->isEnabled());
+  EXPECT_EQ(dialog->CourseName->maxLength(), 30);
+  EXPECT_EQ(dialog->RatingField->maxLength(), 4);
+  EXPECT_EQ(dialog->SlopeField->maxLength(), 3);
+  EXPECT_EQ(dialog->ParTotal->maxLength(), 2);
+  EXPECT_EQ(FocusName(), QStringLiteral("CourseName"));
+}
+
+TEST_F(CourseFormTest, FieldsRefuseWhatTheCourseListCannotHold) {
+  OpenEmpty();
+  Focus(dialog->CourseName);
+  TypeText(dialog->CourseName, QStringLiteral("oak~ hillsŦ zoë"));
+  EXPECT_EQ(dialog->CourseName->text(), QStringLiteral("OAK HILLS ZOË"));
+  TypeText(dialog->CourseName, QString(30, QLatin1Char('x')));
+  EXPECT_EQ(dialog->CourseName->text().size(), 30);
+  Focus(dialog->RatingField);
+  TypeText(dialog->RatingField, QStringLiteral("7~0.51"));
+  EXPECT_EQ(dialog->RatingField->text(), QStringLiteral("70.5"));
+  Focus(dialog->SlopeField);
+  TypeText(dialog->SlopeField, QStringLiteral("1~215"));
+  EXPECT_EQ(dialog->SlopeField->text(), QStringLiteral("121"));
+  // A par is one digit.
+  Focus(dialog->Par[2]);
+  dialog->Par[2]->selectAll();
+  TypeText(dialog->Par[2], QStringLiteral("a~-45"));
+  EXPECT_EQ(dialog->Par[2]->text(), QStringLiteral("4"));
+
+  fw::TCourseRec course = dialog->Course();
+  EXPECT_EQ(course.Name, "OAK HILLS ZO\xCB" + std::string(17, 'X'));
+  EXPECT_EQ(course.Rating, "70.5");
+  EXPECT_EQ(course.Slope, "121");
+  EXPECT_EQ(course.Pars[1], "4");
+  EXPECT_EQ(course.ParTotal, "0");
+}
+
+TEST_F(CourseFormTest, TotalsFollowTheHolesAsTheyAreLeft) {
+  OpenEmpty();
+  const char* front[] = {"4", "4", "3", "5", "4", "4", "3", "5", "4"};
+  for (int hole = 1; hole <= 9; ++hole)
+    TypeAndLeave(dialog->Par[hole], QString::fromLatin1(front[hole - 1]));
+  EXPECT_EQ(dialog->ParOut->text(), QStringLiteral("36"));
+  EXPECT_EQ(dialog->ParIn->text(), QStringLiteral("0"));
+  EXPECT_EQ(dialog->ParTotal->text(), QStringLiteral("36"));
+  EXPECT_EQ(FocusName(), QStringLiteral("Par10"));  // OUT is passed by
+
+  // A total typed after the holes stays until a hole is left again.
+  TypeAndLeave(dialog->ParTotal, QStringLiteral("70"));
+  EXPECT_EQ(dialog->ParTotal->text(), QStringLiteral("70"));
+  TypeAndLeave(dialog->Par[18], QStringLiteral("5"));
+  EXPECT_EQ(dialog->ParIn->text(), QStringLiteral("5"));
+  EXPECT_EQ(dialog->ParTotal->text(), QStringLiteral("41"));
+
+  // A cleared par becomes 0 again.
+  Focus(dialog->Par[4]);
+  dialog->Par[4]->clear();
+  QTest::keyClick(dialog->Par[4], Qt::Key_Tab);
+  EXPECT_EQ(dialog->Par[4]->text(), QStringLiteral("0"));
+  EXPECT_EQ(dialog->ParOut->text(), QStringLiteral("31"));
+  EXPECT_EQ(dialog->ParTotal->text(), QStringLiteral("36"));
+}
+
+TEST_F(CourseFormTest, AParThatIsNotANumberLeavesTheSumsAsTheyWere) {
+  // Such a par can only come from a course list edited by hand.
+  dialog->SetCourse(Stored("BAD PAR", "434544354434544354", "72"));
+  dialog->ShowFor(opener);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+  dialog->Par[12]->setText(QStringLiteral("x"));
+  TypeAndLeave(dialog->Par[1], QStringLiteral("5"));
+  EXPECT_EQ(MessageTexts(), QStringList{QStringLiteral("'x' is not a valid integer value")});
+  EXPECT_EQ(dialog->ParOut->text(), QStringLiteral("36"));
+  EXPECT_EQ(dialog->ParIn->text(), QStringLiteral("36"));
+  EXPECT_EQ(dialog->ParTotal->text(), QStringLiteral("72"));
+  EXPECT_TRUE(dialog->isVisible());
+}
+
+TEST_F(CourseFormTest, FirstHoleLeftAtZeroGoesToTheTotalPar) {
+  OpenEmpty();
+  TypeAndLeave(dialog->CourseName, QStringLiteral("Pine Lake"));
+  TypeAndLeave(dialog->RatingField, QStringLiteral("68.2"));
+  TypeAndLeave(dialog->SlopeField, QStringLiteral("113"));
+  EXPECT_EQ(FocusName(), QStringLiteral("Par1"));
+  QTest::keyClick(dialog->Par[1], Qt::Key_Tab);
+  EXPECT_EQ(FocusName(), QStringLiteral("ParTotal"));
+  EXPECT_EQ(dialog->ParTotal->selectedText(), QStringLiteral("0"));
+  QTest::keyClicks(dialog->ParTotal, QStringLiteral("72"));
+  EXPECT_EQ(dialog->ParTotal->text(), QStringLiteral("72"));
+  int before = opener->activations;
+  Click(dialog->OKButton);
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("1"));
+  EXPECT_GT(opener->activations, before);  // handed back
+  fw::TCourseRec course = dialog->Course();
+  EXPECT_EQ(course.Name, "PINE LAKE");
+  EXPECT_EQ(course.ParTotal, "72");
+  for (const std::string& par : course.Pars) EXPECT_EQ(par, "0");
+
+  // Going back to the slope is not entering the total.
+  OpenEmpty();
+  Focus(dialog->Par[1]);
+  QTest::keyClick(dialog->Par[1], Qt::Key_Backtab);
+  EXPECT_EQ(FocusName(), QStringLiteral("SlopeField"));
+  // A first hole with a par moves on to the second.
+  TypeAndLeave(dialog->Par[1], QStringLiteral("4"));
+  EXPECT_EQ(FocusName(), QStringLiteral("Par2"));
+}
+
+TEST_F(CourseFormTest, AStoredCourseKeepsItsTotalWhenOpened) {
+  // Left by the close box with the focus in a par field, the dialog must not
+  // run that field's exit handler on the next course.
+  OpenEmpty();
+  TypeAndLeave(dialog->Par[1], QStringLiteral("4"));
+  Focus(dialog->Par[5]);
+  dialog->close();
+  EXPECT_FALSE(dialog->isVisible());
+
+  dialog->SetCourse(Stored("OAK HILLS", "453445344453445344", "70"));
+  dialog->ShowFor(opener);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+  dialog->FormActivate();  // safe to run again
+  EXPECT_EQ(dialog->ParOut->text(), QStringLiteral("36"));
+  EXPECT_EQ(dialog->ParIn->text(), QStringLiteral("36"));
+  EXPECT_EQ(dialog->ParTotal->text(), QStringLiteral("70"));
+  EXPECT_EQ(dialog->RatingField->text(), QStringLiteral("70.5"));
+  EXPECT_EQ(FocusName(), QStringLiteral("CourseName"));
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(CourseFormTest, OkChecksTheTotalParAndFillsRatingAndSlope) {
+  OpenEmpty();
+  TypeAndLeave(dialog->CourseName, QStringLiteral("ELM"));
+  const QString noTotal =
+      QStringLiteral("You must enter a value of greater than zero for the Total Par.");
+  for (const char* total : {"0", "", "-5"}) {
+    messages.clear();
+    dialog->ParTotal->setText(QString::fromLatin1(total));
+    Click(dialog->OKButton);
+    EXPECT_EQ(MessageTexts(), QStringList{noTotal}) << total;
+    EXPECT_EQ(messages[0].kind, fw::ui::MsgKind::kInformation);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("0"));
+    EXPECT_EQ(dialog->ParTotal->text(), QStringLiteral("0"));
+    EXPECT_EQ(FocusName(), QStringLiteral("ParTotal"));
+  }
+  // The defaults are filled even when the check fails.
+  EXPECT_EQ(dialog->RatingField->text(), QStringLiteral("0.0"));
+  EXPECT_EQ(dialog->SlopeField->text(), QStringLiteral("0"));
+
+  messages.clear();
+  TypeAndLeave(dialog->ParTotal, QStringLiteral("7x"));
+  Click(dialog->OKButton);
+  EXPECT_EQ(MessageTexts(), QStringList{QStringLiteral("'7x' is not a valid integer value")});
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_EQ(dialog->ParTotal->text(), QStringLiteral("7x"));
+  EXPECT_EQ(FocusName(), QStringLiteral("ParTotal"));
+
+  messages.clear();
+  TypeAndLeave(dialog->ParTotal, QStringLiteral("71"));
+  Click(dialog->OKButton);
+  EXPECT_TRUE(messages.empty());
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("1"));
+  fw::TCourseRec course = dialog->Course();
+  EXPECT_EQ(course.Rating, "0.0");
+  EXPECT_EQ(course.Slope, "0");
+}
+
+TEST_F(CourseFormTest, CancelAndCloseBoxLeaveUnconfirmed) {
+  OpenEmpty();
+  dialog->ParTotal->setText(QStringLiteral("72"));
+  Click(dialog->CancelButton);
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("0"));
+  int handedBack = opener->activations;
+
+  // The close box leaves the marker as it is and still hands back.
+  OpenEmpty();
+  dialog->OkPressed->setText(QStringLiteral("X"));
+  dialog->close();
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("X"));
+  EXPECT_GT(opener->activations, handedBack);
+
+  // A marker left for an opener that never came back does not survive the
+  // next showing.
+  dialog->OkPressed->setText(QStringLiteral("1"));
+  OpenEmpty();
+  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("0"));
+}
+
+TEST_F(CourseFormTest, TabVisitsTheFieldsInOrderPassingOutAndIn) {
+  dialog->SetCourse(Stored("OAK HILLS", "453445344453445344", "72"));
+  dialog->ShowFor(opener);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+  QStringList visited{FocusName()};
+  for (int i = 0; i < 24; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    visited << FocusName();
+  }
+  QStringList expected{QStringLiteral("CourseName"), QStringLiteral("RatingField"),
+                       QStringLiteral("SlopeField")};
+  for (int hole = 1; hole <= 18; ++hole) expected << QStringLiteral("Par%1").arg(hole);
+  expected << QStringLiteral("ParTotal") << QStringLiteral("OKButton")
+           << QStringLiteral("CancelButton") << QStringLiteral("CourseName");
+  EXPECT_EQ(visited, expected);
+  EXPECT_EQ(dialog->ParTotal->text(), QStringLiteral("72"));
+}
+
+}  // namespace
+}  // namespace fwtest
