@@ -496,8 +496,9 @@ void TScoreForm::FormActivate() {
   // just closed and activated this window again.
   const QStringList told = std::exchange(recentReports_, {});
   auto tell = [this, &told](const QString& text, bool warning) {
-    recentReports_ << text;
-    if (told.contains(text)) return;
+    const bool shown = told.contains(text) || recentReports_.contains(text);
+    if (!recentReports_.contains(text)) recentReports_ << text;
+    if (shown) return;
     if (warning)
       fw::ui::Warn(text);
     else
