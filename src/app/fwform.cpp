@@ -12,6 +12,17 @@
 #include "app/fwmessage.h"
 
 namespace fw::ui {
+namespace {
+// The program window whose FormActivate ran last. A window that becomes active
+// again without another program window having been active in between (after a
+// message box or the about box closed, or after the user came back from
+// another application) is not activated again: its handler has nothing new to
+// take over, and one that reports an error would otherwise report it forever.
+QPointer<FwForm>& LastActivated() {
+  static QPointer<FwForm> form;
+  return form;
+}
+}  // namespace
 
 FwForm::FwForm(QWidget* parent, Qt::WindowFlags flags) : QMainWindow(parent, flags) {}
 
@@ -23,6 +34,7 @@ void FwForm::ShowFor(FwForm* opener) {
 }
 
 void FwForm::RunFormActivate() {
+  LastActivated() = this;
   Guarded([this] { FormActivate(); });
 }
 
@@ -67,6 +79,8 @@ void CentreOnScreen(QWidget* window) {
 void FwForm::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (event->spontaneous()) return;
+  // Being shown again is a new start: its first activation counts.
+  if (LastActivated() == this) LastActivated() = nullptr;
   if (!shownOnce_) {
     shownOnce_ = true;
     if (centreOnFirstShow_) CentreOnScreen(this);
@@ -88,7 +102,8 @@ void FwForm::hideEvent(QHideEvent* event) {
 
 void FwForm::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
-  if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible())
+  if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible() &&
+      LastActivated() != this)
     RunFormActivate();
 }
 

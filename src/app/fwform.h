@@ -30,7 +30,9 @@ class FwForm : public QMainWindow {
   explicit FwForm(QWidget* parent = nullptr, Qt::WindowFlags flags = {});
 
   // The handlers. Public so that tests and other windows can run them the way
-  // the events do.
+  // the events do. FormActivate runs when the window becomes active coming
+  // from another program window (or is handed activation back by a dialog),
+  // not when it merely regains activation from a message box.
   virtual void FormShow() {}
   virtual void FormActivate() {}
   virtual void FormResize();

@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -64,6 +65,24 @@ TEST_F(FormTest, HidingADialogHandsActivationBackToItsOpener) {
   dialog.ShowFor(&opener);
   dialog.hide();
   EXPECT_EQ(opener.activations, hidden);
+}
+
+TEST_F(FormTest, ReturningFromAMessageBoxIsNotANewActivation) {
+  Opener first;
+  Opener second;
+  ShowActive(&first);
+  EXPECT_EQ(first.activations, 1);
+
+  QDialog box;  // stands for a message box or the about box
+  ShowActive(&box);
+  box.hide();
+  ShowActive(&first);
+  EXPECT_EQ(first.activations, 1);
+
+  ShowActive(&second);
+  ShowActive(&first);
+  EXPECT_EQ(first.activations, 2);
+  EXPECT_EQ(second.activations, 1);
 }
 
 TEST_F(FormTest, ExitHandlersRunOnLeavingAFieldAndErrorsAreShown) {
