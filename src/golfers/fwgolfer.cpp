@@ -1,24 +1,393 @@
-// Not built yet: an empty window so that the program links.
 #include "golfers/fwgolfer.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "app/appstate.h"
+#include "app/fwcodec.h"
+#include "app/fwmessage.h"
+#include "app/fwwidgets.h"
+#include "data/convert.h"
+#include "data/textutil.h"
+#include "handicap/fwindex.h"
+#include "handicap/handicapindex.h"
+#include "handicap/scoreeval.h"
+#include "scores/fwscore.h"
+
+using fw::ui::App;
+using fw::ui::FromQt;
+using fw::ui::ToQt;
+
+namespace {
+
+const QString kScoreLimitWarning = QStringLiteral(
+    "This golfer has reached the maximum allowed number of scores for a golfer.  You must delete "
+    "some old scores for this golfer before you can add any new scores.  REMEMBER: the last 20 "
+    "complete scores are used to calculate the index.");
+const QString kOverLimitNews = QStringLiteral(
+    "Bad News!  The score you just entered puts you over the maximum number of scores allowed for "
+    "a golfer.  It can not be saved.  You must delete some old scores for this golfer before you "
+    "can enter more scores.");
+const QString kOverLimitReminder =
+    QStringLiteral("Remember, the last 20 complete scores are used to calculate the index.");
+const QString kSaveQuestion = QStringLiteral("Save changes made to scores?");
+
+// Blanks in front of the date of a list line: the mark, a blank, three
+// characters of position and a blank. The column header starts there.
+constexpr int kDateColumn = 6;
+
+bool IsOneOf(const std::string& text, std::initializer_list<const char*> values) {
+  for (const char* v : values)
+    if (text == v) return true;
+  return false;
+}
+
+// The differential shown in the list: from the adjusted gross score, or the
+// total score when that is empty, "0" or "XXX"; 0.0 when neither is usable or
+// the rating or slope is missing.
+double ListDifferential(const fw::TScoreRec& round) {
+  const std::string adjusted = fw::CutAtNul(round.AdjustedScore);
+  const std::string total = fw::CutAtNul(round.TotalScore);
+  const std::string rating = fw::CutAtNul(round.Rating);
+  const std::string slope = fw::CutAtNul(round.Slope);
+  const std::string& score = IsOneOf(adjusted, {"", "0", "XXX"}) ? total : adjusted;
+  if (IsOneOf(score, {"", "0", "XXX"}) || IsOneOf(rating, {"", "0.0", "XXX"}) ||
+      IsOneOf(slope, {"", "0", "XXX"}))
+    return 0.0;
+  return fw::ComputeDifferential(fw::StrToFloat(score), fw::StrToFloat(rating),
+                                 fw::StrToFloat(slope));
+}
+
+QPushButton* ListButton(QWidget* parent, const char* name, const QString& caption) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(QString::fromLatin1(name));
+  return button;
+}
+
+}  // namespace
+
 TGolferForm::TGolferForm(QWidget* parent) : FwForm(parent) {
   setObjectName(QStringLiteral("GolferForm"));
+  setWindowTitle(QStringLiteral("Golfer"));
+
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("ClientArea"));
+  auto* rows = new QVBoxLayout(client);
+
+  GolferName = fw::ui::HiddenField(client, "GolferName");
+  GolferSex = fw::ui::HiddenField(client, "GolferSex");
+
+  auto* top = new QHBoxLayout;
+  Label1 = new QLabel(QStringLiteral("Scores for "), client);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  GolferName2 = fw::ui::ReadOnlyField(client, "GolferName2");
+  Label2 = new QLabel(QStringLiteral("Index:"), client);
+  Label2->setObjectName(QStringLiteral("Label2"));
+  IndexField = fw::ui::ReadOnlyField(client, "IndexField");
+  IndexField->setMaximumWidth(IndexField->fontMetrics().horizontalAdvance(QStringLiteral("00000")) +
+                              16);
+  top->addWidget(Label1);
+  top->addWidget(GolferName2, 1);
+  top->addSpacing(20);
+  top->addWidget(Label2);
+  top->addWidget(IndexField);
+  rows->addLayout(top);
+
+  const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  Label3 = new QLabel(QStringLiteral("Date       Score AGS  Rating Slope  Diff  Course"), client);
+  Label3->setObjectName(QStringLiteral("Label3"));
+  Label3->setFont(fixed);
+  ScoresListBox = new QListWidget(client);
+  ScoresListBox->setObjectName(QStringLiteral("ScoresListBox"));
+  ScoresListBox->setSelectionMode(QAbstractItemView::SingleSelection);
+  ScoresListBox->setFont(fixed);
+  // The header starts where the dates of the list lines start.
+  const int textMargin =
+      ScoresListBox->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, ScoresListBox) + 1;
+  Label3->setIndent(ScoresListBox->frameWidth() + textMargin +
+                    QFontMetrics(fixed).horizontalAdvance(QString(kDateColumn, QLatin1Char(' '))));
+  rows->addWidget(Label3);
+  rows->addWidget(ScoresListBox, 1);
+  Label4 = new QLabel(QStringLiteral("* = Used to calculate index   I = Incomplete score"), client);
+  Label4->setObjectName(QStringLiteral("Label4"));
+  rows->addWidget(Label4);
+
+  auto* buttons = new QHBoxLayout;
+  AddButton = ListButton(client, "AddButton", QStringLiteral("Add A Score"));
+  ModifyButton = ListButton(client, "ModifyButton", QStringLiteral("Modify Score"));
+  DeleteButton = ListButton(client, "DeleteButton", QStringLiteral("Delete Score"));
+  SaveButton = ListButton(client, "SaveButton", QStringLiteral("Save"));
+  ExitButton = ListButton(client, "ExitButton", QStringLiteral("Exit"));
+  for (QPushButton* button : {AddButton, ModifyButton, DeleteButton, SaveButton, ExitButton})
+    buttons->addWidget(button);
+  rows->addLayout(buttons);
+  setCentralWidget(client);
+
+  QMenuBar* menu = menuBar();
+  menu->setObjectName(QStringLiteral("GolferMenu"));
+  QMenu* file = menu->addMenu(QStringLiteral("&File"));
+  file->setObjectName(QStringLiteral("File1"));
+  Exit1 = AddMenuItem(file, "Exit1", QStringLiteral("E&xit"), [this] { Exit1Click(); });
+  QMenu* calculate = menu->addMenu(QStringLiteral("&Calculate"));
+  calculate->setObjectName(QStringLiteral("Calculate1"));
+  Index1 = AddMenuItem(calculate, "Index1", QStringLiteral("&Index"), [this] { Index1Click(); });
+  Handicap1 = AddMenuItem(calculate, "Handicap1", QStringLiteral("&Handicap"),
+                          [this] { Handicap1Click(); });
+  // The course handicap window is not part of the program yet.
+  Handicap1->setEnabled(false);
+
+  OnClick(AddButton, [this] { AddButtonClick(); });
+  OnClick(ModifyButton, [this] { ModifyButtonClick(); });
+  OnClick(DeleteButton, [this] { DeleteButtonClick(); });
+  OnClick(SaveButton, [this] { SaveButtonClick(); });
+  OnClick(ExitButton, [this] { ExitButtonClick(); });
+  connect(ScoresListBox, &QListWidget::itemDoubleClicked, this,
+          [this] { fw::ui::Guarded([this] { ModifyButtonClick(); }); });
+
+  // Creation steps.
+  UsePlacement("GolferForm", {422, 83, 103, 634});
+  ScoresChanged = false;
+  SaveButton->setEnabled(false);
 }
-bool TGolferForm::ShowGolfer(const QString&, const QString&, int, fw::ui::FwForm*) {
+
+QString TGolferForm::ScoreLine(const fw::TScoreRec& round, int n, bool used) {
+  std::string line;
+  line += used ? '*' : (fw::IsCompleteScore(round) ? ' ' : 'I');
+  line += ' ';
+  line += fw::PadRight(fw::IntToStr(n), 3);
+  line += ' ';
+  line += fw::StoredDateToDisplay(round.Date);
+  line += "  " + fw::PadLeft(round.TotalScore, 3);
+  line += "  " + fw::PadLeft(round.AdjustedScore, 3);
+  line += "  " + fw::PadRight(round.Rating, 4);
+  line += "   " + fw::PadRight(round.Slope, 3);
+  line += "   " + fw::FormatDifferential(ListDifferential(round));
+  // The course name padded to 30 and cut to its first 25 characters.
+  line += "   " + fw::PadRight(round.CourseName, 25);
+  return ToQt(line);
+}
+
+bool TGolferForm::ShowGolfer(const QString& fileName, const QString& longName, int sex,
+                             fw::ui::FwForm* opener) {
+  const QString sexText = sex == 1 ? QStringLiteral("1") : QStringLiteral("0");
+  if (!isVisible()) {
+    GolferName->setText(fileName);
+    GolferName2->setText(longName);
+    GolferSex->setText(sexText);
+    ShowFor(opener);  // the showing loads the file
+    // The list is filled on activation; a platform that does not activate a
+    // newly shown window at once still gets it filled now.
+    if (!isActiveWindow()) RunFormActivate();
+    return true;
+  }
+  const bool sameGolfer = GolferName->text().compare(fileName, Qt::CaseInsensitive) == 0 &&
+                          GolferName2->text() == longName;
+  if (sameGolfer) {
+    ShowFor(opener);
+    return true;
+  }
+  // The rounds on show belong to another golfer: settle them before they are
+  // replaced, so that they are never saved under the new file name.
+  if (!SettleUnsavedChanges()) return false;
+  GolferName->setText(fileName);
+  GolferName2->setText(longName);
+  GolferSex->setText(sexText);
+  LoadGolfer();
+  ShowFor(opener);
+  RunFormActivate();
   return true;
 }
-void TGolferForm::FormShow() {}
-void TGolferForm::FormActivate() {}
-bool TGolferForm::FormCloseQuery() {
-  return true;
+
+void TGolferForm::LoadGolfer() {
+  setWindowTitle(QStringLiteral("Golfer - ") + GolferName2->text());
+  ScoresListBox->clear();
+  IndexField->clear();
+  fw::ui::UiMessenger messenger;
+  fw::LoadScoreFileOrReport(App().folder, FromQt(GolferName->text()), Scores, messenger);
+  fw::SortScores(Scores);
+  ScoresChanged = false;
+  SaveButton->setEnabled(false);
+  TScoreForm* entry = App().ScoreForm;
+  if (entry && entry->OkPressed) entry->OkPressed->setText(QStringLiteral("0"));
+  EditedScore = -1;
 }
+
+void TGolferForm::ScoreFileChanged(const QString& fileName) {
+  if (!isVisible() || ScoresChanged ||
+      GolferName->text().compare(fileName, Qt::CaseInsensitive) != 0)
+    return;
+  const int pending = EditedScore;
+  LoadGolfer();
+  EditedScore = pending;  // a round sent for changing is still expected back
+  Refresh(-1);
+}
+
+void TGolferForm::FormShow() {
+  LoadGolfer();
+}
+
+void TGolferForm::Refresh(int select) {
+  fw::NoIndexOutput none;
+  fw::IndexOptions options;
+  options.UseMaxIndex = App().UseMaxIndex;
+  options.ScoreListLineA = true;
+  const fw::IndexResult index = fw::ComputeIndex(
+      Scores, {FromQt(GolferName2->text()), GolferSex->text() == QStringLiteral("1") ? 1 : 0}, none,
+      options);
+  // Every line is built before the list changes: a round whose numbers cannot
+  // be read leaves the list as it was.
+  QStringList lines;
+  for (int n = 1; n <= Scores.Count(); ++n) {
+    bool used = false;
+    for (int k = 0; k < index.N; ++k)
+      used = used || index.UsedScores[static_cast<std::size_t>(k)] == n;
+    lines << ScoreLine(Scores[n], n, used);
+  }
+  IndexField->setText(ToQt(fw::TrimBlanks(fw::FormatFixed(index.Index, 5, 1))));
+  ScoresListBox->clear();
+  ScoresListBox->addItems(lines);
+  if (select < 1) select = 1;
+  if (select <= ScoresListBox->count()) {
+    ScoresListBox->setCurrentRow(select - 1);
+    ScoresListBox->item(select - 1)->setSelected(true);
+  }
+}
+
+void TGolferForm::FormActivate() {
+  int select = EditedScore;
+  TScoreForm* entry = App().ScoreForm;
+  if (entry && entry->OkPressed && entry->Opener() == this &&
+      entry->OkPressed->text() == QStringLiteral("1")) {
+    entry->OkPressed->setText(QStringLiteral("0"));
+    // A round confirmed with nothing pending here (its change was already
+    // taken, or another golfer has been loaded since) is not stored.
+    if (EditedScore == 0) {
+      EditedScore = -1;
+      select = -1;
+      if (Scores.Count() >= App().MaxScores) {
+        fw::ui::Inform(kOverLimitNews);
+        fw::ui::Inform(kOverLimitReminder);
+      } else {
+        Scores.Append(entry->Round());
+        fw::SortScores(Scores);
+        ScoresChanged = true;
+        SaveButton->setEnabled(true);
+      }
+    } else if (EditedScore > 0 && EditedScore <= Scores.Count()) {
+      fw::TScoreRec changed = entry->Round();
+      changed.IndexAtEntry = Scores[EditedScore].IndexAtEntry;
+      Scores[EditedScore] = changed;
+      select = EditedScore;
+      EditedScore = -1;
+      fw::SortScores(Scores);
+      ScoresChanged = true;
+      SaveButton->setEnabled(true);
+    }
+  }
+  Refresh(select);
+}
+
+int TGolferForm::SelectedPosition() const {
+  const QList<QListWidgetItem*> selected = ScoresListBox->selectedItems();
+  if (selected.isEmpty()) return 0;
+  const int p = ScoresListBox->row(selected.first()) + 1;
+  return p <= Scores.Count() ? p : 0;
+}
+
+void TGolferForm::AddButtonClick() {
+  TScoreForm* entry = App().ScoreForm;
+  if (!entry) return;
+  if (Scores.Count() >= App().MaxScores) {
+    fw::ui::Warn(kScoreLimitWarning);
+    return;
+  }
+  entry->PrepareNewRound(GolferName2->text(), IndexField->text());
+  EditedScore = 0;
+  entry->ShowFor(this);
+}
+
+void TGolferForm::ModifyButtonClick() {
+  TScoreForm* entry = App().ScoreForm;
+  const int p = SelectedPosition();
+  if (!entry || p == 0) return;
+  entry->PrepareStoredRound(GolferName2->text(), IndexField->text(), Scores[p]);
+  EditedScore = p;
+  entry->ShowFor(this);
+}
+
+void TGolferForm::DeleteButtonClick() {
+  const int p = SelectedPosition();
+  if (p == 0) return;
+  if (!fw::ui::AskYesNo(QStringLiteral("Are you sure you want to delete this score?"))) return;
+  Scores.Delete(p);
+  ScoresChanged = true;
+  SaveButton->setEnabled(true);
+  // A change pending for a round that moved up follows it; one pending for the
+  // deleted round has nothing left to change.
+  if (EditedScore == p)
+    EditedScore = -1;
+  else if (EditedScore > p)
+    --EditedScore;
+  Refresh(p);
+}
+
+void TGolferForm::SaveButtonClick() {
+  fw::SaveScoreFile(App().folder, FromQt(GolferName->text()), Scores);
+  ScoresChanged = false;
+  SaveButton->setEnabled(false);
+}
+
 bool TGolferForm::SettleUnsavedChanges() {
-  return true;
+  if (!ScoresChanged) return true;
+  switch (fw::ui::AskYesNoCancel(kSaveQuestion)) {
+    case fw::ui::MsgAnswer::kYes:
+      SaveButtonClick();
+      return true;
+    case fw::ui::MsgAnswer::kNo:
+      return true;
+    default:
+      return false;
+  }
 }
-void TGolferForm::AddButtonClick() {}
-void TGolferForm::ModifyButtonClick() {}
-void TGolferForm::DeleteButtonClick() {}
-void TGolferForm::SaveButtonClick() {}
-void TGolferForm::ExitButtonClick() {}
-void TGolferForm::Exit1Click() {}
-void TGolferForm::Index1Click() {}
-void TGolferForm::Handicap1Click() {}
+
+bool TGolferForm::FormCloseQuery() {
+  return SettleUnsavedChanges();
+}
+
+void TGolferForm::FormClose() {
+  ScoresChanged = false;
+  SaveButton->setEnabled(false);
+}
+
+void TGolferForm::ExitButtonClick() {
+  close();
+}
+
+void TGolferForm::Exit1Click() {
+  ScoresChanged = false;
+  SaveButton->setEnabled(false);
+  hide();
+}
+
+void TGolferForm::Index1Click() {
+  fw::IndexDialogFields lines;
+  fw::IndexOptions options;
+  options.UseMaxIndex = App().UseMaxIndex;
+  options.ScoreListLineA = true;
+  fw::ComputeIndex(Scores,
+                   {FromQt(GolferName2->text()), GolferSex->text() == QStringLiteral("1") ? 1 : 0},
+                   lines, options);
+  auto* dialog = new TIndexForm;
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->SetLines(lines);
+  dialog->ShowFor(this);
+}
+
+void TGolferForm::Handicap1Click() {
+  // The course handicap window is not part of the program yet; the menu item
+  // stays disabled.
+}

@@ -18,6 +18,8 @@ class TGolferForm : public fw::ui::FwForm {
  public:
   explicit TGolferForm(QWidget* parent = nullptr);
 
+  QLabel* Label1 = nullptr;          // "Scores for "
+  QLabel* Label2 = nullptr;          // "Index:"
   QLineEdit* GolferName = nullptr;   // hidden: the score file name
   QLineEdit* GolferName2 = nullptr;  // the golfer's long name
   QLineEdit* GolferSex = nullptr;    // hidden: "0" or "1"
@@ -43,9 +45,14 @@ class TGolferForm : public fw::ui::FwForm {
   bool ShowGolfer(const QString& fileName, const QString& longName, int sex,
                   fw::ui::FwForm* opener);
 
+  // A round was stored in `fileName` by another window: shows the file again
+  // when it is the one on show and nothing here is unsaved.
+  void ScoreFileChanged(const QString& fileName);
+
   void FormShow() override;
   void FormActivate() override;
   bool FormCloseQuery() override;
+  void FormClose() override;
   bool SettleUnsavedChanges() override;
   void AddButtonClick();
   void ModifyButtonClick();
@@ -55,4 +62,17 @@ class TGolferForm : public fw::ui::FwForm {
   void Exit1Click();
   void Index1Click();
   void Handicap1Click();
+
+  // The list line of the round at position `n` (1 = newest): mark, position,
+  // date, total, adjusted score, rating, slope, differential and course.
+  static QString ScoreLine(const fw::TScoreRec& round, int n, bool used);
+
+ private:
+  // Loads the file named in GolferName as a fresh showing does.
+  void LoadGolfer();
+  // Recomputes the index, rebuilds the list and selects line `select` (from
+  // 1; the first line when below 1, none when beyond the end).
+  void Refresh(int select);
+  // Position (from 1) of the selected line; 0 when no line is selected.
+  int SelectedPosition() const;
 };

@@ -171,6 +171,9 @@ void TGPickForm::FormActivate() {
       Scores.Append(round);
       fw::SortScores(Scores);
       fw::SaveScoreFile(App().folder, fw::ScoreFileName(golfer.ShortName), Scores);
+      // A score list showing this golfer would otherwise save over the round.
+      if (TGolferForm* scoreList = App().GolferForm)
+        scoreList->ScoreFileChanged(ToQt(fw::ScoreFileName(golfer.ShortName)));
     }
   }
   SelectRememberedGolfer();

@@ -1,1 +1,521 @@
-// Tests of this window arrive with the window.
+#include "golfers/fwgolfer.h"
+
+#include <QFontMetrics>
+#include <QMenuBar>
+#include <QPointer>
+
+#include "app/fwstartup.h"
+#include "data/inifile.h"
+#include "golfers/fwgpick.h"
+#include "golfers/golferfiles.h"
+#include "handicap/fwindex.h"
+#include "scores/fwscore.h"
+#include "support/uitest.h"
+
+namespace fwtest {
+namespace {
+
+using fw::ui::MsgAnswer;
+
+RoundSpec Round(std::string date, std::string course, std::string total, std::string adjusted,
+                std::string rating, std::string slope) {
+  RoundSpec r;
+  r.date = std::move(date);
+  r.course = std::move(course);
+  r.total = std::move(total);
+  r.adjusted = std::move(adjusted);
+  r.rating = std::move(rating);
+  r.slope = std::move(slope);
+  return r;
+}
+
+// Pat Jones's rounds, newest first as the list shows them; the first has a
+// malformed date (seven digits) that loads as the placeholder 99999999.
+std::vector<RoundSpec> PatsRounds() {
+  return {Round("99999999", "Oak Hills", "90", "90", "70.5", "121"),
+          Round("20020105", "Oak Hills", "90", "88", "70.5", "121"),
+          Round("20020103", "Pine Valley", "79", "79", "70.0", "113"),
+          Round("20020101", "Elm Ridge", "85", "85", "0.0", "113"),
+          Round("20011230", "Bay Links", "95", "XXX", "72.0", "130"),
+          Round("20011228", "Fox Run", "70", "70", "72.3", "113"),
+          Round("20011225", "Oak Hills", "0", "0", "70.5", "121"),
+          Round("20011220", "The Very Long Name Country Clb", "100", "0", "70.5", "121"),
+          Round("20011215", "Oak Hills", "92", "92", "70.5", "121"),
+          Round("20011210", "Oak Hills", "88", "88", "70.5", "121")};
+}
+
+const QStringList kPatsLines = {
+    "I 1   99/99/9999   90   90  70.5   121   18.2   Oak Hills                ",
+    "  2   01/05/2002   90   88  70.5   121   16.3   Oak Hills                ",
+    "* 3   01/03/2002   79   79  70.0   113    9.0   Pine Valley              ",
+    "I 4   01/01/2002   85   85  0.0    113    0.0   Elm Ridge                ",
+    "  5   12/30/2001   95  XXX  72.0   130   20.0   Bay Links                ",
+    "* 6   12/28/2001   70   70  72.3   113   -2.3   Fox Run                  ",
+    "I 7   12/25/2001    0    0  70.5   121    0.0   Oak Hills                ",
+    "  8   12/20/2001  100    0  70.5   121   27.5   The Very Long Name Countr",
+    "  9   12/15/2001   92   92  70.5   121   20.1   Oak Hills                ",
+    "  10  12/10/2001   88   88  70.5   121   16.3   Oak Hills                "};
+
+class GolferFormTest : public UiTest {
+ protected:
+  void SetUp() override {
+    UiTest::SetUp();
+    TGPickForm::SelectedGolfer = 0;
+    folder.Write("golfers.fwc", "Pat Jones~PJONES~0~\r\nSue Smith~SSMITH~1~\r\n");
+    std::vector<RoundSpec> rounds = PatsRounds();
+    // On disk out of order, with the malformed date.
+    std::swap(rounds[0], rounds[5]);
+    rounds[5].date = "2002011";
+    folder.Write("PJONES.fwp", ScoreFile(rounds));
+    folder.Write("SSMITH.fwp", "");
+  }
+
+  // The score list showing Pat Jones, as Edit/View Scores shows it.
+  QPointer<TGolferForm> ShowPat() {
+    QPointer<TGolferForm> form = new TGolferForm;
+    form->ShowGolfer("PJONES.fwp", "Pat Jones", 0, nullptr);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(form));
+    return form;
+  }
+
+  static QStringList Lines(QListWidget* list) {
+    QStringList lines;
+    for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
+    return lines;
+  }
+
+  static int SelectedRow(QListWidget* list) {
+    QList<QListWidgetItem*> items = list->selectedItems();
+    return items.isEmpty() ? -1 : list->row(items.first());
+  }
+
+  static void Select(QListWidget* list, int row) {
+    list->setCurrentRow(row);
+    QApplication::processEvents();
+  }
+
+  // The score file as the window writes it for these rounds.
+  static std::string FileOf(std::vector<RoundSpec> rounds) { return ScoreFile(rounds); }
+};
+
+TEST_F(GolferFormTest, ListShowsEveryColumnAndMarkWithTheIndex) {
+  QPointer<TGolferForm> form = ShowPat();
+  EXPECT_EQ(form->windowTitle(), "Golfer - Pat Jones");
+  EXPECT_EQ(form->GolferName2->text(), "Pat Jones");
+  EXPECT_TRUE(form->GolferName2->isReadOnly());
+  // Best 2 of 7 complete rounds: (-2.3 + 9.0) / 2 x 0.96 = 3.216.
+  EXPECT_EQ(form->IndexField->text(), "3.2");
+  EXPECT_EQ(Lines(form->ScoresListBox), kPatsLines);
+  EXPECT_EQ(SelectedRow(form->ScoresListBox), 0);
+  EXPECT_FALSE(form->ScoresChanged);
+  EXPECT_FALSE(form->SaveButton->isEnabled());
+  EXPECT_TRUE(messages.empty());
+
+  // Header and lines share a fixed-pitch font, the header starting over the dates.
+  EXPECT_EQ(form->Label3->text(), "Date       Score AGS  Rating Slope  Diff  Course");
+  const QFontMetrics metrics(form->ScoresListBox->font());
+  EXPECT_EQ(metrics.horizontalAdvance("iiii"), metrics.horizontalAdvance("WWWW"));
+  EXPECT_EQ(form->Label3->font(), form->ScoresListBox->font());
+  EXPECT_EQ(form->Label4->text(), "* = Used to calculate index   I = Incomplete score");
+  const std::pair<const char*, const char*> buttons[] = {{"AddButton", "Add A Score"},
+                                                         {"ModifyButton", "Modify Score"},
+                                                         {"DeleteButton", "Delete Score"},
+                                                         {"SaveButton", "Save"},
+                                                         {"ExitButton", "Exit"}};
+  for (auto [name, caption] : buttons) EXPECT_EQ(Find<QPushButton>(form, name)->text(), caption);
+  EXPECT_EQ(Find<QLabel>(form, "Label1")->text(), "Scores for ");
+  EXPECT_EQ(Find<QLabel>(form, "Label2")->text(), "Index:");
+  EXPECT_FALSE(form->GolferName->isVisible());
+  EXPECT_FALSE(form->GolferSex->isVisible());
+  EXPECT_EQ(form->GolferName->text(), "PJONES.fwp");
+  EXPECT_EQ(form->GolferSex->text(), "0");
+
+  QStringList items;
+  for (QAction* top : form->menuBar()->actions()) {
+    items << top->text();
+    for (QAction* action : top->menu()->actions())
+      items << action->objectName() + "=" + action->text();
+  }
+  EXPECT_EQ(items, QStringList({"&File", "Exit1=E&xit", "&Calculate", "Index1=&Index",
+                                "Handicap1=&Handicap"}));
+  EXPECT_EQ(form->menuBar()->objectName(), "GolferMenu");
+  EXPECT_FALSE(form->Handicap1->isEnabled());
+  EXPECT_TRUE(form->Index1->isEnabled());
+}
+
+TEST_F(GolferFormTest, NoRoundsAndAMissingFile) {
+  TGolferForm form;
+  form.ShowGolfer("SSMITH.fwp", "Sue Smith", 1, nullptr);
+  EXPECT_EQ(form.GolferSex->text(), "1");
+  EXPECT_EQ(form.ScoresListBox->count(), 0);
+  EXPECT_EQ(form.IndexField->text(), "40.4");
+  form.hide();
+
+  form.ShowGolfer("NOBODY.fwp", "No Body", 0, nullptr);
+  EXPECT_EQ(MessageTexts(), QStringList({"Error: Golfer score file \"NOBODY.fwp\" not found."}));
+  EXPECT_EQ(form.windowTitle(), "Golfer - No Body");
+  EXPECT_EQ(form.ScoresListBox->count(), 0);
+  EXPECT_EQ(form.IndexField->text(), "36.4");
+}
+
+TEST_F(GolferFormTest, DeleteAsksRecomputesAndWaitsForSave) {
+  QPointer<TGolferForm> form = ShowPat();
+  const std::string before = folder.Read("PJONES.fwp");
+
+  // Nothing selected: nothing happens.
+  form->ScoresListBox->clearSelection();
+  Click(form->DeleteButton);
+  Click(form->ModifyButton);
+  EXPECT_TRUE(messages.empty());
+
+  Select(form->ScoresListBox, 5);  // Fox Run, a used round
+  Answer(MsgAnswer::kNo);
+  Click(form->DeleteButton);
+  EXPECT_EQ(MessageTexts(), QStringList({"Are you sure you want to delete this score?"}));
+  EXPECT_EQ(messages[0].buttons, fw::ui::MsgButtons::kYesNo);
+  EXPECT_EQ(form->ScoresListBox->count(), 10);
+  EXPECT_FALSE(form->ScoresChanged);
+
+  Answer(MsgAnswer::kYes);
+  Click(form->DeleteButton);
+  EXPECT_EQ(form->ScoresListBox->count(), 9);
+  EXPECT_TRUE(form->ScoresChanged);
+  EXPECT_TRUE(form->SaveButton->isEnabled());
+  // 6 complete rounds now: the best one alone, 9.0 x 0.96 = 8.64.
+  EXPECT_EQ(form->IndexField->text(), "8.6");
+  EXPECT_EQ(form->ScoresListBox->item(2)->text(),
+            "* 3   01/03/2002   79   79  70.0   113    9.0   Pine Valley              ");
+  // The line now at the deleted position is selected; positions moved up.
+  EXPECT_EQ(SelectedRow(form->ScoresListBox), 5);
+  EXPECT_EQ(form->ScoresListBox->item(5)->text(),
+            "I 6   12/25/2001    0    0  70.5   121    0.0   Oak Hills                ");
+  EXPECT_EQ(folder.Read("PJONES.fwp"), before);
+
+  // Deleting the last line leaves no line selected.
+  Select(form->ScoresListBox, 8);
+  Answer(MsgAnswer::kYes);
+  Click(form->DeleteButton);
+  EXPECT_EQ(form->ScoresListBox->count(), 8);
+  EXPECT_EQ(SelectedRow(form->ScoresListBox), -1);
+
+  Click(form->SaveButton);
+  std::vector<RoundSpec> kept = PatsRounds();
+  kept.erase(kept.begin() + 9);
+  kept.erase(kept.begin() + 5);
+  EXPECT_EQ(folder.Read("PJONES.fwp"), FileOf(kept));
+  EXPECT_FALSE(form->ScoresChanged);
+  EXPECT_FALSE(form->SaveButton->isEnabled());
+}
+
+TEST_F(GolferFormTest, DeletingTheOnlyRoundLeavesAnEmptyList) {
+  folder.Write("SSMITH.fwp", RoundLine(Round("20020102", "Oak Hills", "90", "90", "70.5", "121")));
+  TGolferForm form;
+  form.ShowGolfer("SSMITH.fwp", "Sue Smith", 1, nullptr);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  EXPECT_EQ(
+      Lines(form.ScoresListBox),
+      QStringList({"  1   01/02/2002   90   90  70.5   121   18.2   Oak Hills                "}));
+  Answer(MsgAnswer::kYes);
+  Click(form.DeleteButton);
+  EXPECT_EQ(form.ScoresListBox->count(), 0);
+  EXPECT_EQ(SelectedRow(form.ScoresListBox), -1);
+  EXPECT_EQ(form.IndexField->text(), "40.4");
+  EXPECT_NE(folder.Read("SSMITH.fwp"), "");  // kept until Save
+  Click(form.SaveButton);
+  EXPECT_EQ(folder.Read("SSMITH.fwp"), "");
+}
+
+TEST_F(GolferFormTest, LeavingWithChangesAsksYesNoCancel) {
+  QPointer<TGolferForm> form = ShowPat();
+  const std::string before = folder.Read("PJONES.fwp");
+  Select(form->ScoresListBox, 1);
+  Answer(MsgAnswer::kYes);
+  Click(form->DeleteButton);
+
+  // Cancel stays with the changes.
+  Answer(MsgAnswer::kCancel);
+  Click(form->ExitButton);
+  EXPECT_EQ(MessageTexts().last(), "Save changes made to scores?");
+  EXPECT_EQ(messages.back().buttons, fw::ui::MsgButtons::kYesNoCancel);
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_TRUE(form->ScoresChanged);
+
+  // No drops them; the next showing reads the file again.
+  Answer(MsgAnswer::kNo);
+  Click(form->ExitButton);
+  EXPECT_FALSE(form->isVisible());
+  EXPECT_FALSE(form->ScoresChanged);
+  EXPECT_FALSE(form->SaveButton->isEnabled());
+  EXPECT_EQ(folder.Read("PJONES.fwp"), before);
+  form->ShowGolfer("PJONES.fwp", "Pat Jones", 0, nullptr);
+  EXPECT_EQ(Lines(form->ScoresListBox), kPatsLines);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+
+  // The window frame asks too; Yes saves.
+  Select(form->ScoresListBox, 1);
+  Answer(MsgAnswer::kYes);
+  Click(form->DeleteButton);
+  Answer(MsgAnswer::kYes);
+  form->close();
+  EXPECT_FALSE(form->isVisible());
+  std::vector<RoundSpec> kept = PatsRounds();
+  kept.erase(kept.begin() + 1);
+  EXPECT_EQ(folder.Read("PJONES.fwp"), FileOf(kept));
+
+  // Without changes nothing is asked.
+  const std::size_t shown = messages.size();
+  form->ShowGolfer("PJONES.fwp", "Pat Jones", 0, nullptr);
+  Click(form->ExitButton);
+  EXPECT_FALSE(form->isVisible());
+  EXPECT_EQ(messages.size(), shown);
+}
+
+TEST_F(GolferFormTest, FileExitDropsChangesWithoutAsking) {
+  QPointer<TGolferForm> form = ShowPat();
+  const std::string before = folder.Read("PJONES.fwp");
+  Select(form->ScoresListBox, 1);
+  Answer(MsgAnswer::kYes);
+  Click(form->DeleteButton);
+  const std::size_t shown = messages.size();
+  Trigger(form, "Exit1");
+  EXPECT_FALSE(form->isVisible());
+  EXPECT_EQ(messages.size(), shown);
+  EXPECT_FALSE(form->ScoresChanged);
+  EXPECT_EQ(folder.Read("PJONES.fwp"), before);
+}
+
+TEST_F(GolferFormTest, CalculateIndexShowsTheScoreListsExplanation) {
+  QPointer<TGolferForm> form = ShowPat();
+  Trigger(form, "Index1");
+  std::vector<TIndexForm*> dialogs = OpenWindows<TIndexForm>();
+  ASSERT_EQ(dialogs.size(), 1u);
+  QStringList lines;
+  for (int k = 1; k <= 6; ++k) lines << dialogs[0]->Field[std::size_t(k)]->text();
+  EXPECT_EQ(lines, QStringList({"10 scores on file for Pat Jones.",
+                                "Calculated index using best 2 out of 7 differentials.",
+                                "Differential 1   =  -2.3  12/28/2001  Fox Run",
+                                "Differential 2   =   9.0  01/03/2002  Pine Valley", "",
+                                "The current index for Pat Jones is  3.2"}));
+  EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(GolferFormTest, PlacementIsItsOwn) {
+  folder.Write("fairwick.ini", "[GolferForm]\r\nHeight=500\r\nWidth=700\r\n");
+  TGolferForm form;
+  EXPECT_EQ(form.size(), QSize(700, 500));
+  folder.Write("fairwick.ini", "");
+  TGolferForm plain;
+  EXPECT_EQ(plain.size(), QSize(634, 422));
+  EXPECT_EQ(plain.windowTitle(), "Golfer");
+}
+
+// Rounds added and changed through the score entry window.
+class GolferFormRoundTest : public GolferFormTest {
+ protected:
+  void SetUp() override {
+    GolferFormTest::SetUp();
+    folder.Write("courses.fwc", kTestCourses);
+    fw::ui::CreateLongLivedWindows();
+    entry = fw::ui::App().ScoreForm;
+    scoreList = fw::ui::App().GolferForm;
+    ASSERT_NE(entry, nullptr);
+    ASSERT_NE(scoreList, nullptr);
+  }
+
+  // The golfer list with Edit/View Scores done for the golfer on `row`.
+  QPointer<TGPickForm> EditScoresOf(int row) {
+    QPointer<TGPickForm> pick = new TGPickForm;
+    pick->setAttribute(Qt::WA_DeleteOnClose);
+    ShowActive(pick);
+    pick->GolferListBox->setCurrentRow(row);
+    Click(pick->EditScoresButton);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(scoreList));
+    return pick;
+  }
+
+  void DeleteLine(int row) {
+    Select(scoreList->ScoresListBox, row);
+    Answer(MsgAnswer::kYes);
+    Click(scoreList->DeleteButton);
+  }
+
+  static std::vector<RoundSpec> Without(std::vector<RoundSpec> rounds, int index) {
+    rounds.erase(rounds.begin() + index);
+    return rounds;
+  }
+
+  TScoreForm* entry = nullptr;
+  TGolferForm* scoreList = nullptr;
+};
+
+TEST_F(GolferFormRoundTest, AddedRoundJoinsTheListAndWaitsForSave) {
+  QPointer<TGPickForm> pick = EditScoresOf(0);
+  const std::string before = folder.Read("PJONES.fwp");
+  Click(scoreList->AddButton);
+  ASSERT_TRUE(entry->isVisible());
+  EXPECT_EQ(entry->Opener(), scoreList);
+  EXPECT_EQ(entry->GolferName->text(), "Pat Jones");
+  EXPECT_EQ(entry->IndexField->text(), "3.2");
+  EXPECT_EQ(entry->DateField->text(), "01/10/2002");
+  EXPECT_EQ(scoreList->EditedScore, 0);
+
+  const fw::TScoreRec round = ConfirmRound(entry, "Oak Hills", "81");
+  EXPECT_EQ(round.IndexAtEntry, "3.2");
+  EXPECT_EQ(scoreList->EditedScore, -1);
+  ASSERT_EQ(scoreList->ScoresListBox->count(), 11);
+  EXPECT_EQ(scoreList->ScoresListBox->item(1)->text(),
+            "  2   01/10/2002   81   81  70.5   121    9.8   Oak Hills                ");
+  EXPECT_EQ(SelectedRow(scoreList->ScoresListBox), 0);
+  EXPECT_TRUE(scoreList->ScoresChanged);
+  EXPECT_TRUE(scoreList->SaveButton->isEnabled());
+  // Best 2 of 8: (-2.3 + 9.0) / 2 x 0.96 still; the new round's 9.8 is third.
+  EXPECT_EQ(scoreList->IndexField->text(), "3.2");
+  EXPECT_EQ(folder.Read("PJONES.fwp"), before);
+  // The golfer list does not store a round the score list took.
+  pick->FormActivate();
+  EXPECT_EQ(folder.Read("PJONES.fwp"), before);
+
+  Click(scoreList->SaveButton);
+  std::vector<RoundSpec> rounds = PatsRounds();
+  EXPECT_EQ(folder.Read("PJONES.fwp"),
+            ScoreFile({rounds[0]}) + FileWith({round}) + ScoreFile(Without(rounds, 0)));
+  EXPECT_FALSE(scoreList->SaveButton->isEnabled());
+  EXPECT_TRUE(messages.empty()) << MessageTexts().join("|").toStdString();
+}
+
+TEST_F(GolferFormRoundTest, ModifiedRoundMovesWithItsDateAndKeepsItsIndexAtEntry) {
+  EditScoresOf(0);
+  Select(scoreList->ScoresListBox, 2);  // position 3: Pine Valley, 01/03/2002
+  Click(scoreList->ModifyButton);
+  ASSERT_TRUE(entry->isVisible());
+  EXPECT_EQ(scoreList->EditedScore, 3);
+  EXPECT_EQ(entry->DateField->text(), "01/03/2002");
+  EXPECT_EQ(entry->CourseField->currentText(), "Pine Valley");
+  EXPECT_EQ(entry->ScoreTotal->text(), "79");
+  EXPECT_EQ(entry->IndexField->text(), "3.2");  // stored IndexAtEntry "0": the current index
+
+  entry->DateField->setText("12/01/2001");
+  Click(entry->OKButton);
+  EXPECT_FALSE(entry->isVisible());
+  fw::TScoreRec changed = entry->Round();
+  EXPECT_EQ(changed.Date, "20011201");
+  changed.IndexAtEntry = "0";
+  EXPECT_EQ(scoreList->EditedScore, -1);
+  // The line at the old position is selected; the round is now the oldest.
+  EXPECT_EQ(SelectedRow(scoreList->ScoresListBox), 2);
+  EXPECT_EQ(scoreList->ScoresListBox->item(2)->text(),
+            "I 3   01/01/2002   85   85  0.0    113    0.0   Elm Ridge                ");
+  EXPECT_EQ(scoreList->ScoresListBox->item(9)->text(),
+            "* 10  12/01/2001   79   79  70.0   113    9.0   Pine Valley              ");
+  EXPECT_TRUE(scoreList->ScoresChanged);
+
+  Click(scoreList->SaveButton);
+  EXPECT_EQ(folder.Read("PJONES.fwp"), ScoreFile(Without(PatsRounds(), 2)) + FileWith({changed}));
+}
+
+TEST_F(GolferFormRoundTest, AddAScoreStopsAtTwoHundred) {
+  std::string full;
+  for (int i = 0; i < 200; ++i)
+    full += RoundLine(Round("20010101", "Oak Hills", "90", "90", "70.5", "121"));
+  folder.Write("SSMITH.fwp", full);
+  EditScoresOf(1);
+  ASSERT_EQ(scoreList->ScoresListBox->count(), 200);
+  Click(scoreList->AddButton);
+  EXPECT_FALSE(entry->isVisible());
+  EXPECT_EQ(MessageTexts(),
+            QStringList({"This golfer has reached the maximum allowed number of scores for a "
+                         "golfer.  You must delete some old scores for this golfer before you can "
+                         "add any new scores.  REMEMBER: the last 20 complete scores are used to "
+                         "calculate the index."}));
+  EXPECT_EQ(messages[0].kind, fw::ui::MsgKind::kWarning);
+  EXPECT_EQ(scoreList->EditedScore, -1);
+}
+
+TEST_F(GolferFormRoundTest, AnotherGolferWhileChangesAreUnsaved) {
+  QPointer<TGPickForm> pick = EditScoresOf(0);
+  const std::string pats = folder.Read("PJONES.fwp");
+  DeleteLine(1);
+
+  // Cancel keeps Pat Jones with the change.
+  pick->GolferListBox->setCurrentRow(1);
+  Answer(MsgAnswer::kCancel);
+  Click(pick->EditScoresButton);
+  EXPECT_EQ(MessageTexts().last(), "Save changes made to scores?");
+  EXPECT_EQ(messages.back().buttons, fw::ui::MsgButtons::kYesNoCancel);
+  EXPECT_EQ(scoreList->windowTitle(), "Golfer - Pat Jones");
+  EXPECT_EQ(scoreList->GolferName->text(), "PJONES.fwp");
+  EXPECT_EQ(scoreList->ScoresListBox->count(), 9);
+  EXPECT_TRUE(scoreList->ScoresChanged);
+
+  // No drops it and shows Sue Smith.
+  Answer(MsgAnswer::kNo);
+  Click(pick->EditScoresButton);
+  EXPECT_EQ(scoreList->windowTitle(), "Golfer - Sue Smith");
+  EXPECT_EQ(scoreList->GolferSex->text(), "1");
+  EXPECT_EQ(scoreList->ScoresListBox->count(), 0);
+  EXPECT_EQ(scoreList->IndexField->text(), "40.4");
+  EXPECT_FALSE(scoreList->ScoresChanged);
+  EXPECT_EQ(folder.Read("PJONES.fwp"), pats);
+  EXPECT_EQ(folder.Read("SSMITH.fwp"), "");
+
+  // Yes saves Pat Jones's file, never Sue Smith's, then shows Sue Smith.
+  pick->GolferListBox->setCurrentRow(0);
+  Click(pick->EditScoresButton);
+  ASSERT_EQ(scoreList->ScoresListBox->count(), 10);
+  DeleteLine(1);
+  pick->GolferListBox->setCurrentRow(1);
+  Answer(MsgAnswer::kYes);
+  Click(pick->EditScoresButton);
+  EXPECT_EQ(folder.Read("PJONES.fwp"), ScoreFile(Without(PatsRounds(), 1)));
+  EXPECT_EQ(folder.Read("SSMITH.fwp"), "");
+  EXPECT_EQ(scoreList->windowTitle(), "Golfer - Sue Smith");
+  EXPECT_FALSE(scoreList->SaveButton->isEnabled());
+
+  // The same golfer again just brings the window forward.
+  const std::size_t shown = messages.size();
+  Click(pick->EditScoresButton);
+  EXPECT_EQ(messages.size(), shown);
+  EXPECT_EQ(scoreList->windowTitle(), "Golfer - Sue Smith");
+}
+
+TEST_F(GolferFormRoundTest, RoundConfirmedWithNothingPendingIsNotStored) {
+  QPointer<TGPickForm> pick = EditScoresOf(0);
+  Select(scoreList->ScoresListBox, 1);
+  Click(scoreList->ModifyButton);
+  ASSERT_TRUE(entry->isVisible());
+  // Another golfer is loaded while Pat Jones's round is still open.
+  pick->GolferListBox->setCurrentRow(1);
+  Click(pick->EditScoresButton);
+  ASSERT_EQ(scoreList->windowTitle(), "Golfer - Sue Smith");
+  EXPECT_EQ(scoreList->EditedScore, -1);
+  entry->ShowFor(scoreList);  // the round is still on screen for the score list
+  Click(entry->OKButton);
+  EXPECT_EQ(entry->OkPressed->text(), "0");
+  EXPECT_EQ(scoreList->ScoresListBox->count(), 0);
+  EXPECT_FALSE(scoreList->ScoresChanged);
+  EXPECT_FALSE(scoreList->SaveButton->isEnabled());
+  Click(scoreList->ExitButton);  // nothing to ask
+  EXPECT_FALSE(scoreList->isVisible());
+  EXPECT_EQ(folder.Read("SSMITH.fwp"), "");
+  EXPECT_TRUE(messages.empty()) << MessageTexts().join("|").toStdString();
+}
+
+TEST_F(GolferFormRoundTest, ARoundFromTheGolferListIsNotTakenByTheScoreList) {
+  QPointer<TGPickForm> pick = EditScoresOf(0);
+  ShowActive(pick);
+  Click(pick->AddAScoreButton);
+  ASSERT_TRUE(entry->isVisible());
+  const fw::TScoreRec round = ConfirmRound(entry, "Oak Hills", "90");
+  // The golfer list stored it in the file; the score list, with nothing
+  // pending and no changes of its own, shows the file as it now is.
+  std::vector<RoundSpec> rounds = PatsRounds();
+  EXPECT_EQ(folder.Read("PJONES.fwp"),
+            ScoreFile({rounds[0]}) + FileWith({round}) + ScoreFile(Without(rounds, 0)));
+  scoreList->FormActivate();
+  EXPECT_EQ(scoreList->ScoresListBox->count(), 11);
+  EXPECT_FALSE(scoreList->ScoresChanged);
+  EXPECT_TRUE(messages.empty()) << MessageTexts().join("|").toStdString();
+}
+
+}  // namespace
+}  // namespace fwtest

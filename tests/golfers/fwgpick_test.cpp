@@ -3,7 +3,9 @@
 #include <QMenuBar>
 #include <QPointer>
 
+#include "app/fwstartup.h"
 #include "data/inifile.h"
+#include "golfers/fwgolfer.h"
 #include "golfers/golferfiles.h"
 #include "handicap/fwindex.h"
 #include "support/uitest.h"
@@ -212,6 +214,182 @@ TEST_F(GPickTest, EachCalculationOpensItsOwnDialogWithoutBlocking) {
   QApplication::processEvents();
   EXPECT_TRUE(pick->isVisible());
   EXPECT_EQ(SelectedRow(pick->GolferListBox), 1);
+}
+
+// Add a Score and Edit/View Scores, with the windows that live for the run.
+class GPickRoundTest : public GPickTest {
+ protected:
+  void SetUp() override {
+    GPickTest::SetUp();
+    folder.Write("courses.fwc", kTestCourses);
+    fw::ui::CreateLongLivedWindows();
+    entry = fw::ui::App().ScoreForm;
+    ASSERT_NE(entry, nullptr);
+  }
+
+  // A golfer list window with the golfer on `row` selected.
+  QPointer<TGPickForm> OpenAt(int row) {
+    QPointer<TGPickForm> pick = Open();
+    pick->GolferListBox->setCurrentRow(row);
+    return pick;
+  }
+
+  static std::string Rounds(int count) {
+    std::string bytes;
+    for (int i = 0; i < count; ++i)
+      bytes += RoundLine(RoundWithDifferential("20010101", 150, "Oak Hills"));
+    return bytes;
+  }
+
+  static int Lines(const std::string& bytes) {
+    return static_cast<int>(std::count(bytes.begin(), bytes.end(), '\n'));
+  }
+
+  TScoreForm* entry = nullptr;
+};
+
+TEST_F(GPickRoundTest, AddAScoreStoresTheConfirmedRoundOnce) {
+  const std::string before = folder.Read("CYHIGH.fwp");
+  QPointer<TGPickForm> pick = OpenAt(2);
+  Click(pick->AddAScoreButton);
+  ASSERT_TRUE(entry->isVisible());
+  EXPECT_EQ(entry->Opener(), pick.data());
+  EXPECT_EQ(entry->GolferName->text(), "Cy High");
+  EXPECT_EQ(entry->DateField->text(), "01/10/2002");
+  EXPECT_EQ(entry->IndexField->text(), "36.4");
+  EXPECT_EQ(entry->CoursePicked->text(), "0");
+
+  const fw::TScoreRec round = ConfirmRound(entry, "Oak Hills", "95");
+  EXPECT_FALSE(entry->isVisible());
+  EXPECT_EQ(round.Date, "20020110");
+  EXPECT_EQ(round.CourseName, "Oak Hills");
+  EXPECT_EQ(round.TotalScore, "95");
+  EXPECT_EQ(round.IndexAtEntry, "36.4");
+  // The newest round first, the earlier rounds as they were.
+  const std::string after = FileWith({round}) + before;
+  EXPECT_EQ(folder.Read("CYHIGH.fwp"), after);
+  EXPECT_EQ(entry->OkPressed->text(), "0");
+
+  // Becoming active again stores nothing more.
+  pick->FormActivate();
+  ShowActive(pick);
+  EXPECT_EQ(folder.Read("CYHIGH.fwp"), after);
+  EXPECT_EQ(pick->GolferListBox->currentRow(), 2);
+  EXPECT_TRUE(messages.empty()) << MessageTexts().join("|").toStdString();
+}
+
+TEST_F(GPickRoundTest, AddAScoreGivesTheIndexWithItsLeadingBlank) {
+  folder.Write("golfers.fwc", "Di Low~DILOW~1~\r\n");
+  std::vector<RoundSpec> low;
+  for (int p = 1; p <= 5; ++p)
+    low.push_back(RoundWithDifferential(December2001(p), 80, "Oak Hills"));
+  folder.Write("DILOW.fwp", ScoreFile(low));
+  QPointer<TGPickForm> pick = OpenAt(0);
+  Trigger(pick, "AddaScore1");
+  EXPECT_EQ(entry->IndexField->text(), " 7.7");  // 8.0 x 0.96
+}
+
+TEST_F(GPickRoundTest, CancelledEntryStoresNothing) {
+  QPointer<TGPickForm> pick = OpenAt(0);
+  Click(pick->AddAScoreButton);
+  Click(entry->CancelButton);
+  EXPECT_FALSE(entry->isVisible());
+  pick->FormActivate();
+  EXPECT_EQ(folder.Read("ALABLE.fwp"), "");
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(GPickRoundTest, AGolferHoldsAtMostTwoHundredRounds) {
+  folder.Write("ALABLE.fwp", Rounds(199));
+  QPointer<TGPickForm> pick = OpenAt(0);
+  Click(pick->AddAScoreButton);
+  ASSERT_TRUE(entry->isVisible());
+  const fw::TScoreRec round = ConfirmRound(entry, "Pine Valley", "88");
+  EXPECT_EQ(folder.Read("ALABLE.fwp"), FileWith({round}) + Rounds(199));
+
+  // With 200 the warning, and no score entry.
+  Click(pick->AddAScoreButton);
+  EXPECT_FALSE(entry->isVisible());
+  EXPECT_EQ(MessageTexts(),
+            QStringList({"This golfer has reached the maximum allowed number of scores for a "
+                         "golfer.  You must delete some old scores for this golfer before you can "
+                         "add any new scores.  REMEMBER: the last 20 complete scores are used to "
+                         "calculate the index.  You should not delete those."}));
+  EXPECT_EQ(messages[0].kind, fw::ui::MsgKind::kWarning);
+  EXPECT_EQ(Lines(folder.Read("ALABLE.fwp")), 200);
+}
+
+TEST_F(GPickRoundTest, TheTwoHundredFirstRoundIsRefusedWhenItComesBack) {
+  folder.Write("ALABLE.fwp", Rounds(199));
+  QPointer<TGPickForm> pick = OpenAt(0);
+  Click(pick->AddAScoreButton);
+  // Meanwhile the golfer's file reaches 200 rounds.
+  folder.Write("ALABLE.fwp", Rounds(200));
+  ConfirmRound(entry, "Oak Hills", "90");
+  EXPECT_EQ(
+      MessageTexts(),
+      QStringList({"Bad News!  The score you just entered puts you over the maximum number "
+                   "of scores allowed for a golfer.  It can not be saved.  You must delete "
+                   "some old scores for this golfer before you can enter more scores.",
+                   "Remember, the last 20 complete scores are used to calculate the index."}));
+  EXPECT_EQ(messages[0].kind, fw::ui::MsgKind::kInformation);
+  EXPECT_EQ(folder.Read("ALABLE.fwp"), Rounds(200));
+}
+
+TEST_F(GPickRoundTest, RoundIsStoredForTheGolferAddAScoreStartedFor) {
+  QPointer<TGPickForm> pick = OpenAt(0);  // Al Able
+  Click(pick->AddAScoreButton);
+  // Bea Best's rounds are loaded in between.
+  pick->GolferListBox->setCurrentRow(1);
+  Click(pick->IndexButton);
+  ASSERT_EQ(OpenWindows<TIndexForm>().size(), 1u);
+  EXPECT_EQ(TGPickForm::SelectedGolfer, 2);
+  const fw::TScoreRec round = ConfirmRound(entry, "Oak Hills", "90");
+  EXPECT_EQ(folder.Read("ALABLE.fwp"), FileWith({round}));
+  EXPECT_EQ(folder.Read("BEABEST.fwp"), "");
+  pick->FormActivate();
+  EXPECT_EQ(folder.Read("ALABLE.fwp"), FileWith({round}));
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(GPickRoundTest, AfterEditViewScoresAConfirmedRoundIsNotStoredHere) {
+  QPointer<TGPickForm> pick = OpenAt(0);
+  Click(pick->AddAScoreButton);
+  pick->GolferListBox->setCurrentRow(1);
+  Click(pick->EditScoresButton);
+  TGolferForm* scoreList = fw::ui::App().GolferForm;
+  ASSERT_TRUE(scoreList->isVisible());
+  EXPECT_EQ(scoreList->windowTitle(), "Golfer - Bea Best");
+  ConfirmRound(entry, "Oak Hills", "90");
+  EXPECT_EQ(folder.Read("ALABLE.fwp"), "");
+  EXPECT_EQ(folder.Read("BEABEST.fwp"), "");
+  EXPECT_EQ(scoreList->ScoresListBox->count(), 0);
+  EXPECT_FALSE(scoreList->ScoresChanged);
+}
+
+TEST_F(GPickRoundTest, EditViewScoresShowsTheGolfersScoreList) {
+  QPointer<TGPickForm> pick = OpenAt(2);
+  // A double-click on a golfer does the same as the button.
+  QListWidget* list = pick->GolferListBox;
+  const QPoint line = list->visualItemRect(list->item(2)).center();
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, line);
+  QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, line);
+  TGolferForm* scoreList = fw::ui::App().GolferForm;
+  ASSERT_TRUE(scoreList->isVisible());
+  EXPECT_EQ(scoreList->GolferName->text(), "CYHIGH.fwp");
+  EXPECT_EQ(scoreList->GolferName2->text(), "Cy High");
+  EXPECT_EQ(scoreList->GolferSex->text(), "0");
+  EXPECT_EQ(scoreList->ScoresListBox->count(), 5);
+  EXPECT_EQ(scoreList->IndexField->text(), "36.4");
+  EXPECT_EQ(scoreList->Opener(), pick.data());
+  EXPECT_EQ(pick->ActivityMode, TGPickForm::Activity::kEditScores);
+
+  scoreList->hide();
+  pick->GolferListBox->setCurrentRow(1);
+  Trigger(pick, "EditViewScores1");
+  EXPECT_EQ(scoreList->GolferName->text(), "BEABEST.fwp");
+  EXPECT_EQ(scoreList->GolferSex->text(), "1");
+  EXPECT_EQ(scoreList->IndexField->text(), "40.4");
 }
 
 }  // namespace

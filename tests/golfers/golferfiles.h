@@ -3,10 +3,14 @@
 // writes them: fields followed by tildes, CR LF line ends.
 
 #include <QApplication>
+#include <QTest>
 #include <QWidget>
 #include <ostream>
 #include <string>
 #include <vector>
+
+#include "data/scorefile.h"
+#include "scores/fwscore.h"
 
 // Readable QStrings in test failures.
 inline void PrintTo(const QString& text, std::ostream* os) {
@@ -72,6 +76,31 @@ std::vector<T*> OpenWindows() {
     if (auto* window = qobject_cast<T*>(widget); window && window->isVisible())
       found.push_back(window);
   return found;
+}
+
+// Two courses of the course list, for rounds entered in the tests.
+inline const char* kTestCourses =
+    "Oak Hills~70.5~121~72~4~5~3~4~4~5~3~4~4~4~5~3~4~4~5~3~4~4~\r\n"
+    "Pine Valley~70.0~113~72~4~5~3~4~4~5~3~4~4~4~5~3~4~4~5~3~4~4~\r\n";
+
+// Picks the course in the score entry window, types the total and presses OK;
+// returns the round the window hands over.
+inline fw::TScoreRec ConfirmRound(TScoreForm* entry, const QString& course, const QString& total) {
+  entry->CourseField->setCurrentIndex(entry->CourseField->findText(course));
+  entry->CourseFieldClick();
+  entry->ScoreTotal->setText(total);
+  entry->ScoreTotalExit();
+  const fw::TScoreRec round = entry->Round();
+  QTest::mouseClick(entry->OKButton, Qt::LeftButton);
+  QApplication::processEvents();
+  return round;
+}
+
+// The bytes of a score file holding these rounds.
+inline std::string FileWith(const std::vector<fw::TScoreRec>& rounds) {
+  fw::ScoreTable table;
+  for (const fw::TScoreRec& r : rounds) table.Append(r);
+  return fw::FormatScoreFile(table);
 }
 
 }  // namespace fwtest
