@@ -99,7 +99,7 @@ fw::TScoreRec MakeRound(std::mt19937& rng, std::chrono::sys_days day, double ski
 
   fw::HoleTexts pars;
   // Strokes over par on a hole: around skill / 18 on average, sometimes a blow-up.
-  std::normal_distribution<double> over(skill / 18.0, 0.9);
+  std::normal_distribution<double> over(skill / 18.0 + 0.1, 0.75);
   std::discrete_distribution<int> putts({4, 30, 55, 10, 1});
   if (std::uniform_int_distribution<int>(0, 49)(rng) == 0) {
     // Entered as a total only.

@@ -22,9 +22,14 @@ struct BestEntry {
 constexpr std::array<int, kWindow + 1> kDifferentialsFor = {0, 0, 0, 0, 0, 1, 1, 2, 2, 3, 3,
                                                             4, 4, 5, 5, 6, 6, 7, 8, 9, 10};
 
+// The examined texts are a few characters long: a plain loop beats a library
+// search here.
 void CutAtNulInPlace(std::string& text) {
-  const std::size_t nul = text.find('\0');
-  if (nul != std::string::npos) text.resize(nul);
+  for (std::size_t i = 0; i < text.size(); ++i)
+    if (text[i] == '\0') {
+      text.resize(i);
+      return;
+    }
 }
 
 // The explanation lines. For the dialog a differential below 10 gets one extra
@@ -164,9 +169,12 @@ IndexResult ComputeIndex(ScoreTable& scores, const IndexGolfer& golfer, IndexTar
   result.Index = index;
   result.N = used;
   result.Counted = counted;
-  result.Lines = ReportLines(scores, CutAtNul(golfer.LongName), counted, used, best, index,
-                             forDialog, options.ScoreListLineA);
-  Send(result.Lines, used, target);
+  // Without a target nothing is sent, so there are no lines to make.
+  if (target.TargetKind() != IndexTarget::Kind::kNone) {
+    result.Lines = ReportLines(scores, CutAtNul(golfer.LongName), counted, used, best, index,
+                               forDialog, options.ScoreListLineA);
+    Send(result.Lines, used, target);
+  }
   return result;
 }
 
