@@ -80,16 +80,6 @@ QLineEdit* ShownField(QWidget* parent, const char* name, int width) {
   return field;
 }
 
-// The course list loader's messages, shown the way the caller chooses.
-class ForwardingMessenger final : public fw::Messenger {
- public:
-  explicit ForwardingMessenger(std::function<void(const QString&)> show) : show_(std::move(show)) {}
-  void ShowMessage(const std::string& text) override { show_(ToQt(text)); }
-
- private:
-  std::function<void(const QString&)> show_;
-};
-
 }  // namespace
 
 TScoreForm::TScoreForm(QWidget* parent) : FwForm(parent) {
@@ -302,7 +292,7 @@ void TScoreForm::BuildControls() {
 
 void TScoreForm::ConnectHandlers() {
   auto click = [this](auto* sender, void (TScoreForm::*handler)()) {
-    OnClick(sender, [this, handler] { Noted([this, handler] { (this->*handler)(); }); });
+    OnClick(sender, [this, handler] { (this->*handler)(); });
   };
   click(OKButton, &TScoreForm::OKButtonClick);
   click(CancelButton, &TScoreForm::CancelButtonClick);
@@ -315,9 +305,9 @@ void TScoreForm::ConnectHandlers() {
   // A course chosen with the mouse or the keyboard; not when the window
   // selects one itself.
   connect(CourseField, &QComboBox::activated, this,
-          [this] { fw::ui::Guarded([this] { Noted([this] { CourseFieldClick(); }); }); });
+          [this] { fw::ui::Guarded([this] { CourseFieldClick(); }); });
   connect(SkipPuttsChkBox, &QCheckBox::toggled, this,
-          [this] { fw::ui::Guarded([this] { Noted([this] { SkipPuttsChkBoxClick(); }); }); });
+          [this] { fw::ui::Guarded([this] { SkipPuttsChkBoxClick(); }); });
   connect(CommentField, &QPlainTextEdit::textChanged, this, [this] { CleanComment(); });
 
   for (int hole = 1; hole <= 18; ++hole) {
@@ -330,9 +320,7 @@ void TScoreForm::ConnectHandlers() {
 
   auto keys = [this](QLineEdit* field, std::function<QWidget*()> enterTarget) {
     OnKeyPress(field, [this, field, enterTarget](QKeyEvent* key) {
-      bool swallowed = true;
-      Noted([&] { swallowed = NumberKey(field, key, enterTarget); });
-      return swallowed;
+      return NumberKey(field, key, enterTarget);
     });
   };
   for (int hole = 1; hole <= 18; ++hole) {
@@ -347,11 +335,7 @@ void TScoreForm::ConnectHandlers() {
   keys(ScoreTotal, [this]() -> QWidget* { return OKButton; });
   for (QLineEdit* sum : {ScoreOut, ScoreIn, PuttsOut, PuttsIn, PuttsTotal}) keys(sum, {});
 
-  OnKeyPress(DateField, [this](QKeyEvent* key) {
-    bool swallowed = true;
-    Noted([&] { swallowed = DateKey(key); });
-    return swallowed;
-  });
+  OnKeyPress(DateField, [this](QKeyEvent* key) { return DateKey(key); });
   auto enterMoves = [this](QWidget* field, QWidget* target) {
     OnKeyPress(field, [target](QKeyEvent* key) {
       if (!IsEnter(key)) return false;
@@ -368,26 +352,7 @@ void TScoreForm::ConnectHandlers() {
 
 void TScoreForm::OnFieldExit(QWidget* field, std::function<void()> handler) {
   exitHandlers_.emplace_back(field, handler);
-  OnExit(field, [this, handler] { Noted(handler); });
-}
-
-void TScoreForm::Noted(const std::function<void()>& handler) {
-  // The user has done something since the last message.
-  recentReports_.clear();
-  try {
-    handler();
-  } catch (const std::exception& e) {
-    recentReports_ << ToQt(e.what());
-    throw;
-  }
-}
-
-void TScoreForm::Tell(const QString& text, bool warning) {
-  recentReports_ << text;
-  if (warning)
-    fw::ui::Warn(text);
-  else
-    fw::ui::Inform(text);
+  OnExit(field, handler);
 }
 
 // ---- Opening the window ----
@@ -405,10 +370,8 @@ void TScoreForm::PrepareNewRound(const QString& golferName, const QString& index
   // another golfer; picking the course computes this round's.
   CourseHandicapField->clear();
   storedRoundPrepared_ = false;
-  if (isVisible()) {
-    fw::ui::Guarded([this] { FormShow(); });
-    RunFormActivate();
-  }
+  // Shown already: the caption and the preselection follow the new round.
+  if (isVisible()) FormShow();
 }
 
 void TScoreForm::PrepareStoredRound(const QString& golferName, const QString& indexText,
@@ -439,10 +402,8 @@ void TScoreForm::PrepareStoredRound(const QString& golferName, const QString& in
   IndexField->setText(indexAtEntry != kZero ? indexAtEntry : indexText);
   CourseHandicapField->setText(text(round.CourseHdcp));
   storedRoundPrepared_ = true;
-  if (isVisible()) {
-    fw::ui::Guarded([this] { FormShow(); });
-    RunFormActivate();
-  }
+  // Shown already: the caption and the preselection follow the new round.
+  if (isVisible()) FormShow();
 }
 
 fw::TScoreRec TScoreForm::Round() const {
@@ -466,99 +427,78 @@ fw::TScoreRec TScoreForm::Round() const {
 }
 
 void TScoreForm::FormShow() {
-  Noted([this] {
-    setWindowTitle(QStringLiteral("Enter Score - ") + GolferName->text());
-    const bool keepRound = std::exchange(storedRoundPrepared_, false);
-    if (CourseName2->text().isEmpty()) {
-      if (!keepRound) FieldReset();
-      CoursePicked->setText(kZero);
-      return;
-    }
-    const int course = FirstCourseIgnoringCase(CourseName2->text());
-    if (course == 0) return;  // the activation that follows reports it
-    const CourseTexts texts = CourseLoadTexts(course);
-    std::optional<int> handicap;
-    if (CourseHandicapField->text().trimmed().isEmpty()) handicap = CourseHandicapFor(course);
-    if (AddingGroup->text() == kOne) {
-      FieldReset();
-      Score[1]->setFocus();
-    } else {
-      CourseField->setFocus();
-    }
-    SelectCourse(course);
-    ShowCourse(texts);
-    if (handicap) CourseHandicapField->setText(QString::number(*handicap));
-  });
+  setWindowTitle(QStringLiteral("Enter Score - ") + GolferName->text());
+  const bool keepRound = std::exchange(storedRoundPrepared_, false);
+  if (CourseName2->text().isEmpty()) {
+    if (!keepRound) FieldReset();
+    CoursePicked->setText(kZero);
+    return;
+  }
+  const int course = FirstCourseIgnoringCase(CourseName2->text());
+  if (course == 0) return;  // the activation that follows reports it
+  const CourseTexts texts = CourseLoadTexts(course);
+  std::optional<int> handicap;
+  if (CourseHandicapField->text().trimmed().isEmpty()) handicap = CourseHandicapFor(course);
+  if (AddingGroup->text() == kOne) {
+    FieldReset();
+    Score[1]->setFocus();
+  } else {
+    CourseField->setFocus();
+  }
+  SelectCourse(course);
+  ShowCourse(texts);
+  if (handicap) CourseHandicapField->setText(QString::number(*handicap));
 }
 
 void TScoreForm::FormActivate() {
-  // Messages shown since the last activation: the box that showed one has
-  // just closed and activated this window again.
-  const QStringList told = std::exchange(recentReports_, {});
-  auto tell = [this, &told](const QString& text, bool warning) {
-    const bool shown = told.contains(text) || recentReports_.contains(text);
-    if (!recentReports_.contains(text)) recentReports_ << text;
-    if (shown) return;
-    if (warning)
-      fw::ui::Warn(text);
-    else
-      fw::ui::Inform(text);
-  };
-  ForwardingMessenger messenger([&tell](const QString& text) { tell(text, false); });
-  try {
-    // A course confirmed in the course edit dialog opened from here.
-    TCourseForm* dialog = fw::ui::App().CourseForm;
-    const bool added = dialog && dialog->OkPressed && dialog->OkPressed->text() == kOne &&
-                       dialog->Opener() == this;
-    std::string addedName;
-    if (added) {
-      const fw::TCourseRec course = dialog->Course();
-      addedName = fw::CutAtNul(course.Name);
-      // Read the file again first, so that courses saved meanwhile in course
-      // maintenance are kept.
-      LoadCourses(messenger);
-      if (Courses.Count() >= fw::ui::App().MaxCourses) {
-        tell(kCourseLimit, true);
-      } else {
-        Courses.Append(course);
-        fw::SaveCourseList(fw::ui::App().folder, Courses);
-      }
-      dialog->OkPressed->setText(kZero);
-    }
-
+  fw::ui::UiMessenger messenger;
+  // A course confirmed in the course edit dialog opened from here.
+  TCourseForm* dialog = fw::ui::App().CourseForm;
+  const bool added =
+      dialog && dialog->OkPressed && dialog->OkPressed->text() == kOne && dialog->Opener() == this;
+  std::string addedName;
+  if (added) {
+    const fw::TCourseRec course = dialog->Course();
+    addedName = fw::CutAtNul(course.Name);
+    // Read the file again first, so that courses saved meanwhile in course
+    // maintenance are kept.
     LoadCourses(messenger);
-
-    if (added || !CourseName2->text().isEmpty()) {
-      const int course = LastCourseNamed(added ? addedName : Text(CourseName2));
-      if (course > 0) {
-        const CourseTexts texts = CourseLoadTexts(course);
-        std::optional<int> handicap;
-        // A newly added course is a new pick; a preselected course keeps the
-        // course handicap the opener gave unless there is none.
-        if (added || CourseHandicapField->text().trimmed().isEmpty())
-          handicap = CourseHandicapFor(course);
-        ShowCourse(texts);
-        CoursePicked->setText(kOne);
-        SelectCourse(course);
-        if (handicap) CourseHandicapField->setText(QString::number(*handicap));
-      } else {
-        tell(kCourseNotFound, false);
-      }
+    if (Courses.Count() >= fw::ui::App().MaxCourses) {
+      fw::ui::Warn(kCourseLimit);
+    } else {
+      Courses.Append(course);
+      fw::SaveCourseList(fw::ui::App().folder, Courses);
     }
-
-    ScoreSum(true);
-    ScoreSum(false);
-    PuttSums(true);
-    PuttSums(false);
-    Differential();
-    SetPuttTabStops();
-  } catch (const std::exception& e) {
-    const QString text = ToQt(e.what());
-    recentReports_ << text;
-    if (told.contains(text)) return;
-    throw;
+    dialog->OkPressed->setText(kZero);
   }
-  if (told.isEmpty()) CourseField->setFocus();
+
+  LoadCourses(messenger);
+
+  if (added || !CourseName2->text().isEmpty()) {
+    const int course = LastCourseNamed(added ? addedName : Text(CourseName2));
+    if (course > 0) {
+      const CourseTexts texts = CourseLoadTexts(course);
+      std::optional<int> handicap;
+      // A newly added course is a new pick; a preselected course keeps the
+      // course handicap the opener gave unless there is none.
+      if (added || CourseHandicapField->text().trimmed().isEmpty())
+        handicap = CourseHandicapFor(course);
+      ShowCourse(texts);
+      CoursePicked->setText(kOne);
+      SelectCourse(course);
+      if (handicap) CourseHandicapField->setText(QString::number(*handicap));
+    } else {
+      fw::ui::Inform(kCourseNotFound);
+    }
+  }
+
+  ScoreSum(true);
+  ScoreSum(false);
+  PuttSums(true);
+  PuttSums(false);
+  Differential();
+  SetPuttTabStops();
+  CourseField->setFocus();
 }
 
 void TScoreForm::FormHide() {
@@ -849,7 +789,7 @@ void TScoreForm::FinishEditing() {
 void TScoreForm::OKButtonClick() {
   FinishEditing();
   if (CoursePicked->text() == kZero) {
-    Tell(kPickACourse);
+    fw::ui::Inform(kPickACourse);
     CourseField->setFocus();
     return;
   }
@@ -874,7 +814,7 @@ void TScoreForm::Exit1Click() {
 
 void TScoreForm::AddCourseButtonClick() {
   if (Courses.Count() >= fw::ui::App().MaxCourses) {
-    Tell(kCourseLimit, true);
+    fw::ui::Warn(kCourseLimit);
     return;
   }
   CourseName2->setText(CourseField->currentText());
@@ -883,7 +823,7 @@ void TScoreForm::AddCourseButtonClick() {
 
 void TScoreForm::EditCourses1Click() {
   if (Courses.Count() >= fw::ui::App().MaxCourses) {
-    Tell(kCourseLimit, true);
+    fw::ui::Warn(kCourseLimit);
     return;
   }
   TCourseForm* dialog = fw::ui::App().CourseForm;
@@ -894,7 +834,7 @@ void TScoreForm::EditCourses1Click() {
 }
 
 void TScoreForm::Help2Click() {
-  Tell(kNoHelp, true);
+  fw::ui::Warn(kNoHelp);
 }
 
 void TScoreForm::AboutFairwick1Click() {

@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStringList>
 #include <array>
 #include <functional>
 #include <utility>
@@ -107,11 +106,6 @@ class TScoreForm : public fw::ui::FwForm {
   void ConnectHandlers();
   // Exit handler of a field, also run by Save/Exit for the field being edited.
   void OnFieldExit(QWidget* field, std::function<void()> handler);
-  // Runs a handler of this window; an error it raises is remembered (see
-  // recentReports_) and passed on to be shown.
-  void Noted(const std::function<void()>& handler);
-  // Shows a message of this window, remembering it like an error.
-  void Tell(const QString& text, bool warning = false);
   bool NumberKey(QLineEdit* field, QKeyEvent* key, const std::function<QWidget*()>& enterTarget);
   bool DateKey(QKeyEvent* key);
   void CleanComment();
@@ -138,11 +132,6 @@ class TScoreForm : public fw::ui::FwForm {
   void SetPuttTabStops();
 
   std::vector<std::pair<QWidget*, std::function<void()>>> exitHandlers_;
-  // Texts of the messages and errors this window showed since the user last
-  // did something in it. Closing a message box activates the window again; an
-  // activation that follows a message does not repeat it (which would never
-  // end) and leaves the focus where it was.
-  QStringList recentReports_;
   // Set by PrepareStoredRound: the next FormShow keeps the round in the
   // fields even when it names no course.
   bool storedRoundPrepared_ = false;
