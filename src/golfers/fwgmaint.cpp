@@ -1,17 +1,265 @@
-// Not built yet: an empty window so that the program links.
 #include "golfers/fwgmaint.h"
+
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "app/appstate.h"
+#include "app/fwcodec.h"
+#include "app/fwmessage.h"
+#include "data/scorefile.h"
+#include "golfers/fwgname.h"
+
+using namespace fw::ui;
+
+namespace {
+
+const QString kLimitMessage = QStringLiteral(
+    "You have reached the maximum allowed number of golfers.  If possible, delete some golfers "
+    "that are inactive.  Then, you can enter more new ones.");
+
+QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(QString::fromLatin1(name));
+  return button;
+}
+
+// The program-wide limit, never more than the table holds.
+int GolferLimit() {
+  return std::min(App().MaxGolfers, fw::GolferTable::kLimit);
+}
+
+}  // namespace
+
 TGMaintForm::TGMaintForm(QWidget* parent) : FwForm(parent) {
   setObjectName(QStringLiteral("GMaintForm"));
+  setWindowTitle(QStringLiteral("Golfer Maintenance"));
+
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("ClientArea"));
+  setCentralWidget(client);
+
+  GolferListBox = new QListWidget(client);
+  GolferListBox->setObjectName(QStringLiteral("GolferListBox"));
+  GolferListBox->setSelectionMode(QAbstractItemView::SingleSelection);
+  connect(GolferListBox, &QListWidget::itemDoubleClicked, this,
+          [this] { Guarded([this] { GolferListBoxDblClick(); }); });
+
+  AddButton = Button(client, "AddButton", QStringLiteral("Add"));
+  ModifyButton = Button(client, "ModifyButton", QStringLiteral("Modify"));
+  DeleteButton = Button(client, "DeleteButton", QStringLiteral("Delete"));
+  SaveButton = Button(client, "SaveButton", QStringLiteral("Save"));
+  ExitButton = Button(client, "ExitButton", QStringLiteral("Exit"));
+  OnClick(AddButton, [this] { AddButtonClick(); });
+  OnClick(ModifyButton, [this] { ModifyButtonClick(); });
+  OnClick(DeleteButton, [this] { DeleteButtonClick(); });
+  OnClick(SaveButton, [this] { SaveButtonClick(); });
+  OnClick(ExitButton, [this] { ExitButtonClick(); });
+
+  // The list grows with the window; the buttons keep their places at the top.
+  auto* buttons = new QVBoxLayout;
+  for (QPushButton* button : {AddButton, ModifyButton, DeleteButton, SaveButton, ExitButton})
+    buttons->addWidget(button);
+  buttons->addStretch(1);
+  auto* layout = new QHBoxLayout(client);
+  layout->addWidget(GolferListBox, 1);
+  layout->addLayout(buttons);
+
+  QMenuBar* menu = menuBar();
+  menu->setObjectName(QStringLiteral("MainMenu1"));
+  QMenu* file = menu->addMenu(QStringLiteral("&File"));
+  file->setObjectName(QStringLiteral("File1"));
+  Save1 = AddMenuItem(file, "Save1", QStringLiteral("&Save"), [this] { Save1Click(); });
+  Exit1 = AddMenuItem(file, "Exit1", QStringLiteral("&Exit"), [this] { Exit1Click(); });
+  QMenu* edit = menu->addMenu(QStringLiteral("&Edit"));
+  edit->setObjectName(QStringLiteral("Edit1"));
+  AddGolfer1 =
+      AddMenuItem(edit, "AddGolfer1", QStringLiteral("&Add Golfer"), [this] { AddGolfer1Click(); });
+  ModifyGolfer1 = AddMenuItem(edit, "ModifyGolfer1", QStringLiteral("&Modify Golfer"),
+                              [this] { ModifyGolfer1Click(); });
+  DeleteGolfer1 = AddMenuItem(edit, "DeleteGolfer1", QStringLiteral("&Delete Golfer"),
+                              [this] { DeleteGolfer1Click(); });
+
+  UsePlacement("GMaintForm", {383, 122, 115, 552});
+
+  // A golfer list that cannot be read stops the opening (the error is shown by
+  // the caller): a window holding part of the list could save over the rest.
+  fw::LoadGolferList(App().folder, Golfers);
+  FillList(0);
+  SetChanged(false);
 }
-void TGMaintForm::FormActivate() {}
+
+int TGMaintForm::SelectedGolfer() const {
+  const QList<QListWidgetItem*> selected = GolferListBox->selectedItems();
+  if (selected.isEmpty()) return 0;
+  return GolferListBox->row(selected.first()) + 1;
+}
+
+void TGMaintForm::FillList(int line) {
+  GolferListBox->clear();
+  fw::SortGolferList(Golfers);
+  for (const fw::TGolferRec& golfer : Golfers) GolferListBox->addItem(ToQt(golfer.LongName));
+  if (Golfers.Empty()) return;
+  line = std::clamp(line, 1, Golfers.Count());
+  GolferListBox->setCurrentRow(line - 1);
+}
+
+void TGMaintForm::SetChanged(bool changed) {
+  GolfersChanged = changed;
+  SaveButton->setEnabled(changed);
+}
+
+bool TGMaintForm::NameDialogOpenHere() const {
+  TGNameForm* dialog = App().GNameForm;
+  return dialog && dialog->Opener() == this && dialog->isVisible();
+}
+
+void TGMaintForm::AddButtonClick() {
+  if (Golfers.Count() >= GolferLimit()) {
+    Warn(kLimitMessage);
+    return;
+  }
+  TGNameForm* dialog = App().GNameForm;
+  EditedGolfer = 0;
+  dialog->LongName->clear();
+  dialog->ShortName->clear();
+  dialog->SexRadio->SetItemIndex(0);
+  dialog->DialogMode = TGNameForm::Mode::kAdd;
+  // A marker left over by a window that is gone must not count as an answer.
+  dialog->OkPressed->setText(QStringLiteral("0"));
+  awaitingNameDialog_ = true;
+  dialog->ShowFor(this);
+}
+
+void TGMaintForm::ModifyButtonClick() {
+  int p = SelectedGolfer();
+  if (p == 0) return;
+  const fw::TGolferRec& golfer = Golfers[p];
+  TGNameForm* dialog = App().GNameForm;
+  EditedGolfer = p;
+  dialog->LongName->setText(ToQt(golfer.LongName));
+  dialog->ShortName->setText(ToQt(golfer.ShortName));
+  dialog->SexRadio->SetItemIndex(golfer.Sex);
+  dialog->DialogMode = TGNameForm::Mode::kEdit;
+  dialog->OkPressed->setText(QStringLiteral("0"));
+  awaitingNameDialog_ = true;
+  dialog->ShowFor(this);
+}
+
+void TGMaintForm::FormActivate() {
+  // Only the return from the name dialog this window opened matters here; any
+  // other activation leaves the list and its selection as the user left them.
+  TGNameForm* dialog = App().GNameForm;
+  if (!awaitingNameDialog_ || !dialog || dialog->Opener() != this) return;
+  bool confirmed = dialog->OkPressed->text() == QStringLiteral("1");
+  if (!confirmed && dialog->isVisible()) return;  // not answered yet
+  // Cleared before anything else, so that an activation caused by a message
+  // shown below finds nothing left to do.
+  awaitingNameDialog_ = false;
+  if (confirmed) {
+    dialog->OkPressed->setText(QStringLiteral("0"));
+    TakeNameDialogResult();
+  }
+  FillList(EditedGolfer);
+}
+
+void TGMaintForm::TakeNameDialogResult() {
+  TGNameForm* dialog = App().GNameForm;
+  std::string longName = FromQt(dialog->LongName->text()).substr(0, fw::kLongNameRoom);
+  std::string shortName = FromQt(dialog->ShortName->text()).substr(0, fw::kShortNameRoom);
+  int sex = dialog->SexRadio->ItemIndex();
+
+  if (EditedGolfer != 0) {
+    if (EditedGolfer > Golfers.Count()) return;
+    if (Golfers[EditedGolfer].ShortName != shortName)
+      shortName = RenameScoreFile(EditedGolfer, shortName);
+    fw::TGolferRec& golfer = Golfers[EditedGolfer];
+    golfer.LongName = longName;
+    golfer.ShortName = shortName;
+    // A sex code the dialog cannot show (a hand-edited file) stays as it was.
+    if (sex >= 0) golfer.Sex = sex;
+  } else {
+    if (Golfers.Count() >= GolferLimit()) {
+      Warn(kLimitMessage);
+      return;
+    }
+    Golfers.Append(fw::TGolferRec{longName, shortName, std::max(sex, 0)});
+    EditedGolfer = Golfers.Count();
+  }
+  SetChanged(true);
+}
+
+std::string TGMaintForm::RenameScoreFile(int index, const std::string& wanted) {
+  const fw::WorkFolder& folder = App().folder;
+  std::string old = Golfers[index].ShortName;
+  std::string from = fw::ScoreFileName(old);
+  std::string to = fw::ScoreFileName(wanted);
+  // The new file keeps the lower-case extension; an existing file of the new
+  // name, in any case, is never replaced. A golfer without a score file has
+  // nothing to carry over, but must not take over another golfer's file.
+  bool moved = folder.Exists(from) ? folder.Rename(from, to) : !folder.Exists(to);
+  if (moved) return wanted;
+  Inform(QStringLiteral("ERROR: Unable to rename golfer file!  Try a different name."));
+  App().GNameForm->ShortName->setText(ToQt(old));
+  return old;
+}
+
+void TGMaintForm::DeleteButtonClick() {
+  int p = SelectedGolfer();
+  if (p == 0) return;
+  // The dialog may be changing this very golfer; finish that first.
+  if (NameDialogOpenHere()) {
+    App().GNameForm->raise();
+    App().GNameForm->activateWindow();
+    return;
+  }
+  std::string fileName = fw::ScoreFileName(Golfers[p].ShortName);
+  if (!AskYesNo(
+          QStringLiteral("Are you sure you want to delete this golfer along with score file \"") +
+          ToQt(fileName) + QStringLiteral("\"?")))
+    return;
+  // A name that cannot name a file in the folder has no file to delete.
+  if (App().folder.Exists(fileName)) App().folder.Remove(fileName);
+  Golfers.Delete(p);
+  delete GolferListBox->takeItem(p - 1);
+  SetChanged(true);
+  if (!Golfers.Empty()) GolferListBox->setCurrentRow(std::min(p, Golfers.Count()) - 1);
+}
+
+void TGMaintForm::SaveButtonClick() {
+  fw::SaveGolferList(App().folder, Golfers);
+  SetChanged(false);
+}
+
+void TGMaintForm::ExitButtonClick() {
+  close();
+}
+
+void TGMaintForm::FormClose() {
+  // The name dialog works for this window only; it goes when the window goes.
+  if (NameDialogOpenHere()) {
+    TGNameForm* dialog = App().GNameForm;
+    dialog->SetOpener(nullptr);
+    dialog->OkPressed->setText(QStringLiteral("0"));
+    dialog->hide();
+  }
+  awaitingNameDialog_ = false;
+}
+
 bool TGMaintForm::FormCloseQuery() {
-  return true;
+  return SettleUnsavedChanges();
 }
+
 bool TGMaintForm::SettleUnsavedChanges() {
-  return true;
+  if (!GolfersChanged) return true;
+  switch (AskYesNoCancel(QStringLiteral("Save changes made to golfers?"))) {
+    case MsgAnswer::kYes:
+      SaveButtonClick();
+      return true;
+    case MsgAnswer::kNo:
+      return true;
+    default:
+      return false;
+  }
 }
-void TGMaintForm::AddButtonClick() {}
-void TGMaintForm::ModifyButtonClick() {}
-void TGMaintForm::DeleteButtonClick() {}
-void TGMaintForm::SaveButtonClick() {}
-void TGMaintForm::ExitButtonClick() {}

@@ -17,6 +17,8 @@ class TGNameForm : public fw::ui::FwForm {
 
   explicit TGNameForm(QWidget* parent = nullptr);
 
+  QLabel* Label1 = nullptr;  // "Long Name"
+  QLabel* Label2 = nullptr;  // "Short Name"
   QLineEdit* LongName = nullptr;
   QLineEdit* ShortName = nullptr;
   fw::ui::FwRadioGroup* SexRadio = nullptr;  // items "Male" (0) and "Female" (1)
@@ -26,9 +28,28 @@ class TGNameForm : public fw::ui::FwForm {
   QLineEdit* OkPressed = nullptr;  // "1" after a successful OK, "0" after Cancel
   Mode DialogMode = Mode::kAdd;
 
+  void FormShow() override;
   void FormActivate() override;
   void LongNameExit();
   void ShortNameExit();
   void OKButtonClick();
   void CancelButtonClick();
+
+  // The short name derived from a long name: its first 8 characters in capitals,
+  // every character a short name cannot hold turned into an underline.
+  static QString BaseShortName(const QString& longName);
+  // The first of BASE, BAS1 ... (up to try 999) whose score file does not exist
+  // in the working folder; empty when every try is taken.
+  static QString FreeShortName(const QString& base);
+
+ private:
+  // Shows a message about the short name and leaves the focus in it.
+  void RefuseShortName(const QString& text);
+  // Asks the question about an existing score file; true for Yes.
+  bool ConfirmExistingFile(const QString& fileName);
+
+  // Set while a message about the short name is up: the activation that follows
+  // it (at once or only later, depending on the window manager) must leave the
+  // focus in the short name rather than move it to the long name.
+  bool refocusShortName_ = false;
 };

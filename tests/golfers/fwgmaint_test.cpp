@@ -1,1 +1,394 @@
-// Tests of this window arrive with the window.
+#include "golfers/fwgmaint.h"
+
+#include <QRadioButton>
+
+#include "app/fwstartup.h"
+#include "data/inifile.h"
+#include "golfers/fwgname.h"
+#include "support/uitest.h"
+
+namespace fwtest {
+namespace {
+
+using fw::ui::MsgAnswer;
+using fw::ui::MsgButtons;
+using fw::ui::MsgKind;
+
+const QString kLimitText = QStringLiteral(
+    "You have reached the maximum allowed number of golfers.  If possible, delete some golfers "
+    "that are inactive.  Then, you can enter more new ones.");
+const QString kRenameText =
+    QStringLiteral("ERROR: Unable to rename golfer file!  Try a different name.");
+const QString kSaveQuestion = QStringLiteral("Save changes made to golfers?");
+
+class GolferMaintTest : public UiTest {
+ protected:
+  void SetUp() override {
+    UiTest::SetUp();
+    fw::ui::CreateLongLivedWindows();
+    messages.clear();  // what start-up had to say about the course list
+    name = fw::ui::App().GNameForm;
+  }
+
+  TGMaintForm* Open() {
+    auto* window = new TGMaintForm;
+    ShowActive(window);
+    return window;
+  }
+
+  static QStringList Lines(TGMaintForm* window) {
+    QStringList lines;
+    for (int i = 0; i < window->GolferListBox->count(); ++i)
+      lines << window->GolferListBox->item(i)->text();
+    return lines;
+  }
+
+  static QString Selected(TGMaintForm* window) {
+    auto items = window->GolferListBox->selectedItems();
+    return items.isEmpty() ? QString() : items.first()->text();
+  }
+
+  static void Select(TGMaintForm* window, int row) {
+    window->GolferListBox->setCurrentRow(row);
+    QApplication::processEvents();
+  }
+
+  // Double-clicks a line as the mouse does: press, release, press, double-click, release.
+  static void DoubleClick(TGMaintForm* window, int row) {
+    QWidget* viewport = window->GolferListBox->viewport();
+    QPoint at =
+        row < window->GolferListBox->count()
+            ? window->GolferListBox->visualItemRect(window->GolferListBox->item(row)).center()
+            : viewport->rect().center();
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
+    QTest::mousePress(viewport, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(viewport, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, at);
+    QApplication::processEvents();
+  }
+
+  // Waits for the name dialog opened by a click and checks who opened it.
+  void ExpectDialogFor(TGMaintForm* window, TGNameForm::Mode mode) {
+    ASSERT_TRUE(name->isVisible());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(name));
+    EXPECT_EQ(name->Opener(), window);
+    EXPECT_EQ(name->DialogMode, mode);
+  }
+
+  // Adds a golfer through the dialog as a user does.
+  void AddGolfer(TGMaintForm* window, const QString& longName, bool female = false) {
+    Click(window->AddButton);
+    ExpectDialogFor(window, TGNameForm::Mode::kAdd);
+    EXPECT_EQ(name->LongName->text(), QString());
+    EXPECT_EQ(name->ShortName->text(), QString());
+    EXPECT_EQ(name->SexRadio->ItemIndex(), 0);
+    TypeAndLeave(name->LongName, longName);
+    if (female) Click(name->SexRadio->Item(1));
+    Click(name->OKButton);
+    EXPECT_FALSE(name->isVisible());
+  }
+
+  TGNameForm* name = nullptr;
+};
+
+TEST_F(GolferMaintTest, LooksAsDesignedAndKeepsItsPlacement) {
+  TGMaintForm* window = Open();
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Golfer Maintenance"));
+  EXPECT_EQ(window->size(), QSize(552, 383));
+  EXPECT_EQ(window->AddButton->text(), QStringLiteral("Add"));
+  EXPECT_EQ(window->ModifyButton->text(), QStringLiteral("Modify"));
+  EXPECT_EQ(window->DeleteButton->text(), QStringLiteral("Delete"));
+  EXPECT_EQ(window->SaveButton->text(), QStringLiteral("Save"));
+  EXPECT_EQ(window->ExitButton->text(), QStringLiteral("Exit"));
+  EXPECT_FALSE(window->SaveButton->isEnabled());
+  EXPECT_EQ(window->Save1->text(), QStringLiteral("&Save"));
+  EXPECT_EQ(window->Exit1->text(), QStringLiteral("&Exit"));
+  EXPECT_EQ(window->AddGolfer1->text(), QStringLiteral("&Add Golfer"));
+  EXPECT_EQ(window->ModifyGolfer1->text(), QStringLiteral("&Modify Golfer"));
+  EXPECT_EQ(window->DeleteGolfer1->text(), QStringLiteral("&Delete Golfer"));
+  QRect screen = window->screen()->geometry();
+  EXPECT_EQ(window->x(), (screen.width() - window->frameGeometry().width()) / 2);
+
+  window->resize(600, 420);
+  QApplication::processEvents();
+  fw::IniFile ini(fw::ui::App().folder);
+  EXPECT_EQ(ini.ReadInteger("GMaintForm", "Width", 0), 600);
+  EXPECT_EQ(ini.ReadInteger("GMaintForm", "Height", 0), 420);
+  // The list grows with the window.
+  EXPECT_GT(window->GolferListBox->height(), window->centralWidget()->height() - 40);
+}
+
+TEST_F(GolferMaintTest, AddingDerivesShortNamesCreatesScoreFilesAndSaveWritesTheList) {
+  folder.Write("golfers.fwc", "Pat Jones~PJONES~1~\r\nGone Golfer~GONE~0~\r\n");
+  folder.Write("PJONES.fwp", "");
+  folder.Write("SMITH.fwp", "old");
+  TGMaintForm* window = Open();
+  EXPECT_EQ(Lines(window), (QStringList{"Gone Golfer", "Pat Jones"}));
+  EXPECT_EQ(Selected(window), QStringLiteral("Gone Golfer"));
+
+  AddGolfer(window, QStringLiteral("John Smith"), /*female=*/true);
+  EXPECT_EQ(folder.Read("JOHN_SMI.fwp"), "");
+  EXPECT_EQ(Lines(window), (QStringList{"Gone Golfer", "John Smith", "Pat Jones"}));
+  // The new golfer took the last place before sorting; that place is selected.
+  EXPECT_EQ(Selected(window), QStringLiteral("Pat Jones"));
+  EXPECT_TRUE(window->GolfersChanged);
+  EXPECT_TRUE(window->SaveButton->isEnabled());
+
+  Trigger(window, "AddGolfer1");
+  ExpectDialogFor(window, TGNameForm::Mode::kAdd);
+  TypeAndLeave(name->LongName, QStringLiteral("Smith"));
+  EXPECT_EQ(name->ShortName->text(), QStringLiteral("SMITH1"));
+  Click(name->OKButton);
+  AddGolfer(window, QStringLiteral("Mary O'Neil"));
+  EXPECT_EQ(folder.Read("SMITH.fwp"), "old");
+
+  Click(window->SaveButton);
+  EXPECT_EQ(folder.Read("golfers.fwc"),
+            "Gone Golfer~GONE~0~\r\nJohn Smith~JOHN_SMI~1~\r\nMary O'Neil~MARY_O_N~0~\r\n"
+            "Pat Jones~PJONES~1~\r\nSmith~SMITH1~0~\r\n");
+  EXPECT_EQ(folder.Read("GONE.fwp"), "");  // a missing score file is created
+  EXPECT_FALSE(window->GolfersChanged);
+  EXPECT_FALSE(window->SaveButton->isEnabled());
+  EXPECT_TRUE(messages.empty());
+
+  // A save that fails changes nothing and says why.
+  AddGolfer(window, QStringLiteral("Kim Lee"));
+  folder.MakeDir("golfers.fwc.tmp");
+  Trigger(window, "Save1");
+  EXPECT_EQ(MessageTexts(), QStringList{QStringLiteral("Is a directory")});
+  EXPECT_TRUE(window->SaveButton->isEnabled());
+  EXPECT_EQ(folder.Read("golfers.fwc").find("Kim Lee"), std::string::npos);
+}
+
+TEST_F(GolferMaintTest, ModifyRenamesTheScoreFileOnlyForANewShortNameAndNeverOverAnother) {
+  folder.Write("golfers.fwc", "Pat Jones~PJONES~1~\r\nAl Smith~ASMITH~0~\r\nGhost~GHOST~0~\r\n");
+  folder.Write("PJONES.FWP", "rounds");
+  folder.Write("ASMITH.fwp", "");
+  folder.Write("taken.FWP", "other");
+  TGMaintForm* window = Open();
+  EXPECT_EQ(Lines(window), (QStringList{"Al Smith", "Ghost", "Pat Jones"}));
+
+  // Long name and sex only: no file is touched.
+  Select(window, 2);
+  Click(window->ModifyButton);
+  ExpectDialogFor(window, TGNameForm::Mode::kEdit);
+  EXPECT_EQ(name->LongName->text(), QStringLiteral("Pat Jones"));
+  EXPECT_EQ(name->ShortName->text(), QStringLiteral("PJONES"));
+  EXPECT_EQ(name->SexRadio->ItemIndex(), 1);
+  TypeAndLeave(name->LongName, QStringLiteral("Patricia Jones"));
+  Click(name->SexRadio->Item(0));
+  Click(name->OKButton);
+  EXPECT_EQ(window->Golfers[3], (fw::TGolferRec{"Patricia Jones", "PJONES", 0}));
+  EXPECT_EQ(folder.Names(),
+            (std::vector<std::string>{"ASMITH.fwp", "PJONES.FWP", "golfers.fwc", "taken.FWP"}));
+  EXPECT_EQ(Selected(window), QStringLiteral("Patricia Jones"));
+
+  // A new short name renames the file, with the extension in small letters.
+  DoubleClick(window, 2);
+  ExpectDialogFor(window, TGNameForm::Mode::kEdit);
+  TypeAndLeave(name->ShortName, QStringLiteral("PJ"));
+  Click(name->OKButton);
+  EXPECT_FALSE(folder.Has("PJONES.FWP"));
+  EXPECT_EQ(folder.Read("PJ.fwp"), "rounds");
+  EXPECT_EQ(window->Golfers[3].ShortName, "PJ");
+
+  // Onto an existing file of another case: refused, the other changes apply.
+  Trigger(window, "ModifyGolfer1");
+  TypeAndLeave(name->LongName, QStringLiteral("Pat J"));
+  TypeAndLeave(name->ShortName, QStringLiteral("TAKEN"));
+  Click(name->OKButton);
+  EXPECT_EQ(MessageTexts(), QStringList{kRenameText});
+  EXPECT_EQ(name->ShortName->text(), QStringLiteral("PJ"));
+  EXPECT_EQ(window->Golfers[3], (fw::TGolferRec{"Pat J", "PJ", 0}));
+  EXPECT_EQ(folder.Read("PJ.fwp"), "rounds");
+  EXPECT_EQ(folder.Read("taken.FWP"), "other");
+
+  // A golfer without a score file may take a free name, but not a taken one.
+  Select(window, 1);
+  Click(window->ModifyButton);
+  TypeAndLeave(name->ShortName, QStringLiteral("TAKEN"));
+  Click(name->OKButton);
+  EXPECT_EQ(MessageTexts().last(), kRenameText);
+  EXPECT_EQ(window->Golfers[2].ShortName, "GHOST");
+  Click(window->ModifyButton);
+  TypeAndLeave(name->ShortName, QStringLiteral("SPOOK"));
+  Click(name->OKButton);
+  EXPECT_EQ(window->Golfers[2].ShortName, "SPOOK");
+  EXPECT_EQ(messages.size(), 2u);
+
+  Click(window->SaveButton);
+  EXPECT_EQ(folder.Read("golfers.fwc"), "Al Smith~ASMITH~0~\r\nGhost~SPOOK~0~\r\nPat J~PJ~0~\r\n");
+}
+
+TEST_F(GolferMaintTest, CancelChangesNothingAndOnlyTheOpenerTakesTheAnswer) {
+  folder.Write("golfers.fwc", "Bob~BOB~0~\r\nAnn~ANN~1~\r\nCid~CID~0~\r\n");
+  TGMaintForm* window = Open();
+  Select(window, 2);
+  Click(window->ModifyButton);
+  TypeAndLeave(name->LongName, QStringLiteral("Zed"));
+  TypeAndLeave(name->ShortName, QStringLiteral("ZED"));
+  Click(name->CancelButton);
+  EXPECT_EQ(Lines(window), (QStringList{"Ann", "Bob", "Cid"}));
+  EXPECT_EQ(Selected(window), QStringLiteral("Cid"));
+  EXPECT_FALSE(window->SaveButton->isEnabled());
+  EXPECT_FALSE(folder.Has("ZED.fwp"));
+
+  // Closing the dialog by its frame is no confirmation either; after an Add
+  // the first line is selected.
+  Click(window->AddButton);
+  TypeAndLeave(name->LongName, QStringLiteral("Dee"));
+  name->close();
+  EXPECT_EQ(Lines(window), (QStringList{"Ann", "Bob", "Cid"}));
+  EXPECT_EQ(Selected(window), QStringLiteral("Ann"));
+
+  // Another window's answer is not this window's; activating twice is harmless.
+  TGMaintForm* other = Open();
+  Select(window, 1);
+  Click(other->AddButton);
+  ExpectDialogFor(other, TGNameForm::Mode::kAdd);
+  TypeAndLeave(name->LongName, QStringLiteral("Eve"));
+  Click(name->OKButton);
+  window->FormActivate();
+  EXPECT_EQ(Lines(window), (QStringList{"Ann", "Bob", "Cid"}));
+  EXPECT_EQ(Selected(window), QStringLiteral("Bob"));
+  EXPECT_EQ(Lines(other), (QStringList{"Ann", "Bob", "Cid", "Eve"}));
+  other->FormActivate();
+  EXPECT_EQ(Lines(other), (QStringList{"Ann", "Bob", "Cid", "Eve"}));
+  EXPECT_FALSE(window->GolfersChanged);
+}
+
+TEST_F(GolferMaintTest, DeleteAsksRemovesTheScoreFileAndSelectsTheNextLine) {
+  folder.Write("golfers.fwc", "Ann~ANN~1~\r\nBob~BOB~0~\r\nCid~CID~0~\r\n");
+  folder.Write("ANN.fwp", "");
+  folder.Write("bob.FWP", "x");
+  folder.Write("CID.fwp", "");
+  TGMaintForm* window = Open();
+  const QString question = QStringLiteral(
+      "Are you sure you want to delete this golfer along with score file \"BOB.fwp\"?");
+
+  Select(window, 1);
+  Answer(MsgAnswer::kNo);
+  Click(window->DeleteButton);
+  EXPECT_EQ(MessageTexts(), QStringList{question});
+  EXPECT_EQ(messages[0].buttons, MsgButtons::kYesNo);
+  EXPECT_TRUE(folder.Has("bob.FWP"));
+  EXPECT_FALSE(window->SaveButton->isEnabled());
+
+  Answer(MsgAnswer::kYes);
+  Click(window->DeleteButton);
+  EXPECT_FALSE(folder.Has("bob.FWP"));
+  EXPECT_EQ(Lines(window), (QStringList{"Ann", "Cid"}));
+  EXPECT_EQ(Selected(window), QStringLiteral("Cid"));  // moved into the place
+  EXPECT_TRUE(window->SaveButton->isEnabled());
+
+  Answer(MsgAnswer::kYes);
+  Trigger(window, "DeleteGolfer1");
+  EXPECT_FALSE(folder.Has("CID.fwp"));
+  EXPECT_EQ(Selected(window), QStringLiteral("Ann"));  // the last line was deleted
+
+  // Nothing selected, or nothing left: Modify and Delete do nothing.
+  window->GolferListBox->clearSelection();
+  Click(window->ModifyButton);
+  Click(window->DeleteButton);
+  EXPECT_FALSE(name->isVisible());
+  std::filesystem::remove(folder.Path() / "ANN.fwp");  // a missing file is no error
+  Select(window, 0);
+  Answer(MsgAnswer::kYes);
+  Click(window->DeleteButton);
+  EXPECT_TRUE(Lines(window).isEmpty());
+  Click(window->ModifyButton);
+  Click(window->DeleteButton);
+  DoubleClick(window, 0);
+  EXPECT_FALSE(name->isVisible());
+  EXPECT_EQ(messages.size(), 4u);
+
+  Click(window->SaveButton);
+  EXPECT_EQ(folder.Read("golfers.fwc"), "");
+}
+
+TEST_F(GolferMaintTest, DeleteWaitsWhileTheNameDialogIsOpenForThisWindow) {
+  folder.Write("golfers.fwc", "Ann~ANN~1~\r\nBob~BOB~0~\r\n");
+  TGMaintForm* window = Open();
+  Select(window, 1);
+  Click(window->ModifyButton);
+  window->DeleteButtonClick();
+  EXPECT_TRUE(messages.empty());
+  EXPECT_TRUE(name->isVisible());
+  TypeAndLeave(name->LongName, QStringLiteral("Bobby"));
+  Click(name->OKButton);
+  EXPECT_EQ(Lines(window), (QStringList{"Ann", "Bobby"}));
+
+  // Closing the window takes its dialog along, unconfirmed.
+  Answer(MsgAnswer::kNo);
+  Click(window->ModifyButton);
+  window->close();
+  EXPECT_FALSE(name->isVisible());
+  EXPECT_EQ(name->OkPressed->text(), QStringLiteral("0"));
+}
+
+TEST_F(GolferMaintTest, TheLimitOf300Golfers) {
+  std::string list;
+  for (int i = 1; i <= 299; ++i)
+    list += "Golfer " + std::to_string(1000 + i) + "~G" + std::to_string(i) + "~0~\r\n";
+  folder.Write("golfers.fwc", list);
+  TGMaintForm* window = Open();
+  AddGolfer(window, QStringLiteral("Zoe Last"));
+  EXPECT_EQ(window->Golfers.Count(), 300);
+  EXPECT_EQ(Lines(window).last(), QStringLiteral("Zoe Last"));
+  EXPECT_TRUE(messages.empty());
+
+  Click(window->AddButton);
+  Trigger(window, "AddGolfer1");
+  EXPECT_EQ(MessageTexts(), (QStringList{kLimitText, kLimitText}));
+  EXPECT_EQ(messages[0].kind, MsgKind::kWarning);
+  EXPECT_FALSE(name->isVisible());
+  EXPECT_EQ(window->Golfers.Count(), 300);
+}
+
+TEST_F(GolferMaintTest, ExitAndTheCloseBoxAskAboutUnsavedChanges) {
+  folder.Write("golfers.fwc", "Ann~ANN~1~\r\n");
+  const std::string original = folder.Read("golfers.fwc");
+
+  TGMaintForm* window = Open();
+  Click(window->ExitButton);  // nothing changed: nothing asked
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_TRUE(messages.empty());
+
+  window = Open();
+  AddGolfer(window, QStringLiteral("Bob"));
+  Answer(MsgAnswer::kCancel);
+  Click(window->ExitButton);
+  EXPECT_EQ(MessageTexts(), QStringList{kSaveQuestion});
+  EXPECT_EQ(messages[0].buttons, MsgButtons::kYesNoCancel);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_TRUE(window->SaveButton->isEnabled());
+  Answer(MsgAnswer::kNo);
+  window->close();  // the window's close box
+  EXPECT_EQ(messages.size(), 2u);
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(folder.Read("golfers.fwc"), original);
+
+  window = Open();
+  AddGolfer(window, QStringLiteral("Cid"));
+  Answer(MsgAnswer::kYes);
+  Trigger(window, "Exit1");
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(folder.Read("golfers.fwc"), "Ann~ANN~1~\r\nCid~CID~0~\r\n");
+
+  // The main window's exit asks the same question.
+  window = Open();
+  AddGolfer(window, QStringLiteral("Dee"));
+  Answer(MsgAnswer::kCancel);
+  EXPECT_FALSE(window->SettleUnsavedChanges());
+  Answer(MsgAnswer::kNo);
+  EXPECT_TRUE(window->SettleUnsavedChanges());
+  EXPECT_EQ(messages.size(), 5u);
+}
+
+TEST_F(GolferMaintTest, AGolferListThatCannotBeReadOpensNoWindow) {
+  folder.MakeDir("golfers.fwc");
+  EXPECT_THROW(TGMaintForm window, fw::FileError);
+}
+
+}  // namespace
+}  // namespace fwtest

@@ -1,1 +1,219 @@
-// Tests of this window arrive with the window.
+#include "golfers/fwgname.h"
+
+#include <QRadioButton>
+
+#include "app/fwstartup.h"
+#include "support/uitest.h"
+
+namespace fwtest {
+namespace {
+
+using fw::ui::MsgAnswer;
+using fw::ui::MsgButtons;
+using fw::ui::MsgKind;
+using Mode = TGNameForm::Mode;
+
+class GolferNameTest : public UiTest {
+ protected:
+  void SetUp() override {
+    UiTest::SetUp();
+    fw::ui::CreateLongLivedWindows();
+    messages.clear();  // what start-up had to say about the course list
+    dialog = fw::ui::App().GNameForm;
+    opener = new fw::ui::FwForm;
+    ShowActive(opener);
+  }
+
+  // Fills the dialog as golfer maintenance does and shows it.
+  void Open(Mode mode, const QString& longName = {}, const QString& shortName = {}) {
+    dialog->LongName->setText(longName);
+    dialog->ShortName->setText(shortName);
+    dialog->SexRadio->SetItemIndex(0);
+    dialog->DialogMode = mode;
+    dialog->OkPressed->setText(QStringLiteral("0"));
+    // As golfer maintenance does. (The offscreen platform may leave the focus
+    // on the hidden dialog; the opener takes it first, as on a desktop.)
+    ShowActive(opener);
+    dialog->ShowFor(opener);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    ASSERT_TRUE(dialog->isActiveWindow());
+  }
+
+  // The short name derived from a long name typed into a fresh dialog.
+  QString Derived(Mode mode, const QString& longName) {
+    Open(mode);
+    TypeAndLeave(dialog->LongName, longName);
+    return dialog->ShortName->text();
+  }
+
+  TGNameForm* dialog = nullptr;
+  fw::ui::FwForm* opener = nullptr;
+};
+
+TEST_F(GolferNameTest, LooksAsDesigned) {
+  EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Golfer Name"));
+  EXPECT_EQ(dialog->size(), QSize(472, 214));
+  EXPECT_EQ(dialog->LongName->toolTip(), QStringLiteral("Long name for Golfer"));
+  EXPECT_EQ(dialog->ShortName->toolTip(), QStringLiteral("8 character name used for Golfer file"));
+  EXPECT_EQ(Find<QLabel>(dialog, "Label1")->text(), QStringLiteral("Long Name"));
+  EXPECT_EQ(Find<QLabel>(dialog, "Label2")->text(), QStringLiteral("Short Name"));
+  EXPECT_EQ(dialog->Label3->text(),
+            QStringLiteral("Note: The Short Name is used to name the file that holds the golfer's "
+                           "scores.  Each golfer must have a unique Short Name value."));
+  EXPECT_EQ(dialog->SexRadio->Item(0)->text(), QStringLiteral("Male"));
+  EXPECT_EQ(dialog->SexRadio->Item(1)->text(), QStringLiteral("Female"));
+  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("0"));
+  EXPECT_FALSE(dialog->OkPressed->isVisible());
+
+  Open(Mode::kAdd);
+  EXPECT_EQ(QApplication::focusWidget(), dialog->LongName);
+  QRect screen = dialog->screen()->geometry();
+  EXPECT_EQ(dialog->x(), (screen.width() - dialog->frameGeometry().width()) / 2);
+
+  // What the fields accept.
+  Focus(dialog->LongName);
+  TypeText(dialog->LongName, QStringLiteral("Pat ~Jönes Ŧ") + QString(40, QLatin1Char('x')));
+  EXPECT_EQ(dialog->LongName->text(), QStringLiteral("Pat Jönes ") + QString(30, QLatin1Char('x')));
+  Focus(dialog->ShortName);
+  dialog->ShortName->clear();  // the derived name
+  QTest::keyClicks(dialog->ShortName, QStringLiteral("ab c~-d_9xy"));
+  EXPECT_EQ(dialog->ShortName->text(), QStringLiteral("ABC-D_9X"));
+}
+
+TEST_F(GolferNameTest, LeavingTheLongNameDerivesAShortNameWithoutAScoreFile) {
+  folder.Write("SMITH.fwp", "");
+  folder.Write("JOHN_SMI.fwp", "");
+  for (int n = 1; n <= 9; ++n) folder.Write("john_sm" + std::to_string(n) + ".FWP", "");
+  folder.Write("JONES.fwp", "");
+
+  EXPECT_EQ(Derived(Mode::kAdd, QStringLiteral("John Smith")), QStringLiteral("JOHN_S10"));
+  EXPECT_EQ(Derived(Mode::kAdd, QStringLiteral("Mary O'Neil")), QStringLiteral("MARY_O_N"));
+  EXPECT_EQ(Derived(Mode::kAdd, QStringLiteral("Smith")), QStringLiteral("SMITH1"));
+  EXPECT_EQ(Derived(Mode::kAdd, QStringLiteral("jones")), QStringLiteral("JONES1"));
+  EXPECT_EQ(Derived(Mode::kAdd, QStringLiteral("Al-B_c 12")), QStringLiteral("AL-B_C_1"));
+  Open(Mode::kAdd);
+  Focus(dialog->LongName);
+  TypeText(dialog->LongName, QStringLiteral("Zoë Müller"));
+  Focus(dialog->ShortName);
+  EXPECT_EQ(dialog->ShortName->text(), QStringLiteral("ZO__M_LL"));
+  // Changing a golfer takes the plain base name, whatever files exist.
+  EXPECT_EQ(Derived(Mode::kEdit, QStringLiteral("Jones")), QStringLiteral("JONES"));
+  // Leaving an empty long name derives nothing.
+  EXPECT_EQ(Derived(Mode::kAdd, QString()), QString());
+
+  // A short name already there is left alone; leaving the short name fills an
+  // empty long name, and only an empty one.
+  Open(Mode::kAdd, {}, QStringLiteral("PJ"));
+  TypeAndLeave(dialog->LongName, QStringLiteral("Pat Jones"));
+  EXPECT_EQ(dialog->ShortName->text(), QStringLiteral("PJ"));
+  TypeAndLeave(dialog->ShortName, QStringLiteral("PAT"));
+  EXPECT_EQ(dialog->LongName->text(), QStringLiteral("Pat Jones"));
+  Open(Mode::kAdd);
+  Focus(dialog->ShortName);
+  TypeAndLeave(dialog->ShortName, QStringLiteral("pjones"));
+  EXPECT_EQ(dialog->LongName->text(), QStringLiteral("PJONES"));
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(GolferNameTest, TheSearchForAFreeShortNameEndsAfterTry999) {
+  folder.Write("ABCDEFGH.fwp", "");
+  for (int n = 1; n <= 999; ++n) {
+    std::string number = std::to_string(n);
+    folder.Write(std::string("ABCDEFGH").substr(0, 8 - number.size()) + number + ".fwp", "");
+  }
+  EXPECT_EQ(Derived(Mode::kAdd, QStringLiteral("abcdefghij")), QString());
+  std::filesystem::remove(folder.Path() / "ABCDE777.fwp");
+  EXPECT_EQ(Derived(Mode::kAdd, QStringLiteral("abcdefghij")), QStringLiteral("ABCDE777"));
+}
+
+TEST_F(GolferNameTest, OkChecksTheShortNameAndProvidesTheScoreFile) {
+  const QString emptyText = QStringLiteral("You must enter a value in the short name field.");
+  const QString charsText = QStringLiteral(
+      "The short golfer name can only contain the letters A - Z, numbers, dashes and underlines.");
+  folder.Write("pjones.FWP", "kept");
+
+  Open(Mode::kAdd);
+  Click(dialog->OKButton);
+  ASSERT_EQ(MessageTexts(), QStringList{emptyText});
+  EXPECT_EQ(messages[0].buttons, MsgButtons::kOk);
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_EQ(QApplication::focusWidget(), dialog->ShortName);
+
+  // Only text put in without typing can hold other characters.
+  dialog->ShortName->setText(QStringLiteral("AB CD"));
+  Click(dialog->OKButton);
+  EXPECT_EQ(MessageTexts().last(), charsText);
+  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("0"));
+
+  // An existing score file (any case of its name) is only taken on Yes.
+  const QString question = QStringLiteral(
+      "A golfer score file with the same name \"PJONES.fwp\" already exists.  Use it for this "
+      "golfer?");
+  dialog->ShortName->setText(QStringLiteral("PJONES"));
+  Answer(MsgAnswer::kNo);
+  Click(dialog->OKButton);
+  EXPECT_EQ(MessageTexts().last(), question);
+  EXPECT_EQ(messages.back().kind, MsgKind::kWarning);
+  EXPECT_EQ(messages.back().buttons, MsgButtons::kYesNo);
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_EQ(QApplication::focusWidget(), dialog->ShortName);
+  Answer(MsgAnswer::kYes);
+  Click(dialog->OKButton);
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("1"));
+  EXPECT_EQ(folder.Names(), std::vector<std::string>{"pjones.FWP"});
+  EXPECT_EQ(folder.Read("pjones.FWP"), "kept");
+
+  // A new golfer gets an empty score file; a changed one gets none here.
+  Open(Mode::kAdd);
+  TypeAndLeave(dialog->LongName, QStringLiteral("New Bie"));
+  Click(dialog->OKButton);
+  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("1"));
+  EXPECT_EQ(folder.Read("NEW_BIE.fwp"), "");
+  Open(Mode::kEdit, QStringLiteral("Ghost"), QStringLiteral("GHOST"));
+  Click(dialog->OKButton);
+  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("1"));
+  EXPECT_FALSE(folder.Has("GHOST.fwp"));
+  EXPECT_EQ(messages.size(), 4u);
+
+  // A score file that cannot be created stops the OK.
+  fw::ui::App().folder = fw::WorkFolder(folder.Path() / "gone");
+  Open(Mode::kAdd, QStringLiteral("Lost"), QStringLiteral("LOST"));
+  Click(dialog->OKButton);
+  EXPECT_EQ(MessageTexts().last(), QStringLiteral("No such file or directory"));
+  EXPECT_EQ(messages.back().kind, MsgKind::kError);
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("0"));
+}
+
+TEST_F(GolferNameTest, CancelEscapeEnterAndTheCloseBox) {
+  Open(Mode::kAdd, QStringLiteral("Pat"), QStringLiteral("PAT"));
+  dialog->OkPressed->setText(QStringLiteral("1"));
+  Click(dialog->CancelButton);
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("0"));
+  EXPECT_FALSE(folder.Has("PAT.fwp"));
+
+  Open(Mode::kAdd);
+  QTest::keyClick(dialog->LongName, Qt::Key_Escape);
+  EXPECT_FALSE(dialog->isVisible());
+
+  // Enter leaves the field (deriving the short name) and confirms.
+  Open(Mode::kAdd);
+  Focus(dialog->LongName);
+  QTest::keyClicks(dialog->LongName, QStringLiteral("Kim Lee"));
+  QTest::keyClick(dialog->LongName, Qt::Key_Return);
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_EQ(dialog->ShortName->text(), QStringLiteral("KIM_LEE"));
+  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("1"));
+  EXPECT_TRUE(folder.Has("KIM_LEE.fwp"));
+
+  // The close box leaves the marker as it was.
+  Open(Mode::kEdit, QStringLiteral("Kim Lee"), QStringLiteral("KIM"));
+  dialog->close();
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("0"));
+}
+
+}  // namespace
+}  // namespace fwtest
