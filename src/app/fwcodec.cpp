@@ -15,6 +15,9 @@ constexpr std::array<char16_t, 32> kHigh = {
 int ByteOf(QChar c) {
   char16_t u = c.unicode();
   if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) return u;
+  // The five bytes without a character come back as the control characters
+  // ToQt made of them.
+  if (u < 0xA0 && kHigh[u - 0x80] == 0) return u;
   for (std::size_t i = 0; i < kHigh.size(); ++i)
     if (kHigh[i] != 0 && kHigh[i] == u) return static_cast<int>(0x80 + i);
   return -1;

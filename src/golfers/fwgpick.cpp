@@ -184,6 +184,11 @@ void TGPickForm::FormClose() {
   fw::ui::Settings().WriteFlag("Settings", "UseMaxIndex", App().UseMaxIndex);
 }
 
+bool TGPickForm::SettleUnsavedChanges() {
+  FormClose();
+  return true;
+}
+
 const fw::TGolferRec* TGPickForm::StartActivity(bool selectsGolfer) {
   const QList<QListWidgetItem*> selected = GolferListBox->selectedItems();
   if (selected.isEmpty()) return nullptr;

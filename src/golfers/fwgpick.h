@@ -56,6 +56,8 @@ class TGPickForm : public fw::ui::FwForm {
 
   void FormActivate() override;
   void FormClose() override;
+  // The program ends without closing this window: keep the option as closing would.
+  bool SettleUnsavedChanges() override;
 
   void AddAScore();
   void AddGroupOfScores();

@@ -140,6 +140,10 @@ TEST_F(FormTest, InputRulesRefuseWhatTheFilesCannotHold) {
   EXPECT_EQ(name.text(), QStringLiteral("Zoë €"));
   EXPECT_EQ(fw::ui::FromQt(name.text()), std::string("Zo\xEB \x80"));
   EXPECT_EQ(fw::ui::ToQt("Zo\xEB \x80"), name.text());
+  // Every byte survives the way to the screen and back.
+  std::string all;
+  for (int b = 1; b < 256; ++b) all.push_back(static_cast<char>(b));
+  EXPECT_EQ(fw::ui::FromQt(fw::ui::ToQt(all)), all);
 }
 
 }  // namespace
