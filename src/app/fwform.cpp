@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QMenu>
 #include <QScreen>
 
@@ -169,6 +170,22 @@ void FwForm::OnClick(QAbstractButton* button, std::function<void()> handler) {
 
 void FwForm::OnClick(QAction* action, std::function<void()> handler) {
   connect(action, &QAction::triggered, this, [h = std::move(handler)] { Guarded(h); });
+}
+
+void FwForm::OnDoubleClick(QListWidget* list, std::function<void()> handler) {
+  connect(list, &QListWidget::itemDoubleClicked, this, [h = std::move(handler)] { Guarded(h); });
+}
+
+bool FwForm::AskToSaveChanges(const QString& question, const std::function<void()>& save) {
+  switch (AskYesNoCancel(question)) {
+    case MsgAnswer::kYes:
+      save();
+      return true;
+    case MsgAnswer::kNo:
+      return true;
+    default:
+      return false;
+  }
 }
 
 QAction* FwForm::AddMenuItem(QMenu* menu, const char* name, const QString& caption,

@@ -11,6 +11,7 @@
 class QAbstractButton;
 class QAction;
 class QKeyEvent;
+class QListWidget;
 class QMenu;
 
 namespace fw::ui {
@@ -73,6 +74,11 @@ class FwForm : public QMainWindow {
   // Connects a button or menu item to a handler whose errors are shown.
   void OnClick(QAbstractButton* button, std::function<void()> handler);
   void OnClick(QAction* action, std::function<void()> handler);
+  // Runs `handler` when a line of the list is double-clicked.
+  void OnDoubleClick(QListWidget* list, std::function<void()> handler);
+  // Asks `question` (Yes, No, Cancel) about changes not yet saved: Yes runs
+  // `save`, No drops the changes; returns false on Cancel.
+  static bool AskToSaveChanges(const QString& question, const std::function<void()>& save);
   // Adds a menu item with its object name and caption.
   QAction* AddMenuItem(QMenu* menu, const char* name, const QString& caption,
                        std::function<void()> handler);

@@ -1,6 +1,8 @@
 #include "app/fwwidgets.h"
 
+#include <QListWidget>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -35,6 +37,19 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
   QLabel::mouseReleaseEvent(event);
   if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
     emit clicked();
+}
+
+QPushButton* NamedButton(QWidget* parent, const char* name, const QString& caption) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(QString::fromLatin1(name));
+  return button;
+}
+
+QListWidget* NamedList(QWidget* parent, const char* name) {
+  auto* list = new QListWidget(parent);
+  list->setObjectName(QString::fromLatin1(name));
+  list->setSelectionMode(QAbstractItemView::SingleSelection);
+  return list;
 }
 
 QLineEdit* HiddenField(QWidget* parent, const char* name, const QString& text) {

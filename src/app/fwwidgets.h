@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <vector>
 
+class QListWidget;
+class QPushButton;
 class QRadioButton;
 
 namespace fw::ui {
@@ -36,6 +38,12 @@ class ClickableLabel : public QLabel {
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override;
 };
+
+// A push button with its object name.
+QPushButton* NamedButton(QWidget* parent, const char* name, const QString& caption);
+
+// A list box with its object name, one line selectable at a time.
+QListWidget* NamedList(QWidget* parent, const char* name);
 
 // A hidden, disabled edit field that only carries a value between windows,
 // such as a dialog's OkPressed marker.

@@ -8,6 +8,7 @@
 #include "app/appstate.h"
 #include "app/fwcodec.h"
 #include "app/fwmessage.h"
+#include "app/fwwidgets.h"
 #include "courses/fwcourse.h"
 #include "data/textutil.h"
 
@@ -19,12 +20,6 @@ const QString kCourseLimitWarning = QStringLiteral(
     "You have reached the maximum allowed number of courses.  If possible, delete some courses "
     "that you do not use.  Then, you can enter more new ones.");
 
-QPushButton* NewButton(QWidget* parent, const char* name, const QString& caption) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(QString::fromLatin1(name));
-  return button;
-}
-
 }  // namespace
 
 TCMaintForm::TCMaintForm(QWidget* parent) : FwForm(parent) {
@@ -35,17 +30,14 @@ TCMaintForm::TCMaintForm(QWidget* parent) : FwForm(parent) {
   client->setObjectName(QStringLiteral("ClientArea"));
   setCentralWidget(client);
 
-  CourseListBox = new QListWidget(client);
-  CourseListBox->setObjectName(QStringLiteral("CourseListBox"));
-  CourseListBox->setSelectionMode(QAbstractItemView::SingleSelection);
-  connect(CourseListBox, &QListWidget::itemDoubleClicked, this,
-          [this] { fw::ui::Guarded([this] { CourseListBoxDblClick(); }); });
+  CourseListBox = fw::ui::NamedList(client, "CourseListBox");
+  OnDoubleClick(CourseListBox, [this] { CourseListBoxDblClick(); });
 
-  AddButton = NewButton(client, "AddButton", QStringLiteral("Add"));
-  ModifyButton = NewButton(client, "ModifyButton", QStringLiteral("Modify"));
-  DeleteButton = NewButton(client, "DeleteButton", QStringLiteral("Delete"));
-  SaveButton = NewButton(client, "SaveButton", QStringLiteral("Save"));
-  ExitButton = NewButton(client, "ExitButton", QStringLiteral("Exit"));
+  AddButton = fw::ui::NamedButton(client, "AddButton", QStringLiteral("Add"));
+  ModifyButton = fw::ui::NamedButton(client, "ModifyButton", QStringLiteral("Modify"));
+  DeleteButton = fw::ui::NamedButton(client, "DeleteButton", QStringLiteral("Delete"));
+  SaveButton = fw::ui::NamedButton(client, "SaveButton", QStringLiteral("Save"));
+  ExitButton = fw::ui::NamedButton(client, "ExitButton", QStringLiteral("Exit"));
   OnClick(AddButton, [this] { AddButtonClick(); });
   OnClick(ModifyButton, [this] { ModifyButtonClick(); });
   OnClick(DeleteButton, [this] { DeleteButtonClick(); });
@@ -194,16 +186,8 @@ void TCMaintForm::ExitButtonClick() {
 }
 
 bool TCMaintForm::SettleUnsavedChanges() {
-  if (!CoursesChanged) return true;
-  switch (fw::ui::AskYesNoCancel(QStringLiteral("Save changes made to courses?"))) {
-    case fw::ui::MsgAnswer::kYes:
-      SaveButtonClick();
-      return true;
-    case fw::ui::MsgAnswer::kNo:
-      return true;
-    default:
-      return false;
-  }
+  return !CoursesChanged || AskToSaveChanges(QStringLiteral("Save changes made to courses?"),
+                                             [this] { SaveButtonClick(); });
 }
 
 bool TCMaintForm::FormCloseQuery() {

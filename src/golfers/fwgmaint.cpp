@@ -8,6 +8,7 @@
 #include "app/appstate.h"
 #include "app/fwcodec.h"
 #include "app/fwmessage.h"
+#include "app/fwwidgets.h"
 #include "data/scorefile.h"
 #include "golfers/fwgname.h"
 
@@ -18,12 +19,6 @@ namespace {
 const QString kLimitMessage = QStringLiteral(
     "You have reached the maximum allowed number of golfers.  If possible, delete some golfers "
     "that are inactive.  Then, you can enter more new ones.");
-
-QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(QString::fromLatin1(name));
-  return button;
-}
 
 // The program-wide limit, never more than the table holds.
 int GolferLimit() {
@@ -40,17 +35,14 @@ TGMaintForm::TGMaintForm(QWidget* parent) : FwForm(parent) {
   client->setObjectName(QStringLiteral("ClientArea"));
   setCentralWidget(client);
 
-  GolferListBox = new QListWidget(client);
-  GolferListBox->setObjectName(QStringLiteral("GolferListBox"));
-  GolferListBox->setSelectionMode(QAbstractItemView::SingleSelection);
-  connect(GolferListBox, &QListWidget::itemDoubleClicked, this,
-          [this] { Guarded([this] { GolferListBoxDblClick(); }); });
+  GolferListBox = fw::ui::NamedList(client, "GolferListBox");
+  OnDoubleClick(GolferListBox, [this] { GolferListBoxDblClick(); });
 
-  AddButton = Button(client, "AddButton", QStringLiteral("Add"));
-  ModifyButton = Button(client, "ModifyButton", QStringLiteral("Modify"));
-  DeleteButton = Button(client, "DeleteButton", QStringLiteral("Delete"));
-  SaveButton = Button(client, "SaveButton", QStringLiteral("Save"));
-  ExitButton = Button(client, "ExitButton", QStringLiteral("Exit"));
+  AddButton = fw::ui::NamedButton(client, "AddButton", QStringLiteral("Add"));
+  ModifyButton = fw::ui::NamedButton(client, "ModifyButton", QStringLiteral("Modify"));
+  DeleteButton = fw::ui::NamedButton(client, "DeleteButton", QStringLiteral("Delete"));
+  SaveButton = fw::ui::NamedButton(client, "SaveButton", QStringLiteral("Save"));
+  ExitButton = fw::ui::NamedButton(client, "ExitButton", QStringLiteral("Exit"));
   OnClick(AddButton, [this] { AddButtonClick(); });
   OnClick(ModifyButton, [this] { ModifyButtonClick(); });
   OnClick(DeleteButton, [this] { DeleteButtonClick(); });
@@ -252,14 +244,6 @@ bool TGMaintForm::FormCloseQuery() {
 }
 
 bool TGMaintForm::SettleUnsavedChanges() {
-  if (!GolfersChanged) return true;
-  switch (AskYesNoCancel(QStringLiteral("Save changes made to golfers?"))) {
-    case MsgAnswer::kYes:
-      SaveButtonClick();
-      return true;
-    case MsgAnswer::kNo:
-      return true;
-    default:
-      return false;
-  }
+  return !GolfersChanged || AskToSaveChanges(QStringLiteral("Save changes made to golfers?"),
+                                             [this] { SaveButtonClick(); });
 }

@@ -62,12 +62,6 @@ double ListDifferential(const fw::TScoreRec& round) {
                                  fw::StrToFloat(slope));
 }
 
-QPushButton* ListButton(QWidget* parent, const char* name, const QString& caption) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(QString::fromLatin1(name));
-  return button;
-}
-
 }  // namespace
 
 TGolferForm::TGolferForm(QWidget* parent) : FwForm(parent) {
@@ -101,9 +95,7 @@ TGolferForm::TGolferForm(QWidget* parent) : FwForm(parent) {
   Label3 = new QLabel(QStringLiteral("Date       Score AGS  Rating Slope  Diff  Course"), client);
   Label3->setObjectName(QStringLiteral("Label3"));
   Label3->setFont(fixed);
-  ScoresListBox = new QListWidget(client);
-  ScoresListBox->setObjectName(QStringLiteral("ScoresListBox"));
-  ScoresListBox->setSelectionMode(QAbstractItemView::SingleSelection);
+  ScoresListBox = fw::ui::NamedList(client, "ScoresListBox");
   ScoresListBox->setFont(fixed);
   // The header starts where the dates of the list lines start.
   const int textMargin =
@@ -117,11 +109,11 @@ TGolferForm::TGolferForm(QWidget* parent) : FwForm(parent) {
   rows->addWidget(Label4);
 
   auto* buttons = new QHBoxLayout;
-  AddButton = ListButton(client, "AddButton", QStringLiteral("Add A Score"));
-  ModifyButton = ListButton(client, "ModifyButton", QStringLiteral("Modify Score"));
-  DeleteButton = ListButton(client, "DeleteButton", QStringLiteral("Delete Score"));
-  SaveButton = ListButton(client, "SaveButton", QStringLiteral("Save"));
-  ExitButton = ListButton(client, "ExitButton", QStringLiteral("Exit"));
+  AddButton = fw::ui::NamedButton(client, "AddButton", QStringLiteral("Add A Score"));
+  ModifyButton = fw::ui::NamedButton(client, "ModifyButton", QStringLiteral("Modify Score"));
+  DeleteButton = fw::ui::NamedButton(client, "DeleteButton", QStringLiteral("Delete Score"));
+  SaveButton = fw::ui::NamedButton(client, "SaveButton", QStringLiteral("Save"));
+  ExitButton = fw::ui::NamedButton(client, "ExitButton", QStringLiteral("Exit"));
   for (QPushButton* button : {AddButton, ModifyButton, DeleteButton, SaveButton, ExitButton})
     buttons->addWidget(button);
   rows->addLayout(buttons);
@@ -145,8 +137,7 @@ TGolferForm::TGolferForm(QWidget* parent) : FwForm(parent) {
   OnClick(DeleteButton, [this] { DeleteButtonClick(); });
   OnClick(SaveButton, [this] { SaveButtonClick(); });
   OnClick(ExitButton, [this] { ExitButtonClick(); });
-  connect(ScoresListBox, &QListWidget::itemDoubleClicked, this,
-          [this] { fw::ui::Guarded([this] { ModifyButtonClick(); }); });
+  OnDoubleClick(ScoresListBox, [this] { ModifyButtonClick(); });
 
   // Creation steps.
   UsePlacement("GolferForm", {422, 83, 103, 634});
@@ -342,16 +333,7 @@ void TGolferForm::SaveButtonClick() {
 }
 
 bool TGolferForm::SettleUnsavedChanges() {
-  if (!ScoresChanged) return true;
-  switch (fw::ui::AskYesNoCancel(kSaveQuestion)) {
-    case fw::ui::MsgAnswer::kYes:
-      SaveButtonClick();
-      return true;
-    case fw::ui::MsgAnswer::kNo:
-      return true;
-    default:
-      return false;
-  }
+  return !ScoresChanged || AskToSaveChanges(kSaveQuestion, [this] { SaveButtonClick(); });
 }
 
 bool TGolferForm::FormCloseQuery() {

@@ -7,6 +7,7 @@
 #include "app/appstate.h"
 #include "app/fwcodec.h"
 #include "app/fwmessage.h"
+#include "app/fwwidgets.h"
 #include "golfers/fwgolfer.h"
 #include "handicap/fwindex.h"
 #include "handicap/handicapindex.h"
@@ -31,12 +32,6 @@ const QString kOverLimitNews = QStringLiteral(
 const QString kOverLimitReminder =
     QStringLiteral("Remember, the last 20 complete scores are used to calculate the index.");
 
-QPushButton* ActivityButton(QWidget* parent, const char* name, const QString& caption) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(QString::fromLatin1(name));
-  return button;
-}
-
 fw::IndexGolfer IndexGolferOf(const fw::TGolferRec& golfer) {
   return {golfer.LongName, golfer.Sex};
 }
@@ -57,21 +52,22 @@ TGPickForm::TGPickForm(QWidget* parent) : FwForm(parent) {
   client->setObjectName(QStringLiteral("ClientArea"));
   auto* columns = new QHBoxLayout(client);
 
-  GolferListBox = new QListWidget(client);
-  GolferListBox->setObjectName(QStringLiteral("GolferListBox"));
-  GolferListBox->setSelectionMode(QAbstractItemView::SingleSelection);
+  GolferListBox = fw::ui::NamedList(client, "GolferListBox");
   columns->addWidget(GolferListBox, 1);
 
   auto* side = new QVBoxLayout;
-  AddAScoreButton = ActivityButton(client, "AddAScoreButton", QStringLiteral("Add a Score"));
-  AddGroupButton = ActivityButton(client, "AddGroupButton", QStringLiteral("Add Group of Scores"));
-  EditScoresButton = ActivityButton(client, "EditScoresButton", QStringLiteral("Edit/View Scores"));
-  IndexButton = ActivityButton(client, "IndexButton", QStringLiteral("Calculate Index"));
-  HandicapButton = ActivityButton(client, "HandicapButton", QStringLiteral("Course Handicap"));
-  PrintScoresButton = ActivityButton(client, "PrintScoresButton", QStringLiteral("Print Scores"));
+  AddAScoreButton = fw::ui::NamedButton(client, "AddAScoreButton", QStringLiteral("Add a Score"));
+  AddGroupButton =
+      fw::ui::NamedButton(client, "AddGroupButton", QStringLiteral("Add Group of Scores"));
+  EditScoresButton =
+      fw::ui::NamedButton(client, "EditScoresButton", QStringLiteral("Edit/View Scores"));
+  IndexButton = fw::ui::NamedButton(client, "IndexButton", QStringLiteral("Calculate Index"));
+  HandicapButton = fw::ui::NamedButton(client, "HandicapButton", QStringLiteral("Course Handicap"));
+  PrintScoresButton =
+      fw::ui::NamedButton(client, "PrintScoresButton", QStringLiteral("Print Scores"));
   PrintHandicapButton =
-      ActivityButton(client, "PrintHandicapButton", QStringLiteral("Print Handicaps"));
-  ExitButton = ActivityButton(client, "ExitButton", QStringLiteral("Exit"));
+      fw::ui::NamedButton(client, "PrintHandicapButton", QStringLiteral("Print Handicaps"));
+  ExitButton = fw::ui::NamedButton(client, "ExitButton", QStringLiteral("Exit"));
   for (QPushButton* button : {AddAScoreButton, AddGroupButton, EditScoresButton, IndexButton,
                               HandicapButton, PrintScoresButton, PrintHandicapButton, ExitButton})
     side->addWidget(button);
@@ -119,8 +115,7 @@ TGPickForm::TGPickForm(QWidget* parent) : FwForm(parent) {
   OnClick(PrintScoresButton, [this] { PrintScores(); });
   OnClick(PrintHandicapButton, [this] { PrintHandicaps(); });
   OnClick(ExitButton, [this] { ExitButtonClick(); });
-  connect(GolferListBox, &QListWidget::itemDoubleClicked, this,
-          [this] { fw::ui::Guarded([this] { EditScores(); }); });
+  OnDoubleClick(GolferListBox, [this] { EditScores(); });
 
   // Group entry, the course handicap window and the reports are not part of
   // the program yet.
