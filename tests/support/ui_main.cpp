@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QApplication>
+
 #include <cstdio>
+#include <string>
 
 namespace {
 // The offscreen platform reports every raise() it cannot do; that is noise here.
@@ -20,7 +24,11 @@ void FilterMessages(QtMsgType type, const QMessageLogContext& context, const QSt
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
-  qputenv("XDG_RUNTIME_DIR", "/tmp");
+  // A private runtime folder, as Qt expects one.
+  const std::string runtime = "/tmp/fwtest-runtime-" + std::to_string(getuid());
+  mkdir(runtime.c_str(), 0700);
+  chmod(runtime.c_str(), 0700);
+  qputenv("XDG_RUNTIME_DIR", runtime.c_str());
   standardHandler = qInstallMessageHandler(FilterMessages);
   testing::InitGoogleTest(&argc, argv);
   QApplication application(argc, argv);
