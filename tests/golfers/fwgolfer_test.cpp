@@ -413,6 +413,35 @@ TEST_F(GolferFormRoundTest, ModifiedRoundMovesWithItsDateAndKeepsItsIndexAtEntry
   EXPECT_EQ(folder.Read("PJONES.fwp"), ScoreFile(Without(PatsRounds(), 2)) + FileWith({changed}));
 }
 
+TEST_F(GolferFormRoundTest, AChangeInProgressFollowsItsRoundAcrossADelete) {
+  EditScoresOf(0);
+  Select(scoreList->ScoresListBox, 2);  // position 3: Pine Valley, 01/03/2002
+  Click(scoreList->ModifyButton);
+  ASSERT_TRUE(entry->isVisible());
+  ShowActive(scoreList);
+  DeleteLine(1);  // the round above it goes; Pine Valley is now at position 2
+  entry->ScoreTotal->setText("77");
+  entry->ScoreTotalExit();
+  const fw::TScoreRec changed = entry->Round();
+  Click(entry->OKButton);
+  // Columns from the date on: the change went to Pine Valley, not to the round
+  // that moved into position 3.
+  EXPECT_EQ(scoreList->ScoresListBox->item(1)->text().mid(6, 24),
+            QStringLiteral("01/03/2002   77   77  70"));
+  EXPECT_EQ(scoreList->ScoresListBox->item(2)->text().mid(6), kPatsLines[3].mid(6));
+
+  // The round being changed is deleted: the confirmed change has nothing to go to.
+  Select(scoreList->ScoresListBox, 1);
+  Click(scoreList->ModifyButton);
+  ShowActive(scoreList);
+  DeleteLine(1);
+  const int count = scoreList->ScoresListBox->count();
+  Click(entry->OKButton);
+  EXPECT_EQ(scoreList->ScoresListBox->count(), count);
+  EXPECT_EQ(scoreList->ScoresListBox->item(1)->text().mid(6), kPatsLines[3].mid(6));
+  EXPECT_EQ(changed.TotalScore, "77");
+}
+
 TEST_F(GolferFormRoundTest, AddAScoreStopsAtTwoHundred) {
   std::string full;
   for (int i = 0; i < 200; ++i)
