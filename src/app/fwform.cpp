@@ -172,6 +172,13 @@ void FwForm::OnClick(QAction* action, std::function<void()> handler) {
   connect(action, &QAction::triggered, this, [h = std::move(handler)] { Guarded(h); });
 }
 
+QWidget* FwForm::NewClientArea() {
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("ClientArea"));
+  setCentralWidget(client);
+  return client;
+}
+
 void FwForm::OnDoubleClick(QListWidget* list, std::function<void()> handler) {
   connect(list, &QListWidget::itemDoubleClicked, this, [h = std::move(handler)] { Guarded(h); });
 }

@@ -74,6 +74,8 @@ class FwForm : public QMainWindow {
   // Connects a button or menu item to a handler whose errors are shown.
   void OnClick(QAbstractButton* button, std::function<void()> handler);
   void OnClick(QAction* action, std::function<void()> handler);
+  // The window's client area ("ClientArea"), below its menu bar.
+  QWidget* NewClientArea();
   // Runs `handler` when a line of the list is double-clicked.
   void OnDoubleClick(QListWidget* list, std::function<void()> handler);
   // Asks `question` (Yes, No, Cancel) about changes not yet saved: Yes runs

@@ -42,13 +42,11 @@ TMainForm::TMainForm(QWidget* parent)
   setObjectName(QStringLiteral("MainForm"));
   setWindowTitle(QStringLiteral("Fairwick for Windows"));
 
-  auto* client = new QWidget(this);
-  client->setObjectName(QStringLiteral("ClientArea"));
+  QWidget* client = NewClientArea();
   client->setAutoFillBackground(true);
   QPalette white = client->palette();
   white.setColor(QPalette::Window, Qt::white);
   client->setPalette(white);
-  setCentralWidget(client);
 
   Image1 = new ClickableLabel(client);
   Image1->setObjectName(QStringLiteral("Image1"));

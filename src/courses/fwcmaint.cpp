@@ -26,9 +26,7 @@ TCMaintForm::TCMaintForm(QWidget* parent) : FwForm(parent) {
   setObjectName(QStringLiteral("CMaintForm"));
   setWindowTitle(QStringLiteral("Course Maintenance"));
 
-  auto* client = new QWidget(this);
-  client->setObjectName(QStringLiteral("ClientArea"));
-  setCentralWidget(client);
+  QWidget* client = NewClientArea();
 
   CourseListBox = fw::ui::NamedList(client, "CourseListBox");
   OnDoubleClick(CourseListBox, [this] { CourseListBoxDblClick(); });

@@ -48,9 +48,7 @@ TCourseForm::TCourseForm(QWidget* parent)
   setObjectName(QStringLiteral("CourseForm"));
   setWindowTitle(QStringLiteral("Course Maintenance"));
 
-  auto* client = new QWidget(this);
-  client->setObjectName(QStringLiteral("ClientArea"));
-  setCentralWidget(client);
+  QWidget* client = NewClientArea();
 
   // Name, rating and slope.
   CourseName = NewField(client, QStringLiteral("CourseName"));

@@ -13,7 +13,9 @@ std::string_view StripBlanks(std::string_view s) {
   return s;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 [[noreturn]] void Fail(std::string_view text, const char* kind) {
   throw ConversionError("'" + std::string(text) + "' is not a valid " + kind + " value");
@@ -73,7 +75,9 @@ double StrToFloat(std::string_view text) {
   return negative ? -value : value;
 }
 
-std::string IntToStr(long long value) { return std::to_string(value); }
+std::string IntToStr(long long value) {
+  return std::to_string(value);
+}
 
 long long RoundHalfEven(double value) {
   double whole = std::floor(value);

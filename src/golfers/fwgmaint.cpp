@@ -31,9 +31,7 @@ TGMaintForm::TGMaintForm(QWidget* parent) : FwForm(parent) {
   setObjectName(QStringLiteral("GMaintForm"));
   setWindowTitle(QStringLiteral("Golfer Maintenance"));
 
-  auto* client = new QWidget(this);
-  client->setObjectName(QStringLiteral("ClientArea"));
-  setCentralWidget(client);
+  QWidget* client = NewClientArea();
 
   GolferListBox = fw::ui::NamedList(client, "GolferListBox");
   OnDoubleClick(GolferListBox, [this] { GolferListBoxDblClick(); });

@@ -31,9 +31,7 @@ TGNameForm::TGNameForm(QWidget* parent)
   setObjectName(QStringLiteral("GNameForm"));
   setWindowTitle(QStringLiteral("Golfer Name"));
 
-  auto* client = new QWidget(this);
-  client->setObjectName(QStringLiteral("ClientArea"));
-  setCentralWidget(client);
+  QWidget* client = NewClientArea();
 
   Label1 = new QLabel(QStringLiteral("Long Name"), client);
   Label1->setObjectName(QStringLiteral("Label1"));

@@ -68,8 +68,7 @@ TGolferForm::TGolferForm(QWidget* parent) : FwForm(parent) {
   setObjectName(QStringLiteral("GolferForm"));
   setWindowTitle(QStringLiteral("Golfer"));
 
-  auto* client = new QWidget(this);
-  client->setObjectName(QStringLiteral("ClientArea"));
+  QWidget* client = NewClientArea();
   auto* rows = new QVBoxLayout(client);
 
   GolferName = fw::ui::HiddenField(client, "GolferName");
@@ -117,7 +116,6 @@ TGolferForm::TGolferForm(QWidget* parent) : FwForm(parent) {
   for (QPushButton* button : {AddButton, ModifyButton, DeleteButton, SaveButton, ExitButton})
     buttons->addWidget(button);
   rows->addLayout(buttons);
-  setCentralWidget(client);
 
   QMenuBar* menu = menuBar();
   menu->setObjectName(QStringLiteral("GolferMenu"));

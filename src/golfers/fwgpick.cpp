@@ -48,8 +48,7 @@ TGPickForm::TGPickForm(QWidget* parent) : FwForm(parent) {
   setObjectName(QStringLiteral("GPickForm"));
   setWindowTitle(QStringLiteral("Golfer List"));
 
-  auto* client = new QWidget(this);
-  client->setObjectName(QStringLiteral("ClientArea"));
+  QWidget* client = NewClientArea();
   auto* columns = new QHBoxLayout(client);
 
   GolferListBox = fw::ui::NamedList(client, "GolferListBox");
@@ -79,7 +78,6 @@ TGPickForm::TGPickForm(QWidget* parent) : FwForm(parent) {
   Label1->setObjectName(QStringLiteral("Label1"));
   side->addWidget(Label1);
   columns->addLayout(side);
-  setCentralWidget(client);
 
   QMenuBar* menu = menuBar();
   menu->setObjectName(QStringLiteral("MainMenu1"));

@@ -23,8 +23,7 @@ TIndexForm::TIndexForm(QWidget* parent) : FwForm(parent) {
   setObjectName(QStringLiteral("IndexForm"));
   setWindowTitle(QStringLiteral("Current Index"));
 
-  auto* client = new QWidget(this);
-  client->setObjectName(QStringLiteral("ClientArea"));
+  QWidget* client = NewClientArea();
   auto* outer = new QVBoxLayout(client);
 
   // The explanation sits on a white panel, one borderless line under the other.
@@ -58,7 +57,6 @@ TIndexForm::TIndexForm(QWidget* parent) : FwForm(parent) {
   buttons->addWidget(CancelButton);
   buttons->addStretch();
   outer->addLayout(buttons);
-  setCentralWidget(client);
 
   OnClick(OkButton, [this] { OkButtonClick(); });
   OnClick(CancelButton, [this] { CancelButtonClick(); });

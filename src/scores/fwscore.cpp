@@ -101,9 +101,7 @@ TScoreForm::TScoreForm(QWidget* parent) : FwForm(parent) {
 }
 
 void TScoreForm::BuildControls() {
-  auto* client = new QWidget(this);
-  client->setObjectName(QStringLiteral("ClientArea"));
-  setCentralWidget(client);
+  QWidget* client = NewClientArea();
 
   // Course, date and the course's ratings.
   CourseField = new QComboBox(client);
