@@ -1,6 +1,7 @@
 #include "app/fwcodec.h"
 
 #include <QLineEdit>
+#include <QToolTip>
 #include <array>
 
 namespace fw::ui {
@@ -51,17 +52,72 @@ bool IsCp1252(QChar c) {
   return ByteOf(c) >= 0;
 }
 
+QString RefusalOf(const InputRule& rule, const QString& input) {
+  bool pointSeen = false;
+  for (QChar c : input) {
+    QString shown = QStringLiteral("\"%1\"").arg(c);
+    if (!IsCp1252(c))
+      return shown + QStringLiteral(
+                         " cannot be stored: Fairwick's files hold only "
+                         "Windows-1252 characters.");
+    if (rule.noTilde && c == QLatin1Char('~'))
+      return shown + QStringLiteral(
+                         " cannot be used: Fairwick's files use it to separate "
+                         "their fields.");
+    bool point = rule.onePoint && c == QLatin1Char('.');
+    if (point && pointSeen) return QStringLiteral("A number holds only one decimal point.");
+    pointSeen = pointSeen || point;
+    if (!point && !rule.onlyChars.isEmpty() && !rule.onlyChars.contains(c)) {
+      QString text = shown + QStringLiteral(" cannot be typed here.");
+      if (!rule.why.isEmpty()) text += QLatin1Char(' ') + rule.why;
+      return text;
+    }
+  }
+  return {};
+}
+
+InputRule FreeText() {
+  InputRule rule;
+  rule.noTilde = true;
+  return rule;
+}
+
+InputRule Capitals() {
+  InputRule rule = FreeText();
+  rule.upperCase = true;
+  return rule;
+}
+
+InputRule WholeNumber() {
+  InputRule rule = FreeText();
+  rule.onlyChars = QStringLiteral("0123456789");
+  rule.why = QStringLiteral("Only whole numbers can be typed here.");
+  return rule;
+}
+
+InputRule DecimalNumber() {
+  InputRule rule = WholeNumber();
+  rule.onePoint = true;
+  rule.why = QStringLiteral("Only digits and one decimal point can be typed here.");
+  return rule;
+}
+
 InputValidator::InputValidator(InputRule rule, QObject* parent)
     : QValidator(parent), rule_(std::move(rule)) {}
 
 QValidator::State InputValidator::validate(QString& input, int&) const {
   if (rule_.upperCase) input = input.toUpper();
-  for (QChar c : input) {
-    if (!IsCp1252(c)) return Invalid;
-    if (rule_.noTilde && c == QLatin1Char('~')) return Invalid;
-    if (!rule_.onlyChars.isEmpty() && !rule_.onlyChars.contains(c)) return Invalid;
-  }
-  return Acceptable;
+  QString refusal = RefusalOf(rule_, input);
+  if (refusal.isEmpty()) return Acceptable;
+  // Only what the user types or pastes is answered; a text the program puts
+  // into the field is shown as it is.
+  auto* field = qobject_cast<QWidget*>(parent());
+  if (field && field->hasFocus()) ShowRefusal(field, refusal);
+  return Invalid;
+}
+
+void ShowRefusal(QWidget* field, const QString& text) {
+  QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())), text, field);
 }
 
 void RestrictInput(QLineEdit* field, int maxLength, InputRule rule) {

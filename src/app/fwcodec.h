@@ -8,6 +8,7 @@
 #include <string_view>
 
 class QLineEdit;
+class QWidget;
 
 namespace fw::ui {
 
@@ -26,10 +27,17 @@ struct InputRule {
   bool noTilde = false;    // the data files separate fields with '~'
   bool upperCase = false;  // letters are turned into capitals while typing
   QString onlyChars;       // when not empty, only these characters are accepted
+  bool onePoint = false;   // at most one '.' (a decimal number of onlyChars digits)
+  QString why;             // said when a character outside onlyChars is refused
 };
 
+// Why the rule refuses `input`, naming the first character it refuses; empty
+// when the rule accepts it.
+QString RefusalOf(const InputRule& rule, const QString& input);
+
 // Refuses characters outside Windows-1252 and those the rule excludes; turns
-// letters into capitals when the rule asks for it.
+// letters into capitals when the rule asks for it. A refused character is not
+// dropped silently: a tool tip at the field names it and says why.
 class InputValidator : public QValidator {
  public:
   InputValidator(InputRule rule, QObject* parent);
@@ -38,6 +46,15 @@ class InputValidator : public QValidator {
  private:
   InputRule rule_;
 };
+
+// The rules of the program's fields.
+InputRule FreeText();       // any text the files can hold
+InputRule Capitals();       // the same, in capitals
+InputRule WholeNumber();    // digits only
+InputRule DecimalNumber();  // digits and one decimal point
+
+// Tells the user at the field why what was typed or pasted was refused.
+void ShowRefusal(QWidget* field, const QString& text);
 
 // Installs an InputValidator on the field and limits its length to `maxLength`
 // characters (each is one byte in the files).

@@ -4,10 +4,14 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
+#include <QWindow>
 
 #include "app/appstate.h"
 #include "app/fwmessage.h"
@@ -30,6 +34,12 @@ FwForm::FwForm(QWidget* parent, Qt::WindowFlags flags) : QMainWindow(parent, fla
 void FwForm::ShowFor(FwForm* opener) {
   opener_ = opener;
   show();
+  // The window manager keeps a window above its transient parent. The
+  // offscreen platform has no window manager, and there a transient window
+  // would never become active itself.
+  if (opener && windowType() == Qt::Dialog && windowHandle() && opener->windowHandle() &&
+      QGuiApplication::platformName() != QLatin1String("offscreen"))
+    windowHandle()->setTransientParent(opener->windowHandle());
   raise();
   activateWindow();
 }
@@ -124,6 +134,24 @@ void FwForm::closeEvent(QCloseEvent* event) {
   }
   Guarded([this] { FormClose(); });
   QMainWindow::closeEvent(event);
+}
+
+void FwForm::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    auto* button = qobject_cast<QPushButton*>(focusWidget());
+    if (button && button->isEnabled() && button->isVisible() && button->window() == this) {
+      button->click();
+      return;
+    }
+  }
+  QMainWindow::keyPressEvent(event);
+}
+
+void FwForm::CancelOnEscape(QAbstractButton* cancel) {
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, cancel, [cancel] {
+    if (cancel->isEnabled()) cancel->click();
+  });
 }
 
 FwForm::FieldHandlers& FwForm::HandlersOf(QWidget* field) {

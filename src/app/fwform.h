@@ -46,9 +46,16 @@ class FwForm : public QMainWindow {
   // saves on Yes, drops on No; returns false on Cancel (the caller stops).
   virtual bool SettleUnsavedChanges() { return true; }
 
+  // The frame of a dialog: a title and a close box, no minimise or maximise
+  // button.
+  static constexpr Qt::WindowFlags kDialogFrame = Qt::Dialog | Qt::CustomizeWindowHint |
+                                                  Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                                  Qt::WindowCloseButtonHint;
+
   // Shows the window without blocking `opener`, raises and activates it. When
   // this window later hides, `opener` (if still shown) is activated again and
-  // its FormActivate runs, whatever the platform does with activation.
+  // its FormActivate runs, whatever the platform does with activation. A
+  // dialog is kept above its opener while it is shown.
   void ShowFor(FwForm* opener);
   FwForm* Opener() const { return opener_; }
   void SetOpener(FwForm* opener) { opener_ = opener; }
@@ -81,6 +88,8 @@ class FwForm : public QMainWindow {
   // Asks `question` (Yes, No, Cancel) about changes not yet saved: Yes runs
   // `save`, No drops the changes; returns false on Cancel.
   static bool AskToSaveChanges(const QString& question, const std::function<void()>& save);
+  // Escape presses `cancel` (when it is enabled), as in every dialog.
+  void CancelOnEscape(QAbstractButton* cancel);
   // Adds a menu item with its object name and caption.
   QAction* AddMenuItem(QMenu* menu, const char* name, const QString& caption,
                        std::function<void()> handler);
@@ -90,6 +99,9 @@ class FwForm : public QMainWindow {
   void changeEvent(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  // Enter or Return on a focused push button presses it; Qt does that only
+  // inside a QDialog.
+  void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

@@ -19,7 +19,6 @@ using fw::ui::ToQt;
 namespace {
 
 const QString kZero = QStringLiteral("0");
-const QString kDigits = QStringLiteral("0123456789");
 constexpr int kParWidth = 22;
 constexpr int kSumWidth = 30;
 
@@ -52,16 +51,13 @@ TCourseForm::TCourseForm(QWidget* parent)
 
   // Name, rating and slope.
   CourseName = NewField(client, QStringLiteral("CourseName"));
-  fw::ui::RestrictInput(CourseName, static_cast<int>(fw::kCourseNameRoom),
-                        {.noTilde = true, .upperCase = true, .onlyChars = {}});
+  fw::ui::RestrictInput(CourseName, static_cast<int>(fw::kCourseNameRoom), fw::ui::Capitals());
   CourseName->setFixedWidth(260);
   RatingField = NewField(client, QStringLiteral("RatingField"));
-  fw::ui::RestrictInput(RatingField, static_cast<int>(fw::kRatingRoom),
-                        {.noTilde = true, .upperCase = false, .onlyChars = {}});
+  fw::ui::RestrictInput(RatingField, static_cast<int>(fw::kRatingRoom), fw::ui::DecimalNumber());
   RatingField->setFixedWidth(50);
   SlopeField = NewField(client, QStringLiteral("SlopeField"));
-  fw::ui::RestrictInput(SlopeField, static_cast<int>(fw::kSlopeRoom),
-                        {.noTilde = true, .upperCase = false, .onlyChars = {}});
+  fw::ui::RestrictInput(SlopeField, static_cast<int>(fw::kSlopeRoom), fw::ui::WholeNumber());
   SlopeField->setFixedWidth(50);
 
   auto* top = new QGridLayout;
@@ -84,8 +80,7 @@ TCourseForm::TCourseForm(QWidget* parent)
   auto addPar = [&](int hole) {
     Par[hole] = NewField(client, QStringLiteral("Par%1").arg(hole));
     // The course list keeps one character a par: a single digit.
-    fw::ui::RestrictInput(Par[hole], static_cast<int>(fw::kParRoom),
-                          {.noTilde = true, .upperCase = false, .onlyChars = kDigits});
+    fw::ui::RestrictInput(Par[hole], static_cast<int>(fw::kParRoom), fw::ui::WholeNumber());
     Par[hole]->setText(kZero);
     Par[hole]->setFixedWidth(kParWidth);
     Par[hole]->setAlignment(Qt::AlignCenter);
@@ -112,8 +107,7 @@ TCourseForm::TCourseForm(QWidget* parent)
   ParIn->setText(kZero);
   addSum(ParIn, QStringLiteral("InLabel"), QStringLiteral("IN"));
   ParTotal = NewField(client, QStringLiteral("ParTotal"));
-  fw::ui::RestrictInput(ParTotal, static_cast<int>(fw::kParTotalRoom),
-                        {.noTilde = true, .upperCase = false, .onlyChars = {}});
+  fw::ui::RestrictInput(ParTotal, static_cast<int>(fw::kParTotalRoom), fw::ui::FreeText());
   ParTotal->setText(kZero);
   addSum(ParTotal, QStringLiteral("TotalLabel"), QStringLiteral("Total"));
   holes->setColumnStretch(column, 1);

@@ -2,7 +2,6 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "app/appstate.h"
@@ -25,9 +24,7 @@ std::string ScoreFileOf(const QString& shortName) {
 
 }  // namespace
 
-TGNameForm::TGNameForm(QWidget* parent)
-    : FwForm(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+TGNameForm::TGNameForm(QWidget* parent) : FwForm(parent, kDialogFrame) {
   setObjectName(QStringLiteral("GNameForm"));
   setWindowTitle(QStringLiteral("Golfer Name"));
 
@@ -39,7 +36,7 @@ TGNameForm::TGNameForm(QWidget* parent)
   LongName->setObjectName(QStringLiteral("LongName"));
   LongName->setToolTip(QStringLiteral("Long name for Golfer"));
   // The golfer list separates its fields with tildes.
-  RestrictInput(LongName, kLongNameLength, {.noTilde = true, .upperCase = false, .onlyChars = {}});
+  RestrictInput(LongName, kLongNameLength, FreeText());
   Label1->setBuddy(LongName);
 
   Label2 = new QLabel(QStringLiteral("Short Name"), client);
@@ -47,8 +44,11 @@ TGNameForm::TGNameForm(QWidget* parent)
   ShortName = new QLineEdit(client);
   ShortName->setObjectName(QStringLiteral("ShortName"));
   ShortName->setToolTip(QStringLiteral("8 character name used for Golfer file"));
-  RestrictInput(ShortName, kShortNameLength,
-                {.noTilde = true, .upperCase = true, .onlyChars = kShortNameChars});
+  InputRule shortName = Capitals();
+  shortName.onlyChars = kShortNameChars;
+  shortName.why =
+      QStringLiteral("A short name holds only the letters A to Z, digits, \"-\" and \"_\".");
+  RestrictInput(ShortName, kShortNameLength, shortName);
   ShortName->setMaximumWidth(
       ShortName->fontMetrics().horizontalAdvance(QStringLiteral("WWWWWWWW")) + 16);
   Label2->setBuddy(ShortName);
@@ -105,8 +105,7 @@ TGNameForm::TGNameForm(QWidget* parent)
   };
   connect(LongName, &QLineEdit::returnPressed, this, pressOk);
   connect(ShortName, &QLineEdit::returnPressed, this, pressOk);
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(escape, &QShortcut::activated, CancelButton, &QPushButton::click);
+  CancelOnEscape(CancelButton);
 
   setFixedSize(472, 214);
   CentreOnFirstShow();

@@ -63,12 +63,11 @@ QLabel* NewLabel(QWidget* parent, const QString& name, const QString& text,
   return label;
 }
 
-// A number field of the hole grid: typed digits (and anything else, which the
-// sums then refuse), never a tilde, which separates the fields of the files.
+// A number field of the hole grid: digits only.
 QLineEdit* NumberField(QWidget* parent, const QString& name, int width) {
   auto* field = new QLineEdit(parent);
   field->setObjectName(name);
-  fw::ui::RestrictInput(field, 32767, {.noTilde = true, .upperCase = false, .onlyChars = {}});
+  fw::ui::RestrictInput(field, 32767, fw::ui::WholeNumber());
   field->setFixedWidth(width);
   field->setAlignment(Qt::AlignCenter);
   return field;

@@ -2,6 +2,8 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include "app/fwcodec.h"
@@ -67,6 +69,43 @@ TEST_F(FormTest, HidingADialogHandsActivationBackToItsOpener) {
   EXPECT_EQ(opener.activations, hidden);
 }
 
+TEST_F(FormTest, KeysAndDialogFramesWorkAsOnEveryDesktop) {
+  Probe probe;
+  int pressed = 0;
+  auto* other = new QPushButton(QStringLiteral("Other"), probe.centralWidget());
+  QObject::connect(other, &QPushButton::clicked, [&] { ++pressed; });
+  ShowActive(&probe);
+  // Enter and Return press the focused button, and only that one.
+  Focus(other);
+  QTest::keyClick(other, Qt::Key_Return);
+  QTest::keyClick(other, Qt::Key_Enter);
+  EXPECT_EQ(pressed, 2);
+  Focus(probe.second);
+  QTest::keyClick(probe.second, Qt::Key_Return);
+  EXPECT_EQ(pressed, 2);
+  other->setEnabled(false);
+  QTest::keyClick(&probe, Qt::Key_Return);
+  EXPECT_EQ(pressed, 2);
+
+  // A dialog has no minimise or maximise button and takes Escape as Cancel.
+  class Dialog : public FwForm {
+   public:
+    Dialog() : FwForm(nullptr, kDialogFrame) {
+      cancel = new QPushButton(QStringLiteral("Cancel"), this);
+      CancelOnEscape(cancel);
+    }
+    QPushButton* cancel;
+  } dialog;
+  EXPECT_FALSE(dialog.windowFlags() &
+               (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+  int cancelled = 0;
+  QObject::connect(dialog.cancel, &QPushButton::clicked, [&] { ++cancelled; });
+  dialog.ShowFor(&probe);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  QTest::keyClick(&dialog, Qt::Key_Escape);
+  EXPECT_EQ(cancelled, 1);
+}
+
 TEST_F(FormTest, ReturningFromAMessageBoxIsNotANewActivation) {
   Opener first;
   Opener second;
@@ -129,17 +168,40 @@ TEST_F(FormTest, PlacementIsReadCentredAndWrittenOnResize) {
 
 TEST_F(FormTest, InputRulesRefuseWhatTheFilesCannotHold) {
   QLineEdit field;
-  fw::ui::RestrictInput(&field, 8,
-                        {.noTilde = true, .upperCase = true, .onlyChars = fw::ui::kShortNameChars});
+  fw::ui::InputRule shortName = fw::ui::Capitals();
+  shortName.onlyChars = fw::ui::kShortNameChars;
+  fw::ui::RestrictInput(&field, 8, shortName);
   QTest::keyClicks(&field, QStringLiteral("ab c~d-_9xyzw"));
   EXPECT_EQ(field.text(), QStringLiteral("ABCD-_9X"));
 
   QLineEdit name;
-  fw::ui::RestrictInput(&name, 40, {.noTilde = true, .upperCase = false, .onlyChars = {}});
+  fw::ui::RestrictInput(&name, 40, fw::ui::FreeText());
+  ShowActive(&name);
   TypeText(&name, QStringLiteral("Zoë~ Ŧ€"));
   EXPECT_EQ(name.text(), QStringLiteral("Zoë €"));
   EXPECT_EQ(fw::ui::FromQt(name.text()), std::string("Zo\xEB \x80"));
   EXPECT_EQ(fw::ui::ToQt("Zo\xEB \x80"), name.text());
+  // A refused character is named at the field, never dropped without a word.
+  EXPECT_EQ(QToolTip::text(), QStringLiteral("\"Ŧ\" cannot be stored: Fairwick's files hold only "
+                                             "Windows-1252 characters."));
+  name.clear();
+  name.insert(QStringLiteral("Łukasz"));  // a paste is refused whole
+  EXPECT_EQ(name.text(), QString());
+  EXPECT_TRUE(QToolTip::text().startsWith(QStringLiteral("\"Ł\" cannot be stored")));
+  TypeText(&name, QStringLiteral("~"));
+  EXPECT_EQ(QToolTip::text(), QStringLiteral("\"~\" cannot be used: Fairwick's files use it to "
+                                             "separate their fields."));
+  // A text the program puts into a field the user is not in is not answered.
+  QString shown = QToolTip::text();
+  field.setText(QStringLiteral("aŁb"));
+  EXPECT_EQ(QToolTip::text(), shown);
+
+  // A decimal number takes digits and one point.
+  EXPECT_EQ(fw::ui::RefusalOf(fw::ui::DecimalNumber(), QStringLiteral("70.5")), QString());
+  EXPECT_EQ(fw::ui::RefusalOf(fw::ui::DecimalNumber(), QStringLiteral("7.0.5")),
+            QStringLiteral("A number holds only one decimal point."));
+  EXPECT_EQ(fw::ui::RefusalOf(fw::ui::WholeNumber(), QStringLiteral("4.")),
+            QStringLiteral("\".\" cannot be typed here. Only whole numbers can be typed here."));
   // Every byte survives the way to the screen and back.
   std::string all;
   for (int b = 1; b < 256; ++b) all.push_back(static_cast<char>(b));
