@@ -33,13 +33,16 @@ FwForm::FwForm(QWidget* parent, Qt::WindowFlags flags) : QMainWindow(parent, fla
 
 void FwForm::ShowFor(FwForm* opener) {
   opener_ = opener;
-  show();
-  // The window manager keeps a window above its transient parent. The
-  // offscreen platform has no window manager, and there a transient window
-  // would never become active itself.
-  if (opener && windowType() == Qt::Dialog && windowHandle() && opener->windowHandle() &&
-      QGuiApplication::platformName() != QLatin1String("offscreen"))
+  // The window manager keeps a window above its transient parent, which X11
+  // takes from the window as it is mapped. The offscreen platform has no
+  // window manager, and there a transient window never becomes active itself.
+  if (opener && windowType() == Qt::Dialog &&
+      QGuiApplication::platformName() != QLatin1String("offscreen")) {
+    winId();
+    opener->winId();
     windowHandle()->setTransientParent(opener->windowHandle());
+  }
+  show();
   raise();
   activateWindow();
 }
