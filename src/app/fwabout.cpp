@@ -6,9 +6,9 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "app/appstate.h"
-#include "app/fwform.h"
 #include "app/fwpictures.h"
+#include "ui/appstate.h"
+#include "ui/fwform.h"
 
 TAboutBox::TAboutBox(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
@@ -76,4 +76,11 @@ void TAboutBox::showEvent(QShowEvent* event) {
 void TAboutBox::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+}
+
+void UseAboutBox() {
+  fw::ui::App().showAbout = [](QWidget* parent) {
+    TAboutBox box(parent);
+    box.exec();
+  };
 }

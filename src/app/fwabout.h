@@ -20,3 +20,6 @@ class TAboutBox : public QDialog {
   void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
 };
+
+// Makes the about box the one every window's "About Fairwick" shows.
+void UseAboutBox();

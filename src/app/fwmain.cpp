@@ -3,14 +3,14 @@
 #include <QApplication>
 #include <QMenuBar>
 
-#include "app/appstate.h"
 #include "app/fwabout.h"
-#include "app/fwcodec.h"
-#include "app/fwmessage.h"
 #include "app/fwpictures.h"
 #include "courses/fwcmaint.h"
 #include "golfers/fwgmaint.h"
 #include "golfers/fwgpick.h"
+#include "ui/appstate.h"
+#include "ui/fwcodec.h"
+#include "ui/fwmessage.h"
 
 using namespace fw::ui;
 

@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/fwform.h"
-#include "app/fwwidgets.h"
+#include "ui/fwform.h"
+#include "ui/fwwidgets.h"
 
 class TMainForm : public fw::ui::FwForm {
   Q_OBJECT

@@ -3,15 +3,15 @@
 #include <QApplication>
 #include <filesystem>
 
-#include "app/appstate.h"
 #include "app/fwabout.h"
 #include "app/fwmain.h"
-#include "app/fwmessage.h"
 #include "app/fwpictures.h"
 #include "courses/fwcourse.h"
 #include "golfers/fwgname.h"
 #include "golfers/fwgolfer.h"
 #include "scores/fwscore.h"
+#include "ui/appstate.h"
+#include "ui/fwmessage.h"
 
 namespace fw::ui {
 namespace {
@@ -47,6 +47,7 @@ int RunFairwick(int argc, char** argv) {
   QApplication::setWindowIcon(FairwickIcon());
 
   StartApp(std::filesystem::current_path());
+  UseAboutBox();
   auto* mainForm = new TMainForm;
   CreateLongLivedWindows();
   mainForm->show();

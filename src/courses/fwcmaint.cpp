@@ -5,12 +5,12 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/appstate.h"
-#include "app/fwcodec.h"
-#include "app/fwmessage.h"
-#include "app/fwwidgets.h"
 #include "courses/fwcourse.h"
 #include "data/textutil.h"
+#include "ui/appstate.h"
+#include "ui/fwcodec.h"
+#include "ui/fwmessage.h"
+#include "ui/fwwidgets.h"
 
 using fw::ui::App;
 

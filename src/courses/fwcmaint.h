@@ -6,8 +6,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "app/fwform.h"
 #include "data/courselist.h"
+#include "ui/fwform.h"
 
 class TCourseForm;
 

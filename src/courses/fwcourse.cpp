@@ -7,11 +7,11 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "app/fwcodec.h"
-#include "app/fwmessage.h"
-#include "app/fwwidgets.h"
 #include "data/convert.h"
 #include "data/textutil.h"
+#include "ui/fwcodec.h"
+#include "ui/fwmessage.h"
+#include "ui/fwwidgets.h"
 
 using fw::ui::FromQt;
 using fw::ui::ToQt;

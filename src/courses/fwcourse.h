@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <array>
 
-#include "app/fwform.h"
 #include "data/courselist.h"
+#include "ui/fwform.h"
 
 class TCourseForm : public fw::ui::FwForm {
   Q_OBJECT

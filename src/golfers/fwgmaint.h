@@ -6,8 +6,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "app/fwform.h"
 #include "data/golferlist.h"
+#include "ui/fwform.h"
 
 class TGMaintForm : public fw::ui::FwForm {
   Q_OBJECT

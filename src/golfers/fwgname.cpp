@@ -4,10 +4,10 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "app/appstate.h"
-#include "app/fwcodec.h"
-#include "app/fwmessage.h"
 #include "data/scorefile.h"
+#include "ui/appstate.h"
+#include "ui/fwcodec.h"
+#include "ui/fwmessage.h"
 
 using namespace fw::ui;
 

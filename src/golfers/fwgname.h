@@ -7,8 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/fwform.h"
-#include "app/fwwidgets.h"
+#include "ui/fwform.h"
+#include "ui/fwwidgets.h"
 
 class TGNameForm : public fw::ui::FwForm {
   Q_OBJECT

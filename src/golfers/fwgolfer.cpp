@@ -7,16 +7,16 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "app/appstate.h"
-#include "app/fwcodec.h"
-#include "app/fwmessage.h"
-#include "app/fwwidgets.h"
 #include "data/convert.h"
 #include "data/textutil.h"
 #include "handicap/fwindex.h"
 #include "handicap/handicapindex.h"
 #include "handicap/scoreeval.h"
 #include "scores/fwscore.h"
+#include "ui/appstate.h"
+#include "ui/fwcodec.h"
+#include "ui/fwmessage.h"
+#include "ui/fwwidgets.h"
 
 using fw::ui::App;
 using fw::ui::FromQt;

@@ -8,8 +8,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "app/fwform.h"
 #include "data/scorefile.h"
+#include "ui/fwform.h"
 
 class QAction;
 

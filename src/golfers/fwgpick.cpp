@@ -4,14 +4,14 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 
-#include "app/appstate.h"
-#include "app/fwcodec.h"
-#include "app/fwmessage.h"
-#include "app/fwwidgets.h"
 #include "golfers/fwgolfer.h"
 #include "handicap/fwindex.h"
 #include "handicap/handicapindex.h"
 #include "scores/fwscore.h"
+#include "ui/appstate.h"
+#include "ui/fwcodec.h"
+#include "ui/fwmessage.h"
+#include "ui/fwwidgets.h"
 
 using fw::ui::App;
 using fw::ui::FromQt;

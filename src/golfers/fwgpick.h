@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <optional>
 
-#include "app/fwform.h"
 #include "data/golferlist.h"
 #include "data/scorefile.h"
+#include "ui/fwform.h"
 
 class TGPickForm : public fw::ui::FwForm {
   Q_OBJECT

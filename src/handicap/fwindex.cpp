@@ -6,7 +6,7 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-#include "app/fwcodec.h"
+#include "ui/fwcodec.h"
 
 using fw::ui::ToQt;
 

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <array>
 
-#include "app/fwform.h"
 #include "handicap/handicapindex.h"
+#include "ui/fwform.h"
 
 class TIndexForm : public fw::ui::FwForm {
   Q_OBJECT

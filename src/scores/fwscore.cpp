@@ -12,17 +12,16 @@
 #include <QVBoxLayout>
 #include <optional>
 
-#include "app/appstate.h"
-#include "app/fwabout.h"
-#include "app/fwcodec.h"
-#include "app/fwmessage.h"
-#include "app/fwwidgets.h"
 #include "courses/fwcourse.h"
 #include "data/convert.h"
 #include "data/textutil.h"
 #include "handicap/coursehandicap.h"
 #include "handicap/scoreeval.h"
 #include "scores/typeddate.h"
+#include "ui/appstate.h"
+#include "ui/fwcodec.h"
+#include "ui/fwmessage.h"
+#include "ui/fwwidgets.h"
 
 using fw::ui::FromQt;
 using fw::ui::ToQt;
@@ -835,6 +834,5 @@ void TScoreForm::Help2Click() {
 }
 
 void TScoreForm::AboutFairwick1Click() {
-  TAboutBox box(this);
-  box.exec();
+  if (fw::ui::App().showAbout) fw::ui::App().showAbout(this);
 }

@@ -15,9 +15,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/fwform.h"
 #include "data/courselist.h"
 #include "data/scorefile.h"
+#include "ui/fwform.h"
 
 class QAction;
 class QKeyEvent;

@@ -3,13 +3,13 @@
 #include <QMenu>
 #include <filesystem>
 
-#include "app/fwform.h"
 #include "app/fwmain.h"
 #include "app/fwstartup.h"
 #include "courses/fwcmaint.h"
 #include "courses/fwcourse.h"
 #include "data/inifile.h"
 #include "support/uitest.h"
+#include "ui/fwform.h"
 
 namespace fwtest {
 namespace {

@@ -2,10 +2,10 @@
 #include <QLabel>
 #include <QScreen>
 
-#include "app/fwform.h"
 #include "app/fwstartup.h"
 #include "courses/fwcourse.h"
 #include "support/uitest.h"
+#include "ui/fwform.h"
 
 namespace fwtest {
 namespace {

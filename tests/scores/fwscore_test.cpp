@@ -6,9 +6,9 @@
 #include <tuple>
 
 #include "app/fwabout.h"
-#include "app/fwcodec.h"
 #include "courses/fwcourse.h"
 #include "support/uitest.h"
+#include "ui/fwcodec.h"
 
 namespace fwtest {
 namespace {

@@ -16,9 +16,10 @@
 #include <deque>
 #include <vector>
 
-#include "app/appstate.h"
-#include "app/fwmessage.h"
+#include "app/fwabout.h"
 #include "support/tempfolder.h"
+#include "ui/appstate.h"
+#include "ui/fwmessage.h"
 
 namespace fwtest {
 
@@ -32,6 +33,7 @@ class UiTest : public ::testing::Test {
  protected:
   void SetUp() override {
     fw::ui::StartApp(folder.Path());
+    UseAboutBox();
     fw::ui::App().today = [] { return QDate(2002, 1, 10); };
     fw::ui::App().exitProgram = [this](int code) { exitCodes.push_back(code); };
     fw::ui::SetMessageHandler([this](const fw::ui::MessageRequest& request) {

@@ -1,4 +1,4 @@
-#include "app/fwcodec.h"
+#include "ui/fwcodec.h"
 
 #include <QLineEdit>
 #include <QToolTip>

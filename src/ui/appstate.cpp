@@ -1,4 +1,4 @@
-#include "app/appstate.h"
+#include "ui/appstate.h"
 
 #include <QCoreApplication>
 #include <stdexcept>

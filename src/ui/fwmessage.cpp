@@ -1,9 +1,9 @@
-#include "app/fwmessage.h"
+#include "ui/fwmessage.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
-#include "app/fwcodec.h"
+#include "ui/fwcodec.h"
 
 namespace fw::ui {
 namespace {

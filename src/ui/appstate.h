@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QPointer>
 #include <QString>
+#include <QWidget>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -38,6 +39,8 @@ struct AppState {
   std::function<QDate()> today = [] { return QDate::currentDate(); };
   // Ends the program with an exit code; tests replace it.
   std::function<void(int)> exitProgram;
+  // Shows the about box over a window; the application installs it.
+  std::function<void(QWidget*)> showAbout;
 
   // The windows that live for the whole run, created hidden at start-up.
   QPointer<TAboutBox> AboutBox;

@@ -1,4 +1,4 @@
-#include "app/fwwidgets.h"
+#include "ui/fwwidgets.h"
 
 #include <QListWidget>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "app/fwform.h"
+#include "ui/fwform.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -13,8 +13,8 @@
 #include <QShortcut>
 #include <QWindow>
 
-#include "app/appstate.h"
-#include "app/fwmessage.h"
+#include "ui/appstate.h"
+#include "ui/fwmessage.h"
 
 namespace fw::ui {
 namespace {

@@ -6,11 +6,11 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
-#include "app/fwcodec.h"
-#include "app/fwform.h"
 #include "data/convert.h"
 #include "data/inifile.h"
 #include "support/uitest.h"
+#include "ui/fwcodec.h"
+#include "ui/fwform.h"
 
 namespace fwtest {
 namespace {
