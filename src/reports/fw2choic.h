@@ -1,0 +1,44 @@
+#pragma once
+// The two-choice question, such as "Printer or File": a message and three
+// buttons, shown modally. ChoiceResult is 1 after Button1, 2 after Button2 and
+// -1 after Cancel, Escape or the close box.
+
+#include <QDialog>
+#include <functional>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+
+class TTwoChoiceDlg : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TTwoChoiceDlg(QWidget* parent = nullptr);
+
+  QFrame* Panel1 = nullptr;
+  QLabel* MemoField = nullptr;
+  QPushButton* Button1 = nullptr;
+  QPushButton* Button2 = nullptr;
+  QPushButton* CancelButton = nullptr;
+  int ChoiceResult = -1;
+
+  // Fills in the caption, the question and the two choices.
+  void Ask(const QString& caption, const QString& question, const QString& first,
+           const QString& second);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+};
+
+namespace fw::ui {
+
+// Shows the prepared dialog modally and returns its ChoiceResult. Tests
+// install a handler that answers instead; it sees the dialog as prepared.
+int ShowTwoChoices(TTwoChoiceDlg& dialog);
+
+using TwoChoiceHandler = std::function<int(const TTwoChoiceDlg&)>;
+// Replaces the way the question is shown (an empty handler restores the real
+// dialog); returns the previous handler.
+TwoChoiceHandler SetTwoChoiceHandler(TwoChoiceHandler handler);
+
+}  // namespace fw::ui
