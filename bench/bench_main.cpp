@@ -4,6 +4,10 @@
 // BM_LoadSortIndex and BM_RawRead are the comparison; the ratio of their times
 // is printed at the end. The other benchmarks take the first one apart to show
 // where its time goes.
+//
+// BM_HandicapListToFile is the handicap list of the whole club on one course,
+// written to its report file; its ratio to BM_LoadSortIndex, whose work it
+// repeats, shows what the report itself adds.
 
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
@@ -13,6 +17,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -21,6 +26,8 @@
 #include "data/scorefile.h"
 #include "data/workfolder.h"
 #include "handicap/handicapindex.h"
+#include "reports/handicaplist.h"
+#include "reports/reportoutput.h"
 
 namespace {
 
@@ -88,6 +95,57 @@ void BM_RawRead(benchmark::State& state) {
   CountRounds(state);
 }
 BENCHMARK(BM_RawRead)->Unit(benchmark::kMillisecond);
+
+// The report's side of the output procedure: always the file, no messages.
+class FileChoice final : public fw::ReportOutputChoice {
+ public:
+  int AskPrinterOrFile(const std::string&) override { return fw::kChooseFile; }
+  std::unique_ptr<fw::PrintDevice> ChoosePrinter() override { return nullptr; }
+};
+class NoMessages final : public fw::Messenger {
+ public:
+  void ShowMessage(const std::string&) override {}
+};
+
+void BM_HandicapListToFile(benchmark::State& state) {
+  const fwbench::Club& club = TheClub();
+  const fw::WorkFolder folder(club.Dir());
+  fw::GolferTable golfers;
+  std::vector<int> places;
+  for (const fwbench::ClubGolfer& g : club.Golfers()) {
+    const std::string shortName = g.FileName.substr(0, g.FileName.size() - 4);  // no ".fwp"
+    golfers.Append(fw::TGolferRec{g.Golfer.LongName, shortName, g.Golfer.Sex});
+    places.push_back(golfers.Count());
+  }
+  const fw::TCourseSummary course{"Oak Hills", "70.5", "121", "72"};
+  const fw::ReportDate today{2024, 10, 31, '/'};
+  const fw::IndexOptions options;
+  fw::ScoreTable scores;
+  FileChoice choice;
+  NoMessages messages;
+  for (auto _ : state) {
+    fw::OutputReport(fw::HandicapListDestination(), choice, messages, folder, [&] {
+      return fw::HandicapListLines(folder, golfers, places, course, today, options, scores);
+    });
+  }
+  CountRounds(state);
+}
+BENCHMARK(BM_HandicapListToFile)->Unit(benchmark::kMillisecond);
+
+// Of BM_HandicapListToFile, the durable replace of the report file alone: its
+// bytes written beside it, flushed to disk and renamed over it.
+void BM_PartReportReplace(benchmark::State& state) {
+  const fwbench::Club& club = TheClub();
+  const fw::WorkFolder folder(club.Dir());
+  fw::ReportLines lines(8, "heading");
+  for (const fwbench::ClubGolfer& g : club.Golfers())
+    lines.push_back(fw::HandicapListGolferLine(g.Golfer.LongName, 12.3, 14, 86));
+  const std::string bytes = fw::ReportFileBytes(lines);
+  for (auto _ : state) folder.Replace(fw::HandicapListDestination().FileName, bytes);
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                          static_cast<int64_t>(bytes.size()));
+}
+BENCHMARK(BM_PartReportReplace)->Unit(benchmark::kMillisecond);
 
 // The parts of BM_LoadSortIndex on their own.
 
@@ -209,6 +267,21 @@ int main(int argc, char** argv) {
                 rounds / a.Cpu);
     std::printf("%-22s %12.0f/s %12.0f/s  rounds\n", "raw read", rounds / b.Real, rounds / b.Cpu);
     std::printf("%-22s %14.2f %14.2f\n", "ratio (a) / (b)", a.Real / b.Real, a.Cpu / b.Cpu);
+  }
+  const auto list = reporter.seconds.find("BM_HandicapListToFile");
+  if (full != reporter.seconds.end() && list != reporter.seconds.end()) {
+    const auto& a = full->second;
+    const auto& c = list->second;
+    std::printf("\n%-22s %12.1fms %12.1fms\n", "load + sort + index", a.Real * 1e3, a.Cpu * 1e3);
+    std::printf("%-22s %12.1fms %12.1fms\n", "handicap list to file", c.Real * 1e3, c.Cpu * 1e3);
+    std::printf("%-22s %14.3f %14.3f\n", "ratio (c) / (a)", c.Real / a.Real, c.Cpu / a.Cpu);
+    const auto replace = reporter.seconds.find("BM_PartReportReplace");
+    if (replace != reporter.seconds.end()) {
+      const auto& d = replace->second;
+      std::printf("%-22s %12.1fms %12.1fms\n", "durable replace (d)", d.Real * 1e3, d.Cpu * 1e3);
+      std::printf("%-22s %14.3f %14.3f\n", "ratio (c - d) / (a)", (c.Real - d.Real) / a.Real,
+                  (c.Cpu - d.Cpu) / a.Cpu);
+    }
   }
   benchmark::Shutdown();
   return 0;

@@ -1,0 +1,80 @@
+#include "reports/golfhistory.h"
+
+#include <algorithm>
+
+#include "data/convert.h"
+#include "data/textutil.h"
+#include "handicap/scoreeval.h"
+
+namespace fw {
+namespace {
+
+constexpr std::size_t kMaxLine = 121;
+
+// The differential of a listed round, from its stored texts: none without a
+// total, or without a usable rating and slope.
+double ListedDifferential(const TScoreRec& round) {
+  if (round.TotalScore.empty() || round.TotalScore == "0") return 0.0;
+  return RoundDifferential(round);
+}
+
+std::string ScoreLine(int n, const TScoreRec& round, char mark) {
+  std::string line(1, mark);
+  line += PadLeft(IntToStr(n), 3);
+  line += " - ";
+  line += StoredDateToDisplay(round.Date);
+  line += "  ";
+  line += PadRight(round.CourseName, 21);
+  line += "  ";
+  line += PadLeft(round.TotalScore, 3);
+  line += "  ";
+  line += PadLeft(round.AdjustedScore, 3);
+  line += "  ";
+  line += round.Rating;
+  line += "    ";
+  line += round.Slope;
+  line += "    ";
+  line += FormatDifferential(ListedDifferential(round));
+  if (line.size() > kMaxLine) line.resize(kMaxLine);
+  return line;
+}
+
+}  // namespace
+
+ReportLines GolfHistoryLines(ScoreTable& scores, const TGolferRec& golfer,
+                             const IndexOptions& options) {
+  ReportLines lines;
+  lines.reserve(static_cast<std::size_t>(scores.Count()) + 20);
+  lines.push_back("FAIRWICK PERSONAL GOLF HISTORY FOR:  " + CutAtNul(golfer.LongName));
+  lines.emplace_back();
+
+  ReportLineCollector collector(lines);
+  IndexPrinter target(collector);
+  const IndexResult index =
+      ComputeIndex(scores, IndexGolfer{golfer.LongName, golfer.Sex}, target, options);
+
+  lines.emplace_back();
+  lines.push_back("       DATE        COURSE               SCORE  AGS  RATING  SLOPE  DIFF");
+  if (scores.Empty()) {
+    lines.emplace_back();
+    lines.push_back("    NO SCORES ON FILE FOR THIS GOLFER");
+    return lines;
+  }
+  const auto usedEnd = index.UsedScores.begin() + index.N;
+  for (int n = 1; n <= scores.Count(); ++n) {
+    TScoreRec& round = scores[n];
+    for (std::string* text : {&round.TotalScore, &round.AdjustedScore, &round.Rating, &round.Slope})
+      *text = CutAtNul(*text);
+    char mark = ' ';
+    if (std::find(index.UsedScores.begin(), usedEnd, n) != usedEnd)
+      mark = '*';
+    else if (!IsCompleteScore(round))
+      mark = 'I';
+    lines.push_back(ScoreLine(n, round, mark));
+  }
+  lines.emplace_back();
+  lines.push_back("* = score used in index calculation.");
+  return lines;
+}
+
+}  // namespace fw

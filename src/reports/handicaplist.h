@@ -1,0 +1,36 @@
+#pragma once
+// The handicap list: for each chosen golfer the current index, the course
+// handicap on one course and the predicted score there.
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "data/courselist.h"
+#include "data/golferlist.h"
+#include "data/scorefile.h"
+#include "data/workfolder.h"
+#include "handicap/handicapindex.h"
+#include "reports/reportoutput.h"
+
+namespace fw {
+
+// One golfer's line: the long name cut or padded to 20, the index with one
+// decimal right-aligned in 5, the course handicap and the predicted score
+// right-aligned in 3 each.
+std::string HandicapListGolferLine(std::string_view longName, double index, int courseHandicap,
+                                   int predictedScore);
+
+// The whole list for the golfers at the given places of the golfer table
+// (from 1), in that order, on `course`. Each golfer's score file is loaded into
+// `scores` and sorted, and the index computed without output. Every line is the
+// figures of the golfer at its place, so two golfers of one name each get
+// their own. The long names of the listed golfers are cut at NUL in the table.
+// Throws FileError when a score file cannot be read and ConversionError when
+// the course's slope or par total is not a number.
+ReportLines HandicapListLines(const WorkFolder& folder, GolferTable& golfers,
+                              std::span<const int> places, const TCourseSummary& course,
+                              const ReportDate& today, const IndexOptions& options,
+                              ScoreTable& scores);
+
+}  // namespace fw
