@@ -4,9 +4,12 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 
+#include "data/textutil.h"
 #include "golfers/fwgolfer.h"
 #include "handicap/fwindex.h"
 #include "handicap/handicapindex.h"
+#include "reports/fwreport.h"
+#include "reports/golfhistory.h"
 #include "scores/fwscore.h"
 #include "ui/appstate.h"
 #include "ui/fwcodec.h"
@@ -115,12 +118,11 @@ TGPickForm::TGPickForm(QWidget* parent) : FwForm(parent) {
   OnClick(ExitButton, [this] { ExitButtonClick(); });
   OnDoubleClick(GolferListBox, [this] { EditScores(); });
 
-  // Group entry, the course handicap window and the reports are not part of
-  // the program yet.
-  for (QPushButton* button :
-       {AddGroupButton, HandicapButton, PrintScoresButton, PrintHandicapButton})
+  // Group entry, the course handicap window and the handicap list are not
+  // part of the program yet.
+  for (QPushButton* button : {AddGroupButton, HandicapButton, PrintHandicapButton})
     button->setEnabled(false);
-  for (QAction* action : {AddaGroupofScores1, CalculateHandicap1, PrintScores1, PrintHandicaps1})
+  for (QAction* action : {AddaGroupofScores1, CalculateHandicap1, PrintHandicaps1})
     action->setEnabled(false);
 
   // Creation steps.
@@ -252,7 +254,15 @@ void TGPickForm::CourseHandicap() {
 }
 
 void TGPickForm::PrintScores() {
-  // The golf history report is not part of the program yet.
+  const fw::TGolferRec* chosen = StartActivity(true);
+  if (!chosen) return;
+  const fw::TGolferRec golfer = *chosen;
+  const std::string shortName = fw::CutAtNul(golfer.ShortName);
+  fw::ui::RunReport(this, fw::GolfHistoryDestination(shortName), ToQt(shortName + ".pdf"),
+                    [this, &golfer] {
+                      LoadScoresOf(golfer);
+                      return fw::GolfHistoryLines(Scores, golfer, IndexOptionsNow());
+                    });
 }
 
 void TGPickForm::PrintHandicaps() {

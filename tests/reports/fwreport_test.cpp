@@ -1,0 +1,94 @@
+#include "reports/fwreport.h"
+
+#include <QFile>
+#include <QPrinter>
+
+#include "golfers/fwgpick.h"
+#include "golfers/golferfiles.h"
+#include "reports/fw2choic.h"
+#include "support/uitest.h"
+#include "ui/fwprintdialog.h"
+
+namespace fwtest {
+namespace {
+
+// Report windows with the printer-or-file question and the print dialog
+// answered by the test.
+class ReportTest : public UiTest {
+ protected:
+  void SetUp() override {
+    UiTest::SetUp();
+    fw::ui::SetTwoChoiceHandler([this](const TTwoChoiceDlg& dialog) {
+      questions << dialog.MemoField->text();
+      return choice;
+    });
+    fw::ui::SetPrintDialogHandler([this](QPrinter& printer, QWidget*) {
+      offeredPdf = printer.outputFileName();
+      if (confirmPrint)
+        printer.setOutputFileName(QString::fromStdString((folder.Path() / pdf).string()));
+      return confirmPrint;
+    });
+  }
+  void TearDown() override {
+    fw::ui::SetTwoChoiceHandler({});
+    fw::ui::SetPrintDialogHandler({});
+    UiTest::TearDown();
+  }
+
+  int choice = -1;
+  bool confirmPrint = false;
+  std::string pdf = "out.pdf";
+  QString offeredPdf;
+  QStringList questions;
+};
+
+TEST_F(ReportTest, GolfHistoryGoesToAFileAPdfOrNowhere) {
+  TGPickForm::SelectedGolfer = 0;
+  folder.Write("golfers.fwc", "Pat Jones~PJONES~0~\r\n");
+  folder.Write("PJONES.fwp", ScoreFile({RoundWithDifferential("20011201", 100, "Oak Hills")}));
+  auto* pick = new TGPickForm;
+  pick->setAttribute(Qt::WA_DeleteOnClose);
+  ShowActive(pick);
+  pick->GolferListBox->setCurrentRow(0);
+
+  // Cancel: no file, no message.
+  choice = -1;
+  Click(pick->PrintScoresButton);
+  EXPECT_EQ(questions, QStringList{QStringLiteral("Output scores to the printer or to a file?")});
+  EXPECT_FALSE(folder.Has("PJONES.fwo"));
+  EXPECT_TRUE(messages.empty());
+
+  // File: the history, and its message.
+  choice = 2;
+  Trigger(pick, "PrintScores1");
+  ASSERT_TRUE(folder.Has("PJONES.fwo"));
+  const std::string file = folder.Read("PJONES.fwo");
+  EXPECT_NE(file.find("Oak Hills"), std::string::npos);
+  EXPECT_EQ(MessageTexts(), QStringList{QStringLiteral("Score file \"PJONES.fwo\" created.")});
+
+  // Printer, dialog declined: nothing printed, no message. The PDF offered is
+  // named after the golfer, in the working folder.
+  choice = 1;
+  Click(pick->PrintScoresButton);
+  EXPECT_EQ(offeredPdf, QString::fromStdString((folder.Path() / "PJONES.pdf").string()));
+  EXPECT_EQ(messages.size(), 1u);
+
+  // Printer, confirmed: a whole PDF, no part file left beside it.
+  confirmPrint = true;
+  Click(pick->PrintScoresButton);
+  ASSERT_TRUE(folder.Has(pdf));
+  EXPECT_EQ(folder.Read(pdf).substr(0, 5), "%PDF-");
+  EXPECT_FALSE(folder.Has(pdf + ".part"));
+  EXPECT_EQ(MessageTexts().last(), QStringLiteral("Printing completed."));
+
+  // A PDF that cannot be written is reported, and the older one stays.
+  const std::string before = folder.Read(pdf);
+  pdf = "missing/out.pdf";
+  Click(pick->PrintScoresButton);
+  EXPECT_EQ(MessageTexts().last(), QStringLiteral("The printer could not start printing."));
+  EXPECT_EQ(folder.Read("out.pdf"), before);
+  EXPECT_TRUE(pick->isVisible());
+}
+
+}  // namespace
+}  // namespace fwtest
