@@ -709,7 +709,7 @@ bool TScoreForm::NumberKey(QLineEdit* field, QKeyEvent* key,
   if (IsUpKey(key) || IsDownKey(key)) {
     const std::string text = fw::TrimBlanks(Text(field));
     const long long value = text.empty() ? 0 : fw::StrToInt(text);
-    // No hole is played in fewer than no strokes: "-" stops at 0 (a value
+    // A score or putt count is never negative: "-" stops at 0 (a value
     // already below it, from a stored round, is left as it is).
     long long next = value + 1;
     if (IsDownKey(key)) next = value > 0 ? value - 1 : value;
