@@ -10,6 +10,7 @@
 #include <QSignalBlocker>
 #include <QTextCursor>
 #include <QVBoxLayout>
+#include <exception>
 #include <optional>
 
 #include "courses/fwcourse.h"
@@ -36,6 +37,11 @@ const QString kCourseLimit = QStringLiteral(
     "You have reached the maximum allowed number of courses.  If possible, delete some courses "
     "that you do not use.  Then, you can enter more new ones.");
 const QString kNoHelp = QStringLiteral("Help not implemented yet.");
+const QString kNotADate = QStringLiteral("%1 is not a valid date.");
+const QString kCommentCut =
+    QStringLiteral("A comment holds at most 100 characters; the rest was cut off.");
+// The date a stored round without one is shown with.
+const QString kNoDateShown = QStringLiteral("99/99/9999");
 constexpr int kHoleWidth = 30;
 constexpr int kSumWidth = 38;
 constexpr int kCommentRoom = static_cast<int>(fw::kCommentRoom);
@@ -85,6 +91,7 @@ TScoreForm::TScoreForm(QWidget* parent) : FwForm(parent) {
   setWindowTitle(QStringLiteral("Enter Score"));
   BuildControls();
   ConnectHandlers();
+  CancelOnEscape(CancelButton);
   CentreOnFirstShow();
   resize(sizeHint().expandedTo(QSize(820, 410)));
 
@@ -221,9 +228,6 @@ void TScoreForm::BuildControls() {
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
   for (QPushButton* button : {OKButton, CancelButton, AddCourseButton}) {
-    // Enter presses the button that has the focus (Enter in the last putts
-    // field moves there).
-    button->setAutoDefault(true);
     button->setMinimumWidth(90);
     buttons->addWidget(button);
     buttons->addSpacing(12);
@@ -341,14 +345,16 @@ void TScoreForm::ConnectHandlers() {
   };
   enterMoves(CourseField, DateField);
   enterMoves(SkipPuttsChkBox, Score[1]);
-  // The comment is one line of a data file: no line breaks, no tildes.
-  OnKeyPress(CommentField,
-             [](QKeyEvent* key) { return IsEnter(key) || key->text().contains(QLatin1Char('~')); });
+  // The comment is one line of a data file: Enter adds no line break (a
+  // tilde is refused, and named, when the text changes).
+  OnKeyPress(CommentField, [](QKeyEvent* key) { return IsEnter(key); });
 }
 
 void TScoreForm::OnFieldExit(QWidget* field, std::function<void()> handler) {
   exitHandlers_.emplace_back(field, handler);
-  OnExit(field, handler);
+  OnExit(field, [this, handler] {
+    if (!checkingRound_) handler();
+  });
 }
 
 // ---- Opening the window ----
@@ -702,7 +708,11 @@ bool TScoreForm::NumberKey(QLineEdit* field, QKeyEvent* key,
   if (IsUpKey(key) || IsDownKey(key)) {
     const std::string text = fw::TrimBlanks(Text(field));
     const long long value = text.empty() ? 0 : fw::StrToInt(text);
-    field->setText(ToQt(fw::IntToStr(value + (IsUpKey(key) ? 1 : -1))));
+    // A score or putt count is never negative: "-" stops at 0 (a value
+    // already below it, from a stored round, is left as it is).
+    long long next = value + 1;
+    if (IsDownKey(key)) next = value > 0 ? value - 1 : value;
+    field->setText(ToQt(fw::IntToStr(next)));
     return true;
   }
   if (IsEnter(key) && enterTarget) {
@@ -713,12 +723,11 @@ bool TScoreForm::NumberKey(QLineEdit* field, QKeyEvent* key,
 }
 
 bool TScoreForm::DateKey(QKeyEvent* key) {
-  if (IsUpKey(key)) {
-    DateField->setText(ToQt(fw::DayLater(Text(DateField))));
-    return true;
-  }
-  if (IsDownKey(key)) {
-    DateField->setText(ToQt(fw::DayEarlier(Text(DateField))));
+  if (IsUpKey(key) || IsDownKey(key)) {
+    // A text that is no date stays as typed, for OK to name it.
+    const std::string moved =
+        IsUpKey(key) ? fw::DayLater(Text(DateField)) : fw::DayEarlier(Text(DateField));
+    if (!moved.empty()) DateField->setText(ToQt(moved));
     return true;
   }
   if (IsEnter(key)) {
@@ -729,20 +738,28 @@ bool TScoreForm::DateKey(QKeyEvent* key) {
 }
 
 void TScoreForm::DateFieldExit() {
-  DateField->setText(ToQt(fw::NormaliseTypedDate(Text(DateField))));
+  // A text that cannot be read as a date stays as typed: OK refuses it by name.
+  const std::string date = fw::NormaliseTypedDate(Text(DateField));
+  if (!date.empty()) DateField->setText(ToQt(date));
 }
 
 void TScoreForm::CleanComment() {
   // The comment is stored as one field of one line: line breaks and other
   // control characters become blanks, tildes and characters the files cannot
-  // hold are dropped, and it keeps to its 100 characters.
+  // hold are refused, and it keeps to its 100 characters. What is refused or
+  // cut is said at the field.
   const QString text = CommentField->toPlainText();
   const int cursor = CommentField->textCursor().position();
   QString clean;
+  QString refusal;
   int position = 0;
   for (int i = 0; i < text.size(); ++i) {
     QChar c = text[i];
-    if (c == QLatin1Char('~') || !fw::ui::IsCp1252(c)) continue;
+    const QString refused = fw::ui::RefusalOf(fw::ui::FreeText(), QString(c));
+    if (!refused.isEmpty()) {
+      if (refusal.isEmpty()) refusal = refused;
+      continue;
+    }
     if (c.unicode() < 0x20 || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
       c = QLatin1Char(' ');
     clean += c;
@@ -754,13 +771,19 @@ void TScoreForm::CleanComment() {
     const int from = std::max(0, position - excess);
     clean.remove(from, excess);
     position = from;
+    refusal += (refusal.isEmpty() ? QString() : QStringLiteral("\n")) + kCommentCut;
   }
   if (clean == text) return;
-  QSignalBlocker block(CommentField);
-  CommentField->setPlainText(clean);
-  QTextCursor moved = CommentField->textCursor();
-  moved.setPosition(std::min(position, static_cast<int>(clean.size())));
-  CommentField->setTextCursor(moved);
+  {
+    QSignalBlocker block(CommentField);
+    CommentField->setPlainText(clean);
+    QTextCursor moved = CommentField->textCursor();
+    moved.setPosition(std::min(position, static_cast<int>(clean.size())));
+    CommentField->setTextCursor(moved);
+  }
+  // Only what the user types or pastes is answered; a stored comment the
+  // program fills in is cleaned quietly.
+  if (!refusal.isEmpty() && CommentField->hasFocus()) fw::ui::ShowRefusal(CommentField, refusal);
 }
 
 void TScoreForm::SkipPuttsChkBoxClick() {
@@ -782,19 +805,95 @@ void TScoreForm::FinishEditing() {
     if (field == focused) handler();
 }
 
-void TScoreForm::OKButtonClick() {
-  FinishEditing();
-  if (CoursePicked->text() == kZero) {
-    fw::ui::Inform(kPickACourse);
-    CourseField->setFocus();
-    return;
+void TScoreForm::FocusAfterCheck(QWidget* field) {
+  // The field being edited has been left already (FinishEditing): moving on
+  // does not run its exit handler, and its error, a second time.
+  checkingRound_ = true;
+  field->setFocus(Qt::OtherFocusReason);
+  checkingRound_ = false;
+}
+
+bool TScoreForm::NumbersConvert() {
+  // In the order the user meets them: the holes and putts in tab order, then
+  // the sums, which may be typed into too. Each is converted as the sums and
+  // the adjusted score convert it; the totals may still be empty.
+  std::vector<QLineEdit*> fields;
+  for (int hole = 1; hole <= 18; ++hole) {
+    fields.push_back(Score[hole]);
+    fields.push_back(Putts[hole]);
   }
+  fields.insert(fields.end(), {ScoreOut, ScoreIn, ScoreTotal, PuttsOut, PuttsIn, PuttsTotal});
+  for (QLineEdit* field : fields) {
+    const std::string text = Text(field);
+    if (text.empty() && (field == ScoreTotal || field == PuttsTotal)) continue;
+    try {
+      fw::StrToInt(text);
+    } catch (const fw::ConversionError& error) {
+      fw::ui::ReportError(error);
+      FocusAfterCheck(field);
+      return false;
+    }
+  }
+  return true;
+}
+
+bool TScoreForm::DateIsReal() {
+  // No date at all (cleared, or a stored round without one) is stored as the
+  // missing date; anything else must be a day of the calendar.
+  const QString shown = DateField->text();
+  if (shown.isEmpty() || shown == kNoDateShown) return true;
+  if (fw::IsCalendarDate(fw::NormaliseTypedDate(FromQt(shown)))) return true;
+  fw::ui::Inform(kNotADate.arg(shown));
+  FocusAfterCheck(DateField);
+  return false;
+}
+
+bool TScoreForm::PartlyEnteredAccepted() {
+  // A round typed hole by hole with holes still at 0; a round entered as a
+  // total only has every hole at 0 and is not asked about.
+  QStringList missing;
+  for (int hole = 1; hole <= 18; ++hole)
+    if (fw::StrToInt(Text(Score[hole])) == 0) missing << QString::number(hole);
+  if (missing.isEmpty() || missing.size() == 18) return true;
+  const QString question =
+      missing.size() == 1
+          ? QStringLiteral("Hole %1 has no score. Store this round anyway?").arg(missing.first())
+          : QStringLiteral("Holes %1 have no score. Store this round anyway?")
+                .arg(missing.join(QStringLiteral(", ")));
+  if (fw::ui::AskYesNo(question)) return true;
+  FocusAfterCheck(Score[missing.first().toInt()]);
+  return false;
+}
+
+bool TScoreForm::RoundCanBeStored(bool courseRequired) {
+  // The field being edited is left first, so that its sums are in the round.
+  // An error there waits until the fields have been checked in order, so that
+  // the first field that cannot be read is the one named.
+  std::exception_ptr leaving;
+  try {
+    FinishEditing();
+  } catch (...) {
+    leaving = std::current_exception();
+  }
+  if (courseRequired && CoursePicked->text() == kZero) {
+    fw::ui::Inform(kPickACourse);
+    FocusAfterCheck(CourseField);
+    return false;
+  }
+  if (!NumbersConvert()) return false;
+  if (leaving) std::rethrow_exception(leaving);
+  return DateIsReal() && PartlyEnteredAccepted();
+}
+
+void TScoreForm::OKButtonClick() {
+  if (!RoundCanBeStored(true)) return;
   OkPressed->setText(kOne);
   close();
 }
 
 void TScoreForm::SaveExit1Click() {
-  FinishEditing();
+  // Without the course check of the OK button.
+  if (!RoundCanBeStored(false)) return;
   OkPressed->setText(kOne);
   close();
 }

@@ -110,6 +110,15 @@ class TScoreForm : public fw::ui::FwForm {
   bool DateKey(QKeyEvent* key);
   void CleanComment();
   void FinishEditing();
+  // The checks before the round is reported confirmed (OK, Save/Exit): the
+  // course when required, every number the round is computed with, the date,
+  // and holes left without a score. A failed check names the field and puts
+  // the focus there; false keeps the window open with the round as it is.
+  bool RoundCanBeStored(bool courseRequired);
+  bool NumbersConvert();
+  bool DateIsReal();
+  bool PartlyEnteredAccepted();
+  void FocusAfterCheck(QWidget* field);
 
   void LoadCourses(fw::Messenger& messenger);
   void FillCourseField();
@@ -137,4 +146,6 @@ class TScoreForm : public fw::ui::FwForm {
   bool storedRoundPrepared_ = false;
   // Entry of CourseField whose course is in the fields (-1 none).
   int shownCourse_ = -1;
+  // Set while a failed check moves the focus to the field it names.
+  bool checkingRound_ = false;
 };

@@ -75,6 +75,17 @@ std::string NormaliseTypedDate(std::string_view typed) {
   return s;
 }
 
+bool IsCalendarDate(std::string_view date) {
+  if (date.size() != 10 || date[2] != '/' || date[5] != '/') return false;
+  for (std::size_t i : {0, 1, 3, 4, 6, 7, 8, 9})
+    if (!IsDigit(date[i])) return false;
+  const DayOfYear d = PartsOf(std::string(date));
+  if (d.month < 1 || d.month > 12 || d.day < 1) return false;
+  const bool leap = d.year % 4 == 0 && (d.year % 100 != 0 || d.year % 400 == 0);
+  constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return d.day <= (d.month == 2 && leap ? 29 : kDays[d.month - 1]);
+}
+
 std::string DayLater(std::string_view typed) {
   const std::string date = NormaliseTypedDate(typed);
   if (date.empty()) return "";

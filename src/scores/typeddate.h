@@ -17,6 +17,12 @@ namespace fw {
 // stays), and a result longer than 10 characters is refused.
 std::string NormaliseTypedDate(std::string_view typed);
 
+// True when the date, as NormaliseTypedDate gives it, is a day of the calendar:
+// a month 1 to 12 and a day that month has, 29 February only in leap years
+// (divisible by 4, century years only when divisible by 400). Only such a date
+// is stored with a round.
+bool IsCalendarDate(std::string_view date);
+
 // The typed date moved one day later or earlier, as "mm/dd/yyyy"; "" when the
 // typed text is no date. Every year divisible by 4 is a leap year (1900 too).
 std::string DayLater(std::string_view typed);

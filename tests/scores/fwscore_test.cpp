@@ -2,6 +2,7 @@
 
 #include <QPlainTextEdit>
 #include <QTimer>
+#include <QToolTip>
 #include <filesystem>
 #include <tuple>
 
@@ -224,9 +225,9 @@ TEST_F(ScoreFormTest, PlusMinusAndBadNumbers) {
   form->Score[4]->clear();
   Focus(form->Score[4]);
   Key(form->Score[4], Qt::Key_Minus, '-');
-  EXPECT_EQ(form->Score[4]->text(), QStringLiteral("-1"));
+  EXPECT_EQ(form->Score[4]->text(), QStringLiteral("0"));  // "-" stops at 0
   for (char key : {'+', '=', '_'}) Key(form->Score[4], Qt::Key_unknown, key);
-  EXPECT_EQ(form->Score[4]->text(), QStringLiteral("0"));
+  EXPECT_EQ(form->Score[4]->text(), QStringLiteral("1"));
   Key(form->Score[4], Qt::Key_unknown, '+');
   EXPECT_EQ(form->ScoreOut->text(), QStringLiteral("0"));  // nothing follows until left
   Key(form->PuttsTotal, Qt::Key_unknown, '+');
@@ -240,13 +241,14 @@ TEST_F(ScoreFormTest, PlusMinusAndBadNumbers) {
   EXPECT_EQ(MessageTexts(), QStringList{QStringLiteral("'0x' is not a valid integer value")});
   EXPECT_TRUE(form->isVisible());
   TypeAndLeave(form->Score[2], QStringLiteral("3"));
-  EXPECT_EQ(form->ScoreTotal->text(), QStringLiteral("4"));
+  EXPECT_EQ(form->ScoreTotal->text(), QStringLiteral("5"));
 }
 
 TEST_F(ScoreFormTest, TypedDatesAreReadOnLeavingAndMovedByKeys) {
   Make();
   ShowActive(form);
-  for (const auto& [text, shown] : {std::pair{"1.5.81", "01/05/1981"}, {"1/5/200211", ""}}) {
+  for (const auto& [text, shown] :
+       {std::pair{"1.5.81", "01/05/1981"}, {"1/5/200211", "1/5/200211"}}) {
     TypeAndLeave(form->DateField, QString::fromLatin1(text));
     EXPECT_EQ(form->DateField->text(), QString::fromLatin1(shown)) << text;
   }
@@ -254,7 +256,7 @@ TEST_F(ScoreFormTest, TypedDatesAreReadOnLeavingAndMovedByKeys) {
                                                              {"02/28/2003", '=', "03/01/2003"},
                                                              {"03/01/1900", '-', "02/29/1900"},
                                                              {"1/5/02", '_', "01/04/2002"},
-                                                             {"1/5", '+', ""}};
+                                                             {"1/5", '+', "1/5"}};
   for (const auto& [text, key, shown] : keys) {
     form->DateField->setText(QString::fromLatin1(text));
     Focus(form->DateField);
@@ -277,6 +279,7 @@ TEST_F(ScoreFormTest, LeavingTheWindowSetsTheMarker) {
   form->Score[2]->clear();
   Focus(form->Score[2]);
   QTest::keyClicks(form->Score[2], QStringLiteral("7"));
+  Answer(fw::ui::MsgAnswer::kYes);  // the other holes are still 0
   Trigger(form, "SaveExit1");
   EXPECT_EQ(form->OkPressed->text(), QStringLiteral("1"));
   EXPECT_EQ(form->ScoreTotal->text(), QStringLiteral("7"));
@@ -350,16 +353,181 @@ TEST_F(ScoreFormTest, CommentsHoldOneLineOfWhatTheFilesCanStore) {
   Make();
   ShowActive(form);
   form->CommentField->setFocus();
+  // What is left out is named at the field, never dropped without a word.
+  const QString tilde =
+      QStringLiteral("\"~\" cannot be used: Fairwick's files use it to separate their fields.");
   QTest::keyClicks(form->CommentField, QStringLiteral("Nice~ "));
+  EXPECT_EQ(QToolTip::text(), tilde);
   Key(form->CommentField, Qt::Key_Return);
   TypeText(form->CommentField, QStringLiteral("Zoë Ŧ€"));
   EXPECT_EQ(form->CommentField->toPlainText(), QStringLiteral("Nice Zoë €"));
+  EXPECT_EQ(QToolTip::text(), QStringLiteral("\"Ŧ\" cannot be stored: Fairwick's files hold only "
+                                             "Windows-1252 characters."));
   form->CommentField->insertPlainText(QStringLiteral("\na~b\tc"));
   EXPECT_EQ(form->CommentField->toPlainText(), QStringLiteral("Nice Zoë € ab c"));
+  EXPECT_EQ(QToolTip::text(), tilde);
   form->CommentField->insertPlainText(QString(100, QLatin1Char('x')));
   EXPECT_EQ(form->CommentField->toPlainText().size(), 100);
+  EXPECT_EQ(QToolTip::text(),
+            QStringLiteral("A comment holds at most 100 characters; the rest was cut off."));
   EXPECT_TRUE(form->CommentField->toPlainText().startsWith(QStringLiteral("Nice Zoë € ab cx")));
   EXPECT_EQ(form->Round().Comment.substr(0, 13), "Nice Zo\xEB \x80 ab");
+}
+
+TEST_F(ScoreFormTest, NumbersThatCannotBeReadAreRefusedOnEveryWayOfStoring) {
+  Make();
+  // A stored round may hold anything; the first bad field in tab order is
+  // putts of hole 2, before the score of hole 5.
+  fw::TScoreRec round = fw::InitScoreRec();
+  round.Date = "20011230";
+  round.CourseName = "BRIAR CREEK";
+  round.TotalScore = "72";
+  round.HoleScores.fill("4");
+  round.HoleScores[4] = "y";
+  round.HolePutts.fill("2");
+  round.HolePutts[1] = "2x";
+  round.CourseHdcp = "14";
+  form->PrepareStoredRound(QStringLiteral("John Smith"), QStringLiteral("12.4"), round);
+  ShowActive(form);
+  messages.clear();  // the sums could not be formed on showing
+  auto refused = [this](const char* error, const char* field) {
+    EXPECT_EQ(MessageTexts().value(messages.size() - 1), QString::fromLatin1(error));
+    EXPECT_EQ(FocusName(), QString::fromLatin1(field));
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->OkPressed->text(), QStringLiteral("0"));
+  };
+  Click(form->OKButton);
+  refused("'2x' is not a valid integer value", "Putts2");
+  TypeAndLeave(form->Putts[2], QStringLiteral("2"));
+  messages.clear();
+  Trigger(form, "SaveExit1");  // leaving hole 3 fails on hole 5 too: named once
+  EXPECT_EQ(MessageTexts(), QStringList{QStringLiteral("'y' is not a valid integer value")});
+  refused("'y' is not a valid integer value", "Score5");
+
+  TypeAndLeave(form->Score[5], QStringLiteral("5"));
+  TypeAndLeave(form->ScoreTotal, QStringLiteral("99999999999"));
+  Click(form->OKButton);
+  refused("'99999999999' is not a valid integer value", "ScoreTotal");
+  TypeAndLeave(form->ScoreTotal, QStringLiteral("73"));
+  messages.clear();
+  Click(form->OKButton);
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(form->OkPressed->text(), QStringLiteral("1"));
+  EXPECT_EQ(form->Round().HoleScores[4], "5");
+  EXPECT_EQ(form->Round().TotalScore, "73");
+}
+
+TEST_F(ScoreFormTest, PartlyEnteredRoundsAreAskedAbout) {
+  Make();
+  form->PrepareNewRound(QStringLiteral("John Smith"), QStringLiteral("12.4"));
+  ShowActive(form);
+  Pick("BRIAR CREEK");
+  for (int hole = 1; hole <= 18; ++hole)
+    if (hole != 2 && hole != 7) TypeAndLeave(form->Score[hole], QStringLiteral("4"));
+  Answer(fw::ui::MsgAnswer::kNo);
+  Click(form->OKButton);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].text, QStringLiteral("Holes 2, 7 have no score. Store this round anyway?"));
+  EXPECT_EQ(messages[0].buttons, fw::ui::MsgButtons::kYesNo);
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_EQ(form->OkPressed->text(), QStringLiteral("0"));
+  EXPECT_EQ(FocusName(), QStringLiteral("Score2"));
+  EXPECT_EQ(form->ScoreTotal->text(), QStringLiteral("64"));
+
+  TypeAndLeave(form->Score[2], QStringLiteral("5"));
+  Answer(fw::ui::MsgAnswer::kNo);
+  Trigger(form, "SaveExit1");
+  EXPECT_EQ(MessageTexts().value(1),
+            QStringLiteral("Hole 7 has no score. Store this round anyway?"));
+  EXPECT_EQ(form->OkPressed->text(), QStringLiteral("0"));
+  Answer(fw::ui::MsgAnswer::kYes);
+  Click(form->OKButton);
+  EXPECT_EQ(messages.size(), 3u);
+  EXPECT_EQ(form->OkPressed->text(), QStringLiteral("1"));
+  EXPECT_EQ(form->Round().HoleScores[6], "0");
+  EXPECT_EQ(form->Round().TotalScore, "69");
+
+  // A round entered as a total only is not asked about.
+  form->PrepareNewRound(QStringLiteral("John Smith"), QStringLiteral("12.4"));
+  form->OkPressed->setText(QStringLiteral("0"));
+  ShowActive(form);
+  Pick("BRIAR CREEK");
+  Focus(form->Score[1]);
+  Focus(form->Putts[1]);
+  QTest::keyClicks(form->ScoreTotal, QStringLiteral("90"));
+  Click(form->OKButton);
+  EXPECT_EQ(messages.size(), 3u);
+  EXPECT_EQ(form->OkPressed->text(), QStringLiteral("1"));
+  EXPECT_EQ(form->Round().TotalScore, "90");
+}
+
+TEST_F(ScoreFormTest, OnlyCalendarDatesAreStored) {
+  Make();
+  form->PrepareNewRound(QStringLiteral("John Smith"), QStringLiteral("12.4"));
+  ShowActive(form);
+  Pick("BRIAR CREEK");
+  TypeAndLeave(form->Score[3], QStringLiteral("4"));  // partly entered: the date comes first
+  for (const char* typed :
+       {"13/45/2026", "2/30/2026", "02/29/2025", "02/29/1900", "yesterday", "1/5"}) {
+    TypeAndLeave(form->DateField, QString::fromLatin1(typed));
+    const QString shown = form->DateField->text();  // read, and kept when it cannot be
+    messages.clear();
+    Click(form->OKButton);
+    EXPECT_EQ(MessageTexts(), QStringList{shown + QStringLiteral(" is not a valid date.")})
+        << typed;
+    EXPECT_EQ(FocusName(), QStringLiteral("DateField"));
+    EXPECT_EQ(form->OkPressed->text(), QStringLiteral("0"));
+  }
+  EXPECT_EQ(form->DateField->text(), QStringLiteral("1/5"));
+  messages.clear();
+  TypeAndLeave(form->DateField, QStringLiteral("13/45/26"));
+  Trigger(form, "SaveExit1");
+  EXPECT_EQ(MessageTexts(), QStringList{QStringLiteral("13/45/2026 is not a valid date.")});
+  EXPECT_TRUE(form->isVisible());
+
+  TypeAndLeave(form->DateField, QStringLiteral("2/29/24"));
+  Answer(fw::ui::MsgAnswer::kYes);
+  Click(form->OKButton);
+  EXPECT_EQ(form->OkPressed->text(), QStringLiteral("1"));
+  EXPECT_EQ(form->Round().Date, "20240229");
+
+  // A stored round without a date keeps having none.
+  fw::TScoreRec round = fw::InitScoreRec();
+  round.CourseName = "BRIAR CREEK";
+  round.TotalScore = "88";
+  round.CourseHdcp = "14";
+  form->PrepareStoredRound(QStringLiteral("John Smith"), QStringLiteral("12.4"), round);
+  form->OkPressed->setText(QStringLiteral("0"));
+  ShowActive(form);
+  EXPECT_EQ(form->DateField->text(), QStringLiteral("99/99/9999"));
+  Click(form->OKButton);
+  EXPECT_EQ(form->OkPressed->text(), QStringLiteral("1"));
+  EXPECT_EQ(form->Round().Date, "99999999");
+}
+
+TEST_F(ScoreFormTest, EscapeCancelsAndEnterPressesTheFocusedButton) {
+  Make();
+  form->PrepareNewRound(QStringLiteral("John Smith"), QStringLiteral("12.4"));
+  ShowActive(form);
+  form->OkPressed->setText(QStringLiteral("1"));
+  Focus(form->Score[3]);
+  Key(form->Score[3], Qt::Key_Escape);
+  EXPECT_FALSE(form->isVisible());
+  EXPECT_EQ(form->OkPressed->text(), QStringLiteral("0"));
+
+  ShowActive(form);
+  Focus(form->CommentField);
+  Key(form->CommentField, Qt::Key_Escape);
+  EXPECT_FALSE(form->isVisible());
+
+  // Enter on a button presses it once: OK asks for the course a single time.
+  ShowActive(form);
+  Focus(form->OKButton);
+  Key(form->OKButton, Qt::Key_Return);
+  EXPECT_EQ(MessageTexts(), QStringList{QStringLiteral("You must pick a course.")});
+  Focus(form->CancelButton);
+  Key(form->CancelButton, Qt::Key_Enter);
+  EXPECT_FALSE(form->isVisible());
 }
 
 TEST_F(ScoreFormTest, AddingACourseFromHere) {
