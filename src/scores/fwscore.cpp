@@ -158,8 +158,11 @@ void TScoreForm::BuildControls() {
     const QByteArray par = "Par" + QByteArray::number(hole);
     Par[hole] = ShownField(client, par.constData(), kHoleWidth);
     Par[hole]->setAlignment(centre);
+    // A hole keeps two digits in the score file.
     Score[hole] = NumberField(client, QStringLiteral("Score%1").arg(hole), kHoleWidth);
     Putts[hole] = NumberField(client, QStringLiteral("Putts%1").arg(hole), kHoleWidth);
+    Score[hole]->setMaxLength(static_cast<int>(fw::kHoleRoom));
+    Putts[hole]->setMaxLength(static_cast<int>(fw::kHoleRoom));
     grid->addWidget(
         NewLabel(client, QStringLiteral("HoleLabel%1").arg(hole), QString::number(hole), centre), 0,
         column(hole));
@@ -712,6 +715,8 @@ bool TScoreForm::NumberKey(QLineEdit* field, QKeyEvent* key,
     // already below it, from a stored round, is left as it is).
     long long next = value + 1;
     if (IsDownKey(key)) next = value > 0 ? value - 1 : value;
+    // Nor does "+" go past what the field, and the score file, can hold.
+    if (fw::IntToStr(next).size() > static_cast<std::size_t>(field->maxLength())) next = value;
     field->setText(ToQt(fw::IntToStr(next)));
     return true;
   }

@@ -236,6 +236,16 @@ TEST_F(ScoreFormTest, PlusMinusAndBadNumbers) {
   Focus(form->Score[2]);
   QTest::keyClicks(form->Score[2], QStringLiteral("x"));  // letters are refused
   EXPECT_EQ(form->Score[2]->text(), QStringLiteral("0"));
+  // A hole holds two digits, as in the score file; "+" stops there too.
+  Focus(form->Score[5]);
+  form->Score[5]->selectAll();
+  QTest::keyClicks(form->Score[5], QStringLiteral("123"));
+  EXPECT_EQ(form->Score[5]->text(), QStringLiteral("12"));
+  form->Score[5]->setText(QStringLiteral("99"));
+  Key(form->Score[5], Qt::Key_unknown, '+');
+  EXPECT_EQ(form->Score[5]->text(), QStringLiteral("99"));
+  form->Score[5]->setText(QStringLiteral("0"));
+  Focus(form->Score[2]);
   form->Score[2]->setText(QStringLiteral("0x"));  // as a stored round may hold
   Focus(form->Putts[2]);
   EXPECT_EQ(MessageTexts(), QStringList{QStringLiteral("'0x' is not a valid integer value")});
