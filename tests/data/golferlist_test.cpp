@@ -47,23 +47,25 @@ TEST(GolferListTest, ReaderQuirks) {
             "Kim~KIM~1~\r\n"           // sets the kept digit to 1
             "Lee~LEE~~\r\n"            // empty third field: the kept 1
             "\r\n"                     // empty line: placeholders, counted
-            "no tilde at all\r\n"      // names keep their placeholders
+            "no tilde at all\r\n"      // names and Sex keep their placeholders
             "Ann~ANN~\r\n"             // the kept 1 again
             "Bo~BO~x~\r\n"             // a non-digit counts 0
             "Cy~CY~17~junk~more~\r\n"  // the last digit counts; after the third tilde nothing
-            "Di~DI~\r\n");
+            "Di~DI~\r\n"
+            "Ed~\r\n");  // one tilde: the Sex field never opened, placeholder 0
   GolferTable g = Load(tmp);
-  ASSERT_EQ(g.Count(), 9);
+  ASSERT_EQ(g.Count(), 10);
   EXPECT_EQ(g[1], (TGolferRec{"Pat", "PAT", 0}));
   EXPECT_EQ(g[2], (TGolferRec{"Kim", "KIM", 1}));
   EXPECT_EQ(g[3], (TGolferRec{"Lee", "LEE", 1}));
   EXPECT_EQ(g[4], InitGolferRec());
   EXPECT_EQ(g[4], (TGolferRec{kX40, "XXXXXXXX", 0}));
-  EXPECT_EQ(g[5], (TGolferRec{kX40, "XXXXXXXX", 1}));
+  EXPECT_EQ(g[5], (TGolferRec{kX40, "XXXXXXXX", 0}));
   EXPECT_EQ(g[6], (TGolferRec{"Ann", "ANN", 1}));
   EXPECT_EQ(g[7], (TGolferRec{"Bo", "BO", 0}));
   EXPECT_EQ(g[8], (TGolferRec{"Cy", "CY", 7}));
   EXPECT_EQ(g[9], (TGolferRec{"Di", "DI", 7}));
+  EXPECT_EQ(g[10], (TGolferRec{"Ed", "XXXXXXXX", 0}));
 }
 
 TEST(GolferListTest, LinesAreReadWholeAndFieldsCutToTheirRoom) {
