@@ -86,7 +86,7 @@ void LoadGolferList(const WorkFolder& folder, GolferTable& golfers) {
     RebuildFromScoreFiles(folder, golfers);
     return;
   }
-  ParseGolferList(folder.ReadAll(kGolferListFile), golfers);
+  ParseGolferList(folder.ReadText(kGolferListFile), golfers);
 }
 
 void SortGolferList(GolferTable& golfers) {

@@ -16,16 +16,14 @@ std::string_view UpToNul(std::string_view text) {
 
 bool LineCursor::Next(std::string_view& line) {
   if (rest_.empty()) return false;
-  const void* lf = std::memchr(rest_.data(), '\n', rest_.size());
-  if (lf) {
-    std::size_t len = static_cast<std::size_t>(static_cast<const char*>(lf) - rest_.data());
-    line = rest_.substr(0, len);
-    rest_.remove_prefix(len + 1);
-  } else {
-    line = rest_;
-    rest_ = {};
-  }
-  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  const char* p = rest_.data();
+  const std::size_t size = rest_.size();
+  std::size_t len = 0;
+  while (len < size && p[len] != '\n' && p[len] != '\r') ++len;
+  line = rest_.substr(0, len);
+  std::size_t end = len;
+  if (end < size) end += (p[end] == '\r' && end + 1 < size && p[end + 1] == '\n') ? 2 : 1;
+  rest_.remove_prefix(end);
   return true;
 }
 

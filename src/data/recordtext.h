@@ -7,9 +7,9 @@
 
 namespace fw {
 
-// Walks the lines of a file's bytes. A line ends with LF or CR LF; a last line
-// without an end still counts, and a file ending with a line end has no empty
-// line after it.
+// Walks the lines of a file's bytes. A line ends with CR LF, LF or a lone CR
+// (as editors of other systems write them); a last line without an end still
+// counts, and a file ending with a line end has no empty line after it.
 class LineCursor {
  public:
   explicit LineCursor(std::string_view bytes) : rest_(bytes) {}
