@@ -18,6 +18,11 @@ class LineCursor {
 
  private:
   std::string_view rest_;
+  // Once searched_: the next LF and the next CR without an LF after it, or
+  // nullptr when none is left.
+  const char* nextLf_ = nullptr;
+  const char* nextCr_ = nullptr;
+  bool searched_ = false;
 };
 
 // Stores a collected field value in a record: up to its first NUL, then at
