@@ -43,36 +43,33 @@ int StrToInt(std::string_view text) {
   return static_cast<int>(value);
 }
 
-double StrToFloat(std::string_view text) {
+std::optional<double> ReadFloat(std::string_view text) {
   std::string_view s = StripBlanks(text);
   bool negative = false;
   if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
     negative = s.front() == '-';
     s.remove_prefix(1);
   }
-  // Check the shape first: digits, one optional point, optional exponent.
+  // Check the shape first: digits with one optional point, nothing else.
   std::size_t i = 0;
-  std::size_t mantissaDigits = 0;
-  while (i < s.size() && IsDigit(s[i])) ++i, ++mantissaDigits;
+  std::size_t digits = 0;
+  while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
   if (i < s.size() && s[i] == '.') {
     ++i;
-    while (i < s.size() && IsDigit(s[i])) ++i, ++mantissaDigits;
+    while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
   }
-  if (mantissaDigits == 0) Fail(text, "floating point");
-  if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-    ++i;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-    std::size_t expDigits = 0;
-    while (i < s.size() && IsDigit(s[i])) ++i, ++expDigits;
-    if (expDigits == 0) Fail(text, "floating point");
-  }
-  if (i != s.size()) Fail(text, "floating point");
+  if (digits == 0 || i != s.size()) return std::nullopt;
 
   double value = 0.0;
-  auto [ptr, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-  if (ec != std::errc() || ptr != s.data() + s.size() || !std::isfinite(value))
-    Fail(text, "floating point");
+  auto [ptr, ec] = std::from_chars(s.data(), s.data() + s.size(), value, std::chars_format::fixed);
+  if (ec != std::errc() || ptr != s.data() + s.size() || !std::isfinite(value)) return std::nullopt;
   return negative ? -value : value;
+}
+
+double StrToFloat(std::string_view text) {
+  std::optional<double> value = ReadFloat(text);
+  if (!value) Fail(text, "floating point");
+  return *value;
 }
 
 std::string IntToStr(long long value) {
@@ -80,12 +77,27 @@ std::string IntToStr(long long value) {
 }
 
 long long RoundHalfEven(double value) {
+  if (std::isnan(value)) return 0;
+  // 2^63 is exactly representable; every double below it in size converts.
+  constexpr double kLimit = 9223372036854775808.0;
+  if (value >= kLimit) return std::numeric_limits<long long>::max();
+  if (value < -kLimit) return std::numeric_limits<long long>::min();
   double whole = std::floor(value);
   double fraction = value - whole;
-  if (fraction > 0.5) return static_cast<long long>(whole) + 1;
-  if (fraction < 0.5) return static_cast<long long>(whole);
   long long w = static_cast<long long>(whole);
-  return (w % 2 == 0) ? w : w + 1;
+  // Beyond 2^52 every double is whole, so w + 1 is only reached far below the top.
+  if (fraction > 0.5 || (fraction == 0.5 && w % 2 != 0)) return w + 1;
+  return w;
+}
+
+int RoundToInt(double value) {
+  return ClampToInt(RoundHalfEven(value));
+}
+
+int ClampToInt(long long value) {
+  if (value > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
+  if (value < std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
+  return static_cast<int>(value);
 }
 
 }  // namespace fw

@@ -2,6 +2,7 @@
 // Strict conversions between record texts and numbers, and the one rounding rule
 // used by every computation: to the nearest whole number, exact halves to even.
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -21,18 +22,29 @@ class ConversionError : public std::runtime_error {
 // ConversionError("'<text>' is not a valid integer value").
 int StrToInt(std::string_view text);
 
-// Real number of a text. Leading and trailing blanks are allowed, an optional
-// sign, digits with at most one decimal point (".5" and "5." are fine) and an
-// optional exponent. Anything else raises
-// ConversionError("'<text>' is not a valid floating point value").
+// Real number of a text written as a plain decimal: leading and trailing blanks
+// are allowed, an optional sign, then digits with at most one decimal point
+// (".5" and "5." are fine). Anything else, an exponent too ("9e99"), raises
+// ConversionError("'<text>' is not a valid floating point value"). Every value
+// accepted is finite.
 double StrToFloat(std::string_view text);
+
+// StrToFloat without the error: nothing when the text is not a plain decimal.
+std::optional<double> ReadFloat(std::string_view text);
 
 // Decimal text of a whole number, no padding.
 std::string IntToStr(long long value);
 
 // Nearest whole number, an exact half going to the even neighbour (2.5 -> 2,
 // 3.5 -> 4, -2.5 -> -2). The result is a whole number, so scaling it back
-// (RoundHalfEven(x * 10) * 0.1) never produces a negative zero.
+// (RoundHalfEven(x * 10) * 0.1) never produces a negative zero. A value beyond
+// the range of long long gives its nearest end; NaN gives 0.
 long long RoundHalfEven(double value);
+
+// RoundHalfEven held to the range of int.
+int RoundToInt(double value);
+
+// The value held to the range of int.
+int ClampToInt(long long value);
 
 }  // namespace fw

@@ -8,9 +8,12 @@ namespace {
 constexpr int kCourseFields = 22;
 
 // The first time a course list is needed the sample list becomes the user's.
-// False (after telling the user) when there is no course list to read.
+// False (after telling the user) when there is no course list to read. A
+// sample that is no file at all (a folder, a named pipe) is refused with a
+// NotADataFileError rather than moved into the course list's place.
 bool SeedCourseList(const WorkFolder& folder, Messenger& messenger) {
   if (folder.Exists(kCourseListFile)) return true;
+  folder.CheckRegularFile(kSampleCourseFile);
   if (folder.Rename(kSampleCourseFile, kCourseListFile)) return true;
   messenger.ShowMessage(kSampleRenameError);
   return false;
@@ -35,7 +38,7 @@ void LoadCourses(const WorkFolder& folder, Table& courses, Messenger& messenger,
                  Parse parse) {
   courses.Clear();
   if (!SeedCourseList(folder, messenger)) return;
-  std::string bytes = folder.ReadAll(kCourseListFile);
+  std::string bytes = folder.ReadText(kCourseListFile);
   LineCursor lines(bytes);
   std::string_view line;
   // Every line counts as a course, an empty one too (it keeps the placeholders).

@@ -52,7 +52,9 @@ TCourseSummary InitCourseSummary();
 // Both loaders first seed "courses.fwc" by renaming "sample.fwc" when the course
 // list does not exist; when that fails they show kSampleRenameError through
 // `messenger` and leave the table empty. File order; sort afterwards. Stop at
-// MaxCourses. Throw FileError when the file cannot be read.
+// MaxCourses. Throw FileError when the file cannot be read, NotADataFileError
+// when it or the sample to be renamed is no data file (a folder, a named pipe,
+// UTF-16 text).
 void LoadCourseList(const WorkFolder& folder, CourseTable& courses, Messenger& messenger);
 void LoadCourseSummaries(const WorkFolder& folder, CourseSummaryTable& courses,
                          Messenger& messenger);

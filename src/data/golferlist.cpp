@@ -58,8 +58,10 @@ void ParseGolferList(std::string_view bytes, GolferTable& golfers) {
       ++field;
       start = i + 1;
     }
-    // A line that ends before its third tilde (Pat~PAT~) takes the kept digit.
-    if (!line.empty() && field <= 2) rec.Sex = keptDigit;
+    // A line that ends inside its Sex field (Pat~PAT~) takes the kept digit; one
+    // with fewer than two tildes never opened that field and keeps the
+    // placeholder.
+    if (field == 2) rec.Sex = keptDigit;
   }
 }
 
@@ -84,7 +86,7 @@ void LoadGolferList(const WorkFolder& folder, GolferTable& golfers) {
     RebuildFromScoreFiles(folder, golfers);
     return;
   }
-  ParseGolferList(folder.ReadAll(kGolferListFile), golfers);
+  ParseGolferList(folder.ReadText(kGolferListFile), golfers);
 }
 
 void SortGolferList(GolferTable& golfers) {

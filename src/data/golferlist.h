@@ -28,7 +28,9 @@ TGolferRec InitGolferRec();
 
 // Fills the table from "golfers.fwc", or, when that file does not exist, from
 // the names of the score files present (*.fwp). File order; sort afterwards.
-// Stops at MaxGolfers. Throws FileError when the file cannot be read.
+// Stops at MaxGolfers. Throws FileError when the file cannot be read,
+// NotADataFileError when it is no data file (a folder, a named pipe, UTF-16
+// text).
 void LoadGolferList(const WorkFolder& folder, GolferTable& golfers);
 
 // Ascending by LongName, byte by byte, with the exchange sort's order of equal names.

@@ -121,7 +121,7 @@ IniFile::IniFile(const WorkFolder& folder, std::string name)
 int IniFile::ReadInteger(std::string_view section, std::string_view key, int def) const {
   std::string bytes;
   try {
-    bytes = folder_.ReadAll(name_);
+    bytes = folder_.ReadText(name_);
   } catch (const FileError&) {
     return def;
   }
@@ -137,7 +137,7 @@ void IniFile::WriteInteger(std::string_view section, std::string_view key, int v
   try {
     std::string bytes;
     // A file that exists but cannot be read is left alone rather than overwritten.
-    if (folder_.Exists(name_)) bytes = folder_.ReadAll(name_);
+    if (folder_.Exists(name_)) bytes = folder_.ReadText(name_);
     std::vector<IniLine> lines = SplitLines(bytes);
 
     std::vector<std::string> out;

@@ -7,9 +7,9 @@
 
 namespace fw {
 
-// Walks the lines of a file's bytes. A line ends with LF or CR LF; a last line
-// without an end still counts, and a file ending with a line end has no empty
-// line after it.
+// Walks the lines of a file's bytes. A line ends with CR LF, LF or a lone CR
+// (as editors of other systems write them); a last line without an end still
+// counts, and a file ending with a line end has no empty line after it.
 class LineCursor {
  public:
   explicit LineCursor(std::string_view bytes) : rest_(bytes) {}
@@ -18,6 +18,11 @@ class LineCursor {
 
  private:
   std::string_view rest_;
+  // Once searched_: the next LF and the next CR without an LF after it, or
+  // nullptr when none is left.
+  const char* nextLf_ = nullptr;
+  const char* nextCr_ = nullptr;
+  bool searched_ = false;
 };
 
 // Stores a collected field value in a record: up to its first NUL, then at

@@ -263,7 +263,7 @@ void LoadScoreFile(const WorkFolder& folder, std::string_view fileName, ScoreTab
                    ScorePlaceholders kind) {
   std::string bytes;
   try {
-    bytes = folder.ReadAll(fileName);
+    bytes = folder.ReadText(fileName);
   } catch (const FileError&) {
     scores.Clear();
     throw;
@@ -283,11 +283,16 @@ bool LoadScoreFileOrReport(const WorkFolder& folder, std::string_view fileName, 
   try {
     LoadScoreFile(folder, fileName, scores, kind);
     return true;
-  } catch (const FileError&) {
-    scores.Clear();
+  } catch (const MissingFileError&) {
     messenger.ShowMessage("Error: Golfer score file \"" + std::string(fileName) + "\" not found.");
-    return false;
+  } catch (const NotADataFileError& e) {
+    messenger.ShowMessage(e.what());
+  } catch (const FileError& e) {
+    messenger.ShowMessage("Error: Golfer score file \"" + std::string(fileName) +
+                          "\" cannot be read: " + e.what() + ".");
   }
+  scores.Clear();
+  return false;
 }
 
 void SortScores(ScoreTable& scores) {

@@ -66,15 +66,19 @@ void ParseScoreFile(std::string_view bytes, ScoreTable& scores,
                     ScorePlaceholders kind = ScorePlaceholders::kStandard);
 
 // Reads the score file `fileName` into the table. Throws FileError when it is
-// missing ("File not found") or unreadable, or when the name is unsafe.
+// missing (MissingFileError) or unreadable, when it is no data file
+// (NotADataFileError: a folder, a named pipe, UTF-16 text), or when the name is
+// unsafe.
 void LoadScoreFile(const WorkFolder& folder, std::string_view fileName, ScoreTable& scores,
                    ScorePlaceholders kind = ScorePlaceholders::kStandard);
 
-// The score list window's load: a file that cannot be opened shows
-// "Error: Golfer score file \"<fileName>\" not found." and returns false with
-// an empty table.
-bool LoadScoreFileOrReport(const WorkFolder& folder, std::string_view fileName,
-                           ScoreTable& scores, Messenger& messenger,
+// The score list window's load. A missing file shows
+// "Error: Golfer score file \"<fileName>\" not found.", one that is no data
+// file shows why (NotADataFileError), and one that exists but cannot be read
+// shows "Error: Golfer score file \"<fileName>\" cannot be read: <the
+// system's text>."; each returns false with an empty table.
+bool LoadScoreFileOrReport(const WorkFolder& folder, std::string_view fileName, ScoreTable& scores,
+                           Messenger& messenger,
                            ScorePlaceholders kind = ScorePlaceholders::kScoreList);
 
 // Newest first by Date, with the exchange sort's order of equal dates.

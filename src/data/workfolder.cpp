@@ -78,6 +78,46 @@ int WriteAll(int fd, std::string_view bytes) {
   return 0;
 }
 
+// Why an entry that is not a regular file is no data file.
+[[noreturn]] void ThrowNotRegular(const fs::path& path, mode_t mode) {
+  const std::string name = path.filename().string();
+  if (S_ISDIR(mode)) throw NotADataFileError(name + " is a folder, not a data file.");
+  if (S_ISFIFO(mode)) throw NotADataFileError(name + " is a named pipe, not a data file.");
+  throw NotADataFileError(name + " is a special file, not a data file.");
+}
+
+[[noreturn]] void ThrowUtf16(const fs::path& path) {
+  throw NotADataFileError(path.filename().string() +
+                          " is stored as UTF-16 text, which Fairwick cannot read. Save it as "
+                          "plain (Windows-1252) text and try again.");
+}
+
+bool StartsAsUtf16(std::string_view bytes) {
+  return bytes.size() >= 2 &&
+         ((bytes[0] == '\xFF' && bytes[1] == '\xFE') || (bytes[0] == '\xFE' && bytes[1] == '\xFF'));
+}
+
+// Opens an existing entry for reading without ever waiting: a named pipe with
+// no writer would otherwise block the open, and then the read, for good.
+// Throws unless it is a regular file; fills `st`.
+int OpenRegularForReading(const fs::path& path, struct stat& st) {
+  int fd = OpenRetrying(path, O_RDONLY | O_NONBLOCK | O_NOCTTY);
+  if (fd < 0) {
+    if (errno == ENOENT) throw MissingFileError();
+    ThrowSystemError(errno);
+  }
+  if (::fstat(fd, &st) != 0) {
+    int err = errno;
+    ::close(fd);
+    ThrowSystemError(err);
+  }
+  if (!S_ISREG(st.st_mode)) {
+    ::close(fd);
+    ThrowNotRegular(path, st.st_mode);
+  }
+  return fd;
+}
+
 std::string Printable(std::string_view name) {
   std::string s;
   for (char c : name) {
@@ -136,14 +176,9 @@ std::vector<std::string> WorkFolder::ListByExtension(std::string_view extension)
 std::string WorkFolder::ReadAll(std::string_view name) const {
   CheckSafeName(name);
   auto found = Find(name);
-  if (!found) throw FileError("File not found");
-  Descriptor fd(OpenRetrying(*found, O_RDONLY));
-  if (fd.Get() < 0) {
-    if (errno == ENOENT) throw FileError("File not found");
-    ThrowSystemError(errno);
-  }
+  if (!found) throw MissingFileError();
   struct stat st {};
-  if (::fstat(fd.Get(), &st) != 0) ThrowSystemError(errno);
+  Descriptor fd(OpenRegularForReading(*found, st));
   std::string bytes;
   // Read in one go when the size is known; keep reading in case the file grew.
   std::size_t want = st.st_size > 0 ? static_cast<std::size_t>(st.st_size) : 0;
@@ -163,9 +198,42 @@ std::string WorkFolder::ReadAll(std::string_view name) const {
   return bytes;
 }
 
+std::string WorkFolder::ReadText(std::string_view name) const {
+  std::string bytes = ReadAll(name);
+  if (StartsAsUtf16(bytes)) ThrowUtf16(PathFor(name));
+  if (bytes.starts_with("\xEF\xBB\xBF")) bytes.erase(0, 3);
+  return bytes;
+}
+
+void WorkFolder::CheckRegularFile(std::string_view name) const {
+  auto found = Find(name);
+  if (!found) return;
+  struct stat st {};
+  // stat never opens the entry, so a named pipe cannot hold it up.
+  if (::stat(found->c_str(), &st) != 0) return;
+  if (!S_ISREG(st.st_mode)) ThrowNotRegular(*found, st.st_mode);
+}
+
 void WorkFolder::Replace(std::string_view name, std::string_view bytes) const {
   fs::path target = PathFor(name);
   fs::path temp = dir_ / TempNameFor(name);
+
+  // An existing file is replaced only when a reader could have taken it.
+  std::error_code ec;
+  if (fs::exists(fs::symlink_status(target, ec))) {
+    struct stat existing {};
+    try {
+      Descriptor old(OpenRegularForReading(target, existing));
+      char head[2];
+      ssize_t n;
+      do n = ::read(old.Get(), head, sizeof head);
+      while (n < 0 && errno == EINTR);
+      if (n < 0) ThrowSystemError(errno);
+      if (StartsAsUtf16(std::string_view(head, static_cast<std::size_t>(n)))) ThrowUtf16(target);
+    } catch (const MissingFileError&) {
+      // Gone meanwhile: nothing is lost by creating it.
+    }
+  }
 
   // Keep the permissions of the file being replaced.
   mode_t mode = 0666;

@@ -21,6 +21,21 @@ class FileError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// The file does not exist: what() is "File not found".
+class MissingFileError : public FileError {
+ public:
+  MissingFileError() : FileError("File not found") {}
+};
+
+// Something stands where a data file is expected that no reader can take: a
+// folder, a named pipe or another special file, or text stored as UTF-16.
+// what() is a sentence naming the file, such as
+// "PJONES.fwp is a folder, not a data file.".
+class NotADataFileError : public FileError {
+ public:
+  using FileError::FileError;
+};
+
 class WorkFolder {
  public:
   explicit WorkFolder(std::filesystem::path dir);
@@ -44,14 +59,27 @@ class WorkFolder {
   // `extension` ignoring case, in the order the file system returns them.
   std::vector<std::string> ListByExtension(std::string_view extension) const;
 
-  // The whole content of a file. Throws FileError when it is missing
-  // ("File not found") or cannot be read (the system's text).
+  // The whole content of a file. Throws MissingFileError when it is missing,
+  // NotADataFileError when it is not a regular file (a named pipe is never
+  // waited on), and FileError with the system's text when it cannot be read.
   std::string ReadAll(std::string_view name) const;
+
+  // The content of a data file as its reader takes it: ReadAll, without the
+  // UTF-8 byte order mark an editor may have put in front. Text stored as
+  // UTF-16 (byte order mark FF FE or FE FF) throws NotADataFileError.
+  std::string ReadText(std::string_view name) const;
+
+  // Throws NotADataFileError when an entry of that name exists and is not a
+  // regular file; a missing name passes.
+  void CheckRegularFile(std::string_view name) const;
 
   // Replaces (or creates) the file atomically: writes a temporary file beside
   // it, flushes it to disk and renames it over the old one. On failure throws
   // FileError with the system's text, leaves the old file intact and removes the
-  // temporary file.
+  // temporary file. What no reader could take is never replaced: an entry that
+  // is not a regular file or holds UTF-16 text (NotADataFileError), or a file
+  // that cannot be read (the system's text); its content was never loaded, so
+  // the bytes meant to replace it cannot hold it.
   void Replace(std::string_view name, std::string_view bytes) const;
 
   // Creates an empty file when none of that name exists; never truncates.

@@ -2,15 +2,18 @@
 
 #include "data/convert.h"
 #include "data/textutil.h"
+#include "handicap/scoreeval.h"
 
 namespace fw {
 
 int CourseHandicapOf(double index, double slope) {
-  return static_cast<int>(RoundHalfEven(index * slope / 113.0));
+  // Written so that NaN fails the test too.
+  if (!(slope >= kMinSlope && slope <= kMaxSlope)) return 0;
+  return RoundToInt(index * slope / 113.0);
 }
 
 int PredictedScoreOf(int courseHandicap, std::string_view parTotal) {
-  return courseHandicap + StrToInt(CutAtNul(parTotal));
+  return ClampToInt(static_cast<long long>(courseHandicap) + StrToInt(CutAtNul(parTotal)));
 }
 
 }  // namespace fw

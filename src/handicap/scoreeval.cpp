@@ -29,10 +29,18 @@ std::string_view UpToNul(std::string_view text) {
   return text.substr(0, n);
 }
 
+// False for a text that reads as a negative number, as one above `max`, or as a
+// positive one below `min`; true for zero and for texts that are no number.
+bool WithinOrNotANumber(std::string_view text, double max, double min = 0.0) {
+  const std::optional<double> value = ReadFloat(text);
+  if (!value || *value == 0.0) return true;
+  return *value >= min && *value > 0.0 && *value <= max;
+}
+
 }  // namespace
 
-int NineTotal(const HoleTexts& holes, int firstHole) {
-  int sum = 0;
+long long NineTotal(const HoleTexts& holes, int firstHole) {
+  long long sum = 0;
   for (int hole = firstHole; hole < firstHole + 9; ++hole)
     sum += StrToInt(CutAtNul(holes.at(static_cast<std::size_t>(hole - 1))));
   return sum;
@@ -79,7 +87,10 @@ std::string AdjustGrossScore(std::string_view totalScore, const HoleTexts& holes
 }
 
 double ComputeDifferential(double score, double rating, double slope) {
-  if (score == 0.0 || rating == 0.0 || slope == 0.0) return 0.0;
+  // Written so that NaN fails every test too.
+  if (!(score > 0.0 && score <= kMaxRoundScore)) return 0.0;
+  if (!(rating > 0.0 && rating <= kMaxRating)) return 0.0;
+  if (!(slope >= kMinSlope && slope <= kMaxSlope)) return 0.0;
   const double d = (score - rating) * kStandardSlope / slope;
   // Rounding first gives a whole number of tenths, so -0.04 becomes 0.0, never -0.0.
   return static_cast<double>(RoundHalfEven(d * 10.0)) * 0.1;
@@ -120,7 +131,12 @@ bool IsCompleteScore(const TScoreRec& round) {
   if (total.empty() || IsZeroText(total)) return false;
   if (rating.empty() || rating == "0.0") return false;
   if (slope.empty() || slope == "0") return false;
-  return date != "99999999";
+  if (date == "99999999") return false;
+  // Zero keeps the meaning the markers give it; below zero, or beyond what a
+  // round or a course can have, no round was played as written.
+  return WithinOrNotANumber(total, kMaxRoundScore) &&
+         WithinOrNotANumber(UpToNul(round.AdjustedScore), kMaxRoundScore) &&
+         WithinOrNotANumber(rating, kMaxRating) && WithinOrNotANumber(slope, kMaxSlope, kMinSlope);
 }
 
 }  // namespace fw

@@ -10,13 +10,14 @@
 namespace fw {
 
 // Sum of the nine hole texts starting at hole `firstHole` (1 or 10), each
-// converted strictly (ConversionError on a bad or empty text).
-int NineTotal(const HoleTexts& holes, int firstHole);
+// converted strictly (ConversionError on a bad or empty text). Wide enough for
+// any texts the conversion accepts.
+long long NineTotal(const HoleTexts& holes, int firstHole);
 
 struct RoundTotalsResult {
-  int Out = 0;    // holes 1 to 9
-  int In = 0;     // holes 10 to 18
-  int Total = 0;  // Out + In
+  long long Out = 0;    // holes 1 to 9
+  long long In = 0;     // holes 10 to 18
+  long long Total = 0;  // Out + In
 };
 RoundTotalsResult RoundTotals(const HoleTexts& holes);
 
@@ -31,8 +32,17 @@ int EscLimit(int courseHandicap);
 std::string AdjustGrossScore(std::string_view totalScore, const HoleTexts& holes,
                              const HoleTexts& pars, int courseHandicap);
 
+// The values a round and a course can have. Anything outside them is a slip of
+// the keyboard or a damaged file, and yields no differential rather than a
+// figure nobody could have played.
+inline constexpr double kMaxRoundScore = 18 * 99;  // eighteen two-digit holes
+inline constexpr double kMaxRating = 150.0;        // far above any real course
+inline constexpr double kMinSlope = 55.0;          // the slope scale's ends
+inline constexpr double kMaxSlope = 155.0;
+
 // (score - rating) * 113 / slope, rounded to a tenth (halves to even);
-// 0.0 when any input is 0.
+// 0.0 (no differential) unless 0 < score <= kMaxRoundScore,
+// 0 < rating <= kMaxRating and kMinSlope <= slope <= kMaxSlope.
 double ComputeDifferential(double score, double rating, double slope);
 
 // One decimal, right-aligned in at least 4 characters: " 9.7", "16.7", "-2.3".
@@ -52,7 +62,11 @@ double RoundDifferential(const TScoreRec& round);
 
 // True when the round counts towards the index: total score not empty and not
 // zero in any spelling ("0", "00", "000"), rating not empty and not "0.0",
-// slope not empty and not "0", date not "99999999". Texts are cut at NUL first.
+// slope not empty and not "0", date not "99999999". A total, adjusted score,
+// rating or slope that reads as a negative number, or as a number beyond what a
+// round or course can have (see ComputeDifferential), makes the round
+// incomplete too. Texts that are not numbers are left to the conversion of
+// whoever computes with them. Texts are cut at NUL first. Never raises.
 bool IsCompleteScore(const TScoreRec& round);
 
 }  // namespace fw

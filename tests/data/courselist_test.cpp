@@ -1,7 +1,11 @@
 #include "data/courselist.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <filesystem>
+
+#include "data/pipewatchdog.h"
 #include "data/recordingmessenger.h"
 #include "support/tempfolder.h"
 
@@ -155,6 +159,43 @@ TEST(CourseListTest, NoListAndNoSampleTellsTheUserAndSavingCreatesTheList) {
   messages.shown.clear();
   EXPECT_EQ(Load(tmp, messages).Count(), 0);
   EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST(CourseListTest, ASampleThatIsNoFileIsRefusedAndStaysWhereItIs) {
+  fwtest::TempFolder tmp;
+  WorkFolder folder(tmp.Path());
+  tmp.MakeDir("sample.fwc");
+  ASSERT_EQ(::mkfifo((tmp.Path() / "SAMPLE.FWC").c_str(), 0666), 0);
+  fwtest::PipeWatchdog watchdog(tmp.Path() / "SAMPLE.FWC");
+  fwtest::RecordingMessenger messages;
+  CourseTable c;
+  c.Append(Course("Kept"));
+  try {
+    LoadCourseList(folder, c, messages);
+    ADD_FAILURE() << "no error";
+  } catch (const NotADataFileError& e) {
+    EXPECT_STREQ(e.what(), "sample.fwc is a folder, not a data file.");
+  }
+  EXPECT_EQ(c.Count(), 0);
+  std::filesystem::remove(tmp.Path() / "sample.fwc");
+  CourseSummaryTable s;
+  EXPECT_THROW(LoadCourseSummaries(folder, s, messages), NotADataFileError);
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(tmp.Names(), (Names{"SAMPLE.FWC"}));
+
+  // A course list stored as UTF-16 is refused and kept.
+  const std::string utf16("\xFF\xFEO\0a\0k\0~\0", 10);
+  tmp.Write("courses.fwc", utf16);
+  EXPECT_THROW(LoadCourseList(folder, c, messages), NotADataFileError);
+  EXPECT_THROW(SaveCourseList(folder, c), NotADataFileError);
+  EXPECT_EQ(tmp.Read("courses.fwc"), utf16);
+
+  // With a byte order mark and lone CRs the courses read as usual.
+  tmp.Write("courses.fwc", "\xEF\xBB\xBFOak Hills~70.5~121~\rPine~69.0~118~\r");
+  LoadCourseList(folder, c, messages);
+  ASSERT_EQ(c.Count(), 2);
+  EXPECT_EQ(c[1].Name, "Oak Hills");
+  EXPECT_EQ(c[2].Slope, "118");
 }
 
 TEST(CourseListTest, SortIsAscendingByCodeWithTheExchangeOrderOfEqualNames) {

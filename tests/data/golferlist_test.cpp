@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <sys/stat.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+
+#include "data/pipewatchdog.h"
 #include "support/tempfolder.h"
 
 namespace fw {
@@ -47,23 +52,25 @@ TEST(GolferListTest, ReaderQuirks) {
             "Kim~KIM~1~\r\n"           // sets the kept digit to 1
             "Lee~LEE~~\r\n"            // empty third field: the kept 1
             "\r\n"                     // empty line: placeholders, counted
-            "no tilde at all\r\n"      // names keep their placeholders
+            "no tilde at all\r\n"      // names and Sex keep their placeholders
             "Ann~ANN~\r\n"             // the kept 1 again
             "Bo~BO~x~\r\n"             // a non-digit counts 0
             "Cy~CY~17~junk~more~\r\n"  // the last digit counts; after the third tilde nothing
-            "Di~DI~\r\n");
+            "Di~DI~\r\n"
+            "Ed~\r\n");  // one tilde: the Sex field never opened, placeholder 0
   GolferTable g = Load(tmp);
-  ASSERT_EQ(g.Count(), 9);
+  ASSERT_EQ(g.Count(), 10);
   EXPECT_EQ(g[1], (TGolferRec{"Pat", "PAT", 0}));
   EXPECT_EQ(g[2], (TGolferRec{"Kim", "KIM", 1}));
   EXPECT_EQ(g[3], (TGolferRec{"Lee", "LEE", 1}));
   EXPECT_EQ(g[4], InitGolferRec());
   EXPECT_EQ(g[4], (TGolferRec{kX40, "XXXXXXXX", 0}));
-  EXPECT_EQ(g[5], (TGolferRec{kX40, "XXXXXXXX", 1}));
+  EXPECT_EQ(g[5], (TGolferRec{kX40, "XXXXXXXX", 0}));
   EXPECT_EQ(g[6], (TGolferRec{"Ann", "ANN", 1}));
   EXPECT_EQ(g[7], (TGolferRec{"Bo", "BO", 0}));
   EXPECT_EQ(g[8], (TGolferRec{"Cy", "CY", 7}));
   EXPECT_EQ(g[9], (TGolferRec{"Di", "DI", 7}));
+  EXPECT_EQ(g[10], (TGolferRec{"Ed", "XXXXXXXX", 0}));
 }
 
 TEST(GolferListTest, LinesAreReadWholeAndFieldsCutToTheirRoom) {
@@ -97,6 +104,51 @@ TEST(GolferListTest, LineEndsAndTheLimit) {
   g = Load(tmp);
   ASSERT_EQ(g.Count(), 300);
   EXPECT_EQ(g[300].LongName, "G300");
+}
+
+TEST(GolferListTest, WhatIsNoGolferListIsRefusedAndNeverSavedOver) {
+  fwtest::TempFolder tmp;
+  WorkFolder folder(tmp.Path());
+  const std::filesystem::path list = tmp.Path() / "golfers.fwc";
+  const std::string utf16("\xFE\xFF\0P\0a\0t\0~", 10);
+  tmp.Write("PJONES.fwp", "");  // would be the fallback's golfer
+  struct Case {
+    std::function<void()> make;
+    const char* message;
+  };
+  const Case cases[] = {
+      // A named pipe is refused at once rather than waited on for good.
+      {[&] { ASSERT_EQ(::mkfifo(list.c_str(), 0666), 0); },
+       "golfers.fwc is a named pipe, not a data file."},
+      {[&] { tmp.MakeDir("golfers.fwc"); }, "golfers.fwc is a folder, not a data file."},
+      {[&] { tmp.Write("golfers.fwc", utf16); },
+       "golfers.fwc is stored as UTF-16 text, which Fairwick cannot read. Save it as plain "
+       "(Windows-1252) text and try again."},
+  };
+  GolferTable g;
+  for (const Case& c : cases) {
+    std::filesystem::remove(list);
+    c.make();
+    fwtest::PipeWatchdog watchdog(list);
+    try {
+      LoadGolferList(folder, g);
+      ADD_FAILURE() << "no error";
+    } catch (const NotADataFileError& e) {
+      EXPECT_STREQ(e.what(), c.message);
+    }
+    EXPECT_EQ(g.Count(), 0);
+    g.Append(InitGolferRec());
+    EXPECT_THROW(SaveGolferList(folder, g), NotADataFileError);
+    EXPECT_EQ(tmp.Names(), (Names{"PJONES.fwp", "golfers.fwc"}));
+  }
+  EXPECT_EQ(tmp.Read("golfers.fwc"), utf16);
+
+  // A byte order mark and lone CRs are read like any golfer list.
+  tmp.Write("golfers.fwc", "\xEF\xBB\xBFPat Jones~PJONES~1~\rKim~KIM~0~\r");
+  LoadGolferList(folder, g);
+  ASSERT_EQ(g.Count(), 2);
+  EXPECT_EQ(g[1], (TGolferRec{"Pat Jones", "PJONES", 1}));
+  EXPECT_EQ(g[2], (TGolferRec{"Kim", "KIM", 0}));
 }
 
 TEST(GolferListTest, SortIsAscendingByCodeWithTheExchangeOrderOfEqualNames) {

@@ -116,6 +116,17 @@ TEST(IniFileTest, RefusedWriteIsIgnored) {
   EXPECT_NO_THROW(ini2.WriteFlag("Settings", "UseMaxIndex", true));
   EXPECT_TRUE(tmp2.Has("fairwick.ini/x"));
   EXPECT_EQ(ini2.ReadInteger("Settings", "UseMaxIndex", 7), 7);
+
+  // Nor is one stored as UTF-16; a UTF-8 byte order mark is simply skipped.
+  const std::string utf16("\xFF\xFE[\0M\0]\0", 8);
+  tmp2.Write("utf16.ini", utf16);
+  IniFile ini3(folder2, "utf16.ini");
+  EXPECT_EQ(ini3.ReadInteger("M", "Height", 7), 7);
+  ini3.WriteInteger("M", "Height", 2);
+  EXPECT_EQ(tmp2.Read("utf16.ini"), utf16);
+  tmp2.Write("bom.ini", "\xEF\xBB\xBF[MainForm]\rHeight=5\r");
+  IniFile ini4(folder2, "bom.ini");
+  EXPECT_EQ(ini4.ReadInteger("MainForm", "Height", 7), 5);
 }
 
 }  // namespace

@@ -1,6 +1,11 @@
 #include "data/scorefile.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 
 #include "data/recordingmessenger.h"
 #include "support/tempfolder.h"
@@ -316,6 +321,85 @@ TEST(ScoreFileTest, LoadingFindsAnySpellingAndReportsMissingFiles) {
   EXPECT_TRUE(LoadScoreFileOrReport(folder, "ANN.fwp", s, messages));
   ASSERT_EQ(s.Count(), 1);
   EXPECT_EQ(s[1].AdjustedScore, "0");
+}
+
+TEST(ScoreFileTest, FilesAsEditorsWriteThemKeepEveryRound) {
+  fwtest::TempFolder tmp;
+  WorkFolder folder(tmp.Path());
+  const std::string older = "20011231~Pine~88~69.0~118~~" + kHoles + kPutts + "88~0~0~";
+  ScoreTable s;
+
+  // A UTF-8 byte order mark in front of the newest round is no part of its date.
+  tmp.Write("BOM.fwp", "\xEF\xBB\xBF" + kRound + "\r\n" + older + "\r\n");
+  LoadScoreFile(folder, "BOM.fwp", s);
+  ASSERT_EQ(s.Count(), 2);
+  EXPECT_EQ(s[1].Date, "20020110");
+  SortScores(s);
+  SaveScoreFile(folder, "BOM.fwp", s);
+  EXPECT_EQ(tmp.Read("BOM.fwp"), kRound + "\r\n" + older + "\r\n");
+
+  // Lines ended by a lone CR, the last one too, and a mix of all three ends.
+  tmp.Write("CR.fwp", kRound + "\r" + older + "\r");
+  LoadScoreFile(folder, "CR.fwp", s);
+  ASSERT_EQ(s.Count(), 2);
+  EXPECT_EQ(Column(s, &TScoreRec::CourseName), (Names{"Oak Hills", "Pine"}));
+  SaveScoreFile(folder, "CR.fwp", s);
+  EXPECT_EQ(tmp.Read("CR.fwp"), kRound + "\r\n" + older + "\r\n");
+  EXPECT_EQ(Column(Parse("20020110~A~\r20020111~B~\n20020112~C~\r\n\r20020113~D~"),
+                   &TScoreRec::CourseName),
+            (Names{"A", "B", "C", "XXXXXXXXXXXXXXXXXXXXXXXXXXXXXX", "D"}));
+
+  // UTF-16 is refused, whichever window loads it, and never saved over.
+  const std::string utf16(
+      "\xFF\xFE"
+      "2\0"
+      "0\0",
+      6);
+  tmp.Write("PJONES.fwp", utf16);
+  const std::string refusal =
+      "PJONES.fwp is stored as UTF-16 text, which Fairwick cannot read. Save it as plain "
+      "(Windows-1252) text and try again.";
+  s.Append(Round("20020110"));
+  try {
+    LoadScoreFile(folder, "PJONES.fwp", s);
+    ADD_FAILURE() << "no error";
+  } catch (const NotADataFileError& e) {
+    EXPECT_EQ(e.what(), refusal);
+  }
+  EXPECT_EQ(s.Count(), 0);
+  fwtest::RecordingMessenger messages;
+  EXPECT_FALSE(LoadScoreFileOrReport(folder, "PJONES.fwp", s, messages));
+  EXPECT_EQ(messages.shown, (Names{refusal}));
+  s.Append(Round("20020110"));
+  EXPECT_THROW(SaveScoreFile(folder, "PJONES.fwp", s), NotADataFileError);
+  EXPECT_EQ(tmp.Read("PJONES.fwp"), utf16);
+}
+
+TEST(ScoreFileTest, ScoreListTellsAMissingFileFromOneThatCannotBeRead) {
+  fwtest::TempFolder tmp;
+  WorkFolder folder(tmp.Path());
+  tmp.MakeDir("DIR.fwp");
+  std::filesystem::create_symlink("LOOP.fwp", tmp.Path() / "LOOP.fwp");
+  Names expected = {
+      "Error: Golfer score file \"NOBODY.fwp\" not found.", "DIR.fwp is a folder, not a data file.",
+      "Error: Golfer score file \"LOOP.fwp\" cannot be read: " + std::string(std::strerror(ELOOP)) +
+          "."};
+  Names files = {"NOBODY.fwp", "DIR.fwp", "LOOP.fwp"};
+  if (::geteuid() != 0) {  // the superuser reads whatever the permissions say
+    tmp.Write("LOCKED.fwp", kRound + "\r\n");
+    std::filesystem::permissions(tmp.Path() / "LOCKED.fwp", std::filesystem::perms::none);
+    files.push_back("LOCKED.fwp");
+    expected.push_back("Error: Golfer score file \"LOCKED.fwp\" cannot be read: " +
+                       std::string(std::strerror(EACCES)) + ".");
+  }
+  fwtest::RecordingMessenger messages;
+  for (const std::string& file : files) {
+    ScoreTable s;
+    s.Append(Round("20020110"));
+    EXPECT_FALSE(LoadScoreFileOrReport(folder, file, s, messages)) << file;
+    EXPECT_EQ(s.Count(), 0) << file;
+  }
+  EXPECT_EQ(messages.shown, expected);
 }
 
 TEST(ScoreFileTest, SaveReplacesTheExistingSpellingOrKeepsTheOldFileOnFailure) {

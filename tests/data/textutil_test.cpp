@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "data/convert.h"
 #include "data/textutil.h"
 
@@ -20,12 +22,17 @@ TEST(ConvertTest, IntegersAcceptBlanksAndSignOnly) {
   }
 }
 
-TEST(ConvertTest, RealsAcceptBlanksDecimalsAndExponents) {
+TEST(ConvertTest, RealsAcceptPlainDecimalsOnly) {
   EXPECT_DOUBLE_EQ(StrToFloat(" 9.7"), 9.7);
   EXPECT_DOUBLE_EQ(StrToFloat("70.5 "), 70.5);
   EXPECT_DOUBLE_EQ(StrToFloat(".5"), 0.5);
-  EXPECT_DOUBLE_EQ(StrToFloat("-2.5e1"), -25.0);
-  for (const char* bad : {"", "XXX", "1,5", "0x10", "inf", "nan", "1.2.3", "e5", "."}) {
+  EXPECT_DOUBLE_EQ(StrToFloat("5."), 5.0);
+  EXPECT_DOUBLE_EQ(StrToFloat(" -90 "), -90.0);
+  EXPECT_DOUBLE_EQ(StrToFloat("99999999999999999999"), 1e20);
+  EXPECT_EQ(ReadFloat("+2.5"), 2.5);
+  EXPECT_EQ(ReadFloat("9e99"), std::nullopt);
+  for (const char* bad : {"", "XXX", "1,5", "0x10", "inf", "nan", "1.2.3", "e5", ".", "9e99", "9e9",
+                          "-2.5e1", "1E5", "12a", "- 5", "1 000"}) {
     try {
       StrToFloat(bad);
       ADD_FAILURE() << "accepted '" << bad << "'";
@@ -42,6 +49,21 @@ TEST(ConvertTest, RoundingGoesHalfToEven) {
   EXPECT_EQ(RoundHalfEven(-1.5), -2);
   EXPECT_EQ(RoundHalfEven(13.72), 14);
   EXPECT_EQ(RoundHalfEven(-0.4), 0);
+}
+
+TEST(ConvertTest, RoundingHoldsEveryValueToTheRangeOfItsType) {
+  constexpr long long kMax = std::numeric_limits<long long>::max();
+  constexpr long long kMin = std::numeric_limits<long long>::min();
+  EXPECT_EQ(RoundHalfEven(9e99), kMax);
+  EXPECT_EQ(RoundHalfEven(-9e99), kMin);
+  EXPECT_EQ(RoundHalfEven(std::numeric_limits<double>::infinity()), kMax);
+  EXPECT_EQ(RoundHalfEven(std::numeric_limits<double>::quiet_NaN()), 0);
+  EXPECT_EQ(RoundHalfEven(-9223372036854775808.0), kMin);
+  EXPECT_EQ(RoundHalfEven(9223372036854774784.0), 9223372036854774784);  // just below 2^63
+  EXPECT_EQ(RoundToInt(2.5), 2);
+  EXPECT_EQ(RoundToInt(8.4e9), std::numeric_limits<int>::max());
+  EXPECT_EQ(RoundToInt(-8.4e9), std::numeric_limits<int>::min());
+  EXPECT_EQ(ClampToInt(-1LL << 40), std::numeric_limits<int>::min());
 }
 
 TEST(TextTest, TrimAndPad) {

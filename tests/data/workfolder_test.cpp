@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <functional>
 
+#include "data/pipewatchdog.h"
 #include "support/tempfolder.h"
 
 namespace fw {
@@ -77,7 +81,7 @@ TEST(WorkFolderTest, ReadAllReportsMissingAndUnreadableFiles) {
   WorkFolder folder(tmp.Path());
   EXPECT_EQ(ErrorOf([&] { folder.ReadAll("none.fwp"); }), "File not found");
   tmp.MakeDir("dir.fwp");
-  EXPECT_EQ(ErrorOf([&] { folder.ReadAll("dir.fwp"); }), std::strerror(EISDIR));
+  EXPECT_EQ(ErrorOf([&] { folder.ReadAll("dir.fwp"); }), "dir.fwp is a folder, not a data file.");
   std::string big(100000, 'a');
   big[99999] = '\0';
   tmp.Write("big", big);
@@ -111,9 +115,10 @@ TEST(WorkFolderTest, FailedReplaceKeepsTheOldFileAndLeavesNoTemporaryFile) {
   EXPECT_EQ(tmp.Read("golfers.fwc"), "old");
   EXPECT_TRUE(std::filesystem::is_empty(tmp.Path() / WorkFolder::TempNameFor("golfers.fwc")));
 
-  // The temporary file is written but cannot take the place of the target.
+  // A folder in the target's place is refused before anything is written.
   tmp.MakeDir("courses.fwc/keep");
-  EXPECT_EQ(ErrorOf([&] { folder.Replace("courses.fwc", "new"); }), std::strerror(EISDIR));
+  EXPECT_EQ(ErrorOf([&] { folder.Replace("courses.fwc", "new"); }),
+            "courses.fwc is a folder, not a data file.");
   EXPECT_FALSE(tmp.Has(WorkFolder::TempNameFor("courses.fwc")));
   EXPECT_TRUE(tmp.Has("courses.fwc/keep"));
 }
@@ -175,6 +180,67 @@ TEST(WorkFolderTest, ListsRegularFilesByExtensionIgnoringCase) {
   Names names = folder.ListByExtension(".fwp");
   std::sort(names.begin(), names.end());
   EXPECT_EQ(names, (Names{"B.FWP", "a.fwp"}));
+}
+
+TEST(WorkFolderTest, WhatNoReaderCanTakeIsRefusedAndNeverReplaced) {
+  fwtest::TempFolder tmp;
+  WorkFolder folder(tmp.Path());
+  ASSERT_EQ(::mkfifo((tmp.Path() / "golfers.fwc").c_str(), 0666), 0);
+  tmp.MakeDir("PJONES.fwp");
+  tmp.Write("utf16le.fwc", std::string("\xFF\xFEO\0a\0k\0", 8));
+  tmp.Write("utf16be.fwc", std::string("\xFE\xFF\0O\0a", 6));
+  const std::string kUtf16 =
+      " is stored as UTF-16 text, which Fairwick cannot read. Save it as plain (Windows-1252) "
+      "text and try again.";
+  struct Case {
+    const char* name;
+    std::string message;
+  };
+  fwtest::PipeWatchdog watchdog(tmp.Path() / "golfers.fwc");
+  for (const Case& c :
+       {Case{"golfers.fwc", "golfers.fwc is a named pipe, not a data file."},
+        Case{"pjones.fwp", "PJONES.fwp is a folder, not a data file."},
+        Case{"utf16le.fwc", "utf16le.fwc" + kUtf16}, Case{"utf16be.fwc", "utf16be.fwc" + kUtf16}}) {
+    EXPECT_EQ(ErrorOf([&] { folder.ReadText(c.name); }), c.message);
+    EXPECT_EQ(ErrorOf([&] { folder.Replace(c.name, "placeholders~\r\n"); }), c.message);
+    EXPECT_THROW(folder.ReadText(c.name), NotADataFileError);
+  }
+  EXPECT_NO_THROW(folder.ReadAll("utf16le.fwc"));  // the bytes themselves can be read
+  EXPECT_EQ(ErrorOf([&] { folder.CheckRegularFile("GOLFERS.FWC"); }),
+            "golfers.fwc is a named pipe, not a data file.");
+  EXPECT_NO_THROW(folder.CheckRegularFile("utf16le.fwc"));
+  EXPECT_NO_THROW(folder.CheckRegularFile("missing.fwc"));
+
+  // Everything is as it was, and no temporary file is left.
+  EXPECT_TRUE(std::filesystem::is_fifo(tmp.Path() / "golfers.fwc"));
+  EXPECT_TRUE(std::filesystem::is_empty(tmp.Path() / "PJONES.fwp"));
+  EXPECT_EQ(tmp.Read("utf16le.fwc"), std::string("\xFF\xFEO\0a\0k\0", 8));
+  EXPECT_EQ(tmp.Read("utf16be.fwc"), std::string("\xFE\xFF\0O\0a", 6));
+  EXPECT_EQ(tmp.Names(), (Names{"PJONES.fwp", "golfers.fwc", "utf16be.fwc", "utf16le.fwc"}));
+
+  // A UTF-8 byte order mark is skipped; only the first one counts.
+  tmp.Write("bom.fwc", "\xEF\xBB\xBF\xEF\xBB\xBFPat~");
+  EXPECT_EQ(folder.ReadText("bom.fwc"), "\xEF\xBB\xBFPat~");
+  EXPECT_EQ(folder.ReadAll("bom.fwc"), "\xEF\xBB\xBF\xEF\xBB\xBFPat~");
+}
+
+TEST(WorkFolderTest, AFileThatCannotBeOpenedIsNeverReplaced) {
+  fwtest::TempFolder tmp;
+  WorkFolder folder(tmp.Path());
+  // A link to itself cannot be opened, whoever runs the test.
+  std::filesystem::create_symlink("loop.fwp", tmp.Path() / "loop.fwp");
+  EXPECT_EQ(ErrorOf([&] { folder.ReadAll("loop.fwp"); }), std::strerror(ELOOP));
+  EXPECT_EQ(ErrorOf([&] { folder.Replace("loop.fwp", "new"); }), std::strerror(ELOOP));
+  EXPECT_TRUE(std::filesystem::is_symlink(tmp.Path() / "loop.fwp"));
+  EXPECT_EQ(tmp.Names(), (Names{"loop.fwp"}));
+  if (::geteuid() == 0) return;  // the superuser reads whatever the permissions say
+
+  tmp.Write("locked.fwp", "old");
+  std::filesystem::permissions(tmp.Path() / "locked.fwp", std::filesystem::perms::none);
+  EXPECT_EQ(ErrorOf([&] { folder.ReadAll("locked.fwp"); }), std::strerror(EACCES));
+  EXPECT_EQ(ErrorOf([&] { folder.Replace("locked.fwp", "new"); }), std::strerror(EACCES));
+  std::filesystem::permissions(tmp.Path() / "locked.fwp", std::filesystem::perms::owner_read);
+  EXPECT_EQ(tmp.Read("locked.fwp"), "old");
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "data/convert.h"
 
 namespace fw {
@@ -19,6 +22,18 @@ TEST(CourseHandicapTest, RoundsToNearestHalvesToEven) {
   EXPECT_EQ(CourseHandicapOf(40.4, 155), 55);  // 55.42
   EXPECT_EQ(CourseHandicapOf(0.0, 140), 0);
   EXPECT_EQ(CourseHandicapOf(20.0, 0), 0);
+}
+
+TEST(CourseHandicapTest, OffScaleSlopesGiveNoStrokesAndNothingOverflows) {
+  for (double slope : {54.0, 156.0, 999.0, 9e9, -121.0, static_cast<double>(NAN)})
+    EXPECT_EQ(CourseHandicapOf(36.4, slope), 0) << slope;
+  EXPECT_EQ(CourseHandicapOf(36.4, 55), 18);  // 17.72
+  EXPECT_EQ(CourseHandicapOf(1e300, 113), std::numeric_limits<int>::max());
+  EXPECT_EQ(CourseHandicapOf(-1e300, 113), std::numeric_limits<int>::min());
+  EXPECT_EQ(PredictedScoreOf(std::numeric_limits<int>::max(), "72"),
+            std::numeric_limits<int>::max());
+  EXPECT_EQ(PredictedScoreOf(5, "2147483647"), std::numeric_limits<int>::max());
+  EXPECT_EQ(PredictedScoreOf(-5, "-2147483648"), std::numeric_limits<int>::min());
 }
 
 TEST(CourseHandicapTest, PredictedScoreAddsParTotal) {

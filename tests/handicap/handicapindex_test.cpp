@@ -123,6 +123,40 @@ TEST(IndexCountTest, IncompleteRoundsAreSkippedWithoutCounting) {
   EXPECT_EQ(r.UsedScores, Slots({3, 4, 6, 8, 9, 11, 12, 13}));
 }
 
+TEST(IndexCountTest, NegativeOrImpossibleRoundsNeitherCountNorPoisonTheIndex) {
+  // Each bad round is newest and would be the best differential by far.
+  struct Case {
+    std::string TScoreRec::*field;
+    const char* text;
+  };
+  for (const Case& c : std::initializer_list<Case>{{&TScoreRec::TotalScore, "-90"},
+                                                   {&TScoreRec::AdjustedScore, "-90"},
+                                                   {&TScoreRec::Rating, "-9.9"},
+                                                   {&TScoreRec::Rating, "99999999999999999999"},
+                                                   {&TScoreRec::Slope, "-113"},
+                                                   {&TScoreRec::Slope, "999"}}) {
+    ScoreTable t;
+    TScoreRec bad = MakeRound(DateFor(1), "90", "70.0", "113");
+    bad.*c.field = c.text;
+    t.Append(bad);
+    for (int p = 2; p <= 6; ++p) t.Append(RoundWithDifferential(p, 10.0 + p));
+    IndexResult r = IndexOf(t);
+    EXPECT_EQ(r.Counted, 5) << c.text;
+    EXPECT_EQ(r.UsedScores, Slots({2})) << c.text;
+    EXPECT_DOUBLE_EQ(r.Index, 11.5) << c.text;  // 12.0 * 0.96
+  }
+
+  // An exponent is no number at all: the same error as any other bad text.
+  ScoreTable t = TableOf({12.0, 13.0, 14.0, 15.0, 16.0});
+  t[2].Rating = "9e99";
+  try {
+    IndexOf(t);
+    ADD_FAILURE() << "no error";
+  } catch (const ConversionError& e) {
+    EXPECT_STREQ(e.what(), "'9e99' is not a valid floating point value");
+  }
+}
+
 TEST(IndexCountTest, EqualDifferentialsRankTheNewerFirst) {
   ScoreTable t = TableOf({12.0, 10.0, 14.0, 10.0, 13.0, 20.0, 20.0, 20.0, 20.0});
   IndexResult r = IndexOf(t);

@@ -47,6 +47,17 @@ TEST(RoundTotalsTest, SumsNinesAndRejectsBadHoles) {
   EXPECT_EQ(NineTotal(h, 1), 45);  // the front nine does not read hole 13
 }
 
+TEST(RoundTotalsTest, SumsOfAnyAcceptedHolesNeverOverflow) {
+  const HoleTexts most = Holes("2147483647");
+  EXPECT_EQ(NineTotal(most, 1), 9 * 2147483647LL);
+  EXPECT_EQ(RoundTotals(most).Total, 18 * 2147483647LL);
+  EXPECT_EQ(RoundTotals(Holes("-2147483648")).Total, 18 * -2147483648LL);
+  // Every hole over the limit of 10: the reduction exceeds the range of int.
+  EXPECT_EQ(AdjustGrossScore("72", most, Holes("4"), 40), std::to_string(72 - 18 * 2147483637LL));
+  EXPECT_EQ(AdjustGrossScore("-2147483648", most, Holes("4"), 40),
+            std::to_string(-2147483648LL - 18 * 2147483637LL));
+}
+
 TEST(EscLimitTest, EachBandFromItsBoundary) {
   EXPECT_EQ(EscLimit(-5), kDoubleBogeyLimit);
   EXPECT_EQ(EscLimit(0), kDoubleBogeyLimit);
@@ -150,6 +161,30 @@ TEST(DifferentialTest, ZeroInputsAndNoNegativeZero) {
   EXPECT_EQ(FormatDifferential(small), " 0.0");
 }
 
+TEST(DifferentialTest, ValuesNoRoundOrCourseCanHaveGiveNoDifferential) {
+  struct Case {
+    double score, rating, slope;
+  };
+  for (const Case& c : std::initializer_list<Case>{{-90, 70.5, 121},
+                                                   {90, -70.5, 121},
+                                                   {90, 70.5, -121},
+                                                   {90, 9e99, 121},
+                                                   {90, 1e20, 113},
+                                                   {90, 150.1, 113},
+                                                   {90, 70.5, 9e9},
+                                                   {90, 70.5, 54},
+                                                   {90, 70.5, 156},
+                                                   {1783, 70.5, 113},
+                                                   {1e300, 70.5, 55},
+                                                   {NAN, 70.5, 113},
+                                                   {90, 70.5, NAN}})
+    EXPECT_EQ(ComputeDifferential(c.score, c.rating, c.slope), 0.0)
+        << c.score << " " << c.rating << " " << c.slope;
+  // The ends themselves are values of real rounds and courses.
+  EXPECT_DOUBLE_EQ(ComputeDifferential(1782, 150.0, 55), 3353.0);
+  EXPECT_DOUBLE_EQ(ComputeDifferential(90, 70.5, 155), 14.2);
+}
+
 TEST(DifferentialTest, FormatIsOneDecimalInFourCharacters) {
   EXPECT_EQ(FormatDifferential(16.7), "16.7");
   EXPECT_EQ(FormatDifferential(9.7), " 9.7");
@@ -244,6 +279,42 @@ TEST(IsCompleteScoreTest, EveryConditionAndZeroTotals) {
       "70.5",
       5);
   EXPECT_FALSE(IsCompleteScore(r));
+}
+
+TEST(IsCompleteScoreTest, NegativeOrImpossibleNumbersMakeARoundIncomplete) {
+  struct Case {
+    std::string TScoreRec::*field;
+    const char* text;
+    bool complete;
+  };
+  const TScoreRec full = MakeRound("20020110", "90", "70.5", "121");
+  for (const Case& c : std::initializer_list<Case>{
+           {&TScoreRec::TotalScore, "-90", false},
+           {&TScoreRec::TotalScore, " -1", false},
+           {&TScoreRec::TotalScore, "-0", false},  // zero in any spelling
+           {&TScoreRec::TotalScore, "999", true},
+           {&TScoreRec::TotalScore, "99999", false},
+           {&TScoreRec::TotalScore, "9x", true},  // left to the conversion error
+           {&TScoreRec::AdjustedScore, "-5", false},
+           {&TScoreRec::AdjustedScore, "88", true},
+           {&TScoreRec::AdjustedScore, "XXX", true},
+           {&TScoreRec::Rating, "-70.5", false},
+           {&TScoreRec::Rating, "99999999999999999999", false},
+           {&TScoreRec::Rating, "150.1", false},
+           {&TScoreRec::Rating, "150", true},
+           {&TScoreRec::Rating, "9e99", true},  // not a number: the conversion error
+           {&TScoreRec::Slope, "-121", false},
+           {&TScoreRec::Slope, "54", false},
+           {&TScoreRec::Slope, "55", true},
+           {&TScoreRec::Slope, "155", true},
+           {&TScoreRec::Slope, "156", false},
+           {&TScoreRec::Slope, "999", false},
+           {&TScoreRec::Slope, "00", true},  // zero keeps its marker meaning
+       }) {
+    TScoreRec r = full;
+    r.*c.field = c.text;
+    EXPECT_EQ(IsCompleteScore(r), c.complete) << "'" << c.text << "'";
+  }
 }
 
 }  // namespace
