@@ -1,0 +1,53 @@
+#pragma once
+// The course handicap window: one golfer's course handicap and predicted score
+// on a course picked from the course list, printed or written on request.
+// Openers make a new one, fill GolferName, GolferShortName and IndexField and
+// show it with ShowFor; the window deletes itself when it closes.
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "data/courselist.h"
+#include "ui/fwform.h"
+
+class QAction;
+
+class THandicapForm : public fw::ui::FwForm {
+  Q_OBJECT
+ public:
+  explicit THandicapForm(QWidget* parent = nullptr);
+
+  QLabel* CourseLabel = nullptr;
+  QComboBox* CourseField = nullptr;
+  QLabel* Label2 = nullptr;
+  QLineEdit* RatingField = nullptr;
+  QLabel* Label3 = nullptr;
+  QLineEdit* SlopeField = nullptr;
+  QLabel* Label1 = nullptr;
+  QLineEdit* ParField = nullptr;
+  QLabel* Label4 = nullptr;
+  QLineEdit* IndexField = nullptr;       // filled by the opener
+  QLineEdit* GolferName = nullptr;       // hidden; the long name, filled by the opener
+  QLineEdit* GolferShortName = nullptr;  // hidden; filled by the opener
+  QLineEdit* Hdcp1 = nullptr;
+  QLineEdit* Hdcp2 = nullptr;
+  QPushButton* OKButton = nullptr;
+  QPushButton* PrintButton = nullptr;
+  QAction* Exit1 = nullptr;
+  QAction* Help2 = nullptr;
+  QAction* AboutFairwick1 = nullptr;
+
+  // The courses in the order of CourseField, addressed from 1.
+  fw::CourseSummaryTable Courses;
+  // Set by the first course picked; Print needs one.
+  bool CourseChosen = false;
+
+  void FormActivate() override;
+  void CourseFieldClick();
+  void OKButtonClick();
+  void PrintButtonClick();
+  void Help2Click();
+  void AboutFairwick1Click();
+};
