@@ -1,0 +1,75 @@
+#pragma once
+// The print handicaps dialog: one course and any number of golfers, then the
+// handicap list for that course (or, later, the wallet handicap cards). The
+// golfer list window opens a new one each time; it loads what it needs itself.
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <vector>
+
+#include "data/courselist.h"
+#include "data/golferlist.h"
+#include "data/scorefile.h"
+#include "ui/fwform.h"
+
+class TPrintHandicapsDlg : public fw::ui::FwForm {
+  Q_OBJECT
+ public:
+  // Loads the course and golfer lists. When one of them cannot be read the
+  // error is shown and Loaded() is false: the opener then deletes the dialog
+  // instead of showing it.
+  explicit TPrintHandicapsDlg(QWidget* parent = nullptr);
+
+  bool Loaded() const { return loaded_; }
+
+  QLabel* Label1 = nullptr;
+  QComboBox* CourseField = nullptr;
+  QLabel* SrcLabel = nullptr;
+  QListWidget* GolferListBox = nullptr;
+  QLabel* DstLabel = nullptr;
+  QListWidget* PrintListBox = nullptr;
+  QPushButton* IncludeBtn = nullptr;
+  QPushButton* IncAllBtn = nullptr;
+  QPushButton* ExcludeBtn = nullptr;
+  QPushButton* ExAllBtn = nullptr;
+  QPushButton* PrintListButton = nullptr;
+  QPushButton* PrintCardsButton = nullptr;
+  QPushButton* ExitButton = nullptr;
+
+  fw::GolferTable Golfers;
+  fw::ScoreTable Scores;
+  fw::CourseSummaryTable Courses;
+  // True once the user has clicked in CourseField or pressed a key in it.
+  bool CourseChosen = false;
+  // For the handicap cards.
+  int CardsOnFirstSheet = 0;
+  std::vector<int> UsedScores;
+
+  void CourseFieldClick();
+  void IncludeBtnClick();
+  void ExcludeBtnClick();
+  void IncAllBtnClick();
+  void ExcAllBtnClick();
+  void PrintListButtonClick();
+  void ExitButtonClick();
+
+  // Places in the golfer table (from 1) of the golfers in the print list, in
+  // its order.
+  std::vector<int> PrintListPlaces() const;
+
+ private:
+  // Moves the selected lines of `source` into `destination`, from the last
+  // line up.
+  void MoveSelected(QListWidget* source, QListWidget* destination);
+  static int GetFirstSelection(const QListWidget* list);
+  void SetItem(QListWidget* list, int index);
+  void SetButtons();
+  // Puts a line into `list`: at the end of the print list, at the golfer's
+  // place in the golfer list.
+  void AddLine(QListWidget* list, QListWidgetItem* line);
+  void PrintHandicapList();
+
+  bool loaded_ = false;
+};

@@ -1,0 +1,275 @@
+#include "reports/fwprthdp.h"
+
+#include <QPrinter>
+
+#include "golfers/golferfiles.h"
+#include "reports/fw2choic.h"
+#include "reports/qtreportclock.h"
+#include "support/uitest.h"
+#include "ui/fwprintdialog.h"
+
+namespace fwtest {
+namespace {
+
+std::string CourseLine(const std::string& name, const std::string& rating, const std::string& slope,
+                       const std::string& parTotal) {
+  std::string line = name + "~" + rating + "~" + slope + "~" + parTotal + "~";
+  for (int hole = 0; hole < 18; ++hole) line += "4~";
+  return line + "\r\n";
+}
+
+// Five complete rounds of one differential (in tenths).
+std::string RoundsOf(int tenths) {
+  std::vector<RoundSpec> rounds;
+  for (int n = 1; n <= 5; ++n)
+    rounds.push_back(RoundWithDifferential(December2001(n), tenths, "X"));
+  return ScoreFile(rounds);
+}
+
+QStringList Texts(const QListWidget* list) {
+  QStringList texts;
+  for (int row = 0; row < list->count(); ++row) texts << list->item(row)->text();
+  return texts;
+}
+
+QStringList SelectedTexts(const QListWidget* list) {
+  QStringList texts;
+  for (int row = 0; row < list->count(); ++row)
+    if (list->item(row)->isSelected()) texts << list->item(row)->text();
+  return texts;
+}
+
+void Select(QListWidget* list, const QStringList& texts) {
+  list->clearSelection();
+  for (int row = 0; row < list->count(); ++row)
+    if (texts.contains(list->item(row)->text())) list->item(row)->setSelected(true);
+}
+
+void DoubleClick(QListWidget* list, const QString& text) {
+  const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
+  ASSERT_FALSE(found.isEmpty()) << text.toStdString();
+  const QPoint centre = list->visualItemRect(found.first()).center();
+  // As the mouse does: press, release, press, double-click, release.
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
+  QTest::mousePress(list->viewport(), Qt::LeftButton, {}, centre);
+  QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+  QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, centre);
+  QApplication::processEvents();
+}
+
+// The dialog with the printer-or-file question and the print dialog answered
+// by the test.
+class PrintHandicapsTest : public UiTest {
+ protected:
+  void SetUp() override {
+    UiTest::SetUp();
+    fw::ui::SetTwoChoiceHandler([this](const TTwoChoiceDlg& dialog) {
+      questions << dialog.MemoField->text();
+      return choice;
+    });
+    fw::ui::SetPrintDialogHandler([this](QPrinter& printer, QWidget*) {
+      offeredPdf = printer.outputFileName();
+      printer.setOutputFileName(QString::fromStdString((folder.Path() / "out.pdf").string()));
+      return true;
+    });
+    folder.Write("courses.fwc", CourseLine("Pine Ridge", "68.0", "113", "70") +
+                                    CourseLine("Oak Hills", "70.5", "125", "72"));
+  }
+  void TearDown() override {
+    fw::ui::SetTwoChoiceHandler({});
+    fw::ui::SetPrintDialogHandler({});
+    UiTest::TearDown();
+  }
+
+  // Two golfers of one name: a woman with differentials of 10.0 (index 9.6)
+  // first in the file, a man with 20.0 (index 19.2).
+  void WriteNamesakes() {
+    folder.Write("golfers.fwc", "Pat Jones~PJONES1~1~\r\nPat Jones~PJONES2~0~\r\n");
+    folder.Write("PJONES1.fwp", RoundsOf(100));
+    folder.Write("PJONES2.fwp", RoundsOf(200));
+  }
+
+  TPrintHandicapsDlg* Open() {
+    auto* dialog = new TPrintHandicapsDlg;
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    EXPECT_TRUE(dialog->Loaded());
+    ShowActive(dialog);
+    return dialog;
+  }
+
+  // Picks the course at `row` of the drop-down with the keyboard.
+  static void PickCourse(TPrintHandicapsDlg* dialog, int row) {
+    Focus(dialog->CourseField);
+    while (dialog->CourseField->currentIndex() < row)
+      QTest::keyClick(dialog->CourseField, Qt::Key_Down);
+    while (dialog->CourseField->currentIndex() > row)
+      QTest::keyClick(dialog->CourseField, Qt::Key_Up);
+  }
+
+  // The report's lines after the date of its first line.
+  static std::string Heading(const std::string& course, const std::string& ratingLine) {
+    const char sep = fw::ui::DateSeparatorOf(QLocale::system());
+    return std::string("FAIRWICK COURSE HANDICAPS AS OF:  01") + sep + "10" + sep +
+           "2002\r\n\r\nCourse: " + course + "\r\n" + ratingLine +
+           "\r\n\r\n                                 Course   Predicted\r\n"
+           "Golfer                 Index   Handicap       Score\r\n\r\n";
+  }
+
+  int choice = -1;
+  QString offeredPdf;
+  QStringList questions;
+};
+
+TEST_F(PrintHandicapsTest, ListsMoveGolfersAndKeepTheirOrders) {
+  // The table's order is byte order of the Windows-1252 names: capitals before
+  // small letters, accented letters last.
+  folder.Write("golfers.fwc",
+               "Zed~ZED~0~\r\n\xC9mile~EMILE~0~\r\nabe~ABE2~0~\r\nCal~CAL~0~\r\nBea~BEA~1~\r\n"
+               "Abe~ABE~0~\r\n");
+  TPrintHandicapsDlg* dialog = Open();
+  EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Print Handicaps Dialog"));
+  EXPECT_FALSE(dialog->PrintCardsButton->isEnabled());
+  const QString emile = QString::fromUtf8("\xC3\x89mile");
+  const QStringList tableOrder = {"Abe", "Bea", "Cal", "Zed", "abe", emile};
+  EXPECT_EQ(Texts(dialog->GolferListBox), tableOrder);
+  EXPECT_TRUE(dialog->IncludeBtn->isEnabled());
+  EXPECT_TRUE(dialog->IncAllBtn->isEnabled());
+  EXPECT_FALSE(dialog->ExcludeBtn->isEnabled());
+  EXPECT_FALSE(dialog->ExAllBtn->isEnabled());
+
+  // Three at once arrive lowest first; the line at the first one's place is
+  // selected next.
+  Select(dialog->GolferListBox, {"Abe", "Bea", "Cal"});
+  Click(dialog->IncludeBtn);
+  EXPECT_EQ(Texts(dialog->PrintListBox), (QStringList{"Cal", "Bea", "Abe"}));
+  EXPECT_EQ(SelectedTexts(dialog->GolferListBox), QStringList{"Zed"});
+  EXPECT_TRUE(dialog->ExcludeBtn->isEnabled());
+  EXPECT_TRUE(dialog->ExAllBtn->isEnabled());
+
+  // One at a time they keep the order of the moves; a double-click moves too.
+  Select(dialog->GolferListBox, {emile});
+  Click(dialog->IncludeBtn);
+  EXPECT_EQ(SelectedTexts(dialog->GolferListBox), QStringList{"abe"});
+  Click(dialog->IncludeBtn);
+  DoubleClick(dialog->GolferListBox, "Zed");
+  EXPECT_EQ(Texts(dialog->PrintListBox), (QStringList{"Cal", "Bea", "Abe", emile, "abe", "Zed"}));
+  EXPECT_TRUE(Texts(dialog->GolferListBox).isEmpty());
+  EXPECT_FALSE(dialog->IncludeBtn->isEnabled());
+  EXPECT_FALSE(dialog->IncAllBtn->isEnabled());
+
+  // Moved back, names return to the table's order.
+  DoubleClick(dialog->PrintListBox, "abe");
+  Select(dialog->PrintListBox, {"Zed", "Abe"});
+  Click(dialog->ExcludeBtn);
+  EXPECT_EQ(Texts(dialog->GolferListBox), (QStringList{"Abe", "Zed", "abe"}));
+  Click(dialog->ExAllBtn);
+  EXPECT_EQ(Texts(dialog->GolferListBox), tableOrder);
+  EXPECT_FALSE(dialog->ExcludeBtn->isEnabled());
+  EXPECT_FALSE(dialog->ExAllBtn->isEnabled());
+
+  // All at once keeps the list's order; the emptied list selects nothing.
+  Click(dialog->IncAllBtn);
+  EXPECT_EQ(Texts(dialog->PrintListBox), tableOrder);
+  EXPECT_FALSE(dialog->IncludeBtn->isEnabled());
+  EXPECT_TRUE(dialog->ExAllBtn->isEnabled());
+  EXPECT_TRUE(messages.empty());
+
+  // Escape is Exit.
+  QTest::keyClick(dialog->PrintListBox, Qt::Key_Escape);
+  QApplication::processEvents();
+  EXPECT_TRUE(OpenWindows<TPrintHandicapsDlg>().empty());
+}
+
+TEST_F(PrintHandicapsTest, PrintListWantsACourseAndAGolfer) {
+  WriteNamesakes();
+  TPrintHandicapsDlg* dialog = Open();
+  EXPECT_EQ(dialog->CourseField->count(), 2);
+  EXPECT_EQ(dialog->CourseField->itemText(0), QStringLiteral("Oak Hills"));
+  EXPECT_EQ(dialog->CourseField->currentIndex(), -1);
+
+  Click(dialog->IncAllBtn);
+  Click(dialog->PrintListButton);
+  // A key that selects no course still leaves the list without one.
+  Focus(dialog->CourseField);
+  QTest::keyClick(dialog->CourseField, Qt::Key_Q);
+  EXPECT_TRUE(dialog->CourseChosen);
+  EXPECT_EQ(dialog->CourseField->currentIndex(), -1);
+  Click(dialog->PrintListButton);
+  PickCourse(dialog, 0);
+  Click(dialog->ExAllBtn);
+  Click(dialog->PrintListButton);
+  EXPECT_EQ(MessageTexts(),
+            (QStringList{"You must select a course first.", "You must select a course first.",
+                         "You must select at least one golfer."}));
+  EXPECT_TRUE(questions.isEmpty());
+  EXPECT_FALSE(folder.Has("hdcplist.fwo"));
+
+  // A golfer list that cannot be read is shown and the dialog does not open.
+  std::filesystem::remove(folder.Path() / "golfers.fwc");
+  folder.MakeDir("golfers.fwc");
+  messages.clear();
+  TPrintHandicapsDlg broken;
+  EXPECT_FALSE(broken.Loaded());
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].kind, fw::ui::MsgKind::kError);
+}
+
+TEST_F(PrintHandicapsTest, HandicapListFileShowsEachNamesakesOwnFigures) {
+  WriteNamesakes();
+  TPrintHandicapsDlg* dialog = Open();
+  PickCourse(dialog, 0);
+  // The man (second in the table) first, then the woman.
+  Select(dialog->GolferListBox, {});
+  dialog->GolferListBox->item(1)->setSelected(true);
+  Click(dialog->IncludeBtn);
+  Click(dialog->IncludeBtn);
+  EXPECT_EQ(dialog->PrintListPlaces(), (std::vector<int>{2, 1}));
+
+  choice = -1;
+  Click(dialog->PrintListButton);
+  EXPECT_FALSE(folder.Has("hdcplist.fwo"));
+  EXPECT_TRUE(messages.empty());
+
+  choice = 2;
+  Click(dialog->PrintListButton);
+  EXPECT_EQ(questions, QStringList(2, "Output handicap list to the printer or to a file?"));
+  // clang-format off
+  // Columns: name 1-20, index 24-28, course handicap 37-39, predicted 49-51.
+  EXPECT_EQ(folder.Read("hdcplist.fwo"),
+            Heading("Oak Hills", "Rating: 70.5  Slope: 125  Par: 72") +
+            "Pat Jones           " "   " " 19.2" "        " " 21" "         " " 93\r\n"
+            "Pat Jones           " "   " "  9.6" "        " " 11" "         " " 83\r\n");
+  // clang-format on
+  EXPECT_EQ(MessageTexts(), QStringList{"Handicap file \"HDCPLIST.FWO\" created."});
+}
+
+TEST_F(PrintHandicapsTest, PrintingTwiceWithTwoCourses) {
+  WriteNamesakes();
+  TPrintHandicapsDlg* dialog = Open();
+  Click(dialog->IncAllBtn);
+
+  PickCourse(dialog, 0);
+  choice = 1;
+  Click(dialog->PrintListButton);
+  EXPECT_EQ(offeredPdf, QString::fromStdString((folder.Path() / "hdcplist.pdf").string()));
+  ASSERT_TRUE(folder.Has("out.pdf"));
+  EXPECT_EQ(folder.Read("out.pdf").substr(0, 5), "%PDF-");
+
+  PickCourse(dialog, 1);
+  choice = 2;
+  Click(dialog->PrintListButton);
+  // clang-format off
+  // Columns: name 1-20, index 24-28, course handicap 37-39, predicted 49-51.
+  EXPECT_EQ(folder.Read("hdcplist.fwo"),
+            Heading("Pine Ridge", "Rating: 68.0  Slope: 113  Par: 70") +
+            "Pat Jones           " "   " "  9.6" "        " " 10" "         " " 80\r\n"
+            "Pat Jones           " "   " " 19.2" "        " " 19" "         " " 89\r\n");
+  // clang-format on
+  EXPECT_EQ(MessageTexts(),
+            (QStringList{"Printing completed.", "Handicap file \"HDCPLIST.FWO\" created."}));
+  EXPECT_EQ(dialog->PrintListPlaces(), (std::vector<int>{1, 2}));
+  EXPECT_TRUE(dialog->isVisible());
+}
+
+}  // namespace
+}  // namespace fwtest
