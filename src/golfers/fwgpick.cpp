@@ -8,6 +8,8 @@
 #include "golfers/fwgolfer.h"
 #include "handicap/fwindex.h"
 #include "handicap/handicapindex.h"
+#include "reports/fwhndicp.h"
+#include "reports/fwprthdp.h"
 #include "reports/fwreport.h"
 #include "reports/golfhistory.h"
 #include "scores/fwscore.h"
@@ -118,12 +120,9 @@ TGPickForm::TGPickForm(QWidget* parent) : FwForm(parent) {
   OnClick(ExitButton, [this] { ExitButtonClick(); });
   OnDoubleClick(GolferListBox, [this] { EditScores(); });
 
-  // Group entry, the course handicap window and the handicap list are not
-  // part of the program yet.
-  for (QPushButton* button : {AddGroupButton, HandicapButton, PrintHandicapButton})
-    button->setEnabled(false);
-  for (QAction* action : {AddaGroupofScores1, CalculateHandicap1, PrintHandicaps1})
-    action->setEnabled(false);
+  // Group entry is not part of the program yet.
+  AddGroupButton->setEnabled(false);
+  AddaGroupofScores1->setEnabled(false);
 
   // Creation steps.
   UsePlacement("GPickForm", {385, 113, 103, 572});
@@ -249,8 +248,19 @@ void TGPickForm::CalculateIndex() {
 }
 
 void TGPickForm::CourseHandicap() {
-  // The course handicap window is not part of the program yet; its button and
-  // menu item stay disabled.
+  const fw::TGolferRec* golfer = StartActivity(true);
+  if (!golfer) return;
+  ActivityMode = Activity::kCourseHandicap;
+  LoadScoresOf(*golfer);
+  fw::NoIndexOutput none;
+  const fw::IndexResult index =
+      fw::ComputeIndex(Scores, IndexGolferOf(*golfer), none, IndexOptionsNow());
+  auto* window = new THandicapForm;
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  window->GolferName->setText(ToQt(golfer->LongName));
+  window->GolferShortName->setText(ToQt(fw::CutAtNul(golfer->ShortName)));
+  window->IndexField->setText(ToQt(fw::FormatIndex(index.Index)));
+  window->ShowFor(this);
 }
 
 void TGPickForm::PrintScores() {
@@ -266,7 +276,15 @@ void TGPickForm::PrintScores() {
 }
 
 void TGPickForm::PrintHandicaps() {
-  // The print handicaps dialog is not part of the program yet.
+  // The dialog works on the whole golfer list, whatever is selected here.
+  App().UseMaxIndex = chkUseMaxIndex->isChecked();
+  auto* dialog = new TPrintHandicapsDlg;
+  if (!dialog->Loaded()) {
+    delete dialog;
+    return;
+  }
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->ShowFor(this);
 }
 
 void TGPickForm::ExitButtonClick() {

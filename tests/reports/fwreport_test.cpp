@@ -6,6 +6,8 @@
 #include "golfers/fwgpick.h"
 #include "golfers/golferfiles.h"
 #include "reports/fw2choic.h"
+#include "reports/fwhndicp.h"
+#include "reports/fwprthdp.h"
 #include "support/uitest.h"
 #include "ui/fwprintdialog.h"
 
@@ -88,6 +90,36 @@ TEST_F(ReportTest, GolfHistoryGoesToAFileAPdfOrNowhere) {
   EXPECT_EQ(MessageTexts().last(), QStringLiteral("The printer could not start printing."));
   EXPECT_EQ(folder.Read("out.pdf"), before);
   EXPECT_TRUE(pick->isVisible());
+}
+
+TEST_F(ReportTest, GolferListOpensTheReportWindowsForTheSelectedGolfer) {
+  TGPickForm::SelectedGolfer = 0;
+  folder.Write("golfers.fwc", "Pat Jones~PJONES~0~\r\n");
+  folder.Write("PJONES.fwp", "");
+  auto* pick = new TGPickForm;
+  pick->setAttribute(Qt::WA_DeleteOnClose);
+  ShowActive(pick);
+
+  // Without a selected golfer the golfer's reports do nothing.
+  pick->GolferListBox->clearSelection();
+  Click(pick->HandicapButton);
+  Click(pick->PrintScoresButton);
+  EXPECT_TRUE(OpenWindows<THandicapForm>().empty());
+  EXPECT_TRUE(questions.isEmpty());
+  // The handicap list needs no golfer selected here.
+  Click(pick->PrintHandicapButton);
+  ASSERT_EQ(OpenWindows<TPrintHandicapsDlg>().size(), 1u);
+  OpenWindows<TPrintHandicapsDlg>()[0]->close();
+
+  pick->GolferListBox->setCurrentRow(0);
+  Trigger(pick, "CalculateHandicap1");
+  std::vector<THandicapForm*> windows = OpenWindows<THandicapForm>();
+  ASSERT_EQ(windows.size(), 1u);
+  EXPECT_EQ(windows[0]->GolferName->text(), QStringLiteral("Pat Jones"));
+  EXPECT_EQ(windows[0]->GolferShortName->text(), QStringLiteral("PJONES"));
+  EXPECT_EQ(windows[0]->IndexField->text(), QStringLiteral("36.4"));
+  windows[0]->close();
+  QApplication::processEvents();
 }
 
 }  // namespace
