@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
 #include "data/convert.h"
@@ -43,7 +44,7 @@ QLabel* HoleLabel(QWidget* parent, const QString& name, const QString& text) {
 }  // namespace
 
 TCourseForm::TCourseForm(QWidget* parent)
-    : FwForm(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
+    : FwForm(parent, kDialogFrame | Qt::MSWindowsFixedSizeDialogHint) {
   setObjectName(QStringLiteral("CourseForm"));
   setWindowTitle(QStringLiteral("Course Maintenance"));
 
@@ -144,6 +145,7 @@ TCourseForm::TCourseForm(QWidget* parent)
   for (int hole = 1; hole <= 18; ++hole) OnExit(Par[hole], [this, hole] { ParExit(hole); });
   OnClick(OKButton, [this] { OKButtonClick(); });
   OnClick(CancelButton, [this] { CancelButtonClick(); });
+  CancelOnEscape(CancelButton);
 
   CentreOnFirstShow();
   setFixedSize(626, 312);
@@ -226,9 +228,21 @@ void TCourseForm::FormActivate() {
   if (!CourseName->text().isEmpty()) UpdateParTotals(false);
 }
 
-void TCourseForm::FocusParTotal() {
-  ParTotal->setFocus(Qt::TabFocusReason);
-  ParTotal->selectAll();
+void TCourseForm::FocusAndSelect(QLineEdit* field) {
+  field->setFocus(Qt::TabFocusReason);
+  field->selectAll();
+}
+
+void TCourseForm::CheckNumber(QLineEdit* field, bool decimal) {
+  // The form the field takes when typed: digits, and for the rating one
+  // decimal point; at least one digit.
+  const QString text = field->text();
+  const fw::ui::InputRule rule = decimal ? fw::ui::DecimalNumber() : fw::ui::WholeNumber();
+  bool hasDigit = std::any_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
+  if (hasDigit && fw::ui::RefusalOf(rule, text).isEmpty()) return;
+  FocusAndSelect(field);
+  throw fw::ConversionError("'" + FromQt(text) + "' is not a valid " +
+                            (decimal ? "floating point" : "integer") + " value");
 }
 
 void TCourseForm::ParExit(int hole) {
@@ -238,18 +252,29 @@ void TCourseForm::ParExit(int hole) {
   // back to the name, rating or slope is not moving on to the holes.
   QWidget* next = QApplication::focusWidget();
   if (next == CourseName || next == RatingField || next == SlopeField) return;
-  FocusParTotal();
+  FocusAndSelect(ParTotal);
 }
 
 void TCourseForm::OKButtonClick() {
+  // A course without a name cannot be told apart in the lists nor picked.
+  if (CourseName->text().trimmed().isEmpty()) {
+    fw::ui::Inform(QStringLiteral("Please enter a course name."));
+    FocusAndSelect(CourseName);
+    return;
+  }
+  // An empty rating or slope marks an unrated course.
   if (RatingField->text().isEmpty()) RatingField->setText(QStringLiteral("0.0"));
   if (SlopeField->text().isEmpty()) SlopeField->setText(kZero);
+  // Only a course list edited by hand brings other text here; score entry
+  // could not compute with it.
+  CheckNumber(RatingField, true);
+  CheckNumber(SlopeField, false);
   int total = 0;
   if (!ParTotal->text().isEmpty()) {
     try {
       total = fw::StrToInt(FromQt(ParTotal->text()));
     } catch (const fw::ConversionError&) {
-      FocusParTotal();
+      FocusAndSelect(ParTotal);
       throw;
     }
   }
@@ -260,7 +285,7 @@ void TCourseForm::OKButtonClick() {
   }
   ParTotal->setText(kZero);
   fw::ui::Inform(QStringLiteral("You must enter a value of greater than zero for the Total Par."));
-  FocusParTotal();
+  FocusAndSelect(ParTotal);
 }
 
 void TCourseForm::CancelButtonClick() {

@@ -43,9 +43,13 @@ class TCourseForm : public fw::ui::FwForm {
   void CancelButtonClick();
 
  private:
-  // Moves the focus to the total par with its text selected, so that typing
+  // Moves the focus to the field with its text selected, so that typing
   // replaces it.
-  void FocusParTotal();
+  void FocusAndSelect(QLineEdit* field);
+  // Refuses a rating (`decimal`) or slope that is not digits with at most one
+  // decimal point (the rating) or digits only (the slope), with the standard
+  // conversion message and the field's text selected.
+  void CheckNumber(QLineEdit* field, bool decimal);
   // Before the fields are refilled: the focus goes back to the course name
   // (without running a par field's exit handler on a window that is not
   // active) and the next activation prepares the fields again.

@@ -4,6 +4,7 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cctype>
 
 #include "data/scorefile.h"
 #include "golfers/fwgname.h"
@@ -23,6 +24,26 @@ const QString kLimitMessage = QStringLiteral(
 // The program-wide limit, never more than the table holds.
 int GolferLimit() {
   return std::min(App().MaxGolfers, fw::GolferTable::kLimit);
+}
+
+// True when the two short names name the same score file: file names are
+// matched without regard to case.
+bool SameFile(const std::string& a, const std::string& b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return std::toupper(static_cast<unsigned char>(x)) ==
+           std::toupper(static_cast<unsigned char>(y));
+  });
+}
+
+// Position (from 1) of the golfer of that short name: the same spelling first,
+// else one whose short name names the same score file; 0 when none. Golfers
+// are told apart by their short names, since long names may repeat.
+int PositionOf(const fw::GolferTable& golfers, const std::string& shortName) {
+  for (int i = 1; i <= golfers.Count(); ++i)
+    if (golfers[i].ShortName == shortName) return i;
+  for (int i = 1; i <= golfers.Count(); ++i)
+    if (SameFile(golfers[i].ShortName, shortName)) return i;
+  return 0;
 }
 
 }  // namespace
@@ -180,6 +201,18 @@ void TGMaintForm::TakeNameDialogResult() {
   SetChanged(true);
 }
 
+void TGMaintForm::RecordInSavedList(const std::function<bool(fw::GolferTable&)>& change) {
+  const fw::WorkFolder& folder = App().folder;
+  // Without a list file the golfers are those of the score files present,
+  // which follow every change by themselves.
+  if (!folder.Exists(fw::kGolferListFile)) return;
+  fw::GolferTable saved;
+  fw::LoadGolferList(folder, saved);
+  // Written in the order read; the save also creates an empty score file for
+  // any golfer of the list that has none.
+  if (change(saved)) fw::SaveGolferList(folder, saved);
+}
+
 std::string TGMaintForm::RenameScoreFile(int index, const std::string& wanted) {
   const fw::WorkFolder& folder = App().folder;
   std::string old = Golfers[index].ShortName;
@@ -188,11 +221,30 @@ std::string TGMaintForm::RenameScoreFile(int index, const std::string& wanted) {
   // The new file keeps the lower-case extension; an existing file of the new
   // name, in any case, is never replaced. A golfer without a score file has
   // nothing to carry over, but must not take over another golfer's file.
-  bool moved = folder.Exists(from) ? folder.Rename(from, to) : !folder.Exists(to);
-  if (moved) return wanted;
-  Inform(QStringLiteral("ERROR: Unable to rename golfer file!  Try a different name."));
-  App().GNameForm->ShortName->setText(ToQt(old));
-  return old;
+  bool hadFile = folder.Exists(from);
+  bool moved = hadFile ? folder.Rename(from, to) : !folder.Exists(to);
+  if (!moved) {
+    Inform(QStringLiteral("ERROR: Unable to rename golfer file!  Try a different name."));
+    App().GNameForm->ShortName->setText(ToQt(old));
+    return old;
+  }
+  // The golfer list file takes the new short name at once, whatever becomes
+  // of this window's other changes, so that it never names a file that is
+  // gone. When that fails the score file gets its old name back.
+  try {
+    RecordInSavedList([&](fw::GolferTable& saved) {
+      int i = PositionOf(saved, old);
+      if (i == 0) return false;  // added here and not saved yet
+      saved[i].ShortName = wanted;
+      return true;
+    });
+  } catch (const std::exception& error) {
+    if (hadFile) folder.Rename(to, from);
+    ReportError(error);
+    App().GNameForm->ShortName->setText(ToQt(old));
+    return old;
+  }
+  return wanted;
 }
 
 void TGMaintForm::DeleteButtonClick() {
@@ -204,17 +256,32 @@ void TGMaintForm::DeleteButtonClick() {
     App().GNameForm->activateWindow();
     return;
   }
-  std::string fileName = fw::ScoreFileName(Golfers[p].ShortName);
+  const std::string shortName = Golfers[p].ShortName;
+  const std::string fileName = fw::ScoreFileName(shortName);
   if (!AskYesNo(
           QStringLiteral("Are you sure you want to delete this golfer along with score file \"") +
           ToQt(fileName) + QStringLiteral("\"?")))
     return;
-  // A name that cannot name a file in the folder has no file to delete.
-  if (App().folder.Exists(fileName)) App().folder.Remove(fileName);
+  // The golfer leaves the golfer list file at once, whatever becomes of this
+  // window's other changes, and before his score file goes: when the list
+  // cannot be read or written nothing is deleted, and a score file that
+  // cannot be deleted is left over without a golfer naming it.
+  bool stillNamed = false;
+  RecordInSavedList([&](fw::GolferTable& saved) {
+    int i = PositionOf(saved, shortName);
+    if (i == 0) return false;  // added here and not saved yet
+    saved.Delete(i);
+    stillNamed = PositionOf(saved, shortName) != 0;
+    return true;
+  });
   Golfers.Delete(p);
   delete GolferListBox->takeItem(p - 1);
   SetChanged(true);
   if (!Golfers.Empty()) GolferListBox->setCurrentRow(std::min(p, Golfers.Count()) - 1);
+  // A score file that another golfer names too holds his rounds as well. A
+  // name that cannot name a file in the folder has no file to delete.
+  stillNamed = stillNamed || PositionOf(Golfers, shortName) != 0;
+  if (!stillNamed && App().folder.Exists(fileName)) App().folder.Remove(fileName);
 }
 
 void TGMaintForm::SaveButtonClick() {

@@ -5,6 +5,8 @@
 #include <QAction>
 #include <QListWidget>
 #include <QPushButton>
+#include <functional>
+#include <string>
 
 #include "data/golferlist.h"
 #include "ui/fwform.h"
@@ -59,8 +61,15 @@ class TGMaintForm : public fw::ui::FwForm {
   // Takes the name dialog's confirmed values into the table.
   void TakeNameDialogResult();
   // The short name golfer `index` may carry after a change to `wanted`: its
-  // score file is renamed, or, when that is impossible, the old name stays.
+  // score file is renamed and the golfer list file takes the new name, or,
+  // when either is impossible, the old name stays.
   std::string RenameScoreFile(int index, const std::string& wanted);
+  // Applies one change, which the score files have already seen or are about
+  // to see, to the golfer list file as last saved and writes it, without this
+  // window's other unsaved changes. `change` edits the saved list and returns
+  // false when it has nothing to change. Throws FileError when the file
+  // cannot be read or written.
+  void RecordInSavedList(const std::function<bool(fw::GolferTable&)>& change);
 
   // Set when this window shows the name dialog, cleared when it has taken the
   // dialog's answer back.

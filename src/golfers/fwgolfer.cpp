@@ -348,9 +348,8 @@ void TGolferForm::ExitButtonClick() {
 }
 
 void TGolferForm::Exit1Click() {
-  ScoresChanged = false;
-  SaveButton->setEnabled(false);
-  hide();
+  // Like the Exit button and the close box: unsaved rounds are asked about.
+  ExitButtonClick();
 }
 
 void TGolferForm::Index1Click() {

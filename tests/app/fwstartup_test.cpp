@@ -44,9 +44,12 @@ TEST_F(StartupTest, WithoutAnySampleTheProgramStillStarts) {
 }
 
 TEST_F(StartupTest, LeavingTheProgramSettlesUnsavedChangesFirst) {
-  folder.Write("golfers.fwc", "Ann~ANN~1~\r\nBob~BOB~0~\r\n");
+  // Not in name order: the deletion is written to the list at once in the
+  // file's order, the window's save writes its sorted list.
+  folder.Write("golfers.fwc", "Cid~CID~0~\r\nBob~BOB~0~\r\nAnn~ANN~1~\r\n");
   folder.Write("ANN.fwp", "");
   folder.Write("BOB.fwp", "");
+  folder.Write("CID.fwp", "");
   TMainForm form;
   fw::ui::CreateLongLivedWindows();
   messages.clear();
@@ -65,12 +68,13 @@ TEST_F(StartupTest, LeavingTheProgramSettlesUnsavedChangesFirst) {
   EXPECT_TRUE(exitCodes.empty());
   EXPECT_FALSE(App().ProgramExiting);
   EXPECT_TRUE(golfers->isVisible());
-  EXPECT_EQ(folder.Read("golfers.fwc"), "Ann~ANN~1~\r\nBob~BOB~0~\r\n");
+  EXPECT_TRUE(golfers->GolfersChanged);
+  EXPECT_EQ(folder.Read("golfers.fwc"), "Cid~CID~0~\r\nAnn~ANN~1~\r\n");
 
   Answer(MsgAnswer::kYes);
   Trigger(&form, "Exit1");
   EXPECT_EQ(exitCodes, std::vector<int>{0});
-  EXPECT_EQ(folder.Read("golfers.fwc"), "Ann~ANN~1~\r\n");
+  EXPECT_EQ(folder.Read("golfers.fwc"), "Ann~ANN~1~\r\nCid~CID~0~\r\n");
 }
 
 TEST_F(StartupTest, TheGolferListKeepsItsOptionWhenTheProgramEnds) {

@@ -300,9 +300,12 @@ TEST_F(CMaintTest, ExitAndTheCloseBoxAskAboutUnsavedChanges) {
   EXPECT_EQ(folder.Read("courses.fwc"), original);
   EXPECT_EQ(messages.size(), 4u);
 
+  // Enter on a focused button presses it.
   OpenForm();
   Answer(MsgAnswer::kYes);
-  Click(form->DeleteButton);
+  form->DeleteButton->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(form->DeleteButton, Qt::Key_Return);
+  EXPECT_EQ(Lines().size(), 2);
   Answer(MsgAnswer::kYes);
   form->close();
   EXPECT_TRUE(Closed());

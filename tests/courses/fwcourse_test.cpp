@@ -62,6 +62,9 @@ TEST_F(CourseFormTest, LooksAsDesigned) {
   EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Course Maintenance"));
   EXPECT_EQ(dialog->size(), QSize(626, 312));
   EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
+  EXPECT_TRUE(dialog->windowFlags() & Qt::WindowCloseButtonHint);
+  EXPECT_FALSE(dialog->windowFlags() &
+               (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
   QRect screen = dialog->screen()->geometry();
   EXPECT_EQ(dialog->x(), (screen.width() - dialog->frameGeometry().width()) / 2);
 
@@ -241,6 +244,69 @@ TEST_F(CourseFormTest, OkChecksTheTotalParAndFillsRatingAndSlope) {
   EXPECT_EQ(course.Slope, "0");
 }
 
+TEST_F(CourseFormTest, OkRefusesAnEmptyNameAndARatingOrSlopeThatIsNotANumber) {
+  OpenEmpty();
+  TypeAndLeave(dialog->ParTotal, QStringLiteral("72"));
+  const QString noName = QStringLiteral("Please enter a course name.");
+  for (const char* typed : {"", "   "}) {
+    messages.clear();
+    TypeAndLeave(dialog->CourseName, QString::fromLatin1(typed));
+    Click(dialog->OKButton);
+    EXPECT_EQ(MessageTexts(), QStringList{noName}) << '"' << typed << '"';
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("0"));
+    EXPECT_EQ(FocusName(), QStringLiteral("CourseName"));
+  }
+
+  // Letters typed into the rating and the slope are refused; "0.0" and "0"
+  // (an unrated course) are taken.
+  TypeAndLeave(dialog->CourseName, QStringLiteral("Elm"));
+  TypeAndLeave(dialog->RatingField, QStringLiteral("abc0.x0"));
+  TypeAndLeave(dialog->SlopeField, QStringLiteral("xyz0"));
+  EXPECT_EQ(dialog->RatingField->text(), QStringLiteral("0.0"));
+  EXPECT_EQ(dialog->SlopeField->text(), QStringLiteral("0"));
+  TypeAndLeave(dialog->ParTotal, QStringLiteral("72"));
+  messages.clear();
+  Click(dialog->OKButton);
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("1"));
+
+  // A lone decimal point is no rating.
+  OpenEmpty();
+  TypeAndLeave(dialog->CourseName, QStringLiteral("Elm"));
+  TypeAndLeave(dialog->RatingField, QStringLiteral("."));
+  TypeAndLeave(dialog->ParTotal, QStringLiteral("72"));
+  Click(dialog->OKButton);
+  EXPECT_EQ(MessageTexts(), QStringList{QStringLiteral("'.' is not a valid floating point value")});
+  EXPECT_EQ(FocusName(), QStringLiteral("RatingField"));
+
+  // A stored course holding other text (a hand-edited course list) is shown
+  // as it is; OK names what is wrong and selects it, so typing replaces it.
+  fw::TCourseRec junk = Stored("OAK HILLS", "453445344453445344", "72");
+  junk.Rating = "abc";
+  junk.Slope = "-12";
+  dialog->SetCourse(junk);
+  dialog->ShowFor(opener);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+  EXPECT_EQ(dialog->RatingField->text(), QStringLiteral("abc"));
+  messages.clear();
+  Click(dialog->OKButton);
+  EXPECT_EQ(MessageTexts(),
+            QStringList{QStringLiteral("'abc' is not a valid floating point value")});
+  EXPECT_EQ(FocusName(), QStringLiteral("RatingField"));
+  QTest::keyClicks(dialog->RatingField, QStringLiteral("71.2"));
+  Click(dialog->OKButton);
+  EXPECT_EQ(MessageTexts().last(), QStringLiteral("'-12' is not a valid integer value"));
+  EXPECT_EQ(FocusName(), QStringLiteral("SlopeField"));
+  EXPECT_TRUE(dialog->isVisible());
+  QTest::keyClicks(dialog->SlopeField, QStringLiteral("128"));
+  Click(dialog->OKButton);
+  EXPECT_EQ(messages.size(), 2u);
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_EQ(dialog->Course().Rating, "71.2");
+  EXPECT_EQ(dialog->Course().Slope, "128");
+}
+
 TEST_F(CourseFormTest, CancelAndCloseBoxLeaveUnconfirmed) {
   OpenEmpty();
   dialog->ParTotal->setText(QStringLiteral("72"));
@@ -248,6 +314,15 @@ TEST_F(CourseFormTest, CancelAndCloseBoxLeaveUnconfirmed) {
   EXPECT_FALSE(dialog->isVisible());
   EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("0"));
   int handedBack = opener->activations;
+
+  // Escape is Cancel, wherever the focus is.
+  OpenEmpty();
+  TypeAndLeave(dialog->CourseName, QStringLiteral("ELM"));
+  dialog->ParTotal->setText(QStringLiteral("72"));
+  dialog->OkPressed->setText(QStringLiteral("1"));
+  QTest::keyClick(dialog->Par[3], Qt::Key_Escape);
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("0"));
 
   // The close box leaves the marker as it is and still hands back.
   OpenEmpty();

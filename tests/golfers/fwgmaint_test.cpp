@@ -88,6 +88,35 @@ class GolferMaintTest : public UiTest {
     EXPECT_FALSE(name->isVisible());
   }
 
+  // Changes the selected golfer through the dialog; an empty text leaves that
+  // field as it is.
+  void ModifyGolfer(TGMaintForm* window, int row, const QString& longName,
+                    const QString& shortName) {
+    Select(window, row);
+    Click(window->ModifyButton);
+    ExpectDialogFor(window, TGNameForm::Mode::kEdit);
+    if (!longName.isEmpty()) TypeAndLeave(name->LongName, longName);
+    if (!shortName.isEmpty()) TypeAndLeave(name->ShortName, shortName);
+    Click(name->OKButton);
+  }
+
+  void DeleteGolfer(TGMaintForm* window, int row) {
+    Select(window, row);
+    Answer(MsgAnswer::kYes);
+    Click(window->DeleteButton);
+  }
+
+  // Short names of golfers.fwc whose score file is missing.
+  std::vector<std::string> GolfersWithoutFile() const {
+    fw::GolferTable listed;
+    fw::LoadGolferList(fw::WorkFolder(folder.Path()), listed);
+    std::vector<std::string> missing;
+    for (const fw::TGolferRec& golfer : listed)
+      if (!fw::WorkFolder(folder.Path()).Exists(golfer.ShortName + ".fwp"))
+        missing.push_back(golfer.ShortName);
+    return missing;
+  }
+
   TGNameForm* name = nullptr;
 };
 
@@ -204,6 +233,9 @@ TEST_F(GolferMaintTest, ModifyRenamesTheScoreFileOnlyForANewShortNameAndNeverOve
   EXPECT_EQ(folder.Read("taken.FWP"), "other");
 
   // A golfer without a score file may take a free name, but not a taken one.
+  // (Writing the rename to PJ into the list gave Ghost an empty file.)
+  EXPECT_EQ(folder.Read("GHOST.fwp"), "");
+  std::filesystem::remove(folder.Path() / "GHOST.fwp");
   Select(window, 1);
   Click(window->ModifyButton);
   TypeAndLeave(name->ShortName, QStringLiteral("TAKEN"));
@@ -274,8 +306,10 @@ TEST_F(GolferMaintTest, DeleteAsksRemovesTheScoreFileAndSelectsTheNextLine) {
   EXPECT_TRUE(folder.Has("bob.FWP"));
   EXPECT_FALSE(window->SaveButton->isEnabled());
 
+  // Enter on the focused button presses it.
   Answer(MsgAnswer::kYes);
-  Click(window->DeleteButton);
+  window->DeleteButton->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(window->DeleteButton, Qt::Key_Return);
   EXPECT_FALSE(folder.Has("bob.FWP"));
   EXPECT_EQ(Lines(window), (QStringList{"Ann", "Cid"}));
   EXPECT_EQ(Selected(window), QStringLiteral("Cid"));  // moved into the place
@@ -304,6 +338,143 @@ TEST_F(GolferMaintTest, DeleteAsksRemovesTheScoreFileAndSelectsTheNextLine) {
 
   Click(window->SaveButton);
   EXPECT_EQ(folder.Read("golfers.fwc"), "");
+}
+
+TEST_F(GolferMaintTest, ADeletionIsWrittenToTheGolferListAtOnceWithoutTheOtherChanges) {
+  // Kim and Kim Lee share one score file (a list edited by hand).
+  folder.Write("golfers.fwc",
+               "Cid~CID~0~\r\nAnn~ANN~1~\r\nBob~BOB~0~\r\nKim~KIM~0~\r\nKim Lee~kim~1~\r\n");
+  for (const char* file : {"ANN.fwp", "BOB.fwp", "CID.fwp", "KIM.fwp"}) folder.Write(file, file);
+  TGMaintForm* window = Open();
+
+  // Unsaved: a new long name for Ann and a new golfer. Then Bob goes.
+  ModifyGolfer(window, 0, QStringLiteral("Annie"), {});
+  AddGolfer(window, QStringLiteral("Dee"));
+  EXPECT_EQ(Lines(window), (QStringList{"Annie", "Bob", "Cid", "Dee", "Kim", "Kim Lee"}));
+  DeleteGolfer(window, 1);
+  EXPECT_FALSE(folder.Has("BOB.fwp"));
+  EXPECT_EQ(folder.Read("golfers.fwc"),
+            "Cid~CID~0~\r\nAnn~ANN~1~\r\nKim~KIM~0~\r\nKim Lee~kim~1~\r\n");
+  EXPECT_EQ(Lines(window), (QStringList{"Annie", "Cid", "Dee", "Kim", "Kim Lee"}));
+  EXPECT_EQ(Selected(window), QStringLiteral("Cid"));
+
+  // A golfer added here and never saved leaves the list file as it is.
+  const std::string saved = folder.Read("golfers.fwc");
+  DeleteGolfer(window, 2);
+  EXPECT_FALSE(folder.Has("DEE.fwp"));
+  EXPECT_EQ(folder.Read("golfers.fwc"), saved);
+
+  // A score file that another golfer names too stays with his rounds.
+  DeleteGolfer(window, 2);
+  EXPECT_EQ(folder.Read("KIM.fwp"), "KIM.fwp");
+  EXPECT_EQ(folder.Read("golfers.fwc"), "Cid~CID~0~\r\nAnn~ANN~1~\r\nKim Lee~kim~1~\r\n");
+  EXPECT_EQ(Lines(window), (QStringList{"Annie", "Cid", "Kim Lee"}));
+
+  // No drops only the other changes: Ann keeps her name, Dee was never saved.
+  Answer(MsgAnswer::kNo);
+  Click(window->ExitButton);
+  EXPECT_EQ(MessageTexts().last(), kSaveQuestion);
+  EXPECT_EQ(folder.Read("golfers.fwc"), "Cid~CID~0~\r\nAnn~ANN~1~\r\nKim Lee~kim~1~\r\n");
+  EXPECT_EQ(folder.Read("ANN.fwp"), "ANN.fwp");
+  EXPECT_TRUE(GolfersWithoutFile().empty());
+  window = Open();
+  EXPECT_EQ(Lines(window), (QStringList{"Ann", "Cid", "Kim Lee"}));
+
+  // Yes saves the window's list.
+  ModifyGolfer(window, 0, QStringLiteral("Annie"), {});
+  DeleteGolfer(window, 1);
+  Answer(MsgAnswer::kYes);
+  Click(window->ExitButton);
+  EXPECT_EQ(folder.Read("golfers.fwc"), "Annie~ANN~1~\r\nKim Lee~kim~1~\r\n");
+  EXPECT_FALSE(folder.Has("CID.fwp"));
+
+  // Without a list file the golfers are those of the score files, and none
+  // is written for a deletion.
+  std::filesystem::remove(folder.Path() / "golfers.fwc");
+  window = Open();
+  EXPECT_EQ(window->Golfers.Count(), 2);
+  DeleteGolfer(window, 0);
+  EXPECT_EQ(folder.Names(), std::vector<std::string>{"KIM.fwp"});
+}
+
+TEST_F(GolferMaintTest, ARenameIsWrittenToTheGolferListAtOnceWithoutTheOtherChanges) {
+  folder.Write("golfers.fwc", "Bob~BOB~0~\r\nAnn~ANN~1~\r\n");
+  folder.Write("ANN.fwp", "ann's rounds");
+  folder.Write("BOB.fwp", "bob's rounds");
+  TGMaintForm* window = Open();
+
+  // The long name and the sex wait for Save; the short name does not.
+  Select(window, 0);
+  Click(window->ModifyButton);
+  TypeAndLeave(name->LongName, QStringLiteral("Annie"));
+  TypeAndLeave(name->ShortName, QStringLiteral("AX"));
+  Click(name->SexRadio->Item(0));
+  Click(name->OKButton);
+  EXPECT_EQ(folder.Read("AX.fwp"), "ann's rounds");
+  EXPECT_EQ(folder.Read("golfers.fwc"), "Bob~BOB~0~\r\nAnn~AX~1~\r\n");
+  // Twice in a row.
+  ModifyGolfer(window, 0, {}, QStringLiteral("AY"));
+  EXPECT_EQ(folder.Read("golfers.fwc"), "Bob~BOB~0~\r\nAnn~AY~1~\r\n");
+  EXPECT_EQ(folder.Names(), (std::vector<std::string>{"AY.fwp", "BOB.fwp", "golfers.fwc"}));
+
+  // A golfer added here and renamed stays out of the list file.
+  AddGolfer(window, QStringLiteral("Cid"));
+  ModifyGolfer(window, 2, {}, QStringLiteral("CX"));
+  EXPECT_EQ(window->Golfers[3], (fw::TGolferRec{"Cid", "CX", 0}));
+  EXPECT_EQ(folder.Read("golfers.fwc"), "Bob~BOB~0~\r\nAnn~AY~1~\r\n");
+
+  Answer(MsgAnswer::kNo);
+  Click(window->ExitButton);
+  EXPECT_EQ(folder.Read("golfers.fwc"), "Bob~BOB~0~\r\nAnn~AY~1~\r\n");
+  EXPECT_TRUE(GolfersWithoutFile().empty());
+
+  // Renamed, then deleted: the golfer leaves the list under his new name.
+  window = Open();
+  EXPECT_EQ(Lines(window), (QStringList{"Ann", "Bob"}));
+  ModifyGolfer(window, 1, {}, QStringLiteral("BX"));
+  DeleteGolfer(window, 1);
+  Answer(MsgAnswer::kNo);
+  Click(window->ExitButton);
+  EXPECT_EQ(folder.Read("golfers.fwc"), "Ann~AY~1~\r\n");
+  EXPECT_EQ(folder.Names(), (std::vector<std::string>{"AY.fwp", "CX.fwp", "golfers.fwc"}));
+  EXPECT_EQ(folder.Read("AY.fwp"), "ann's rounds");
+}
+
+TEST_F(GolferMaintTest, AGolferListThatCannotBeWrittenOrReadStopsTheScoreFileChange) {
+  folder.Write("golfers.fwc", "Ann~ANN~1~\r\nBob~BOB~0~\r\n");
+  folder.Write("ANN.fwp", "ann's rounds");
+  folder.Write("BOB.fwp", "bob's rounds");
+  const std::string list = folder.Read("golfers.fwc");
+  TGMaintForm* window = Open();
+
+  // The list cannot be written: nothing is deleted.
+  folder.MakeDir("golfers.fwc.tmp");
+  DeleteGolfer(window, 1);
+  EXPECT_EQ(MessageTexts().last(), QStringLiteral("Is a directory"));
+  EXPECT_EQ(folder.Read("BOB.fwp"), "bob's rounds");
+  EXPECT_EQ(Lines(window), (QStringList{"Ann", "Bob"}));
+
+  // A rename is taken back; the other changes apply.
+  ModifyGolfer(window, 0, QStringLiteral("Annie"), QStringLiteral("AX"));
+  EXPECT_EQ(MessageTexts().last(), QStringLiteral("Is a directory"));
+  EXPECT_EQ(name->ShortName->text(), QStringLiteral("ANN"));
+  EXPECT_EQ(window->Golfers[1], (fw::TGolferRec{"Annie", "ANN", 1}));
+  EXPECT_EQ(folder.Read("ANN.fwp"), "ann's rounds");
+  EXPECT_FALSE(folder.Has("AX.fwp"));
+  EXPECT_EQ(folder.Read("golfers.fwc"), list);
+
+  // The list cannot be read: the same.
+  std::filesystem::remove(folder.Path() / "golfers.fwc.tmp");
+  std::filesystem::remove(folder.Path() / "golfers.fwc");
+  folder.MakeDir("golfers.fwc");
+  const std::size_t shown = messages.size();
+  DeleteGolfer(window, 1);
+  ModifyGolfer(window, 0, {}, QStringLiteral("AX"));
+  EXPECT_EQ(MessageTexts().mid(static_cast<qsizetype>(shown) + 1),
+            (QStringList{"Is a directory", "Is a directory"}));
+  EXPECT_EQ(window->Golfers[1].ShortName, "ANN");
+  EXPECT_EQ(folder.Names(), (std::vector<std::string>{"ANN.fwp", "BOB.fwp", "golfers.fwc"}));
+  EXPECT_EQ(Lines(window), (QStringList{"Annie", "Bob"}));
 }
 
 TEST_F(GolferMaintTest, DeleteWaitsWhileTheNameDialogIsOpenForThisWindow) {

@@ -270,18 +270,40 @@ TEST_F(GolferFormTest, LeavingWithChangesAsksYesNoCancel) {
   EXPECT_EQ(messages.size(), shown);
 }
 
-TEST_F(GolferFormTest, FileExitDropsChangesWithoutAsking) {
+TEST_F(GolferFormTest, FileExitAndEnterOnExitAskLikeTheExitButton) {
   QPointer<TGolferForm> form = ShowPat();
   const std::string before = folder.Read("PJONES.fwp");
   Select(form->ScoresListBox, 1);
   Answer(MsgAnswer::kYes);
   Click(form->DeleteButton);
-  const std::size_t shown = messages.size();
+  std::vector<RoundSpec> kept = PatsRounds();
+  kept.erase(kept.begin() + 1);
+
+  // Cancel stays with the round deleted; No drops the change.
+  Answer(MsgAnswer::kCancel);
+  Trigger(form, "Exit1");
+  EXPECT_EQ(MessageTexts().last(), "Save changes made to scores?");
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_TRUE(form->SaveButton->isEnabled());
+  EXPECT_EQ(form->ScoresListBox->count(), 9);
+  Answer(MsgAnswer::kNo);
   Trigger(form, "Exit1");
   EXPECT_FALSE(form->isVisible());
-  EXPECT_EQ(messages.size(), shown);
   EXPECT_FALSE(form->ScoresChanged);
   EXPECT_EQ(folder.Read("PJONES.fwp"), before);
+
+  // Yes saves. Enter on the focused Exit button presses it.
+  form->ShowGolfer("PJONES.fwp", "Pat Jones", 0, nullptr);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+  Select(form->ScoresListBox, 1);
+  Answer(MsgAnswer::kYes);
+  Click(form->DeleteButton);
+  Answer(MsgAnswer::kYes);
+  form->ExitButton->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(form->ExitButton, Qt::Key_Return);
+  EXPECT_FALSE(form->isVisible());
+  EXPECT_EQ(folder.Read("PJONES.fwp"), FileOf(kept));
+  EXPECT_EQ(messages.size(), 5u);
 }
 
 TEST_F(GolferFormTest, CalculateIndexShowsTheScoreListsExplanation) {
