@@ -1,4 +1,5 @@
 #include "golfers/fwgolfer.h"
+#include "reports/fwhndicp.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -127,8 +128,6 @@ TGolferForm::TGolferForm(QWidget* parent) : FwForm(parent) {
   Index1 = AddMenuItem(calculate, "Index1", QStringLiteral("&Index"), [this] { Index1Click(); });
   Handicap1 = AddMenuItem(calculate, "Handicap1", QStringLiteral("&Handicap"),
                           [this] { Handicap1Click(); });
-  // The course handicap window is not part of the program yet.
-  Handicap1->setEnabled(false);
 
   OnClick(AddButton, [this] { AddButtonClick(); });
   OnClick(ModifyButton, [this] { ModifyButtonClick(); });
@@ -367,6 +366,11 @@ void TGolferForm::Index1Click() {
 }
 
 void TGolferForm::Handicap1Click() {
-  // The course handicap window is not part of the program yet; the menu item
-  // stays disabled.
+  const QString fileName = GolferName->text();
+  auto* window = new THandicapForm;
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  window->GolferShortName->setText(fileName.left(fileName.indexOf(QLatin1Char('.'))));
+  window->GolferName->setText(GolferName2->text());
+  window->IndexField->setText(IndexField->text());
+  window->ShowFor(this);
 }

@@ -471,7 +471,8 @@ TEST_F(GolferMaintTest, AGolferListThatCannotBeWrittenOrReadStopsTheScoreFileCha
   DeleteGolfer(window, 1);
   ModifyGolfer(window, 0, {}, QStringLiteral("AX"));
   EXPECT_EQ(MessageTexts().mid(static_cast<qsizetype>(shown) + 1),
-            (QStringList{"Is a directory", "Is a directory"}));
+            (QStringList{"golfers.fwc is a folder, not a data file.",
+                         "golfers.fwc is a folder, not a data file."}));
   EXPECT_EQ(window->Golfers[1].ShortName, "ANN");
   EXPECT_EQ(folder.Names(), (std::vector<std::string>{"ANN.fwp", "BOB.fwp", "golfers.fwc"}));
   EXPECT_EQ(Lines(window), (QStringList{"Annie", "Bob"}));

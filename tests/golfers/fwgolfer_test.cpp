@@ -1,4 +1,5 @@
 #include "golfers/fwgolfer.h"
+#include "reports/fwhndicp.h"
 
 #include <QFontMetrics>
 #include <QMenuBar>
@@ -139,8 +140,18 @@ TEST_F(GolferFormTest, ListShowsEveryColumnAndMarkWithTheIndex) {
   EXPECT_EQ(items, QStringList({"&File", "Exit1=E&xit", "&Calculate", "Index1=&Index",
                                 "Handicap1=&Handicap"}));
   EXPECT_EQ(form->menuBar()->objectName(), "GolferMenu");
-  EXPECT_FALSE(form->Handicap1->isEnabled());
   EXPECT_TRUE(form->Index1->isEnabled());
+
+  // Calculate > Handicap hands the golfer and the index shown here to a new
+  // course handicap window.
+  Trigger(form, "Handicap1");
+  std::vector<THandicapForm*> windows = OpenWindows<THandicapForm>();
+  ASSERT_EQ(windows.size(), 1u);
+  EXPECT_EQ(windows[0]->GolferShortName->text(), "PJONES");
+  EXPECT_EQ(windows[0]->GolferName->text(), form->GolferName2->text());
+  EXPECT_EQ(windows[0]->IndexField->text(), form->IndexField->text());
+  windows[0]->close();
+  QApplication::processEvents();
 }
 
 TEST_F(GolferFormTest, NoRoundsAndAMissingFile) {
