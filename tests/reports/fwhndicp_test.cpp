@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "reports/fw2choic.h"
-#include "support/uitest.h"
+#include "support/reporttest.h"
 #include "ui/fwprintdialog.h"
 
 namespace fwtest {
@@ -15,26 +15,13 @@ constexpr const char* kPars = "4~5~3~4~4~5~3~4~4~4~5~3~4~4~5~3~4~4~\r\n";
 // The course handicap window over a small course list, opened the way the
 // golfer windows open it, with the printer-or-file question and the print
 // dialog answered by the test.
-class CourseHandicapFormTest : public UiTest {
+class CourseHandicapFormTest : public ReportSeamTest {
  protected:
   void SetUp() override {
-    UiTest::SetUp();
+    ReportSeamTest::SetUp();
     folder.Write("courses.fwc", std::string("Flat Links~68.0~0~70~") + kPars +
                                     "Aspen Glen~72.9~125~72~" + kPars + "Bad Slope~70.0~X~72~" +
                                     kPars + "Bad Par~70.0~113~7X~" + kPars);
-    fw::ui::SetTwoChoiceHandler([this](const TTwoChoiceDlg& dialog) {
-      questions << dialog.MemoField->text();
-      return choice;
-    });
-    fw::ui::SetPrintDialogHandler([this](QPrinter& printer, QWidget*) {
-      offeredPdf = printer.outputFileName();
-      return false;
-    });
-  }
-  void TearDown() override {
-    fw::ui::SetTwoChoiceHandler({});
-    fw::ui::SetPrintDialogHandler({});
-    UiTest::TearDown();
   }
 
   static THandicapForm* Open(const QString& index, const QString& shortName = "PJONES") {
@@ -55,10 +42,6 @@ class CourseHandicapFormTest : public UiTest {
     emit w->CourseField->activated(row);
     QApplication::processEvents();
   }
-
-  int choice = -1;
-  QString offeredPdf;
-  QStringList questions;
 };
 
 TEST_F(CourseHandicapFormTest, PickingACourseFillsTheResultLines) {

@@ -5,7 +5,7 @@
 #include "golfers/golferfiles.h"
 #include "reports/fw2choic.h"
 #include "reports/qtreportclock.h"
-#include "support/uitest.h"
+#include "support/reporttest.h"
 #include "ui/fwprintdialog.h"
 
 namespace fwtest {
@@ -59,26 +59,13 @@ void DoubleClick(QListWidget* list, const QString& text) {
 
 // The dialog with the printer-or-file question and the print dialog answered
 // by the test.
-class PrintHandicapsTest : public UiTest {
+class PrintHandicapsTest : public ReportSeamTest {
  protected:
   void SetUp() override {
-    UiTest::SetUp();
-    fw::ui::SetTwoChoiceHandler([this](const TTwoChoiceDlg& dialog) {
-      questions << dialog.MemoField->text();
-      return choice;
-    });
-    fw::ui::SetPrintDialogHandler([this](QPrinter& printer, QWidget*) {
-      offeredPdf = printer.outputFileName();
-      printer.setOutputFileName(QString::fromStdString((folder.Path() / "out.pdf").string()));
-      return true;
-    });
+    ReportSeamTest::SetUp();
+    confirmPrint = true;
     folder.Write("courses.fwc", CourseLine("Pine Ridge", "68.0", "113", "70") +
                                     CourseLine("Oak Hills", "70.5", "125", "72"));
-  }
-  void TearDown() override {
-    fw::ui::SetTwoChoiceHandler({});
-    fw::ui::SetPrintDialogHandler({});
-    UiTest::TearDown();
   }
 
   // Two golfers of one name: a woman with differentials of 10.0 (index 9.6)
@@ -114,10 +101,6 @@ class PrintHandicapsTest : public UiTest {
            "\r\n\r\n                                 Course   Predicted\r\n"
            "Golfer                 Index   Handicap       Score\r\n\r\n";
   }
-
-  int choice = -1;
-  QString offeredPdf;
-  QStringList questions;
 };
 
 TEST_F(PrintHandicapsTest, ListsMoveGolfersAndKeepTheirOrders) {

@@ -8,41 +8,13 @@
 #include "reports/fw2choic.h"
 #include "reports/fwhndicp.h"
 #include "reports/fwprthdp.h"
-#include "support/uitest.h"
+#include "support/reporttest.h"
 #include "ui/fwprintdialog.h"
 
 namespace fwtest {
 namespace {
 
-// Report windows with the printer-or-file question and the print dialog
-// answered by the test.
-class ReportTest : public UiTest {
- protected:
-  void SetUp() override {
-    UiTest::SetUp();
-    fw::ui::SetTwoChoiceHandler([this](const TTwoChoiceDlg& dialog) {
-      questions << dialog.MemoField->text();
-      return choice;
-    });
-    fw::ui::SetPrintDialogHandler([this](QPrinter& printer, QWidget*) {
-      offeredPdf = printer.outputFileName();
-      if (confirmPrint)
-        printer.setOutputFileName(QString::fromStdString((folder.Path() / pdf).string()));
-      return confirmPrint;
-    });
-  }
-  void TearDown() override {
-    fw::ui::SetTwoChoiceHandler({});
-    fw::ui::SetPrintDialogHandler({});
-    UiTest::TearDown();
-  }
-
-  int choice = -1;
-  bool confirmPrint = false;
-  std::string pdf = "out.pdf";
-  QString offeredPdf;
-  QStringList questions;
-};
+using ReportTest = ReportSeamTest;
 
 TEST_F(ReportTest, GolfHistoryGoesToAFileAPdfOrNowhere) {
   TGPickForm::SelectedGolfer = 0;
