@@ -57,8 +57,11 @@ QPixmap FairwickPicture(QSize size) {
 }
 
 QIcon FairwickIcon() {
+  // Drawn at every size a desktop asks for, from the title bar to the task
+  // switcher, so none is scaled from another.
   QIcon icon;
-  for (int side : {16, 32, 48, 64}) icon.addPixmap(FairwickPicture(QSize(side, side)));
+  for (int side : {16, 24, 32, 48, 64, 128, 256})
+    icon.addPixmap(FairwickPicture(QSize(side, side)));
   return icon;
 }
 

@@ -45,6 +45,9 @@ int RunFairwick(int argc, char** argv) {
   FairwickApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Fairwick for Windows"));
   QApplication::setWindowIcon(FairwickIcon());
+  // Names the installed desktop entry, whose icon the desktop shows for the
+  // program's windows.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.fairwick.Fairwick"));
   // The program ends only through the main window. Qt would otherwise end it
   // when it finds no window it counts as visible, which happens when a tool
   // tip closes together with the dialog it belongs to.
