@@ -1,16 +1,10 @@
 #include "courses/fwcmaint.h"
 
-#include <QHBoxLayout>
-#include <QMenuBar>
-#include <QVBoxLayout>
-#include <algorithm>
-
 #include "courses/fwcourse.h"
 #include "data/textutil.h"
 #include "ui/appstate.h"
 #include "ui/fwcodec.h"
 #include "ui/fwmessage.h"
-#include "ui/fwwidgets.h"
 
 using fw::ui::App;
 
@@ -22,49 +16,11 @@ const QString kCourseLimitWarning = QStringLiteral(
 
 }  // namespace
 
-TCMaintForm::TCMaintForm(QWidget* parent) : FwForm(parent) {
+TCMaintForm::TCMaintForm(QWidget* parent)
+    : FwMaintForm(parent, "CourseListBox", QStringLiteral("Course"),
+                  QStringLiteral("Save changes made to courses?")) {
   setObjectName(QStringLiteral("CMaintForm"));
   setWindowTitle(QStringLiteral("Course Maintenance"));
-
-  QWidget* client = NewClientArea();
-
-  CourseListBox = fw::ui::NamedList(client, "CourseListBox");
-  OnDoubleClick(CourseListBox, [this] { CourseListBoxDblClick(); });
-
-  AddButton = fw::ui::NamedButton(client, "AddButton", QStringLiteral("Add"));
-  ModifyButton = fw::ui::NamedButton(client, "ModifyButton", QStringLiteral("Modify"));
-  DeleteButton = fw::ui::NamedButton(client, "DeleteButton", QStringLiteral("Delete"));
-  SaveButton = fw::ui::NamedButton(client, "SaveButton", QStringLiteral("Save"));
-  ExitButton = fw::ui::NamedButton(client, "ExitButton", QStringLiteral("Exit"));
-  OnClick(AddButton, [this] { AddButtonClick(); });
-  OnClick(ModifyButton, [this] { ModifyButtonClick(); });
-  OnClick(DeleteButton, [this] { DeleteButtonClick(); });
-  OnClick(SaveButton, [this] { SaveButtonClick(); });
-  OnClick(ExitButton, [this] { ExitButtonClick(); });
-
-  // The list grows with the window; the buttons keep their places beside it.
-  auto* buttons = new QVBoxLayout;
-  for (QPushButton* button : {AddButton, ModifyButton, DeleteButton, SaveButton, ExitButton})
-    buttons->addWidget(button);
-  buttons->addStretch(1);
-  auto* layout = new QHBoxLayout(client);
-  layout->addWidget(CourseListBox, 1);
-  layout->addLayout(buttons);
-
-  QMenuBar* menu = menuBar();
-  menu->setObjectName(QStringLiteral("MainMenu1"));
-  QMenu* file = menu->addMenu(QStringLiteral("&File"));
-  file->setObjectName(QStringLiteral("File1"));
-  Save1 = AddMenuItem(file, "Save1", QStringLiteral("&Save"), [this] { Save1Click(); });
-  Exit1 = AddMenuItem(file, "Exit1", QStringLiteral("&Exit"), [this] { Exit1Click(); });
-  QMenu* edit = menu->addMenu(QStringLiteral("&Edit"));
-  edit->setObjectName(QStringLiteral("Edit1"));
-  AddCourse1 =
-      AddMenuItem(edit, "AddCourse1", QStringLiteral("&Add Course"), [this] { AddCourse1Click(); });
-  ModifyCourse1 = AddMenuItem(edit, "ModifyCourse1", QStringLiteral("&Modify Course"),
-                              [this] { ModifyCourse1Click(); });
-  DeleteCourse1 = AddMenuItem(edit, "DeleteCourse1", QStringLiteral("&Delete Course"),
-                              [this] { DeleteCourse1Click(); });
 
   // Creation: placement, the course list (seeded from the sample the first
   // time), sorted by name, and nothing changed yet. A course list that cannot
@@ -77,24 +33,10 @@ TCMaintForm::TCMaintForm(QWidget* parent) : FwForm(parent) {
   SetChanged(false);
 }
 
-int TCMaintForm::SelectedCourse() const {
-  const QList<QListWidgetItem*> selected = CourseListBox->selectedItems();
-  if (selected.isEmpty()) return 0;
-  return CourseListBox->row(selected.first()) + 1;
-}
-
 void TCMaintForm::FillList(int line) {
-  CourseListBox->clear();
-  for (const fw::TCourseRec& course : Courses)
-    CourseListBox->addItem(fw::ui::ToQt(fw::CutAtNul(course.Name)));
-  if (Courses.Empty()) return;
-  line = std::clamp(line, 1, Courses.Count());
-  CourseListBox->setCurrentRow(line - 1);
-}
-
-void TCMaintForm::SetChanged(bool changed) {
-  CoursesChanged = changed;
-  SaveButton->setEnabled(changed);
+  QStringList names;
+  for (const fw::TCourseRec& course : Courses) names << fw::ui::ToQt(fw::CutAtNul(course.Name));
+  FillLines(names, line);
 }
 
 bool TCMaintForm::CourseDialogOpenHere() const {
@@ -148,7 +90,7 @@ void TCMaintForm::AddButtonClick() {
 
 void TCMaintForm::ModifyButtonClick() {
   TCourseForm* dialog = App().CourseForm;
-  int line = SelectedCourse();
+  int line = SelectedLine();
   if (!dialog || line == 0) return;
   EditedCourse = line;
   dialog->SetCourse(Courses[line]);
@@ -156,7 +98,7 @@ void TCMaintForm::ModifyButtonClick() {
 }
 
 void TCMaintForm::DeleteButtonClick() {
-  int line = SelectedCourse();
+  int line = SelectedLine();
   if (line == 0) return;
   if (!fw::ui::AskYesNo(QStringLiteral("Are you sure you want to delete this course?"))) return;
   // A course being changed in the open dialog keeps its place in the table:
@@ -169,27 +111,13 @@ void TCMaintForm::DeleteButtonClick() {
       EditedCourse = 0;
   }
   Courses.Delete(line);
-  delete CourseListBox->takeItem(line - 1);
+  RemoveLine(line);
   SetChanged(true);
-  if (!Courses.Empty()) CourseListBox->setCurrentRow(std::min(line, Courses.Count()) - 1);
 }
 
 void TCMaintForm::SaveButtonClick() {
   fw::SaveCourseList(App().folder, Courses);
   SetChanged(false);
-}
-
-void TCMaintForm::ExitButtonClick() {
-  close();
-}
-
-bool TCMaintForm::SettleUnsavedChanges() {
-  return !CoursesChanged || AskToSaveChanges(QStringLiteral("Save changes made to courses?"),
-                                             [this] { SaveButtonClick(); });
-}
-
-bool TCMaintForm::FormCloseQuery() {
-  return SettleUnsavedChanges();
 }
 
 void TCMaintForm::FormClose() {

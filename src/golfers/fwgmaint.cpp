@@ -1,8 +1,5 @@
 #include "golfers/fwgmaint.h"
 
-#include <QHBoxLayout>
-#include <QMenuBar>
-#include <QVBoxLayout>
 #include <algorithm>
 #include <cctype>
 
@@ -11,7 +8,6 @@
 #include "ui/appstate.h"
 #include "ui/fwcodec.h"
 #include "ui/fwmessage.h"
-#include "ui/fwwidgets.h"
 
 using namespace fw::ui;
 
@@ -48,49 +44,11 @@ int PositionOf(const fw::GolferTable& golfers, const std::string& shortName) {
 
 }  // namespace
 
-TGMaintForm::TGMaintForm(QWidget* parent) : FwForm(parent) {
+TGMaintForm::TGMaintForm(QWidget* parent)
+    : FwMaintForm(parent, "GolferListBox", QStringLiteral("Golfer"),
+                  QStringLiteral("Save changes made to golfers?")) {
   setObjectName(QStringLiteral("GMaintForm"));
   setWindowTitle(QStringLiteral("Golfer Maintenance"));
-
-  QWidget* client = NewClientArea();
-
-  GolferListBox = fw::ui::NamedList(client, "GolferListBox");
-  OnDoubleClick(GolferListBox, [this] { GolferListBoxDblClick(); });
-
-  AddButton = fw::ui::NamedButton(client, "AddButton", QStringLiteral("Add"));
-  ModifyButton = fw::ui::NamedButton(client, "ModifyButton", QStringLiteral("Modify"));
-  DeleteButton = fw::ui::NamedButton(client, "DeleteButton", QStringLiteral("Delete"));
-  SaveButton = fw::ui::NamedButton(client, "SaveButton", QStringLiteral("Save"));
-  ExitButton = fw::ui::NamedButton(client, "ExitButton", QStringLiteral("Exit"));
-  OnClick(AddButton, [this] { AddButtonClick(); });
-  OnClick(ModifyButton, [this] { ModifyButtonClick(); });
-  OnClick(DeleteButton, [this] { DeleteButtonClick(); });
-  OnClick(SaveButton, [this] { SaveButtonClick(); });
-  OnClick(ExitButton, [this] { ExitButtonClick(); });
-
-  // The list grows with the window; the buttons keep their places at the top.
-  auto* buttons = new QVBoxLayout;
-  for (QPushButton* button : {AddButton, ModifyButton, DeleteButton, SaveButton, ExitButton})
-    buttons->addWidget(button);
-  buttons->addStretch(1);
-  auto* layout = new QHBoxLayout(client);
-  layout->addWidget(GolferListBox, 1);
-  layout->addLayout(buttons);
-
-  QMenuBar* menu = menuBar();
-  menu->setObjectName(QStringLiteral("MainMenu1"));
-  QMenu* file = menu->addMenu(QStringLiteral("&File"));
-  file->setObjectName(QStringLiteral("File1"));
-  Save1 = AddMenuItem(file, "Save1", QStringLiteral("&Save"), [this] { Save1Click(); });
-  Exit1 = AddMenuItem(file, "Exit1", QStringLiteral("&Exit"), [this] { Exit1Click(); });
-  QMenu* edit = menu->addMenu(QStringLiteral("&Edit"));
-  edit->setObjectName(QStringLiteral("Edit1"));
-  AddGolfer1 =
-      AddMenuItem(edit, "AddGolfer1", QStringLiteral("&Add Golfer"), [this] { AddGolfer1Click(); });
-  ModifyGolfer1 = AddMenuItem(edit, "ModifyGolfer1", QStringLiteral("&Modify Golfer"),
-                              [this] { ModifyGolfer1Click(); });
-  DeleteGolfer1 = AddMenuItem(edit, "DeleteGolfer1", QStringLiteral("&Delete Golfer"),
-                              [this] { DeleteGolfer1Click(); });
 
   UsePlacement("GMaintForm", {383, 122, 115, 552});
 
@@ -101,24 +59,11 @@ TGMaintForm::TGMaintForm(QWidget* parent) : FwForm(parent) {
   SetChanged(false);
 }
 
-int TGMaintForm::SelectedGolfer() const {
-  const QList<QListWidgetItem*> selected = GolferListBox->selectedItems();
-  if (selected.isEmpty()) return 0;
-  return GolferListBox->row(selected.first()) + 1;
-}
-
 void TGMaintForm::FillList(int line) {
-  GolferListBox->clear();
   fw::SortGolferList(Golfers);
-  for (const fw::TGolferRec& golfer : Golfers) GolferListBox->addItem(ToQt(golfer.LongName));
-  if (Golfers.Empty()) return;
-  line = std::clamp(line, 1, Golfers.Count());
-  GolferListBox->setCurrentRow(line - 1);
-}
-
-void TGMaintForm::SetChanged(bool changed) {
-  GolfersChanged = changed;
-  SaveButton->setEnabled(changed);
+  QStringList names;
+  for (const fw::TGolferRec& golfer : Golfers) names << ToQt(golfer.LongName);
+  FillLines(names, line);
 }
 
 bool TGMaintForm::NameDialogOpenHere() const {
@@ -144,7 +89,7 @@ void TGMaintForm::AddButtonClick() {
 }
 
 void TGMaintForm::ModifyButtonClick() {
-  int p = SelectedGolfer();
+  int p = SelectedLine();
   if (p == 0) return;
   const fw::TGolferRec& golfer = Golfers[p];
   TGNameForm* dialog = App().GNameForm;
@@ -248,7 +193,7 @@ std::string TGMaintForm::RenameScoreFile(int index, const std::string& wanted) {
 }
 
 void TGMaintForm::DeleteButtonClick() {
-  int p = SelectedGolfer();
+  int p = SelectedLine();
   if (p == 0) return;
   // The dialog may be changing this very golfer; finish that first.
   if (NameDialogOpenHere()) {
@@ -275,9 +220,8 @@ void TGMaintForm::DeleteButtonClick() {
     return true;
   });
   Golfers.Delete(p);
-  delete GolferListBox->takeItem(p - 1);
+  RemoveLine(p);
   SetChanged(true);
-  if (!Golfers.Empty()) GolferListBox->setCurrentRow(std::min(p, Golfers.Count()) - 1);
   // A score file that another golfer names too holds his rounds as well. A
   // name that cannot name a file in the folder has no file to delete.
   stillNamed = stillNamed || PositionOf(Golfers, shortName) != 0;
@@ -289,10 +233,6 @@ void TGMaintForm::SaveButtonClick() {
   SetChanged(false);
 }
 
-void TGMaintForm::ExitButtonClick() {
-  close();
-}
-
 void TGMaintForm::FormClose() {
   // The name dialog works for this window only; it goes when the window goes.
   if (NameDialogOpenHere()) {
@@ -302,13 +242,4 @@ void TGMaintForm::FormClose() {
     dialog->hide();
   }
   awaitingNameDialog_ = false;
-}
-
-bool TGMaintForm::FormCloseQuery() {
-  return SettleUnsavedChanges();
-}
-
-bool TGMaintForm::SettleUnsavedChanges() {
-  return !GolfersChanged || AskToSaveChanges(QStringLiteral("Save changes made to golfers?"),
-                                             [this] { SaveButtonClick(); });
 }

@@ -2,60 +2,38 @@
 // Golfer maintenance: add, change and delete golfers, save the golfer list.
 // The main window makes a new one at each "Edit Golfers".
 
-#include <QAction>
-#include <QListWidget>
-#include <QPushButton>
 #include <functional>
 #include <string>
 
 #include "data/golferlist.h"
-#include "ui/fwform.h"
+#include "ui/fwmaintform.h"
 
-class TGMaintForm : public fw::ui::FwForm {
+class TGMaintForm : public fw::ui::FwMaintForm {
   Q_OBJECT
  public:
   explicit TGMaintForm(QWidget* parent = nullptr);
 
-  QListWidget* GolferListBox = nullptr;
-  QPushButton* AddButton = nullptr;
-  QPushButton* ModifyButton = nullptr;
-  QPushButton* DeleteButton = nullptr;
-  QPushButton* SaveButton = nullptr;
-  QPushButton* ExitButton = nullptr;
-  QAction* Save1 = nullptr;
-  QAction* Exit1 = nullptr;
-  QAction* AddGolfer1 = nullptr;
-  QAction* ModifyGolfer1 = nullptr;
-  QAction* DeleteGolfer1 = nullptr;
+  // The shared controls under this window's names.
+  QListWidget*& GolferListBox = List;
+  QAction*& AddGolfer1 = AddItem1;
+  QAction*& ModifyGolfer1 = ModifyItem1;
+  QAction*& DeleteGolfer1 = DeleteItem1;
+  bool& GolfersChanged = Changed;
 
   fw::GolferTable Golfers;
   int EditedGolfer = 0;
-  bool GolfersChanged = false;
 
   void FormActivate() override;
-  bool FormCloseQuery() override;
   void FormClose() override;
-  bool SettleUnsavedChanges() override;
-  void AddButtonClick();
-  void ModifyButtonClick();
-  void DeleteButtonClick();
-  void SaveButtonClick();
-  void ExitButtonClick();
-  // The menu items and the double-click do what the buttons do.
-  void AddGolfer1Click() { AddButtonClick(); }
-  void ModifyGolfer1Click() { ModifyButtonClick(); }
-  void GolferListBoxDblClick() { ModifyButtonClick(); }
-  void DeleteGolfer1Click() { DeleteButtonClick(); }
-  void Save1Click() { SaveButtonClick(); }
-  void Exit1Click() { ExitButtonClick(); }
+  void AddButtonClick() override;
+  void ModifyButtonClick() override;
+  void DeleteButtonClick() override;
+  void SaveButtonClick() override;
 
  private:
-  // Position (from 1) of the selected line; 0 when no line is selected.
-  int SelectedGolfer() const;
-  // Refills the list box from the table and selects line `line` (from 1): the
-  // first when 0, the last when beyond the end.
+  // Sorts the table, refills the list box from it and selects line `line`
+  // (from 1): the first when 0, the last when beyond the end.
   void FillList(int line);
-  void SetChanged(bool changed);
   // True while the name dialog is shown on behalf of this window.
   bool NameDialogOpenHere() const;
   // Takes the name dialog's confirmed values into the table.
