@@ -13,6 +13,7 @@
 #include "reports/fwreport.h"
 #include "reports/golfhistory.h"
 #include "scores/fwscore.h"
+#include "scores/fwsgroup.h"
 #include "scores/roundstore.h"
 #include "ui/appstate.h"
 #include "ui/fwcodec.h"
@@ -115,10 +116,6 @@ TGPickForm::TGPickForm(QWidget* parent) : FwForm(parent) {
   OnClick(ExitButton, [this] { ExitButtonClick(); });
   OnDoubleClick(GolferListBox, [this] { EditScores(); });
 
-  // Group entry is not part of the program yet.
-  AddGroupButton->setEnabled(false);
-  AddaGroupofScores1->setEnabled(false);
-
   // Creation steps.
   UsePlacement("GPickForm", {385, 113, 103, 572});
   chkUseMaxIndex->setChecked(App().UseMaxIndex);
@@ -199,8 +196,14 @@ void TGPickForm::AddAScore() {
 }
 
 void TGPickForm::AddGroupOfScores() {
-  // The group score entry window is not part of the program yet; its button
-  // and menu item stay disabled.
+  // The group window works on the whole golfer list, whatever is selected
+  // here. A round still being entered after Add a Score stays this window's
+  // until the group window shows the score entry window itself.
+  App().UseMaxIndex = chkUseMaxIndex->isChecked();
+  ActivityMode = Activity::kAddGroup;
+  auto* group = new TGroupOfScoresForm;
+  group->setAttribute(Qt::WA_DeleteOnClose);
+  group->ShowFor(this);
 }
 
 void TGPickForm::EditScores() {
