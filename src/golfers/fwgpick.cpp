@@ -13,6 +13,8 @@
 #include "reports/fwreport.h"
 #include "reports/golfhistory.h"
 #include "scores/fwscore.h"
+#include "scores/fwsgroup.h"
+#include "scores/roundstore.h"
 #include "ui/appstate.h"
 #include "ui/fwcodec.h"
 #include "ui/fwmessage.h"
@@ -30,12 +32,6 @@ const QString kScoreLimitWarning = QStringLiteral(
     "This golfer has reached the maximum allowed number of scores for a golfer.  You must delete "
     "some old scores for this golfer before you can add any new scores.  REMEMBER: the last 20 "
     "complete scores are used to calculate the index.  You should not delete those.");
-const QString kOverLimitNews = QStringLiteral(
-    "Bad News!  The score you just entered puts you over the maximum number of scores allowed for "
-    "a golfer.  It can not be saved.  You must delete some old scores for this golfer before you "
-    "can enter more scores.");
-const QString kOverLimitReminder =
-    QStringLiteral("Remember, the last 20 complete scores are used to calculate the index.");
 
 fw::IndexGolfer IndexGolferOf(const fw::TGolferRec& golfer) {
   return {golfer.LongName, golfer.Sex};
@@ -120,10 +116,6 @@ TGPickForm::TGPickForm(QWidget* parent) : FwForm(parent) {
   OnClick(ExitButton, [this] { ExitButtonClick(); });
   OnDoubleClick(GolferListBox, [this] { EditScores(); });
 
-  // Group entry is not part of the program yet.
-  AddGroupButton->setEnabled(false);
-  AddaGroupofScores1->setEnabled(false);
-
   // Creation steps.
   UsePlacement("GPickForm", {385, 113, 103, 572});
   chkUseMaxIndex->setChecked(App().UseMaxIndex);
@@ -148,26 +140,13 @@ void TGPickForm::SelectRememberedGolfer() {
 
 void TGPickForm::FormActivate() {
   TScoreForm* entry = App().ScoreForm;
-  if (addScoreGolfer_ && entry && entry->OkPressed && entry->Opener() == this &&
-      entry->OkPressed->text() == QStringLiteral("1")) {
-    // Reset first, so that the round is stored once only whatever follows.
-    entry->OkPressed->setText(QStringLiteral("0"));
-    const fw::TGolferRec golfer = *addScoreGolfer_;
-    addScoreGolfer_.reset();
-    const fw::TScoreRec round = entry->Round();
-    // The file is read again: another activity may have loaded another
-    // golfer's rounds since Add a Score started.
-    LoadScoresOf(golfer);
-    if (Scores.Count() >= App().MaxScores) {
-      fw::ui::Inform(kOverLimitNews);
-      fw::ui::Inform(kOverLimitReminder);
-    } else {
-      Scores.Append(round);
-      fw::SortScores(Scores);
-      fw::SaveScoreFile(App().folder, fw::ScoreFileName(golfer.ShortName), Scores);
-      // A score list showing this golfer would otherwise save over the round.
-      if (TGolferForm* scoreList = App().GolferForm)
-        scoreList->ScoreFileChanged(ToQt(fw::ScoreFileName(golfer.ShortName)));
+  if (addScoreGolfer_ && entry) {
+    if (const std::optional<fw::TScoreRec> round = entry->TakeConfirmedRound(this)) {
+      const fw::TGolferRec golfer = *addScoreGolfer_;
+      addScoreGolfer_.reset();
+      // The file is read again: another activity may have loaded another
+      // golfer's rounds since Add a Score started.
+      fw::ui::StoreConfirmedRound(golfer, *round, Scores);
     }
   }
   SelectRememberedGolfer();
@@ -217,8 +196,14 @@ void TGPickForm::AddAScore() {
 }
 
 void TGPickForm::AddGroupOfScores() {
-  // The group score entry window is not part of the program yet; its button
-  // and menu item stay disabled.
+  // The group window works on the whole golfer list, whatever is selected
+  // here. A round still being entered after Add a Score stays this window's
+  // until the group window shows the score entry window itself.
+  App().UseMaxIndex = chkUseMaxIndex->isChecked();
+  ActivityMode = Activity::kAddGroup;
+  auto* group = new TGroupOfScoresForm;
+  group->setAttribute(Qt::WA_DeleteOnClose);
+  group->ShowFor(this);
 }
 
 void TGPickForm::EditScores() {

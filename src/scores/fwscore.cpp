@@ -411,6 +411,32 @@ void TScoreForm::PrepareStoredRound(const QString& golferName, const QString& in
   if (isVisible()) FormShow();
 }
 
+void TScoreForm::PrepareNextGroupRound(const QString& golferName, const QString& indexText,
+                                       const QString& date, const QString& course) {
+  GolferName->setText(golferName);
+  DateField->setText(date);
+  CourseName2->setText(course);
+  CoursePicked->setText(course.isEmpty() ? kZero : kOne);
+  AddingGroup->setText(kOne);
+  IndexField->setText(indexText);
+  // Equitable Stroke Control must use this golfer's course handicap, not the
+  // one of the golfer before.
+  const int listed = course.isEmpty() ? 0 : FirstCourseIgnoringCase(course);
+  if (listed > 0)
+    CourseHandicapField->setText(QString::number(CourseHandicapFor(listed)));
+  else
+    CourseHandicapField->clear();
+  storedRoundPrepared_ = false;
+  // Shown already: the caption follows the new golfer and the holes are cleared.
+  if (isVisible()) FormShow();
+}
+
+std::optional<fw::TScoreRec> TScoreForm::TakeConfirmedRound(const fw::ui::FwForm* opener) {
+  if (!opener || Opener() != opener || OkPressed->text() != kOne) return std::nullopt;
+  OkPressed->setText(kZero);
+  return Round();
+}
+
 fw::TScoreRec TScoreForm::Round() const {
   fw::TScoreRec round;
   const std::string date = fw::NormaliseTypedDate(Text(DateField));

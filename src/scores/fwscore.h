@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <array>
 #include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -72,9 +73,19 @@ class TScoreForm : public fw::ui::FwForm {
   // Prepares the change of a stored round (the score list's Modify).
   void PrepareStoredRound(const QString& golferName, const QString& indexText,
                           const fw::TScoreRec& round);
+  // Prepares the round of the next golfer of a group: the date and the course
+  // of the golfer before are kept, the holes are cleared when the window is
+  // shown, and the course handicap is this golfer's own for that course. An
+  // empty course leaves the course to be picked.
+  void PrepareNextGroupRound(const QString& golferName, const QString& indexText,
+                             const QString& date, const QString& course);
   // The round in the fields as a score record: the date in stored form, every
   // text cut to its room in the score file.
   fw::TScoreRec Round() const;
+  // The round confirmed here, when this window was last shown by `opener`;
+  // OkPressed goes back to "0", so that the round is taken once only. Nothing
+  // when the window was cancelled or another window showed it since.
+  std::optional<fw::TScoreRec> TakeConfirmedRound(const fw::ui::FwForm* opener);
 
   void FormShow() override;
   void FormActivate() override;

@@ -1,0 +1,178 @@
+#include "scores/fwsgroup.h"
+
+#include <QEvent>
+#include <QMenuBar>
+#include <QPalette>
+#include <algorithm>
+
+#include "handicap/handicapindex.h"
+#include "scores/fwscore.h"
+#include "scores/roundstore.h"
+#include "ui/appstate.h"
+#include "ui/fwcodec.h"
+#include "ui/fwmessage.h"
+#include "ui/fwwidgets.h"
+
+using fw::ui::App;
+using fw::ui::ToQt;
+
+namespace {
+
+const QString kScoreLimitWarning = QStringLiteral(
+    "This golfer has reached the maximum allowed number of scores for a golfer.  You must delete "
+    "some old scores for this golfer before you can add any new scores.  REMEMBER: the last 20 "
+    "complete scores are used to calculate the index.");
+const QString kOne = QStringLiteral("1");
+
+// The strip below the list that holds the buttons.
+constexpr int kButtonStrip = 26;
+constexpr int kButtonGap = 8;
+
+}  // namespace
+
+TGroupOfScoresForm::TGroupOfScoresForm(QWidget* parent) : FwForm(parent) {
+  setObjectName(QStringLiteral("GroupOfScoresForm"));
+  setWindowTitle(QStringLiteral("Add A Group Of Scores"));
+
+  client_ = NewClientArea();
+  client_->setAutoFillBackground(true);
+  QPalette white = client_->palette();
+  white.setColor(QPalette::Window, Qt::white);
+  client_->setPalette(white);
+  GolferListBox = fw::ui::NamedList(client_, "GolferListBox");
+  AddAScoreButton = fw::ui::NamedButton(client_, "AddAScoreButton", QStringLiteral("Add a Score"));
+  ExitButton = fw::ui::NamedButton(client_, "ExitButton", QStringLiteral("Exit"));
+  client_->installEventFilter(this);
+
+  QMenuBar* menu = menuBar();
+  menu->setObjectName(QStringLiteral("MainMenu1"));
+  QMenu* file = menu->addMenu(QStringLiteral("&File"));
+  file->setObjectName(QStringLiteral("File1"));
+  Exit1 = AddMenuItem(file, "Exit1", QStringLiteral("&Exit"), [this] { ExitButtonClick(); });
+  QMenu* activities = menu->addMenu(QStringLiteral("&Activities"));
+  activities->setObjectName(QStringLiteral("Activities1"));
+  AddaScore1 = AddMenuItem(activities, "AddaScore1", QStringLiteral("&Add a Score"),
+                           [this] { AddAScore(); });
+
+  OnClick(AddAScoreButton, [this] { AddAScore(); });
+  OnClick(ExitButton, [this] { ExitButtonClick(); });
+  OnDoubleClick(GolferListBox, [this] { AddAScore(); });
+
+  // Creation steps.
+  UsePlacement("GroupOfScoresForm", {383, 116, 112, 547});
+  fw::LoadGolferList(App().folder, Golfers);
+  fw::SortGolferList(Golfers);
+  for (const fw::TGolferRec& golfer : Golfers) GolferListBox->addItem(ToQt(golfer.LongName));
+  GroupMode = Mode::kNone;
+  GroupCount = 0;
+  // Selected at once too, for a platform that does not activate a newly
+  // shown window.
+  SelectGroupGolfer();
+}
+
+bool TGroupOfScoresForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == client_ && event->type() == QEvent::Resize) LayOutClientArea();
+  return FwForm::eventFilter(watched, event);
+}
+
+void TGroupOfScoresForm::LayOutClientArea() {
+  const int width = client_->width();
+  const int listHeight = std::max(0, client_->height() - kButtonStrip);
+  GolferListBox->setGeometry(0, 0, width, listHeight);
+  const int buttonHeight = std::min(AddAScoreButton->sizeHint().height(), kButtonStrip - 2);
+  const int top = listHeight + (kButtonStrip - buttonHeight) / 2;
+  int left = kButtonGap;
+  for (QPushButton* button : {AddAScoreButton, ExitButton}) {
+    const int buttonWidth = std::max(button->sizeHint().width(), 90);
+    button->setGeometry(left, top, buttonWidth, buttonHeight);
+    left += buttonWidth + kButtonGap;
+  }
+}
+
+void TGroupOfScoresForm::SelectGroupGolfer() {
+  const int count = GolferListBox->count();
+  if (count == 0) return;
+  int line = GroupGolfer < 1 ? 1 : GroupGolfer;
+  if (line > count) line = count;
+  GolferListBox->setCurrentRow(line - 1);
+  GolferListBox->item(line - 1)->setSelected(true);
+  GolferListBox->scrollToItem(GolferListBox->item(line - 1));
+}
+
+void TGroupOfScoresForm::KeepDateAndCourse() {
+  TScoreForm* entry = App().ScoreForm;
+  if (!entry || entry->Opener() != this) return;
+  keptDate_ = entry->DateField->text();
+  keptCourse_ = entry->CourseName2->text();
+}
+
+void TGroupOfScoresForm::FormActivate() {
+  KeepDateAndCourse();
+  TScoreForm* entry = App().ScoreForm;
+  if (GroupMode == Mode::kAdding && entryGolfer_ && entry) {
+    // Only a round this window started: the golfer list may have shown the
+    // score entry window since, for a golfer of its own.
+    if (const std::optional<fw::TScoreRec> round = entry->TakeConfirmedRound(this)) {
+      const fw::TGolferRec golfer = *entryGolfer_;
+      entryGolfer_.reset();
+      fw::ui::StoreConfirmedRound(golfer, *round, Scores);
+    }
+  }
+  SelectGroupGolfer();
+}
+
+void TGroupOfScoresForm::AddAScore() {
+  const QList<QListWidgetItem*> selected = GolferListBox->selectedItems();
+  TScoreForm* entry = App().ScoreForm;
+  if (selected.isEmpty() || !entry) return;
+  const int line = GolferListBox->row(selected.first()) + 1;
+  if (line < 1 || line > Golfers.Count()) return;
+  GroupGolfer = line;
+  const fw::TGolferRec golfer = Golfers[line];
+  fw::LoadScoreFile(App().folder, fw::ScoreFileName(golfer.ShortName), Scores);
+  fw::SortScores(Scores);
+  if (Scores.Count() >= App().MaxScores) {
+    fw::ui::Warn(kScoreLimitWarning);
+    return;
+  }
+  fw::NoIndexOutput none;
+  fw::IndexOptions options;
+  options.UseMaxIndex = App().UseMaxIndex;
+  const fw::IndexResult index =
+      fw::ComputeIndex(Scores, {golfer.LongName, golfer.Sex}, none, options);
+  const QString name = ToQt(golfer.LongName);
+  const QString indexText = ToQt(fw::FormatIndex(index.Index));
+
+  GroupMode = Mode::kAdding;
+  if (GroupCount == 0) {
+    // The first golfer of the group: today, no course.
+    entry->PrepareNewRound(name, indexText);
+    entry->AddingGroup->setText(kOne);
+    entry->ScoreTotal->setText(QStringLiteral("0"));
+    entry->AdjScore->clear();
+    entry->ScoreDiff->clear();
+  } else {
+    KeepDateAndCourse();
+    entry->PrepareNextGroupRound(name, indexText, keptDate_, keptCourse_);
+  }
+  ++GroupCount;
+  entryGolfer_ = golfer;
+  keptDate_ = entry->DateField->text();
+  keptCourse_ = entry->CourseName2->text();
+  entry->ShowFor(this);
+}
+
+void TGroupOfScoresForm::FormClose() {
+  // Closing by the close box is the same as Exit: a round still being entered
+  // is no longer taken over by this window.
+  GroupMode = Mode::kNone;
+  entryGolfer_.reset();
+  if (TScoreForm* entry = App().ScoreForm; entry && entry->Opener() == this)
+    entry->SetOpener(nullptr);
+  Golfers.Clear();
+  Scores.Clear();
+}
+
+void TGroupOfScoresForm::ExitButtonClick() {
+  close();
+}

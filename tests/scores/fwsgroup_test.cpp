@@ -1,0 +1,366 @@
+#include "scores/fwsgroup.h"
+
+#include <QMenuBar>
+#include <QPointer>
+#include <algorithm>
+
+#include "app/fwstartup.h"
+#include "golfers/fwgpick.h"
+#include "golfers/golferfiles.h"
+#include "support/uitest.h"
+
+namespace fwtest {
+namespace {
+
+using fw::ui::App;
+
+class GroupTest : public UiTest {
+ protected:
+  void SetUp() override {
+    UiTest::SetUp();
+    TGPickForm::SelectedGolfer = 0;
+    folder.Write("golfers.fwc",
+                 "Cy High~CYHIGH~0~\r\nAl Able~ALABLE~0~\r\nBea Best~BEABEST~1~\r\n");
+    folder.Write("courses.fwc", kTestCourses);
+    // Indexes 19.2 (Al), 9.6 (Bea) and 36.4 (Cy, the maximum for men).
+    folder.Write("ALABLE.fwp", FiveRounds(200));
+    folder.Write("BEABEST.fwp", FiveRounds(100));
+    folder.Write("CYHIGH.fwp", FiveRounds(400));
+    fw::ui::CreateLongLivedWindows();
+    entry = App().ScoreForm;
+    ASSERT_NE(entry, nullptr);
+  }
+
+  // Five rounds of December 2001 with differentials from tenths / 10 up.
+  static std::string FiveRounds(int tenths) {
+    std::vector<RoundSpec> rounds;
+    for (int p = 1; p <= 5; ++p)
+      rounds.push_back(RoundWithDifferential(December2001(p), tenths + 10 * (p - 1), "Oak Hills"));
+    return ScoreFile(rounds);
+  }
+
+  static std::string Rounds(int count) {
+    std::string bytes;
+    for (int i = 0; i < count; ++i)
+      bytes += RoundLine(RoundWithDifferential("20010101", 150, "Oak Hills"));
+    return bytes;
+  }
+
+  static QPointer<TGroupOfScoresForm> Open(bool deleteOnClose = true) {
+    QPointer<TGroupOfScoresForm> group = new TGroupOfScoresForm;
+    if (deleteOnClose) group->setAttribute(Qt::WA_DeleteOnClose);
+    ShowActive(group);
+    return group;
+  }
+
+  static QPointer<TGPickForm> OpenGolferList() {
+    QPointer<TGPickForm> pick = new TGPickForm;
+    pick->setAttribute(Qt::WA_DeleteOnClose);
+    ShowActive(pick);
+    return pick;
+  }
+
+  // The rounds in a golfer's score file, newest first.
+  fw::ScoreTable FileOf(const char* fileName) {
+    fw::ScoreTable table;
+    fw::ParseScoreFile(folder.Read(fileName), table);
+    return table;
+  }
+
+  // Types a score into every hole and leaves the last hole of each nine.
+  void TypeHoles(int first, int others) {
+    for (int hole = 1; hole <= 18; ++hole)
+      entry->Score[hole]->setText(QString::number(hole == 1 ? first : others));
+    entry->ScoreExit(1);
+    entry->ScoreExit(18);
+  }
+
+  void ExpectHolesCleared() {
+    for (int hole = 1; hole <= 18; ++hole) EXPECT_EQ(entry->Score[hole]->text(), "0") << hole;
+  }
+
+  TScoreForm* entry = nullptr;
+};
+
+TEST_F(GroupTest, WindowLooksAsDescribed) {
+  QPointer<TGroupOfScoresForm> group = Open();
+  EXPECT_EQ(group->windowTitle(), "Add A Group Of Scores");
+  EXPECT_EQ(group->size(), QSize(547, 383));
+  EXPECT_EQ(Find<QPushButton>(group, "AddAScoreButton")->text(), "Add a Score");
+  EXPECT_EQ(Find<QPushButton>(group, "ExitButton")->text(), "Exit");
+  QStringList items;
+  for (QAction* top : group->menuBar()->actions()) {
+    items << top->text();
+    for (QAction* action : top->menu()->actions())
+      items << action->objectName() + "=" + action->text();
+  }
+  EXPECT_EQ(items, QStringList({"&File", "Exit1=&Exit", "&Activities", "AddaScore1=&Add a Score"}));
+  QStringList names;
+  for (int i = 0; i < group->GolferListBox->count(); ++i)
+    names << group->GolferListBox->item(i)->text();
+  EXPECT_EQ(names, QStringList({"Al Able", "Bea Best", "Cy High"}));
+  EXPECT_EQ(group->GolferListBox->currentRow(), 0);
+
+  // The list fills the client area but a strip of 26 pixels that holds the
+  // buttons, also after a resize; the background is white.
+  QWidget* client = group->centralWidget();
+  EXPECT_EQ(client->palette().color(QPalette::Window), QColor(Qt::white));
+  for (QSize size : {QSize(547, 383), QSize(700, 450)}) {
+    group->resize(size);
+    QApplication::processEvents();
+    EXPECT_EQ(group->GolferListBox->geometry(),
+              QRect(0, 0, client->width(), client->height() - 26));
+    for (QPushButton* button : {group->AddAScoreButton, group->ExitButton}) {
+      EXPECT_TRUE(client->rect().contains(button->geometry()))
+          << button->objectName().toStdString();
+      EXPECT_GE(button->y(), client->height() - 26);
+    }
+  }
+  EXPECT_FALSE(group->AddAScoreButton->geometry().intersects(group->ExitButton->geometry()));
+  EXPECT_EQ(fw::ui::Settings().ReadInteger("GroupOfScoresForm", "Width", 0), 700);
+
+  Click(group->ExitButton);
+  EXPECT_TRUE(group.isNull());
+}
+
+TEST_F(GroupTest, ThreeGolfersInARowKeepTheDateAndCourseEachWithHisOwnHandicap) {
+  QPointer<TGroupOfScoresForm> group = Open();
+  group->GolferListBox->setCurrentRow(0);  // Al Able
+  Click(group->AddAScoreButton);
+  ASSERT_TRUE(entry->isVisible());
+  EXPECT_EQ(entry->Opener(), group.data());
+  EXPECT_EQ(entry->GolferName->text(), "Al Able");
+  EXPECT_EQ(entry->DateField->text(), "01/10/2002");
+  EXPECT_EQ(entry->CoursePicked->text(), "0");
+  EXPECT_EQ(entry->AddingGroup->text(), "1");
+  EXPECT_EQ(entry->IndexField->text(), "19.2");
+  entry->DateField->setText("01/08/2002");
+  entry->CourseField->setCurrentIndex(entry->CourseField->findText("Oak Hills"));
+  entry->CourseFieldClick();
+  TypeHoles(5, 5);
+  Click(entry->OKButton);
+  EXPECT_FALSE(entry->isVisible());
+  fw::ScoreTable al = FileOf("ALABLE.fwp");
+  ASSERT_EQ(al.Count(), 6);
+  EXPECT_EQ(al[1].Date, "20020108");
+  EXPECT_EQ(al[1].CourseName, "Oak Hills");
+  EXPECT_EQ(al[1].TotalScore, "90");
+  EXPECT_EQ(al[1].IndexAtEntry, "19.2");
+  EXPECT_EQ(al[1].CourseHdcp, "21");  // 19.2 x 121 / 113
+
+  // The second golfer, from the menu: the date and course stay, the holes are
+  // cleared, and the index and course handicap are hers.
+  group->GolferListBox->setCurrentRow(1);
+  Trigger(group, "AddaScore1");
+  ASSERT_TRUE(entry->isVisible());
+  EXPECT_EQ(entry->windowTitle(), "Enter Score - Bea Best");
+  EXPECT_EQ(entry->DateField->text(), "01/08/2002");
+  EXPECT_EQ(entry->CourseField->currentText(), "Oak Hills");
+  EXPECT_EQ(entry->CoursePicked->text(), "1");
+  EXPECT_EQ(entry->RatingField->text(), "70.5");
+  ExpectHolesCleared();
+  EXPECT_EQ(entry->IndexField->text(), " 9.6");
+  EXPECT_EQ(entry->CourseHandicapField->text(), "10");
+  // Course handicap 10 holds a hole to 7: the 9 on the first hole counts 7.
+  TypeHoles(9, 5);
+  EXPECT_EQ(entry->AdjScore->text(), "92");
+  Click(entry->OKButton);
+  fw::ScoreTable bea = FileOf("BEABEST.fwp");
+  ASSERT_EQ(bea.Count(), 6);
+  EXPECT_EQ(bea[1].Date, "20020108");
+  EXPECT_EQ(bea[1].TotalScore, "94");
+  EXPECT_EQ(bea[1].AdjustedScore, "92");
+  EXPECT_EQ(bea[1].IndexAtEntry, " 9.6");
+  EXPECT_EQ(bea[1].CourseHdcp, "10");
+
+  // The third by a double click in the list.
+  QListWidget* list = group->GolferListBox;
+  const QPoint line = list->visualItemRect(list->item(2)).center();
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, line);
+  QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, line);
+  ASSERT_TRUE(entry->isVisible());
+  EXPECT_EQ(entry->GolferName->text(), "Cy High");
+  EXPECT_EQ(entry->DateField->text(), "01/08/2002");
+  EXPECT_EQ(entry->CourseField->currentText(), "Oak Hills");
+  ExpectHolesCleared();
+  EXPECT_EQ(entry->IndexField->text(), "36.4");
+  EXPECT_EQ(entry->CourseHandicapField->text(), "39");
+  ConfirmRound(entry, "Oak Hills", "100");
+  fw::ScoreTable cy = FileOf("CYHIGH.fwp");
+  ASSERT_EQ(cy.Count(), 6);
+  EXPECT_EQ(cy[1].Date, "20020108");
+  EXPECT_EQ(cy[1].IndexAtEntry, "36.4");
+  EXPECT_EQ(cy[1].CourseHdcp, "39");
+
+  // Each round once, in its golfer's file only; the list shows the golfer
+  // served last.
+  group->FormActivate();
+  EXPECT_EQ(FileOf("ALABLE.fwp").Count(), 6);
+  EXPECT_EQ(FileOf("BEABEST.fwp").Count(), 6);
+  EXPECT_EQ(FileOf("CYHIGH.fwp").Count(), 6);
+  EXPECT_EQ(group->GolferListBox->currentRow(), 2);
+  EXPECT_TRUE(messages.empty()) << MessageTexts().join("|").toStdString();
+}
+
+TEST_F(GroupTest, ACancelledEntryStoresNothingAndTheNextGolferKeepsDateAndCourse) {
+  const std::string beaBefore = folder.Read("BEABEST.fwp");
+  QPointer<TGroupOfScoresForm> group = Open();
+  group->GolferListBox->setCurrentRow(0);
+  Click(group->AddAScoreButton);
+  ConfirmRound(entry, "Pine Valley", "88");
+  ASSERT_EQ(FileOf("ALABLE.fwp").Count(), 6);
+
+  group->GolferListBox->setCurrentRow(1);
+  Click(group->AddAScoreButton);
+  entry->ScoreTotal->setText("77");
+  Click(entry->CancelButton);
+  EXPECT_FALSE(entry->isVisible());
+  group->FormActivate();
+  EXPECT_EQ(folder.Read("BEABEST.fwp"), beaBefore);
+  EXPECT_EQ(FileOf("ALABLE.fwp").Count(), 6);
+
+  group->GolferListBox->setCurrentRow(2);
+  Click(group->AddAScoreButton);
+  EXPECT_EQ(entry->DateField->text(), "01/10/2002");
+  EXPECT_EQ(entry->CourseField->currentText(), "Pine Valley");
+  EXPECT_EQ(entry->CourseHandicapField->text(), "36");  // slope 113: the index rounded
+  ExpectHolesCleared();
+  Click(entry->OKButton);
+  fw::ScoreTable cy = FileOf("CYHIGH.fwp");
+  ASSERT_EQ(cy.Count(), 6);
+  EXPECT_EQ(cy[1].CourseName, "Pine Valley");
+  EXPECT_EQ(folder.Read("BEABEST.fwp"), beaBefore);
+  EXPECT_TRUE(messages.empty()) << MessageTexts().join("|").toStdString();
+}
+
+TEST_F(GroupTest, AGolferAtTwoHundredRoundsGetsNoNewRound) {
+  folder.Write("CYHIGH.fwp", Rounds(200));
+  folder.Write("ALABLE.fwp", Rounds(199));
+  QPointer<TGroupOfScoresForm> group = Open();
+
+  // Refused before the entry: the warning, and the round still being entered
+  // for the golfer before goes to her file, not to his.
+  group->GolferListBox->setCurrentRow(1);  // Bea Best
+  Click(group->AddAScoreButton);
+  ASSERT_TRUE(entry->isVisible());
+  group->GolferListBox->setCurrentRow(2);  // Cy High
+  Click(group->AddAScoreButton);
+  EXPECT_EQ(MessageTexts(),
+            QStringList({"This golfer has reached the maximum allowed number of scores for a "
+                         "golfer.  You must delete some old scores for this golfer before you can "
+                         "add any new scores.  REMEMBER: the last 20 complete scores are used to "
+                         "calculate the index."}));
+  EXPECT_EQ(messages[0].kind, fw::ui::MsgKind::kWarning);
+  EXPECT_EQ(entry->GolferName->text(), "Bea Best");
+  ConfirmRound(entry, "Oak Hills", "90");
+  EXPECT_EQ(FileOf("BEABEST.fwp").Count(), 6);
+  EXPECT_EQ(folder.Read("CYHIGH.fwp"), Rounds(200));
+
+  // Refused when it comes back: the file reached 200 rounds meanwhile.
+  messages.clear();
+  group->GolferListBox->setCurrentRow(0);  // Al Able
+  Click(group->AddAScoreButton);
+  ASSERT_TRUE(entry->isVisible());
+  folder.Write("ALABLE.fwp", Rounds(200));
+  ConfirmRound(entry, "Oak Hills", "90");
+  EXPECT_EQ(
+      MessageTexts(),
+      QStringList({"Bad News!  The score you just entered puts you over the maximum number "
+                   "of scores allowed for a golfer.  It can not be saved.  You must delete "
+                   "some old scores for this golfer before you can enter more scores.",
+                   "Remember, the last 20 complete scores are used to calculate the index."}));
+  EXPECT_EQ(folder.Read("ALABLE.fwp"), Rounds(200));
+}
+
+TEST_F(GroupTest, GolferListAndGroupWindowNeverTakeEachOthersRounds) {
+  QPointer<TGPickForm> pick = OpenGolferList();
+  Click(pick->AddGroupButton);
+  std::vector<TGroupOfScoresForm*> groups = OpenWindows<TGroupOfScoresForm>();
+  ASSERT_EQ(groups.size(), 1u);
+  QPointer<TGroupOfScoresForm> group = groups[0];
+  EXPECT_EQ(group->Opener(), pick.data());
+  EXPECT_TRUE(group->testAttribute(Qt::WA_DeleteOnClose));
+
+  // The group window starts a round for Al, then Add a Score in the golfer
+  // list takes the score entry window over for Bea.
+  group->GolferListBox->setCurrentRow(0);
+  Click(group->AddAScoreButton);
+  pick->GolferListBox->setCurrentRow(1);
+  Click(pick->AddAScoreButton);
+  EXPECT_EQ(entry->Opener(), pick.data());
+  EXPECT_EQ(entry->GolferName->text(), "Bea Best");
+  entry->CourseField->setCurrentIndex(entry->CourseField->findText("Oak Hills"));
+  entry->CourseFieldClick();
+  entry->ScoreTotal->setText("85");
+  // Confirmed, and the group window becomes active first.
+  entry->OkPressed->setText("1");
+  group->FormActivate();
+  EXPECT_EQ(entry->OkPressed->text(), "1");
+  EXPECT_EQ(FileOf("ALABLE.fwp").Count(), 5);
+  Click(entry->OKButton);
+  fw::ScoreTable bea = FileOf("BEABEST.fwp");
+  ASSERT_EQ(bea.Count(), 6);
+  EXPECT_EQ(bea[1].TotalScore, "85");
+  EXPECT_EQ(bea[1].IndexAtEntry, " 9.6");
+  group->FormActivate();
+  EXPECT_EQ(FileOf("ALABLE.fwp").Count(), 5);
+
+  // The other way round: the golfer list has a round pending for Bea when
+  // the group window takes the entry for Cy, and becomes active first.
+  Click(pick->AddAScoreButton);
+  group->GolferListBox->setCurrentRow(2);
+  Click(group->AddAScoreButton);
+  EXPECT_EQ(entry->Opener(), group.data());
+  entry->CourseField->setCurrentIndex(entry->CourseField->findText("Oak Hills"));
+  entry->CourseFieldClick();
+  entry->ScoreTotal->setText("101");
+  entry->OkPressed->setText("1");
+  pick->FormActivate();
+  EXPECT_EQ(FileOf("BEABEST.fwp").Count(), 6);
+  Click(entry->OKButton);
+  fw::ScoreTable cy = FileOf("CYHIGH.fwp");
+  ASSERT_EQ(cy.Count(), 6);
+  EXPECT_EQ(cy[1].TotalScore, "101");
+  EXPECT_EQ(cy[1].IndexAtEntry, "36.4");
+  pick->FormActivate();
+  EXPECT_EQ(FileOf("BEABEST.fwp").Count(), 6);
+  EXPECT_EQ(FileOf("ALABLE.fwp").Count(), 5);
+  EXPECT_TRUE(messages.empty()) << MessageTexts().join("|").toStdString();
+}
+
+TEST_F(GroupTest, ClosingTheGroupWindowIsLikeExitAndItsEntryNoLongerStoresThere) {
+  const std::string al = folder.Read("ALABLE.fwp");
+  const std::string bea = folder.Read("BEABEST.fwp");
+  // The golfer list has a round pending for Bea; the group window takes the
+  // entry for Al and is closed by its close box.
+  QPointer<TGPickForm> pick = OpenGolferList();
+  pick->GolferListBox->setCurrentRow(1);
+  Click(pick->AddAScoreButton);
+  Trigger(pick, "AddaGroupofScores1");
+  ASSERT_EQ(OpenWindows<TGroupOfScoresForm>().size(), 1u);
+  QPointer<TGroupOfScoresForm> group = OpenWindows<TGroupOfScoresForm>()[0];
+  group->GolferListBox->setCurrentRow(0);
+  Click(group->AddAScoreButton);
+  group->close();
+  QApplication::processEvents();
+  EXPECT_TRUE(group.isNull());
+  ASSERT_TRUE(entry->isVisible());
+  ConfirmRound(entry, "Oak Hills", "90");
+  pick->FormActivate();
+  EXPECT_EQ(folder.Read("ALABLE.fwp"), al);
+  EXPECT_EQ(folder.Read("BEABEST.fwp"), bea);
+
+  // A group window kept after closing does not store either.
+  QPointer<TGroupOfScoresForm> kept = Open(false);
+  kept->GolferListBox->setCurrentRow(0);
+  Click(kept->AddAScoreButton);
+  kept->close();
+  ConfirmRound(entry, "Oak Hills", "90");
+  kept->FormActivate();
+  EXPECT_EQ(folder.Read("ALABLE.fwp"), al);
+  EXPECT_EQ(kept->GroupMode, TGroupOfScoresForm::Mode::kNone);
+  EXPECT_TRUE(messages.empty()) << MessageTexts().join("|").toStdString();
+}
+
+}  // namespace
+}  // namespace fwtest
