@@ -1,10 +1,13 @@
 #include "reports/fwprthdp.h"
 
 #include <QKeyEvent>
+#include <memory>
 
 #include "data/textutil.h"
 #include "handicap/handicapindex.h"
+#include "reports/fwcrddet.h"
 #include "reports/fwreport.h"
+#include "reports/handicapcards.h"
 #include "reports/handicaplist.h"
 #include "reports/qtreportclock.h"
 #include "reports/reportoutput.h"
@@ -20,6 +23,7 @@ namespace {
 
 const QString kNoCourse = QStringLiteral("You must select a course first.");
 const QString kNoGolfer = QStringLiteral("You must select at least one golfer.");
+const QString kCardsSent = QStringLiteral("Handicap cards have been sent to the printer.");
 
 // Each line of the two lists carries the golfer's place in the golfer table,
 // so that two golfers of one name stay apart.
@@ -85,8 +89,6 @@ TPrintHandicapsDlg::TPrintHandicapsDlg(QWidget* parent) : FwForm(parent, kDialog
     button->setGeometry(left, 284, 100, 28);
     left += 117;
   }
-  // The handicap cards are not part of the program yet.
-  PrintCardsButton->setEnabled(false);
 
   connect(CourseField, &QComboBox::activated, this, [this] { CourseFieldClick(); });
   OnKeyPress(CourseField, [this](QKeyEvent*) {
@@ -100,6 +102,7 @@ TPrintHandicapsDlg::TPrintHandicapsDlg(QWidget* parent) : FwForm(parent, kDialog
   OnDoubleClick(GolferListBox, [this] { IncludeBtnClick(); });
   OnDoubleClick(PrintListBox, [this] { ExcludeBtnClick(); });
   OnClick(PrintListButton, [this] { PrintListButtonClick(); });
+  OnClick(PrintCardsButton, [this] { PrintCardsButtonClick(); });
   OnClick(ExitButton, [this] { ExitButtonClick(); });
   CancelOnEscape(ExitButton);
 
@@ -224,18 +227,23 @@ void TPrintHandicapsDlg::PrintListButtonClick() {
   PrintHandicapList();
 }
 
-void TPrintHandicapsDlg::PrintHandicapList() {
+bool TPrintHandicapsDlg::CanPrint() {
   // A key press marks the course as chosen even when nothing is selected yet.
   const int course = CourseField->currentIndex();
   if (!CourseChosen || course < 0 || course >= Courses.Count()) {
     fw::ui::Inform(kNoCourse);
-    return;
+    return false;
   }
   if (PrintListBox->count() == 0) {
     fw::ui::Inform(kNoGolfer);
-    return;
+    return false;
   }
-  const fw::TCourseSummary chosen = Courses[course + 1];
+  return true;
+}
+
+void TPrintHandicapsDlg::PrintHandicapList() {
+  if (!CanPrint()) return;
+  const fw::TCourseSummary chosen = Courses[CourseField->currentIndex() + 1];
   const std::vector<int> places = PrintListPlaces();
   fw::ui::RunReport(this, fw::HandicapListDestination(), QStringLiteral("hdcplist.pdf"),
                     [this, &chosen, &places] {
@@ -245,6 +253,42 @@ void TPrintHandicapsDlg::PrintHandicapList() {
                       return fw::HandicapListLines(App().folder, Golfers, places, chosen, today,
                                                    options, Scores);
                     });
+}
+
+void TPrintHandicapsDlg::PrintCardsButtonClick() {
+  PrintHandicapCards();
+}
+
+void TPrintHandicapsDlg::PrintHandicapCards() {
+  if (!CanPrint()) return;
+  CardsOnFirstSheet = fw::kCardsPerSheet;
+  {
+    TPrintHdcpDetails details(this);
+    const int count = fw::ui::ShowCardDetails(details);
+    if (count == fw::ui::kCardDetailsCancelled) {
+      // Cancel, Escape or the close box: no cards at all.
+      CardsOnFirstSheet = -1;
+      return;
+    }
+    CardsOnFirstSheet = count;
+  }
+  // Cards always go to the printer; a PDF printer offers cards.pdf.
+  fw::ui::WindowReportOutput output(this, QStringLiteral("cards.pdf"));
+  std::unique_ptr<fw::PrintDevice> printer = output.ChoosePrinter();
+  if (!printer) return;
+
+  const fw::TCourseSummary chosen = Courses[CourseField->currentIndex() + 1];
+  const std::vector<int> places = PrintListPlaces();
+  fw::IndexOptions options;
+  options.UseMaxIndex = App().UseMaxIndex;
+  const fw::ReportDate today = fw::ui::QtReportClock(App().today).Today();
+  // Every card is worked out before the job starts, so a score file that
+  // cannot be read prints nothing.
+  const std::vector<fw::HandicapCard> cards = fw::HandicapCards(
+      App().folder, Golfers, places, chosen, today, options, Scores, CardsOnFirstSheet, UsedScores);
+  fw::PrintHandicapCards(*printer, cards);
+  printer.reset();
+  fw::ui::Inform(kCardsSent);
 }
 
 void TPrintHandicapsDlg::ExitButtonClick() {

@@ -1,6 +1,6 @@
 #pragma once
 // The print handicaps dialog: one course and any number of golfers, then the
-// handicap list for that course (or, later, the wallet handicap cards). The
+// handicap list for that course or the wallet handicap cards. The
 // golfer list window opens a new one each time; it loads what it needs itself.
 
 #include <QComboBox>
@@ -43,7 +43,9 @@ class TPrintHandicapsDlg : public fw::ui::FwForm {
   fw::CourseSummaryTable Courses;
   // True once the user has clicked in CourseField or pressed a key in it.
   bool CourseChosen = false;
-  // For the handicap cards.
+  // For the handicap cards: the free positions of the first sheet, counted
+  // down while the cards are laid out (-1 after the details were cancelled),
+  // and the positions of the scores used by the last card's index.
   int CardsOnFirstSheet = 0;
   std::vector<int> UsedScores;
 
@@ -53,6 +55,7 @@ class TPrintHandicapsDlg : public fw::ui::FwForm {
   void IncAllBtnClick();
   void ExcAllBtnClick();
   void PrintListButtonClick();
+  void PrintCardsButtonClick();
   void ExitButtonClick();
 
   // Places in the golfer table (from 1) of the golfers in the print list, in
@@ -69,7 +72,13 @@ class TPrintHandicapsDlg : public fw::ui::FwForm {
   // Puts a line into `list`: at the end of the print list, at the golfer's
   // place in the golfer list.
   void AddLine(QListWidget* list, QListWidgetItem* line);
+  // True when a course is chosen and the print list holds a golfer; otherwise
+  // says which is missing.
+  bool CanPrint();
   void PrintHandicapList();
+  // Asks for the cards on the first sheet, then the printer, then prints a
+  // card for each golfer of the print list.
+  void PrintHandicapCards();
 
   bool loaded_ = false;
 };

@@ -48,6 +48,9 @@ class TPrintObject {
   void SetTabStop(int n, float position, float width);
   void PlaceTextAtTab(int n, const std::string& text, float y);
   void NextPage();
+  // Switches the break before a NextLine text below the detail bottom on or
+  // off; BeginJob switches it on.
+  void SetAutoPageBreak(bool on) { autoPageBreak_ = on; }
   float LineHeightInches() const;
   // Ends the document; the last page is ejected.
   void EndJob();

@@ -1,9 +1,11 @@
 #include "reports/fwprthdp.h"
 
 #include <QPrinter>
+#include <QProcess>
 
 #include "golfers/golferfiles.h"
 #include "reports/fw2choic.h"
+#include "reports/fwcrddet.h"
 #include "reports/qtreportclock.h"
 #include "support/reporttest.h"
 #include "ui/fwprintdialog.h"
@@ -111,7 +113,7 @@ TEST_F(PrintHandicapsTest, ListsMoveGolfersAndKeepTheirOrders) {
                "Abe~ABE~0~\r\n");
   TPrintHandicapsDlg* dialog = Open();
   EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Print Handicaps Dialog"));
-  EXPECT_FALSE(dialog->PrintCardsButton->isEnabled());
+  EXPECT_TRUE(dialog->PrintCardsButton->isEnabled());
   const QString emile = QString::fromUtf8("\xC3\x89mile");
   const QStringList tableOrder = {"Abe", "Bea", "Cal", "Zed", "abe", emile};
   EXPECT_EQ(Texts(dialog->GolferListBox), tableOrder);
@@ -252,6 +254,69 @@ TEST_F(PrintHandicapsTest, PrintingTwiceWithTwoCourses) {
             (QStringList{"Printing completed.", "Handicap file \"HDCPLIST.FWO\" created."}));
   EXPECT_EQ(dialog->PrintListPlaces(), (std::vector<int>{1, 2}));
   EXPECT_TRUE(dialog->isVisible());
+}
+
+TEST_F(PrintHandicapsTest, PrintCardsAsksTheFirstSheetThenPrintsEachNamesakesCard) {
+  WriteNamesakes();
+  TPrintHandicapsDlg* dialog = Open();
+  Click(dialog->IncAllBtn);
+  Click(dialog->PrintCardsButton);
+  EXPECT_EQ(MessageTexts(), QStringList{"You must select a course first."});
+  PickCourse(dialog, 0);
+  messages.clear();
+
+  // The details are asked in a new dialog every time; its answer is the test's.
+  std::vector<int> answers;
+  QStringList fields;
+  fw::ui::SetCardDetailsHandler([&](TPrintHdcpDetails& details) {
+    fields << details.NumOfCardsFld->text();
+    EXPECT_EQ(details.parentWidget(), dialog);
+    const int answer = answers.front();
+    answers.erase(answers.begin());
+    return answer;
+  });
+  const QString none = QStringLiteral("no print dialog");
+
+  // Cancelled details: no print dialog, nothing printed, no message.
+  answers = {fw::ui::kCardDetailsCancelled};
+  offeredPdf = none;
+  Click(dialog->PrintCardsButton);
+  EXPECT_EQ(offeredPdf, none);
+  EXPECT_EQ(dialog->CardsOnFirstSheet, -1);
+
+  // The print dialog offers cards.pdf in the working folder; declined, it
+  // prints nothing and says nothing.
+  answers = {1};
+  confirmPrint = false;
+  Click(dialog->PrintCardsButton);
+  EXPECT_EQ(offeredPdf, QString::fromStdString((folder.Path() / "cards.pdf").string()));
+  EXPECT_FALSE(folder.Has("out.pdf"));
+  EXPECT_TRUE(messages.empty());
+
+  // One free position on the first sheet.
+  answers = {1};
+  confirmPrint = true;
+  Click(dialog->PrintCardsButton);
+  fw::ui::SetCardDetailsHandler({});
+  EXPECT_EQ(fields, QStringList(3, "10"));
+  EXPECT_EQ(MessageTexts(), QStringList{"Handicap cards have been sent to the printer."});
+  EXPECT_EQ(dialog->CardsOnFirstSheet, 0);
+  EXPECT_EQ(dialog->UsedScores, std::vector<int>{1});
+  EXPECT_FALSE(folder.Has("hdcplist.fwo"));
+  ASSERT_TRUE(folder.Has("out.pdf"));
+  QProcess text;
+  text.start(QStringLiteral("pdftotext"),
+             {QStringLiteral("-layout"),
+              QString::fromStdString((folder.Path() / "out.pdf").string()), QStringLiteral("-")});
+  ASSERT_TRUE(text.waitForFinished(60000));
+  // The woman (first in the table) fills the free position, the man opens
+  // sheet 2, each with the figures of their own scores.
+  QStringList pages = QString::fromUtf8(text.readAllStandardOutput()).split(QChar('\f'));
+  ASSERT_GE(pages.size(), 2);
+  for (QString& page : pages) page = page.simplified();
+  EXPECT_TRUE(pages[0].contains(QStringLiteral("INDEX: 9.6 HCP: 11"))) << pages[0].toStdString();
+  EXPECT_FALSE(pages[0].contains(QStringLiteral("INDEX: 19.2")));
+  EXPECT_TRUE(pages[1].contains(QStringLiteral("INDEX: 19.2 HCP: 21"))) << pages[1].toStdString();
 }
 
 }  // namespace

@@ -167,5 +167,29 @@ TEST(PrintObjectTest, ReportPagesBreakBelowTenInches) {
   }
 }
 
+TEST(PrintObjectTest, PageBreakSwitchedOffKeepsLinesOnTheSheet) {
+  // 0.2-inch lines from 9.75 inches in a band ending at 10.0: with the break
+  // on, the line at 10.15 opens page 2; switched off it stays on page 1,
+  // below the band.
+  for (const bool on : {true, false}) {
+    RecordingDevice device;  // borders of 150 pixels, 0.2-inch lines
+    TPrintObject engine(device);
+    engine.BeginJob();
+    EXPECT_TRUE(engine.AutoPageBreak());
+    engine.SetDetailArea(1.0f, 10.0f);
+    engine.SetAutoPageBreak(on);
+    engine.PlaceText("a", -1.0f, 9.75f);
+    engine.PlaceText("b", -1.0f, kNext);
+    engine.PlaceText("c", -1.0f, kNext);
+    ASSERT_EQ(device.drawn.size(), 3u);
+    EXPECT_EQ(device.drawn[1].Page, 1) << on;
+    EXPECT_EQ(device.drawn[2].Page, on ? 2 : 1) << on;
+    if (on)
+      EXPECT_EQ(device.drawn[2].Y, 600 - 150);
+    else
+      EXPECT_GT(device.drawn[2].Y, 6000 - 150);
+  }
+}
+
 }  // namespace
 }  // namespace fw

@@ -1,6 +1,7 @@
-// A golf history printed through a real QPrinter into a PDF, read back with
-// poppler's pdftotext: the lines in order, their places on the pages, and the
-// fixed-pitch face that stands for Courier.
+// A golf history and a sheet of handicap cards printed through a real
+// QPrinter into a PDF, read back with poppler's pdftotext: the lines in
+// order, their places on the pages, and the fixed-pitch face that stands for
+// Courier.
 
 #include "reports/qtprintdevice.h"
 
@@ -10,6 +11,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <map>
@@ -17,6 +19,7 @@
 
 #include "data/scorefile.h"
 #include "reports/golfhistory.h"
+#include "reports/handicapcards.h"
 #include "reports/qtreportclock.h"
 #include "reports/reportsupport.h"
 #include "support/tempfolder.h"
@@ -181,6 +184,129 @@ TEST(QtPrintDeviceTest, HeadingDateSeparatorIsTheLocales) {
     EXPECT_EQ(today.Separator, c.separator) << locale.name().toStdString();
     EXPECT_EQ(FormatReportDate(today),
               std::string("01") + c.separator + "10" + c.separator + "2002");
+  }
+}
+
+// The words of each page as pdftotext -bbox sees them, in inches from the
+// top-left corner of the sheet.
+struct PdfWord {
+  double Left = 0;
+  double Top = 0;
+  double Bottom = 0;
+  QString Text;
+};
+
+QString Unescaped(QString text) {
+  text.replace(QLatin1String("&lt;"), QLatin1String("<"));
+  text.replace(QLatin1String("&gt;"), QLatin1String(">"));
+  text.replace(QLatin1String("&quot;"), QLatin1String("\""));
+  return text.replace(QLatin1String("&amp;"), QLatin1String("&"));
+}
+
+std::vector<std::vector<PdfWord>> WordsOf(const QString& bboxHtml) {
+  std::vector<std::vector<PdfWord>> pages;
+  static const QRegularExpression tag(QString::fromLatin1(
+      R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">([^<]*)<)re"));
+  for (auto it = tag.globalMatch(bboxHtml); it.hasNext();) {
+    const QRegularExpressionMatch m = it.next();
+    if (m.captured(0) == QLatin1String("<page ")) {
+      pages.emplace_back();
+      continue;
+    }
+    pages.back().push_back({m.captured(1).toDouble() / 72.0, m.captured(2).toDouble() / 72.0,
+                            m.captured(3).toDouble() / 72.0, Unescaped(m.captured(4))});
+  }
+  return pages;
+}
+
+TEST(QtPrintDeviceTest, ElevenCardsEachOnTheirOwnCard) {
+  // A full first sheet and one card more, every grid line filled.
+  fwtest::TempFolder dir;
+  int firstSheet = 10;
+  const std::vector<CardPlace> places = CardPlaces(11, firstSheet);
+  std::vector<HandicapCard> cards;
+  for (std::size_t k = 0; k < places.size(); ++k) {
+    ScoreTable scores;
+    for (int n = 1; n <= 20; ++n) {
+      TScoreRec round = InitScoreRec();
+      round.TotalScore = std::to_string(n == 4 ? 100 + n : 70 + n);
+      scores.Append(round);
+    }
+    IndexResult index;
+    index.Index = 12.3;
+    index.N = 2;
+    index.UsedScores = {4,           17,          kUnusedSlot, kUnusedSlot, kUnusedSlot,
+                        kUnusedSlot, kUnusedSlot, kUnusedSlot, kUnusedSlot, kUnusedSlot};
+    cards.push_back(
+        {places[k],
+         HandicapCardLines("Golfer " + std::to_string(k + 1), "Cedar Creek Golf & Country Club",
+                           ReportDate{2002, 1, 10, '/'}, scores, index, 14)});
+  }
+
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  const QString pdf = QString::fromStdString((dir.Path() / "cards.pdf").string());
+  printer.setOutputFileName(pdf);
+  printer.setPageSize(QPageSize(QPageSize::Letter));
+  printer.setPageMargins(QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch);
+  double advance = 0;
+  {
+    QtPrintDevice device(printer);
+    PrintHandicapCards(device, cards);
+    advance = QFontMetricsF(device.Font(), &printer).horizontalAdvance(QLatin1Char('M')) /
+              printer.resolution();
+  }
+  ASSERT_NEAR(advance, 11 * 0.6 / 72, 0.002);  // 11-point Courier, 0.6 em a character
+
+  const auto pages = WordsOf(
+      RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}));
+  ASSERT_EQ(pages.size(), 2u);
+  // Every word lies inside the 2-inch band of its row and on the half of
+  // its column; the card there gets its lines, keyed by their tops.
+  std::map<std::size_t, std::map<long, std::vector<PdfWord>>> found;
+  for (std::size_t p = 0; p < pages.size(); ++p) {
+    for (const PdfWord& word : pages[p]) {
+      const int row = static_cast<int>(std::floor((word.Top - 0.5) / 2.0)) + 1;
+      const int column = word.Left < kRightColumnStop - 0.01 ? 1 : 2;
+      const double bandTop = 0.5 + 2.0 * (row - 1);
+      // The glyph boxes are the font's cells, PDF points rounded: a little
+      // allowance for that.
+      EXPECT_GE(word.Top, bandTop - 0.003) << word.Text.toStdString();
+      EXPECT_LE(word.Bottom, bandTop + 2.0 + 0.003)
+          << "page " << p + 1 << " row " << row << ": " << word.Text.toStdString();
+      const CardPlace place{static_cast<int>(p) + 1, row, column};
+      const auto card = std::find_if(cards.begin(), cards.end(),
+                                     [&](const HandicapCard& c) { return c.Place == place; });
+      ASSERT_NE(card, cards.end()) << "page " << p + 1 << " row " << row << " column " << column;
+      found[static_cast<std::size_t>(card - cards.begin())][std::lround(word.Top * 1000)].push_back(
+          word);
+    }
+  }
+  // Each card shows its ten lines that hold text, in order, each starting at
+  // its column's tab stop (after the line's leading blanks).
+  ASSERT_EQ(found.size(), cards.size());
+  EXPECT_EQ(cards[10].Place, (CardPlace{2, 1, 1}));
+  for (const auto& [k, lines] : found) {
+    std::vector<std::string> expected;
+    for (const std::string& line : cards[k].Lines)
+      if (line.find_first_not_of(' ') != std::string::npos) expected.push_back(line);
+    ASSERT_EQ(lines.size(), expected.size()) << "card " << k + 1;
+    const double stop = cards[k].Place.Column == 1 ? 1.0 : kRightColumnStop;
+    std::size_t n = 0;
+    for (const auto& [top, words] : lines) {
+      QStringList texts;
+      double left = 1e9;
+      for (const PdfWord& word : words) {
+        texts << word.Text;
+        left = std::min(left, word.Left);
+      }
+      EXPECT_EQ(texts.join(QLatin1Char(' ')).toStdString(),
+                ToQt(expected[n]).simplified().toStdString())
+          << "card " << k + 1;
+      const auto blanks = static_cast<double>(expected[n].find_first_not_of(' '));
+      EXPECT_NEAR(left, stop + blanks * advance, 0.01) << "card " << k + 1 << ": " << expected[n];
+      ++n;
+    }
   }
 }
 
