@@ -87,7 +87,7 @@ TPrintHandicapsDlg::TPrintHandicapsDlg(QWidget* parent) : FwForm(parent, kDialog
   int left = 8;
   for (QPushButton* button : {PrintListButton, PrintCardsButton, ExitButton}) {
     button->setGeometry(left, 284, 100, 28);
-    left += 117;
+    left += 113;
   }
 
   connect(CourseField, &QComboBox::activated, this, [this] { CourseFieldClick(); });
