@@ -1,5 +1,6 @@
 #include "reports/fwcrddet.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,11 +25,13 @@ QLabel* Label(QWidget* parent, const char* name, const QString& text, QRect wher
   label->setObjectName(QString::fromLatin1(name));
   label->setTextFormat(Qt::PlainText);
   label->setGeometry(where);
-  if (bold) {
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
-  }
+  QFont font = label->font();
+  font.setBold(bold);
+  // The dialog keeps its size whatever the desktop's font: a text that would
+  // be cut at the label's edge is set a little smaller until it fits.
+  while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(text) > where.width())
+    font.setPointSizeF(font.pointSizeF() - 0.5);
+  label->setFont(font);
   return label;
 }
 
