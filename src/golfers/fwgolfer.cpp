@@ -14,6 +14,7 @@
 #include "handicap/handicapindex.h"
 #include "handicap/scoreeval.h"
 #include "scores/fwscore.h"
+#include "scores/roundstore.h"
 #include "ui/appstate.h"
 #include "ui/fwcodec.h"
 #include "ui/fwmessage.h"
@@ -25,10 +26,6 @@ using fw::ui::ToQt;
 
 namespace {
 
-const QString kScoreLimitWarning = QStringLiteral(
-    "This golfer has reached the maximum allowed number of scores for a golfer.  You must delete "
-    "some old scores for this golfer before you can add any new scores.  REMEMBER: the last 20 "
-    "complete scores are used to calculate the index.");
 const QString kOverLimitNews = QStringLiteral(
     "Bad News!  The score you just entered puts you over the maximum number of scores allowed for "
     "a golfer.  It can not be saved.  You must delete some old scores for this golfer before you "
@@ -290,7 +287,7 @@ void TGolferForm::AddButtonClick() {
   TScoreForm* entry = App().ScoreForm;
   if (!entry) return;
   if (Scores.Count() >= App().MaxScores) {
-    fw::ui::Warn(kScoreLimitWarning);
+    fw::ui::Warn(fw::ui::kScoreLimitWarning);
     return;
   }
   entry->PrepareNewRound(GolferName2->text(), IndexField->text());

@@ -129,13 +129,7 @@ TGPickForm::TGPickForm(QWidget* parent) : FwForm(parent) {
 }
 
 void TGPickForm::SelectRememberedGolfer() {
-  const int count = GolferListBox->count();
-  if (count == 0) return;
-  int line = SelectedGolfer < 1 ? 1 : SelectedGolfer;
-  if (line > count) line = count;
-  GolferListBox->setCurrentRow(line - 1);
-  GolferListBox->item(line - 1)->setSelected(true);
-  GolferListBox->scrollToItem(GolferListBox->item(line - 1));
+  fw::ui::SelectLine(GolferListBox, SelectedGolfer);
 }
 
 void TGPickForm::FormActivate() {

@@ -18,10 +18,6 @@ using fw::ui::ToQt;
 
 namespace {
 
-const QString kScoreLimitWarning = QStringLiteral(
-    "This golfer has reached the maximum allowed number of scores for a golfer.  You must delete "
-    "some old scores for this golfer before you can add any new scores.  REMEMBER: the last 20 "
-    "complete scores are used to calculate the index.");
 const QString kOne = QStringLiteral("1");
 
 // The strip below the list that holds the buttons.
@@ -90,13 +86,7 @@ void TGroupOfScoresForm::LayOutClientArea() {
 }
 
 void TGroupOfScoresForm::SelectGroupGolfer() {
-  const int count = GolferListBox->count();
-  if (count == 0) return;
-  int line = GroupGolfer < 1 ? 1 : GroupGolfer;
-  if (line > count) line = count;
-  GolferListBox->setCurrentRow(line - 1);
-  GolferListBox->item(line - 1)->setSelected(true);
-  GolferListBox->scrollToItem(GolferListBox->item(line - 1));
+  fw::ui::SelectLine(GolferListBox, GroupGolfer);
 }
 
 void TGroupOfScoresForm::KeepDateAndCourse() {
@@ -132,7 +122,7 @@ void TGroupOfScoresForm::AddAScore() {
   fw::LoadScoreFile(App().folder, fw::ScoreFileName(golfer.ShortName), Scores);
   fw::SortScores(Scores);
   if (Scores.Count() >= App().MaxScores) {
-    fw::ui::Warn(kScoreLimitWarning);
+    fw::ui::Warn(fw::ui::kScoreLimitWarning);
     return;
   }
   fw::NoIndexOutput none;

@@ -6,6 +6,11 @@
 #include "ui/fwmessage.h"
 
 namespace fw::ui {
+
+const QString kScoreLimitWarning = QStringLiteral(
+    "This golfer has reached the maximum allowed number of scores for a golfer.  You must delete "
+    "some old scores for this golfer before you can add any new scores.  REMEMBER: the last 20 "
+    "complete scores are used to calculate the index.");
 namespace {
 
 const QString kOverLimitNews = QStringLiteral(

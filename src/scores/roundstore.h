@@ -2,10 +2,16 @@
 // Storing a round confirmed in the score entry window into the score file of
 // the golfer it was entered for, as the golfer list and the group window do.
 
+#include <QString>
+
 #include "data/golferlist.h"
 #include "data/scorefile.h"
 
 namespace fw::ui {
+
+// The warning of the score list and the group window when a golfer's file
+// already holds the most rounds a golfer may have.
+extern const QString kScoreLimitWarning;
 
 // Reads the golfer's score file again into `scores` (rounds may have been
 // added elsewhere while the round was being entered), appends the round, sorts

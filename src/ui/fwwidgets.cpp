@@ -1,5 +1,7 @@
 #include "ui/fwwidgets.h"
 
+#include <algorithm>
+
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -69,6 +71,15 @@ QLineEdit* ReadOnlyField(QWidget* parent, const char* name) {
   palette.setColor(QPalette::Base, palette.color(QPalette::Window));
   field->setPalette(palette);
   return field;
+}
+
+void SelectLine(QListWidget* list, int line) {
+  const int count = list->count();
+  if (count == 0) return;
+  line = std::clamp(line, 1, count);
+  list->setCurrentRow(line - 1);
+  list->item(line - 1)->setSelected(true);
+  list->scrollToItem(list->item(line - 1));
 }
 
 }  // namespace fw::ui

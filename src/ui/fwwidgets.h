@@ -45,6 +45,10 @@ QPushButton* NamedButton(QWidget* parent, const char* name, const QString& capti
 // A list box with its object name, one line selectable at a time.
 QListWidget* NamedList(QWidget* parent, const char* name);
 
+// Selects line `line` (from 1) of the list, the first when below 1 and the
+// last when beyond the end, and scrolls to it; nothing in an empty list.
+void SelectLine(QListWidget* list, int line);
+
 // A hidden, disabled edit field that only carries a value between windows,
 // such as a dialog's OkPressed marker.
 QLineEdit* HiddenField(QWidget* parent, const char* name, const QString& text = {});
