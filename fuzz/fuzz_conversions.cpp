@@ -64,12 +64,12 @@ void CheckNumbers(std::string_view text) {
   FUZZ_CHECK(ri == ClampToInt(r));
   for (int decimals : {0, 1, 2}) {
     const std::string fixed = FormatFixed(*real, 4, decimals);
-    FUZZ_CHECK(fixed.size() >= 4 && fixed.find("nan") == std::string::npos &&
-                   fixed.find("inf") == std::string::npos && fixed.find("-0.0") != 0,
-               fixed);
-    // What is printed reads back as a number.
-    std::string trimmed = fixed.substr(fixed.find_first_not_of(' '));
-    FUZZ_CHECK(ReadFloat(trimmed).has_value(), fixed);
+    FUZZ_CHECK(fixed.size() >= 4, fixed);
+    // What is printed reads back as a number, and zero never has a sign.
+    const std::string trimmed = fixed.substr(fixed.find_first_not_of(' '));
+    const std::optional<double> printed = ReadFloat(trimmed);
+    FUZZ_CHECK(printed.has_value(), fixed);
+    if (trimmed.starts_with('-')) FUZZ_CHECK(*printed != 0.0, fixed);
   }
 }
 
