@@ -48,7 +48,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::memcpy(&value, data + 2, sizeof value);
   const std::string_view bytes(reinterpret_cast<const char*>(data) + 6, size - 6);
   scratch.Write(kSettingsFile, bytes);
-  const bool utf16 = bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
+  bool utf16 = false;
+  try {
+    folder.ReadText(kSettingsFile);
+  } catch (const NotADataFileError&) {
+    utf16 = true;
+  }
 
   const IniFile ini(folder);
   const std::vector<Value> before = ReadAll(ini);
