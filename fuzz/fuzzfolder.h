@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -47,9 +48,14 @@ inline std::string Shown(std::string_view bytes) {
 class Scratch {
  public:
   Scratch() {
-    // Memory-backed when there is such a folder: every save is flushed to disk.
-    std::filesystem::path base =
-        std::filesystem::exists("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
+    // FAIRWICK_FUZZ_SCRATCH when set (scripts/fuzz.sh removes it afterwards,
+    // after a finding too), else memory-backed when there is such a folder:
+    // every save is flushed to disk.
+    const char* given = std::getenv("FAIRWICK_FUZZ_SCRATCH");
+    std::filesystem::path base = given ? given
+                                 : std::filesystem::exists("/dev/shm")
+                                     ? "/dev/shm"
+                                     : std::filesystem::temp_directory_path();
     std::string pattern = (base / "fwfuzz-XXXXXX").string();
     if (!mkdtemp(pattern.data())) Fail("mkdtemp");
     root_ = pattern;

@@ -29,6 +29,12 @@ max_len() {
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}
 mkdir -p "$build/artifacts"
+# The targets' scratch folders, removed however a target ends.
+scratch_base=/dev/shm
+[ -d "$scratch_base" ] && [ -w "$scratch_base" ] || scratch_base=${TMPDIR:-/tmp}
+FAIRWICK_FUZZ_SCRATCH=$(mktemp -d "$scratch_base/fairwick-fuzz-XXXXXX")
+export FAIRWICK_FUZZ_SCRATCH
+trap 'rm -rf "$FAIRWICK_FUZZ_SCRATCH"' EXIT
 failed=()
 for t in "${targets[@]}"; do
   # New inputs go to the build's own corpus; the seeds in the repository stay as they are.
