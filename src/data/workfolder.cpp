@@ -92,9 +92,18 @@ int WriteAll(int fd, std::string_view bytes) {
                           "plain (Windows-1252) text and try again.");
 }
 
-bool StartsAsUtf16(std::string_view bytes) {
-  return bytes.size() >= 2 &&
-         ((bytes[0] == '\xFF' && bytes[1] == '\xFE') || (bytes[0] == '\xFE' && bytes[1] == '\xFF'));
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+// Text stored as UTF-16: its byte order mark (FF FE or FE FF, also behind a
+// UTF-8 one an editor put in front), then nothing or text holding a NUL, as
+// UTF-16 of every tilde and line end does. Fairwick never writes a NUL, so a
+// file of its own that merely begins with the bytes of "\xFF\xFE" or "\xFE\xFF"
+// (a name or a date of those characters sorted first) is read as the text it is.
+bool IsUtf16Text(std::string_view bytes) {
+  if (bytes.starts_with(kUtf8Bom)) bytes.remove_prefix(kUtf8Bom.size());
+  if (!bytes.starts_with("\xFF\xFE") && !bytes.starts_with("\xFE\xFF")) return false;
+  bytes.remove_prefix(2);
+  return bytes.empty() || bytes.find('\0') != std::string_view::npos;
 }
 
 // Opens an existing entry for reading without ever waiting: a named pipe with
@@ -173,12 +182,10 @@ std::vector<std::string> WorkFolder::ListByExtension(std::string_view extension)
   return names;
 }
 
-std::string WorkFolder::ReadAll(std::string_view name) const {
-  CheckSafeName(name);
-  auto found = Find(name);
-  if (!found) throw MissingFileError();
-  struct stat st {};
-  Descriptor fd(OpenRegularForReading(*found, st));
+namespace {
+
+// The rest of an open file; `st` is its status, for the size to expect.
+std::string ReadRest(int fd, const struct stat& st) {
   std::string bytes;
   // Read in one go when the size is known; keep reading in case the file grew.
   std::size_t want = st.st_size > 0 ? static_cast<std::size_t>(st.st_size) : 0;
@@ -186,7 +193,7 @@ std::string WorkFolder::ReadAll(std::string_view name) const {
   std::size_t have = 0;
   for (;;) {
     if (have == bytes.size()) bytes.resize(bytes.size() * 2);
-    ssize_t n = ::read(fd.Get(), bytes.data() + have, bytes.size() - have);
+    ssize_t n = ::read(fd, bytes.data() + have, bytes.size() - have);
     if (n < 0) {
       if (errno == EINTR) continue;
       ThrowSystemError(errno);
@@ -198,10 +205,21 @@ std::string WorkFolder::ReadAll(std::string_view name) const {
   return bytes;
 }
 
+}  // namespace
+
+std::string WorkFolder::ReadAll(std::string_view name) const {
+  CheckSafeName(name);
+  auto found = Find(name);
+  if (!found) throw MissingFileError();
+  struct stat st {};
+  Descriptor fd(OpenRegularForReading(*found, st));
+  return ReadRest(fd.Get(), st);
+}
+
 std::string WorkFolder::ReadText(std::string_view name) const {
   std::string bytes = ReadAll(name);
-  if (StartsAsUtf16(bytes)) ThrowUtf16(PathFor(name));
-  if (bytes.starts_with("\xEF\xBB\xBF")) bytes.erase(0, 3);
+  if (IsUtf16Text(bytes)) ThrowUtf16(PathFor(name));
+  if (bytes.starts_with(kUtf8Bom)) bytes.erase(0, kUtf8Bom.size());
   return bytes;
 }
 
@@ -224,12 +242,7 @@ void WorkFolder::Replace(std::string_view name, std::string_view bytes) const {
     struct stat existing {};
     try {
       Descriptor old(OpenRegularForReading(target, existing));
-      char head[2];
-      ssize_t n;
-      do n = ::read(old.Get(), head, sizeof head);
-      while (n < 0 && errno == EINTR);
-      if (n < 0) ThrowSystemError(errno);
-      if (StartsAsUtf16(std::string_view(head, static_cast<std::size_t>(n)))) ThrowUtf16(target);
+      if (IsUtf16Text(ReadRest(old.Get(), existing))) ThrowUtf16(target);
     } catch (const MissingFileError&) {
       // Gone meanwhile: nothing is lost by creating it.
     }

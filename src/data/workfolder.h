@@ -66,7 +66,9 @@ class WorkFolder {
 
   // The content of a data file as its reader takes it: ReadAll, without the
   // UTF-8 byte order mark an editor may have put in front. Text stored as
-  // UTF-16 (byte order mark FF FE or FE FF) throws NotADataFileError.
+  // UTF-16 (byte order mark FF FE or FE FF, then nothing or text holding a NUL)
+  // throws NotADataFileError; Fairwick's own files hold no NUL, so one that
+  // merely begins with those two characters is read as it is.
   std::string ReadText(std::string_view name) const;
 
   // Throws NotADataFileError when an entry of that name exists and is not a

@@ -35,10 +35,12 @@ bool IsLeapYear(int year) {
 }
 
 // Written without leading zeros and read again, so the result has the shape of
-// every other date of the window.
+// every other date of the window. The year keeps four digits: 0999 written as
+// 999 would be no date at all, and 0099 written as 99 would become 1999.
 std::string Written(const DayOfYear& d) {
-  return NormaliseTypedDate(std::to_string(d.month) + "/" + std::to_string(d.day) + "/" +
-                            std::to_string(d.year));
+  std::string year = std::to_string(d.year);
+  if (d.year >= 0 && year.size() < 4) year.insert(0, 4 - year.size(), '0');
+  return NormaliseTypedDate(std::to_string(d.month) + "/" + std::to_string(d.day) + "/" + year);
 }
 
 }  // namespace
