@@ -13,6 +13,8 @@ shift || true
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(scorefile golferlist courselist inifile conversions)
 
+# Debian's clang, with the sanitizer and libFuzzer runtimes it only recommends.
+"$root/scripts/deps.sh" clang libclang-rt-14-dev
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DFAIRWICK_FUZZ=ON -DFAIRWICK_WERROR=ON \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j"$(nproc)" --target fuzzers
