@@ -187,13 +187,13 @@ void TCourseForm::ClearCourse() {
 
 fw::TCourseRec TCourseForm::Course() const {
   fw::TCourseRec course;
-  course.Name = fw::CutTo(FromQt(CourseName->text()), fw::kCourseNameRoom);
-  course.Rating = fw::CutTo(FromQt(RatingField->text()), fw::kRatingRoom);
-  course.Slope = fw::CutTo(FromQt(SlopeField->text()), fw::kSlopeRoom);
+  // Each field keeps what fits its room, as the file would.
+  course.Name = FromQt(CourseName->text());
+  course.Rating = FromQt(RatingField->text());
+  course.Slope = FromQt(SlopeField->text());
   for (int hole = 1; hole <= 18; ++hole)
-    course.Pars[static_cast<std::size_t>(hole - 1)] =
-        fw::CutTo(FromQt(Par[hole]->text()), fw::kParRoom);
-  course.ParTotal = fw::CutTo(FromQt(ParTotal->text()), fw::kParTotalRoom);
+    course.Pars[static_cast<std::size_t>(hole - 1)] = FromQt(Par[hole]->text());
+  course.ParTotal = FromQt(ParTotal->text());
   return course;
 }
 

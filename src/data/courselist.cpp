@@ -66,10 +66,10 @@ namespace {
 // Fields 1 to 4, which the full record and the summary share.
 template <class Rec>
 void StoreHeadField(Rec& rec, int field, std::string_view text) {
-  if (field == 1) StoreField(rec.Name, text, kCourseNameRoom);
-  if (field == 2) StoreField(rec.Rating, text, kRatingRoom);
-  if (field == 3) StoreField(rec.Slope, text, kSlopeRoom);
-  if (field == 4) StoreField(rec.ParTotal, text, kParTotalRoom);
+  if (field == 1) rec.Name = text;
+  if (field == 2) rec.Rating = text;
+  if (field == 3) rec.Slope = text;
+  if (field == 4) rec.ParTotal = text;
 }
 
 }  // namespace
@@ -81,7 +81,7 @@ void LoadCourseList(const WorkFolder& folder, CourseTable& courses, Messenger& m
                   if (field <= 4)
                     StoreHeadField(rec, field, text);
                   else
-                    StoreField(rec.Pars[static_cast<std::size_t>(field - 5)], text, kParRoom);
+                    rec.Pars[static_cast<std::size_t>(field - 5)] = text;
                 });
               });
 }
@@ -122,7 +122,7 @@ void SaveCourseList(const WorkFolder& folder, const CourseTable& courses) {
     AppendField(bytes, rec.Rating, kRatingRoom);
     AppendField(bytes, rec.Slope, kSlopeRoom);
     AppendField(bytes, rec.ParTotal, kParTotalRoom);
-    for (const std::string& par : rec.Pars) AppendField(bytes, par, kParRoom);
+    for (const auto& par : rec.Pars) AppendField(bytes, par, kParRoom);
     bytes += kLineEnd;
   }
   folder.Replace(kCourseListFile, bytes);

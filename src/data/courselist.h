@@ -5,31 +5,12 @@
 #include <array>
 #include <string>
 
+#include "data/fixedtext.h"
 #include "data/messenger.h"
 #include "data/table.h"
 #include "data/workfolder.h"
 
 namespace fw {
-
-struct TCourseRec {
-  std::string Name;                // up to 30 characters; the sort key
-  std::string Rating;              // up to 4, such as 70.5
-  std::string Slope;               // up to 3, such as 121
-  std::array<std::string, 18> Pars;  // one character each, holes 1 to 18
-  std::string ParTotal;            // up to 2, such as 72
-
-  bool operator==(const TCourseRec&) const = default;
-};
-
-// What the handicap list and the course handicap window need of a course.
-struct TCourseSummary {
-  std::string Name;
-  std::string Rating;
-  std::string Slope;
-  std::string ParTotal;
-
-  bool operator==(const TCourseSummary&) const = default;
-};
 
 inline constexpr int MaxCourses = 200;
 inline constexpr std::size_t kCourseNameRoom = 30;
@@ -37,6 +18,33 @@ inline constexpr std::size_t kRatingRoom = 4;
 inline constexpr std::size_t kSlopeRoom = 3;
 inline constexpr std::size_t kParRoom = 1;
 inline constexpr std::size_t kParTotalRoom = 2;
+
+using CourseName = FixedText<kCourseNameRoom>;
+using RatingText = FixedText<kRatingRoom>;
+using SlopeText = FixedText<kSlopeRoom>;
+using ParTotalText = FixedText<kParTotalRoom>;
+
+// Each field holds at most its room; a longer text assigned to it is cut.
+struct TCourseRec {
+  CourseName Name;                           // the sort key
+  RatingText Rating;                         // such as 70.5
+  SlopeText Slope;                           // such as 121
+  std::array<FixedText<kParRoom>, 18> Pars;  // holes 1 to 18
+  ParTotalText ParTotal;                     // such as 72
+
+  bool operator==(const TCourseRec&) const = default;
+};
+
+// What the handicap list and the course handicap window need of a course.
+struct TCourseSummary {
+  CourseName Name;
+  RatingText Rating;
+  SlopeText Slope;
+  ParTotalText ParTotal;
+
+  bool operator==(const TCourseSummary&) const = default;
+};
+
 inline constexpr const char* kCourseListFile = "courses.fwc";
 inline constexpr const char* kSampleCourseFile = "sample.fwc";
 inline constexpr const char* kSampleRenameError = "Error renaming sample courses file!";

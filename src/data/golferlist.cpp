@@ -52,8 +52,8 @@ void ParseGolferList(std::string_view bytes, GolferTable& golfers) {
         continue;
       }
       std::string_view collected = line.substr(start, i - start);
-      if (field == 0) StoreField(rec.LongName, collected, kLongNameRoom);
-      if (field == 1) StoreField(rec.ShortName, collected, kShortNameRoom);
+      if (field == 0) rec.LongName = collected;
+      if (field == 1) rec.ShortName = collected;
       if (field == 2) rec.Sex = keptDigit;
       ++field;
       start = i + 1;

@@ -3,22 +3,23 @@
 
 #include <string>
 
+#include "data/fixedtext.h"
 #include "data/table.h"
 #include "data/workfolder.h"
 
 namespace fw {
 
-struct TGolferRec {
-  std::string LongName;   // up to 40 characters; the sort key
-  std::string ShortName;  // up to 8 characters; names the score file
-  int Sex = 0;            // 0 male, 1 female
-
-  bool operator==(const TGolferRec&) const = default;
-};
-
 inline constexpr int MaxGolfers = 300;
 inline constexpr std::size_t kLongNameRoom = 40;
 inline constexpr std::size_t kShortNameRoom = 8;
+
+struct TGolferRec {
+  FixedText<kLongNameRoom> LongName;    // the sort key
+  FixedText<kShortNameRoom> ShortName;  // names the score file
+  int Sex = 0;                          // 0 male, 1 female
+
+  bool operator==(const TGolferRec&) const = default;
+};
 inline constexpr const char* kGolferListFile = "golfers.fwc";
 
 using GolferTable = Table<TGolferRec, MaxGolfers>;

@@ -17,29 +17,22 @@ constexpr std::string_view kMissingDate = "99999999";
 constexpr std::string_view kCourseNamePlaceholder = "XXXXXXXXXXXXXXXXXXXXXXXXXXXXXX";
 static_assert(kCourseNamePlaceholder.size() == kScoreCourseRoom);
 
-// Where field n (1 to 45) of a score line goes.
-template <class Rec>
-struct FieldSlotsOf {
-  using Text = std::conditional_t<std::is_const_v<Rec>, const std::string, std::string>;
-  Text* slot[kScoreFields + 1];
-  explicit FieldSlotsOf(Rec& rec) {
-    slot[1] = &rec.Date;
-    slot[2] = &rec.CourseName;
-    slot[3] = &rec.TotalScore;
-    slot[4] = &rec.Rating;
-    slot[5] = &rec.Slope;
-    slot[6] = &rec.Comment;
-    for (int h = 0; h < 18; ++h) {
-      slot[7 + h] = &rec.HoleScores[static_cast<std::size_t>(h)];
-      slot[25 + h] = &rec.HolePutts[static_cast<std::size_t>(h)];
-    }
-    slot[43] = &rec.AdjustedScore;
-    slot[44] = &rec.IndexAtEntry;
-    slot[45] = &rec.CourseHdcp;
-  }
-};
-using FieldSlots = FieldSlotsOf<TScoreRec>;
-using ConstFieldSlots = FieldSlotsOf<const TScoreRec>;
+// Calls fn(n, field) for the fields of a score line in their order, n from 1
+// to 45; the record may be const.
+template <class Rec, class Fn>
+void ForEachField(Rec& rec, Fn&& fn) {
+  fn(1, rec.Date);
+  fn(2, rec.CourseName);
+  fn(3, rec.TotalScore);
+  fn(4, rec.Rating);
+  fn(5, rec.Slope);
+  fn(6, rec.Comment);
+  for (int h = 0; h < 18; ++h) fn(7 + h, rec.HoleScores[static_cast<std::size_t>(h)]);
+  for (int h = 0; h < 18; ++h) fn(25 + h, rec.HolePutts[static_cast<std::size_t>(h)]);
+  fn(43, rec.AdjustedScore);
+  fn(44, rec.IndexAtEntry);
+  fn(45, rec.CourseHdcp);
+}
 
 constexpr std::size_t RoomOf(int field) {
   switch (field) {
@@ -104,7 +97,7 @@ constexpr FieldTable kFields;
 // The date as collected: six digits are widened to eight ("19" before a first
 // character of '7' or later, else "20"); any length other than eight is a
 // missing date.
-void StoreDate(std::string& dst, std::string_view collected) {
+void StoreDate(FixedText<kDateRoom>& dst, std::string_view collected) {
   const void* nul = std::memchr(collected.data(), '\0', collected.size());
   if (nul)
     collected = collected.substr(
@@ -113,11 +106,11 @@ void StoreDate(std::string& dst, std::string_view collected) {
     char wide[8] = {'2', '0'};
     if (static_cast<unsigned char>(collected[0]) >= '7') wide[0] = '1', wide[1] = '9';
     std::memcpy(wide + 2, collected.data(), 6);
-    dst.assign(wide, 8);
+    dst.AssignFitted(wide, 8);
   } else if (collected.size() == 8) {
-    dst.assign(collected.data(), 8);
+    dst.AssignFitted(collected.data(), 8);
   } else {
-    dst.assign(kMissingDate);
+    dst.AssignFitted(kMissingDate.data(), kMissingDate.size());
   }
 }
 
@@ -151,41 +144,35 @@ int FindTildes(std::string_view line, std::uint32_t* at, int max) {
   return found;
 }
 
-// Sets a short text without the general machinery of assign().
-inline void SetText(std::string& s, const char* p, std::size_t n) {
-  s.resize(n);
-  if (n) std::memcpy(s.data(), p, n);
-}
-
 // One line into a record. Fields closed by their tilde take the collected text,
 // the others their placeholder; a line ending inside the comment keeps the
 // comment collected so far.
 void ParseScoreLine(std::string_view line, TScoreRec& rec, int kindIndex) {
-  FieldSlots slots(rec);
   std::uint32_t tilde[kScoreFields];
-  int closed = FindTildes(line, tilde, kScoreFields);
-  bool hasNul = std::memchr(line.data(), '\0', line.size()) != nullptr;
+  const int closed = FindTildes(line, tilde, kScoreFields);
+  // Without a NUL in the line every field is simply its first `room` bytes.
+  const bool hasNul = std::memchr(line.data(), '\0', line.size()) != nullptr;
   std::size_t start = 0;
-  for (int field = 1; field <= closed; ++field) {
-    std::size_t stop = tilde[field - 1];
-    std::string_view text = line.substr(start, stop - start);
-    if (field == 1) {
-      StoreDate(rec.Date, text);
-    } else if (hasNul) {
-      StoreField(*slots.slot[field], text, kFields.room[field]);
+  ForEachField(rec, [&](int field, auto& dst) {
+    if (field <= closed) {
+      const std::size_t stop = tilde[field - 1];
+      const std::string_view text = line.substr(start, stop - start);
+      start = stop + 1;
+      if (field == 1) {
+        StoreDate(rec.Date, text);
+      } else if (hasNul) {
+        dst.assign(text);
+      } else {
+        constexpr std::size_t room = std::remove_reference_t<decltype(dst)>::kRoom;
+        dst.AssignFitted(text.data(), text.size() < room ? text.size() : room);
+      }
+    } else if (field == kCommentField && field == closed + 1) {
+      dst.assign(line.substr(start));
     } else {
-      std::size_t room = kFields.room[field];
-      SetText(*slots.slot[field], text.data(), text.size() < room ? text.size() : room);
+      const std::string_view placeholder = kFields.placeholder[kindIndex][field];
+      dst.AssignFitted(placeholder.data(), placeholder.size());
     }
-    start = stop + 1;
-  }
-  int field = closed + 1;
-  if (field == kCommentField) {
-    StoreField(rec.Comment, line.substr(start), kCommentRoom);
-    ++field;
-  }
-  for (; field <= kScoreFields; ++field)
-    slots.slot[field]->assign(kFields.placeholder[kindIndex][field]);
+  });
 }
 
 // Big-endian packing of a text of at most 8 bytes without NUL: comparing the
@@ -226,20 +213,13 @@ bool ExchangeSortDescending(Key* keys, int* order, int n) {
 
 TScoreRec InitScoreRec(ScorePlaceholders kind) {
   TScoreRec rec;
-  FieldSlots slots(rec);
-  int kindIndex = kind == ScorePlaceholders::kScoreList ? 1 : 0;
-  for (int f = 1; f <= kScoreFields; ++f) slots.slot[f]->assign(kFields.placeholder[kindIndex][f]);
+  const int kindIndex = kind == ScorePlaceholders::kScoreList ? 1 : 0;
+  ForEachField(rec, [&](int field, auto& dst) { dst = kFields.placeholder[kindIndex][field]; });
   return rec;
 }
 
 std::string ScoreFileName(std::string_view shortName) {
   return std::string(shortName) + ".fwp";
-}
-
-TScoreRec FitScoreRec(TScoreRec rec) {
-  FieldSlots slots(rec);
-  for (int f = 1; f <= kScoreFields; ++f) *slots.slot[f] = CutTo(*slots.slot[f], kFields.room[f]);
-  return rec;
 }
 
 void ParseScoreFile(std::string_view bytes, ScoreTable& scores, ScorePlaceholders kind) {
@@ -298,24 +278,15 @@ bool LoadScoreFileOrReport(const WorkFolder& folder, std::string_view fileName, 
 void SortScores(ScoreTable& scores) {
   int n = scores.Count();
   if (n < 2) return;
+  // A date holds at most eight characters and no NUL, so it packs into a key.
+  static_assert(kDateRoom <= 8);
   int order[MaxScores];
-  std::string_view keys[MaxScores];
-  bool shortKeys = true;
+  std::uint64_t keys[MaxScores];
   for (int k = 0; k < n; ++k) {
     order[k] = k + 1;
-    const std::string& date = scores[k + 1].Date;
-    keys[k] = std::string_view(date).substr(0, date.find('\0'));
-    shortKeys = shortKeys && keys[k].size() <= 8;
+    keys[k] = PackKey(scores[k + 1].Date);
   }
-  bool changed;
-  if (shortKeys) {
-    std::uint64_t packed[MaxScores];
-    for (int k = 0; k < n; ++k) packed[k] = PackKey(keys[k]);
-    changed = ExchangeSortDescending(packed, order, n);
-  } else {
-    changed = ExchangeSortDescending(keys, order, n);
-  }
-  if (!changed) return;
+  if (!ExchangeSortDescending(keys, order, n)) return;
   // Position k + 1 receives the record now at order[k]: follow each cycle of
   // the permutation with one record held aside.
   bool placed[MaxScores] = {};
@@ -340,8 +311,8 @@ std::string FormatScoreFile(const ScoreTable& scores) {
   std::string bytes;
   bytes.reserve(static_cast<std::size_t>(scores.Count()) * 160);
   for (const TScoreRec& rec : scores) {
-    ConstFieldSlots slots(rec);
-    for (int f = 1; f <= kScoreFields; ++f) AppendField(bytes, *slots.slot[f], kFields.room[f]);
+    ForEachField(
+        rec, [&](int field, const auto& text) { AppendField(bytes, text, kFields.room[field]); });
     bytes += kLineEnd;
   }
   return bytes;

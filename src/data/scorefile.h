@@ -6,29 +6,12 @@
 #include <string>
 #include <string_view>
 
+#include "data/fixedtext.h"
 #include "data/messenger.h"
 #include "data/table.h"
 #include "data/workfolder.h"
 
 namespace fw {
-
-using HoleTexts = std::array<std::string, 18>;
-
-struct TScoreRec {
-  std::string Date;           // 8: yyyymmdd, "99999999" when missing
-  std::string CourseName;     // 30
-  std::string TotalScore;     // 3
-  std::string Rating;         // 4
-  std::string Slope;          // 3
-  std::string Comment;        // 100
-  HoleTexts HoleScores;       // 2 each
-  HoleTexts HolePutts;        // 2 each
-  std::string AdjustedScore;  // 3
-  std::string IndexAtEntry;   // 4
-  std::string CourseHdcp;     // 2
-
-  bool operator==(const TScoreRec&) const = default;
-};
 
 inline constexpr int MaxScores = 200;
 inline constexpr std::size_t kDateRoom = 8;
@@ -41,6 +24,27 @@ inline constexpr std::size_t kHoleRoom = 2;
 inline constexpr std::size_t kAdjustedRoom = 3;
 inline constexpr std::size_t kIndexAtEntryRoom = 4;
 inline constexpr std::size_t kCourseHdcpRoom = 2;
+
+using HoleText = FixedText<kHoleRoom>;
+using HoleTexts = std::array<HoleText, 18>;
+
+// One round. Each field holds at most its room (see FixedText): a longer text
+// assigned to it is cut, as the file would cut it.
+struct TScoreRec {
+  FixedText<kDateRoom> Date;  // yyyymmdd, "99999999" when missing
+  FixedText<kScoreCourseRoom> CourseName;
+  FixedText<kTotalScoreRoom> TotalScore;
+  FixedText<kScoreRatingRoom> Rating;
+  FixedText<kScoreSlopeRoom> Slope;
+  FixedText<kCommentRoom> Comment;
+  HoleTexts HoleScores;
+  HoleTexts HolePutts;
+  FixedText<kAdjustedRoom> AdjustedScore;
+  FixedText<kIndexAtEntryRoom> IndexAtEntry;
+  FixedText<kCourseHdcpRoom> CourseHdcp;
+
+  bool operator==(const TScoreRec&) const = default;
+};
 
 using ScoreTable = Table<TScoreRec, MaxScores>;
 
@@ -55,10 +59,6 @@ TScoreRec InitScoreRec(ScorePlaceholders kind = ScorePlaceholders::kStandard);
 
 // The score file name of a golfer: short name + ".fwp".
 std::string ScoreFileName(std::string_view shortName);
-
-// Every field of the record cut to its room (after CutAtNul): how a round
-// taken over from the score entry window is stored.
-TScoreRec FitScoreRec(TScoreRec rec);
 
 // Parses the bytes of a score file into the table (cleared first), stopping at
 // MaxScores rounds.

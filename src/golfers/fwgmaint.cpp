@@ -24,7 +24,7 @@ int GolferLimit() {
 
 // True when the two short names name the same score file: file names are
 // matched without regard to case.
-bool SameFile(const std::string& a, const std::string& b) {
+bool SameFile(std::string_view a, std::string_view b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
     return std::toupper(static_cast<unsigned char>(x)) ==
            std::toupper(static_cast<unsigned char>(y));
@@ -34,7 +34,7 @@ bool SameFile(const std::string& a, const std::string& b) {
 // Position (from 1) of the golfer of that short name: the same spelling first,
 // else one whose short name names the same score file; 0 when none. Golfers
 // are told apart by their short names, since long names may repeat.
-int PositionOf(const fw::GolferTable& golfers, const std::string& shortName) {
+int PositionOf(const fw::GolferTable& golfers, std::string_view shortName) {
   for (int i = 1; i <= golfers.Count(); ++i)
     if (golfers[i].ShortName == shortName) return i;
   for (int i = 1; i <= golfers.Count(); ++i)
@@ -160,7 +160,7 @@ void TGMaintForm::RecordInSavedList(const std::function<bool(fw::GolferTable&)>&
 
 std::string TGMaintForm::RenameScoreFile(int index, const std::string& wanted) {
   const fw::WorkFolder& folder = App().folder;
-  std::string old = Golfers[index].ShortName;
+  std::string old = Golfers[index].ShortName.str();
   std::string from = fw::ScoreFileName(old);
   std::string to = fw::ScoreFileName(wanted);
   // The new file keeps the lower-case extension; an existing file of the new
@@ -201,7 +201,7 @@ void TGMaintForm::DeleteButtonClick() {
     App().GNameForm->activateWindow();
     return;
   }
-  const std::string shortName = Golfers[p].ShortName;
+  const std::string shortName = Golfers[p].ShortName.str();
   const std::string fileName = fw::ScoreFileName(shortName);
   if (!AskYesNo(
           QStringLiteral("Are you sure you want to delete this golfer along with score file \"") +

@@ -34,7 +34,7 @@ const QString kScoreLimitWarning = QStringLiteral(
     "complete scores are used to calculate the index.  You should not delete those.");
 
 fw::IndexGolfer IndexGolferOf(const fw::TGolferRec& golfer) {
-  return {golfer.LongName, golfer.Sex};
+  return {golfer.LongName.str(), golfer.Sex};
 }
 
 fw::IndexOptions IndexOptionsNow() {

@@ -22,16 +22,6 @@ struct BestEntry {
 constexpr std::array<int, kWindow + 1> kDifferentialsFor = {0, 0, 0, 0, 0, 1, 1, 2, 2, 3, 3,
                                                             4, 4, 5, 5, 6, 6, 7, 8, 9, 10};
 
-// The examined texts are a few characters long: a plain loop beats a library
-// search here.
-void CutAtNulInPlace(std::string& text) {
-  for (std::size_t i = 0; i < text.size(); ++i)
-    if (text[i] == '\0') {
-      text.resize(i);
-      return;
-    }
-}
-
 // The explanation lines. For the dialog a differential below 10 gets one extra
 // blank in front, which lines its digits up with two-digit differentials.
 std::vector<std::string> ReportLines(const ScoreTable& scores, const std::string& name, int counted,
@@ -108,9 +98,6 @@ IndexResult ComputeIndex(ScoreTable& scores, const IndexGolfer& golfer, IndexTar
   const int limit = std::min(rounds, kWindow);
   for (int p = 1; counted < limit && p <= rounds; ++p) {
     TScoreRec& round = scores[p];
-    for (std::string* text :
-         {&round.TotalScore, &round.AdjustedScore, &round.Rating, &round.Slope, &round.Date})
-      CutAtNulInPlace(*text);
     if (!IsCompleteScore(round)) continue;
     ++counted;
 

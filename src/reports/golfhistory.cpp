@@ -45,13 +45,13 @@ ReportLines GolfHistoryLines(ScoreTable& scores, const TGolferRec& golfer,
                              const IndexOptions& options) {
   ReportLines lines;
   lines.reserve(static_cast<std::size_t>(scores.Count()) + 20);
-  lines.push_back("FAIRWICK PERSONAL GOLF HISTORY FOR:  " + CutAtNul(golfer.LongName));
+  lines.push_back("FAIRWICK PERSONAL GOLF HISTORY FOR:  " + golfer.LongName);
   lines.emplace_back();
 
   ReportLineCollector collector(lines);
   IndexPrinter target(collector);
   const IndexResult index =
-      ComputeIndex(scores, IndexGolfer{golfer.LongName, golfer.Sex}, target, options);
+      ComputeIndex(scores, IndexGolfer{golfer.LongName.str(), golfer.Sex}, target, options);
 
   lines.emplace_back();
   lines.push_back("       DATE        COURSE               SCORE  AGS  RATING  SLOPE  DIFF");
@@ -62,9 +62,7 @@ ReportLines GolfHistoryLines(ScoreTable& scores, const TGolferRec& golfer,
   }
   const auto usedEnd = index.UsedScores.begin() + index.N;
   for (int n = 1; n <= scores.Count(); ++n) {
-    TScoreRec& round = scores[n];
-    for (std::string* text : {&round.TotalScore, &round.AdjustedScore, &round.Rating, &round.Slope})
-      *text = CutAtNul(*text);
+    const TScoreRec& round = scores[n];
     char mark = ' ';
     if (std::find(index.UsedScores.begin(), usedEnd, n) != usedEnd)
       mark = '*';

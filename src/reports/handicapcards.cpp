@@ -89,16 +89,14 @@ std::vector<HandicapCard> HandicapCards(const WorkFolder& folder, GolferTable& g
   cards.reserve(places.size());
   NoIndexOutput none;
   for (std::size_t k = 0; k < places.size(); ++k) {
-    TGolferRec& golfer = golfers[places[k]];
-    golfer.LongName = CutAtNul(golfer.LongName);
-    LoadScoreFile(folder, ScoreFileName(CutAtNul(golfer.ShortName)), scores);
+    const TGolferRec& golfer = golfers[places[k]];
+    LoadScoreFile(folder, ScoreFileName(golfer.ShortName), scores);
     SortScores(scores);
     const IndexResult index =
-        ComputeIndex(scores, IndexGolfer{golfer.LongName, golfer.Sex}, none, options);
-    const int courseHandicap = CourseHandicapOf(index.Index, StrToFloat(CutAtNul(course.Slope)));
-    cards.push_back(
-        HandicapCard{where[k], HandicapCardLines(golfer.LongName, CutAtNul(course.Name), today,
-                                                 scores, index, courseHandicap)});
+        ComputeIndex(scores, IndexGolfer{golfer.LongName.str(), golfer.Sex}, none, options);
+    const int courseHandicap = CourseHandicapOf(index.Index, StrToFloat(course.Slope));
+    cards.push_back(HandicapCard{where[k], HandicapCardLines(golfer.LongName, course.Name, today,
+                                                             scores, index, courseHandicap)});
     usedScores.assign(index.UsedScores.begin(),
                       index.UsedScores.begin() + std::clamp(index.N, 0, 10));
   }

@@ -35,9 +35,9 @@ ReportLines HandicapListLines(const WorkFolder& folder, GolferTable& golfers,
   lines.reserve(places.size() + 8);
   lines.push_back("FAIRWICK COURSE HANDICAPS AS OF:  " + FormatReportDate(today));
   lines.emplace_back();
-  lines.push_back("Course: " + CutAtNul(course.Name));
-  lines.push_back("Rating: " + CutAtNul(course.Rating) + "  Slope: " + CutAtNul(course.Slope) +
-                  "  Par: " + CutAtNul(course.ParTotal));
+  lines.push_back("Course: " + course.Name);
+  lines.push_back("Rating: " + course.Rating + "  Slope: " + course.Slope +
+                  "  Par: " + course.ParTotal);
   lines.emplace_back();
   lines.push_back("                                 Course   Predicted");
   lines.push_back("Golfer                 Index   Handicap       Score");
@@ -45,13 +45,12 @@ ReportLines HandicapListLines(const WorkFolder& folder, GolferTable& golfers,
 
   NoIndexOutput none;
   for (int place : places) {
-    TGolferRec& golfer = golfers[place];
-    golfer.LongName = CutAtNul(golfer.LongName);
-    LoadScoreFile(folder, ScoreFileName(CutAtNul(golfer.ShortName)), scores);
+    const TGolferRec& golfer = golfers[place];
+    LoadScoreFile(folder, ScoreFileName(golfer.ShortName), scores);
     SortScores(scores);
     const double index =
-        ComputeIndex(scores, IndexGolfer{golfer.LongName, golfer.Sex}, none, options).Index;
-    const int courseHandicap = CourseHandicapOf(index, StrToFloat(CutAtNul(course.Slope)));
+        ComputeIndex(scores, IndexGolfer{golfer.LongName.str(), golfer.Sex}, none, options).Index;
+    const int courseHandicap = CourseHandicapOf(index, StrToFloat(course.Slope));
     const int predicted = PredictedScoreOf(courseHandicap, course.ParTotal);
     lines.push_back(HandicapListGolferLine(golfer.LongName, index, courseHandicap, predicted));
   }

@@ -381,11 +381,11 @@ void TScoreForm::PrepareNewRound(const QString& golferName, const QString& index
 
 void TScoreForm::PrepareStoredRound(const QString& golferName, const QString& indexText,
                                     const fw::TScoreRec& round) {
-  auto text = [](const std::string& value) { return ToQt(fw::CutAtNul(value)); };
+  auto text = [](std::string_view value) { return ToQt(value); };
   GolferName->setText(golferName);
   DateField->setText(ToQt(fw::StoredDateToDisplay(round.Date)));
   const QString course = text(round.CourseName);
-  const int listed = LastCourseNamed(fw::CutAtNul(round.CourseName));
+  const int listed = LastCourseNamed(round.CourseName.str());
   CourseField->setCurrentIndex(listed - 1);
   shownCourse_ = listed - 1;
   CourseName2->setText(course);
@@ -454,7 +454,7 @@ fw::TScoreRec TScoreForm::Round() const {
   round.AdjustedScore = Text(AdjScore);
   round.IndexAtEntry = Text(IndexField);
   round.CourseHdcp = Text(CourseHandicapField);
-  return fw::FitScoreRec(round);
+  return round;
 }
 
 void TScoreForm::FormShow() {
@@ -680,7 +680,7 @@ void TScoreForm::TotalsAfterHole() {
 void TScoreForm::AdjustedScore() {
   fw::HoleTexts pars = HoleTextsOf(Par);
   // No course yet: a hole without a par is never reduced.
-  for (std::string& par : pars)
+  for (fw::HoleText& par : pars)
     if (par.empty()) par = "0";
   // No course handicap yet counts as 0 (double bogey).
   const std::string handicapText = fw::TrimBlanks(Text(CourseHandicapField));

@@ -129,7 +129,7 @@ void TGroupOfScoresForm::AddAScore() {
   fw::IndexOptions options;
   options.UseMaxIndex = App().UseMaxIndex;
   const fw::IndexResult index =
-      fw::ComputeIndex(Scores, {golfer.LongName, golfer.Sex}, none, options);
+      fw::ComputeIndex(Scores, {golfer.LongName.str(), golfer.Sex}, none, options);
   const QString name = ToQt(golfer.LongName);
   const QString indexText = ToQt(fw::FormatIndex(index.Index));
 

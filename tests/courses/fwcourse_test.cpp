@@ -172,7 +172,7 @@ TEST_F(CourseFormTest, FirstHoleLeftAtZeroGoesToTheTotalPar) {
   fw::TCourseRec course = dialog->Course();
   EXPECT_EQ(course.Name, "PINE LAKE");
   EXPECT_EQ(course.ParTotal, "72");
-  for (const std::string& par : course.Pars) EXPECT_EQ(par, "0");
+  for (const auto& par : course.Pars) EXPECT_EQ(par, "0");
 
   // Going back to the slope is not entering the total.
   OpenEmpty();

@@ -223,7 +223,7 @@ TEST(CourseListTest, SortIsAscendingByCodeWithTheExchangeOrderOfEqualNames) {
   }
   SortCourseList(c);
   Names slopes;
-  for (const auto& r : c) slopes.push_back(r.Slope);
+  for (const auto& r : c) slopes.emplace_back(r.Slope);
   EXPECT_EQ(slopes, (Names{"4", "2", "1", "3"}));
 
   CourseSummaryTable s;

@@ -155,7 +155,7 @@ TEST(GolferListTest, SortIsAscendingByCodeWithTheExchangeOrderOfEqualNames) {
   GolferTable g = Table({{"adam", "A", 0}, {"Zed", "Z", 0}, {"Bob", "B", 0}, {"Bo", "BO", 0}});
   SortGolferList(g);
   Names order;
-  for (const auto& r : g) order.push_back(r.LongName);
+  for (const auto& r : g) order.emplace_back(r.LongName);
   EXPECT_EQ(order, (Names{"Bo", "Bob", "Zed", "adam"}));
 
   // Equal names: the last record is exchanged with the first, past its equal.
@@ -167,7 +167,7 @@ TEST(GolferListTest, SortIsAscendingByCodeWithTheExchangeOrderOfEqualNames) {
   g = Table({{"Smith", "S1", 0}, {"Jones", "J2", 0}, {"Smith", "S3", 0}, {"Jones", "J4", 0}});
   SortGolferList(g);
   Names shorts;
-  for (const auto& r : g) shorts.push_back(r.ShortName);
+  for (const auto& r : g) shorts.emplace_back(r.ShortName);
   EXPECT_EQ(shorts, (Names{"J4", "J2", "S1", "S3"}));
 
   // Bytes above 127 sort after the letters.
@@ -244,7 +244,7 @@ TEST(GolferListTest, RebuildsFromScoreFilesSkippingNamesThatNameNoGolfer) {
   for (const auto& r : g) {
     EXPECT_EQ(r.LongName, r.ShortName);
     EXPECT_EQ(r.Sex, 0);
-    found.push_back(r.ShortName);
+    found.emplace_back(r.ShortName);
   }
   std::sort(found.begin(), found.end());
   EXPECT_EQ(found, (Names{"A.B", "ABCDEFGH", "PJONES"}));

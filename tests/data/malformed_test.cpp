@@ -139,7 +139,7 @@ std::string ScoreOutcome(const WorkFolder& folder, const std::string& file) {
     const TScoreRec& r = scores[1];
     outcome += " first=" + Shown(r.Date + "|" + r.CourseName + "|" + r.TotalScore + "|" + r.Rating +
                                  "|" + r.Slope + "|" + r.AdjustedScore + "|" + r.HoleScores[0] +
-                                 "|" + r.Comment.substr(0, 12));
+                                 "|" + std::string(r.Comment.substr(0, 12)));
   }
   // Saving what was read writes it back as read.
   SaveScoreFile(folder, file, scores);

@@ -113,7 +113,7 @@ class GolferMaintTest : public UiTest {
     std::vector<std::string> missing;
     for (const fw::TGolferRec& golfer : listed)
       if (!fw::WorkFolder(folder.Path()).Exists(golfer.ShortName + ".fwp"))
-        missing.push_back(golfer.ShortName);
+        missing.emplace_back(golfer.ShortName);
     return missing;
   }
 

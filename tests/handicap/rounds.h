@@ -26,6 +26,25 @@ inline fw::TScoreRec MakeRound(std::string date, std::string total, std::string 
   return r;
 }
 
+// The numeric fields of a round, to name in tables of cases.
+enum class Field { kTotal, kAdjusted, kRating, kSlope };
+inline void SetField(fw::TScoreRec& r, Field field, const char* text) {
+  switch (field) {
+    case Field::kTotal:
+      r.TotalScore = text;
+      break;
+    case Field::kAdjusted:
+      r.AdjustedScore = text;
+      break;
+    case Field::kRating:
+      r.Rating = text;
+      break;
+    case Field::kSlope:
+      r.Slope = text;
+      break;
+  }
+}
+
 // Stored dates that fall with the position: 1 -> 20021228, 2 -> 20021227, ...
 inline std::string DateFor(int position) {
   char buf[16];
@@ -35,10 +54,11 @@ inline std::string DateFor(int position) {
 }
 
 // A complete round at `position` whose differential is `differential` (one
-// decimal): total 100 on a slope of 113 with the rating making up the rest.
+// decimal, -9.9 to 89.9): total 90 on a slope of 113 with the rating, which
+// holds four characters, making up the rest.
 inline fw::TScoreRec RoundWithDifferential(int position, double differential,
                                            std::string course = "Oak Hills") {
-  return MakeRound(DateFor(position), "100", fw::FormatFixed(100.0 - differential, 0, 1), "113",
+  return MakeRound(DateFor(position), "90", fw::FormatFixed(90.0 - differential, 0, 1), "113",
                    std::move(course));
 }
 

@@ -10,7 +10,9 @@
 namespace fw {
 namespace {
 
+using fwtest::Field;
 using fwtest::MakeRound;
+using fwtest::SetField;
 
 HoleTexts Holes(const char* each) {
   HoleTexts h;
@@ -47,15 +49,17 @@ TEST(RoundTotalsTest, SumsNinesAndRejectsBadHoles) {
   EXPECT_EQ(NineTotal(h, 1), 45);  // the front nine does not read hole 13
 }
 
-TEST(RoundTotalsTest, SumsOfAnyAcceptedHolesNeverOverflow) {
-  const HoleTexts most = Holes("2147483647");
-  EXPECT_EQ(NineTotal(most, 1), 9 * 2147483647LL);
-  EXPECT_EQ(RoundTotals(most).Total, 18 * 2147483647LL);
-  EXPECT_EQ(RoundTotals(Holes("-2147483648")).Total, 18 * -2147483648LL);
-  // Every hole over the limit of 10: the reduction exceeds the range of int.
-  EXPECT_EQ(AdjustGrossScore("72", most, Holes("4"), 40), std::to_string(72 - 18 * 2147483637LL));
+TEST(RoundTotalsTest, SumsOfAnyHolesAndTotalsNeverOverflow) {
+  // A hole holds two characters: "99" and "-9" are its extremes.
+  const HoleTexts most = Holes("99");
+  EXPECT_EQ(NineTotal(most, 1), 9 * 99);
+  EXPECT_EQ(RoundTotals(most).Total, 18 * 99);
+  EXPECT_EQ(RoundTotals(Holes("-9")).Total, 18 * -9);
+  EXPECT_EQ(Holes("2147483647")[0], "21");
+  // Every hole over the limit of 10; the total as typed can be any integer.
+  EXPECT_EQ(AdjustGrossScore("72", most, Holes("4"), 40), std::to_string(72 - 18 * 89));
   EXPECT_EQ(AdjustGrossScore("-2147483648", most, Holes("4"), 40),
-            std::to_string(-2147483648LL - 18 * 2147483637LL));
+            std::to_string(-2147483648LL - 18 * 89));
 }
 
 TEST(EscLimitTest, EachBandFromItsBoundary) {
@@ -283,36 +287,36 @@ TEST(IsCompleteScoreTest, EveryConditionAndZeroTotals) {
 
 TEST(IsCompleteScoreTest, NegativeOrImpossibleNumbersMakeARoundIncomplete) {
   struct Case {
-    std::string TScoreRec::*field;
+    Field field;
     const char* text;
     bool complete;
   };
   const TScoreRec full = MakeRound("20020110", "90", "70.5", "121");
   for (const Case& c : std::initializer_list<Case>{
-           {&TScoreRec::TotalScore, "-90", false},
-           {&TScoreRec::TotalScore, " -1", false},
-           {&TScoreRec::TotalScore, "-0", false},  // zero in any spelling
-           {&TScoreRec::TotalScore, "999", true},
-           {&TScoreRec::TotalScore, "99999", false},
-           {&TScoreRec::TotalScore, "9x", true},  // left to the conversion error
-           {&TScoreRec::AdjustedScore, "-5", false},
-           {&TScoreRec::AdjustedScore, "88", true},
-           {&TScoreRec::AdjustedScore, "XXX", true},
-           {&TScoreRec::Rating, "-70.5", false},
-           {&TScoreRec::Rating, "99999999999999999999", false},
-           {&TScoreRec::Rating, "150.1", false},
-           {&TScoreRec::Rating, "150", true},
-           {&TScoreRec::Rating, "9e99", true},  // not a number: the conversion error
-           {&TScoreRec::Slope, "-121", false},
-           {&TScoreRec::Slope, "54", false},
-           {&TScoreRec::Slope, "55", true},
-           {&TScoreRec::Slope, "155", true},
-           {&TScoreRec::Slope, "156", false},
-           {&TScoreRec::Slope, "999", false},
-           {&TScoreRec::Slope, "00", true},  // zero keeps its marker meaning
+           {Field::kTotal, "-90", false},
+           {Field::kTotal, " -1", false},
+           {Field::kTotal, "-0", false},  // zero in any spelling
+           {Field::kTotal, "999", true},
+           {Field::kTotal, "-99", false},
+           {Field::kTotal, "9x", true},  // left to the conversion error
+           {Field::kAdjusted, "-5", false},
+           {Field::kAdjusted, "88", true},
+           {Field::kAdjusted, "XXX", true},
+           {Field::kRating, "-70.5", false},
+           {Field::kRating, "9999", false},
+           {Field::kRating, "151", false},
+           {Field::kRating, "150", true},
+           {Field::kRating, "9e99", true},  // not a number: the conversion error
+           {Field::kSlope, "-121", false},
+           {Field::kSlope, "54", false},
+           {Field::kSlope, "55", true},
+           {Field::kSlope, "155", true},
+           {Field::kSlope, "156", false},
+           {Field::kSlope, "999", false},
+           {Field::kSlope, "00", true},  // zero keeps its marker meaning
        }) {
     TScoreRec r = full;
-    r.*c.field = c.text;
+    SetField(r, c.field, c.text);
     EXPECT_EQ(IsCompleteScore(r), c.complete) << "'" << c.text << "'";
   }
 }

@@ -106,11 +106,11 @@ TEST(HandicapCardsTest, CardLinesAndScoreGrid) {
     EXPECT_EQ(lines[k], expected[k]) << "line " << k + 1;
   EXPECT_EQ(lines[9].size(), 31u);
 
-  // More than 20 rounds: the 20 newest in four lines; a cell holds at most 5
+  // More than 20 rounds: the 20 newest in four lines; a total holds at most 3
   // characters.
   std::vector<std::string> totals;
   for (int n = 1; n <= 25; ++n) totals.push_back(std::to_string(70 + n));
-  totals[0] = "1000";
+  totals[0] = "999";
   totals[1] = "123456";
   const ScoreTable many = TotalsOf(totals);
   const IndexResult index = UsingPositions(-1.25, {1, 7, 20, 22});
@@ -120,7 +120,7 @@ TEST(HandicapCardsTest, CardLinesAndScoreGrid) {
   };
   // clang-format off
   const Grid grids[] = {
-      {1, "   " "1000*" "  " "12345" "  " " 73 " "  " " 74 " "  " " 75 "},
+      {1, "   " "999*" "  " "123 " "  " " 73 " "  " " 74 " "  " " 75 "},
       {6, "   " " 76 " "  " " 77*" "  " " 78 " "  " " 79 " "  " " 80 "},
       {16, "   " " 86 " "  " " 87 " "  " " 88 " "  " " 89 " "  " " 90*"},
   };
