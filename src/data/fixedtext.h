@@ -47,7 +47,14 @@ class FixedText {
   // the room: the parser's fast path. The text may be part of this one.
   void AssignFitted(const char* p, std::size_t n) {
     if (n) std::memmove(buf_, p, n);
-    buf_[n] = '\0';
+    len_ = static_cast<std::uint8_t>(n);
+  }
+
+  // As AssignFitted, with a copy of fixed size: the caller knows the Room
+  // characters at p can all be read (only the first n count) and lie outside
+  // this text.
+  void AssignFromBlock(const char* p, std::size_t n) {
+    std::memcpy(buf_, p, Room);
     len_ = static_cast<std::uint8_t>(n);
   }
 
@@ -57,7 +64,6 @@ class FixedText {
   std::size_t length() const { return len_; }
   bool empty() const { return len_ == 0; }
   const char* data() const { return buf_; }
-  const char* c_str() const { return buf_; }
   char operator[](std::size_t i) const { return buf_[i]; }
   const char* begin() const { return buf_; }
   const char* end() const { return buf_ + len_; }
@@ -90,7 +96,7 @@ class FixedText {
   friend std::ostream& operator<<(std::ostream& os, const FixedText& t) { return os << t.view(); }
 
  private:
-  char buf_[Room + 1] = {};
+  char buf_[Room] = {};  // the first len_ characters count; no NUL ends them
   std::uint8_t len_ = 0;
 };
 

@@ -148,6 +148,9 @@ void IniFile::WriteInteger(std::string_view section, std::string_view key, int v
     if (auto span = FindSection(lines, section)) {
       if (auto at = FindKey(lines, *span, key)) {
         out[*at] = std::string(lines[*at].name) + "=" + valueText;
+        // The file already says so: it is left exactly as it is (a rewrite
+        // would still drop a second byte order mark, one per save).
+        if (out[*at] == lines[*at].text) return;
       } else {
         // After the last line of the section that is not blank.
         std::size_t insertAt = span->end;

@@ -4,6 +4,10 @@
 #include <cstdint>
 #include <cstring>
 #include <type_traits>
+#include <utility>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "data/recordtext.h"
 #include "data/textutil.h"
@@ -32,6 +36,49 @@ void ForEachField(Rec& rec, Fn&& fn) {
   fn(43, rec.AdjustedScore);
   fn(44, rec.IndexAtEntry);
   fn(45, rec.CourseHdcp);
+}
+
+// Field n (1 to 45) of the record, chosen at compile time.
+template <int n, class Rec>
+auto& FieldOf(Rec& rec) {
+  if constexpr (n == 1)
+    return rec.Date;
+  else if constexpr (n == 2)
+    return rec.CourseName;
+  else if constexpr (n == 3)
+    return rec.TotalScore;
+  else if constexpr (n == 4)
+    return rec.Rating;
+  else if constexpr (n == 5)
+    return rec.Slope;
+  else if constexpr (n == 6)
+    return rec.Comment;
+  else if constexpr (n <= 24)
+    return rec.HoleScores[n - 7];
+  else if constexpr (n <= 42)
+    return rec.HolePutts[n - 25];
+  else if constexpr (n == 43)
+    return rec.AdjustedScore;
+  else if constexpr (n == 44)
+    return rec.IndexAtEntry;
+  else
+    return rec.CourseHdcp;
+}
+
+// Fields 2 to 45 of the usual line: all 45 fields closed, no NUL, and at least
+// the largest room of the file after the line's end, so every field is copied
+// as one block of its room's size. Unrolled over the fields.
+template <std::size_t... k>
+void ParseWholeLine(const char* begin, const std::uint32_t* tilde, TScoreRec& rec,
+                    std::index_sequence<k...>) {
+  const char* from = begin + tilde[0] + 1;
+  auto field = [&](auto& dst, std::uint32_t stop) {
+    constexpr std::size_t room = std::remove_reference_t<decltype(dst)>::kRoom;
+    const std::size_t size = static_cast<std::size_t>(begin + stop - from);
+    dst.AssignFromBlock(from, size < room ? size : room);
+    from = begin + stop + 1;
+  };
+  (field(FieldOf<static_cast<int>(k) + 2>(rec), tilde[k + 1]), ...);
 }
 
 constexpr std::size_t RoomOf(int field) {
@@ -97,8 +144,8 @@ constexpr FieldTable kFields;
 // The date as collected: six digits are widened to eight ("19" before a first
 // character of '7' or later, else "20"); any length other than eight is a
 // missing date.
-void StoreDate(FixedText<kDateRoom>& dst, std::string_view collected) {
-  const void* nul = std::memchr(collected.data(), '\0', collected.size());
+void StoreDate(FixedText<kDateRoom>& dst, std::string_view collected, bool mayHoldNul) {
+  const void* nul = mayHoldNul ? std::memchr(collected.data(), '\0', collected.size()) : nullptr;
   if (nul)
     collected = collected.substr(
         0, static_cast<std::size_t>(static_cast<const char*>(nul) - collected.data()));
@@ -114,60 +161,93 @@ void StoreDate(FixedText<kDateRoom>& dst, std::string_view collected) {
   }
 }
 
-// Positions of the first `max` tildes of the line, found eight bytes at a time;
-// returns how many there are.
-int FindTildes(std::string_view line, std::uint32_t* at, int max) {
-  constexpr std::uint64_t kOnes = 0x0101010101010101u;
-  constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Fu;
-  const char* p = line.data();
-  std::size_t size = line.size();
-  int found = 0;
+// What one pass over a line finds: where it ends, where its first tildes are
+// and whether a NUL stands before the last of them.
+struct LineScan {
+  std::uint32_t tilde[kScoreFields];
+  int closed = 0;  // tildes found, at most kScoreFields
+  bool hasNul = false;
+  std::size_t size = 0;  // the line's length, without its end
+};
+
+// Scans one line of the file from p, one pass over its bytes, sixteen at a time
+// where SSE2 is there. A line ends at its first CR or LF, as LineCursor reads
+// lines (a CR LF is taken together by the caller). NULs after the last field
+// counted change nothing, so they are not looked for.
+void ScanLine(const char* p, const char* end, LineScan& scan) {
+  const std::size_t avail = static_cast<std::size_t>(end - p);
   std::size_t base = 0;
-  for (; base + 8 <= size; base += 8) {
-    std::uint64_t word;
-    std::memcpy(&word, p + base, 8);
-    if constexpr (std::endian::native == std::endian::big) word = __builtin_bswap64(word);
-    std::uint64_t x = word ^ (kOnes * '~');  // a tilde becomes a zero byte
-    // Exactly the high bit of every zero byte, without carries between bytes.
-    std::uint64_t zero = ~(((x & kLow7) + kLow7) | x | kLow7);
-    while (zero) {
-      at[found++] = static_cast<std::uint32_t>(base + (std::countr_zero(zero) >> 3));
-      if (found == max) return found;
-      zero &= zero - 1;
+#if defined(__SSE2__)
+  const __m128i tildes = _mm_set1_epi8('~');
+  const __m128i crs = _mm_set1_epi8('\r');
+  const __m128i lfs = _mm_set1_epi8('\n');
+  const __m128i zero = _mm_setzero_si128();
+  auto maskOf = [](__m128i eq) { return static_cast<std::uint32_t>(_mm_movemask_epi8(eq)); };
+  for (; base + 16 <= avail; base += 16) {
+    const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + base));
+    const std::uint32_t ends =
+        maskOf(_mm_or_si128(_mm_cmpeq_epi8(block, crs), _mm_cmpeq_epi8(block, lfs)));
+    if (scan.closed >= kScoreFields && !ends) continue;
+    // Only the bytes before the line's end count.
+    const std::uint32_t inLine = ends ? (ends & (0u - ends)) - 1 : 0xFFFFu;
+    std::uint32_t tildeMask = maskOf(_mm_cmpeq_epi8(block, tildes)) & inLine;
+    if (maskOf(_mm_cmpeq_epi8(block, zero)) & inLine) scan.hasNul = true;
+    while (tildeMask && scan.closed < kScoreFields) {
+      scan.tilde[scan.closed++] = static_cast<std::uint32_t>(base + std::countr_zero(tildeMask));
+      tildeMask &= tildeMask - 1;
+    }
+    if (ends) {
+      scan.size = base + static_cast<std::size_t>(std::countr_zero(ends));
+      return;
     }
   }
-  for (; base < size; ++base) {
-    if (p[base] != '~') continue;
-    at[found++] = static_cast<std::uint32_t>(base);
-    if (found == max) break;
+#endif
+  // What is left (all of it without SSE2), a byte at a time.
+  for (; base < avail; ++base) {
+    const char c = p[base];
+    if (c == '\r' || c == '\n') break;
+    if (scan.closed == kScoreFields) continue;
+    if (c == '\0') scan.hasNul = true;
+    if (c == '~') scan.tilde[scan.closed++] = static_cast<std::uint32_t>(base);
   }
-  return found;
+  scan.size = base;
 }
 
 // One line into a record. Fields closed by their tilde take the collected text,
 // the others their placeholder; a line ending inside the comment keeps the
-// comment collected so far.
-void ParseScoreLine(std::string_view line, TScoreRec& rec, int kindIndex) {
-  std::uint32_t tilde[kScoreFields];
-  const int closed = FindTildes(line, tilde, kScoreFields);
-  // Without a NUL in the line every field is simply its first `room` bytes.
-  const bool hasNul = std::memchr(line.data(), '\0', line.size()) != nullptr;
-  std::size_t start = 0;
+// comment collected so far. The line starts at `begin`; the file ends at
+// `readEnd`.
+void ParseScoreLine(const char* begin, const char* readEnd, const LineScan& scan, TScoreRec& rec,
+                    int kindIndex) {
+  const int closed = scan.closed;
+  // No field has more room than the comment.
+  if (closed == kScoreFields && !scan.hasNul &&
+      readEnd - (begin + scan.size) >= static_cast<std::ptrdiff_t>(kCommentRoom)) {
+    StoreDate(rec.Date, std::string_view(begin, scan.tilde[0]), false);
+    ParseWholeLine(begin, scan.tilde, rec, std::make_index_sequence<kScoreFields - 1>());
+    return;
+  }
+  const char* from = begin;  // where the next field starts
   ForEachField(rec, [&](int field, auto& dst) {
     if (field <= closed) {
-      const std::size_t stop = tilde[field - 1];
-      const std::string_view text = line.substr(start, stop - start);
-      start = stop + 1;
+      const char* const stop = begin + scan.tilde[field - 1];
+      const std::size_t size = static_cast<std::size_t>(stop - from);
+      const char* const text = from;
+      from = stop + 1;
       if (field == 1) {
-        StoreDate(rec.Date, text);
-      } else if (hasNul) {
-        dst.assign(text);
+        StoreDate(rec.Date, std::string_view(text, size), scan.hasNul);
+      } else if (scan.hasNul) {
+        dst.assign(std::string_view(text, size));
       } else {
         constexpr std::size_t room = std::remove_reference_t<decltype(dst)>::kRoom;
-        dst.AssignFitted(text.data(), text.size() < room ? text.size() : room);
+        const std::size_t n = size < room ? size : room;
+        if (readEnd - text >= static_cast<std::ptrdiff_t>(room))
+          dst.AssignFromBlock(text, n);
+        else
+          dst.AssignFitted(text, n);
       }
     } else if (field == kCommentField && field == closed + 1) {
-      dst.assign(line.substr(start));
+      dst.assign(std::string_view(from, static_cast<std::size_t>(begin + scan.size - from)));
     } else {
       const std::string_view placeholder = kFields.placeholder[kindIndex][field];
       dst.AssignFitted(placeholder.data(), placeholder.size());
@@ -228,13 +308,21 @@ void ParseScoreFile(std::string_view bytes, ScoreTable& scores, ScorePlaceholder
   // field is set, so the result is the same as starting from an empty table.
   int reusable = scores.Count();
   int count = 0;
-  LineCursor lines(bytes);
-  std::string_view line;
-  // Every line counts as a round, an empty one too (it keeps the placeholders).
-  while (count < MaxScores && lines.Next(line)) {
+  const char* p = bytes.data();
+  const char* const end = p + bytes.size();
+  // Every line counts as a round, an empty one too (it keeps the placeholders);
+  // a file ending with a line end has no empty line after it.
+  while (count < MaxScores && p < end) {
     ++count;
     TScoreRec& rec = count <= reusable ? scores[count] : scores.Append(TScoreRec{});
-    ParseScoreLine(line, rec, kindIndex);
+    LineScan scan;
+    ScanLine(p, end, scan);
+    ParseScoreLine(p, end, scan, rec, kindIndex);
+    const char* lineEnd = p + scan.size;
+    if (lineEnd == end)
+      p = end;
+    else
+      p = lineEnd + (lineEnd[0] == '\r' && lineEnd + 1 < end && lineEnd[1] == '\n' ? 2 : 1);
   }
   scores.Truncate(count);
 }

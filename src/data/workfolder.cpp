@@ -209,11 +209,18 @@ std::string ReadRest(int fd, const struct stat& st) {
 
 std::string WorkFolder::ReadAll(std::string_view name) const {
   CheckSafeName(name);
-  auto found = Find(name);
-  if (!found) throw MissingFileError();
   struct stat st {};
-  Descriptor fd(OpenRegularForReading(*found, st));
-  return ReadRest(fd.Get(), st);
+  // The name as spelt first; the folder is searched for another spelling only
+  // when that is missing.
+  std::optional<Descriptor> fd;
+  try {
+    fd.emplace(OpenRegularForReading(dir_ / std::string(name), st));
+  } catch (const MissingFileError&) {
+    auto found = Find(name);
+    if (!found) throw;
+    fd.emplace(OpenRegularForReading(*found, st));
+  }
+  return ReadRest(fd->Get(), st);
 }
 
 std::string WorkFolder::ReadText(std::string_view name) const {

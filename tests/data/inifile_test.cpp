@@ -97,6 +97,13 @@ TEST(IniFileTest, WriteKeepsEverythingElseInPlace) {
             "UseMaxIndex=1\r\n"
             "[GolferForm]\r\n"
             "Width=634\r\n");
+
+  // A value that already stands as written leaves the file as it is, stray
+  // bytes of a second byte order mark included.
+  const std::string stray = "\xEF\xBB\xBF\xEF\xBB\xBFjunk\n[Window]\nTop=5\n";
+  tmp.Write("Fairwick.INI", stray);
+  ini.WriteInteger("Window", "Top", 5);
+  EXPECT_EQ(tmp.Read("Fairwick.INI"), stray);
 }
 
 TEST(IniFileTest, RefusedWriteIsIgnored) {

@@ -208,6 +208,38 @@ TEST(ScoreFileTest, FieldsOfEveryLengthAndByteValueSplitAtTheirTildes) {
   EXPECT_EQ(r.CourseHdcp, expected[43].substr(0, 2));
 }
 
+TEST(ScoreFileTest, ALineReadsTheSameWhereverItStandsInTheFile) {
+  // Long fields, a NUL, a line ending in the comment or early, text after the
+  // last field, every kind of line end: each line, read among others (with
+  // much of the file after it) or alone at the file's end, gives one record.
+  const std::string longCourse(40, 'C');
+  const std::string lines[] = {
+      kRound,
+      "200201~" + longCourse + "~1000~70.55~1130~" + std::string(150, 'm') + "~" + kHoles + kPutts +
+          "123~15.25~170~and more~~",
+      "20020110~Oak" + std::string(1, '\0') + "Hills~90~70.5~121~~" + kHoles + kPutts + "90~1~2~",
+      "20020111~Pine~88~70.0~113~a comment cut by the line's end",
+      "20020112~Elm~",
+      "",
+      "~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~",
+  };
+  std::vector<TScoreRec> alone;
+  for (const std::string& line : lines) {
+    ScoreTable one = Parse(line + "\r\n");
+    ASSERT_EQ(one.Count(), 1);
+    alone.push_back(one[1]);
+  }
+  for (const char* end : {"\r\n", "\n", "\r"}) {
+    std::string file;
+    for (int copy = 0; copy < 3; ++copy)
+      for (const std::string& line : lines) file += line + end;
+    const ScoreTable all = Parse(file);
+    ASSERT_EQ(all.Count(), 3 * static_cast<int>(std::size(lines)));
+    for (int i = 1; i <= all.Count(); ++i)
+      EXPECT_EQ(all[i], alone[static_cast<std::size_t>(i - 1) % alone.size()]) << "line " << i;
+  }
+}
+
 TEST(ScoreFileTest, SortIsNewestFirstWithTheExchangeOrderOfEqualDates) {
   ScoreTable s;
   for (const char* d : {"20011231", "20020110", "99999999", "20020101"}) s.Append(Round(d));
