@@ -102,6 +102,7 @@ IndexResult ComputeIndex(ScoreTable& scores, const IndexGolfer& golfer, IndexTar
     ++counted;
 
     double d = 0.0;
+    bool usable = false;  // a differential that may enter the best list
     if (round.Rating == "XXX" || round.Slope == "XXX") {
       // Counted, but without a differential: a rating of "0.0" keeps it out of
       // the best list below.
@@ -111,14 +112,14 @@ IndexResult ComputeIndex(ScoreTable& scores, const IndexGolfer& golfer, IndexTar
       const double rating = StrToFloat(round.Rating);
       const double slope = StrToFloat(round.Slope);
       d = ComputeDifferential(score, rating, slope);
+      usable = rating > 0.0 && slope > 0.0;
     }
 
     // Strictly less: an equal differential goes after the one already listed,
     // so among equals the newer round ranks first.
-    for (int k = 1; k <= listSize && k <= kBestSize; ++k) {
+    for (int k = 1; usable && k <= listSize && k <= kBestSize; ++k) {
       const std::size_t slot = static_cast<std::size_t>(k - 1);
-      if (d < best[slot].Differential && StrToFloat(round.Rating) > 0.0 &&
-          StrToFloat(round.Slope) > 0.0) {
+      if (d < best[slot].Differential) {
         for (int m = std::min(listSize, kBestSize - 1); m >= k; --m)
           best[static_cast<std::size_t>(m)] = best[static_cast<std::size_t>(m - 1)];
         best[slot] = BestEntry{d, p};
