@@ -1,6 +1,9 @@
 #include "app/fwstartup.h"
 
 #include <QApplication>
+#include <QPainter>
+#include <QPixmap>
+#include <QProxyStyle>
 #include <filesystem>
 
 #include "app/fwabout.h"
@@ -30,6 +33,42 @@ class FairwickApplication : public QApplication {
   }
 };
 
+// The desktop's style, with the arrows of a menu bar's overflow button drawn
+// here. The style would read them from image files, and reading the first
+// image file loads every image format plugin Qt has, before the main window
+// could show; the button only appears when a menu bar is too narrow for its
+// menus, which none of the program's windows is.
+class FairwickStyle : public QProxyStyle {
+ public:
+  QIcon standardIcon(StandardPixmap which, const QStyleOption* option,
+                     const QWidget* widget) const override {
+    if (which == SP_ToolBarHorizontalExtensionButton || which == SP_ToolBarVerticalExtensionButton)
+      return Chevrons(which == SP_ToolBarVerticalExtensionButton);
+    return QProxyStyle::standardIcon(which, option, widget);
+  }
+
+ private:
+  // Two arrows pointing right, or down for a vertical bar.
+  static QIcon Chevrons(bool down) {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(60, 60, 60), 1.5));
+    for (int x : {4, 9}) {
+      const QPointF arrow[] = {{x + 0.0, 4.0}, {x + 3.0, 8.0}, {x + 0.0, 12.0}};
+      if (down) {
+        const QPointF turned[] = {{4.0, x + 0.0}, {8.0, x + 3.0}, {12.0, x + 0.0}};
+        painter.drawPolyline(turned, 3);
+      } else {
+        painter.drawPolyline(arrow, 3);
+      }
+    }
+    painter.end();
+    return QIcon(pixmap);
+  }
+};
+
 }  // namespace
 
 void CreateLongLivedWindows() {
@@ -43,6 +82,7 @@ void CreateLongLivedWindows() {
 
 int RunFairwick(int argc, char** argv) {
   FairwickApplication application(argc, argv);
+  QApplication::setStyle(new FairwickStyle);
   QApplication::setApplicationName(QStringLiteral("Fairwick for Windows"));
   QApplication::setWindowIcon(FairwickIcon());
   // Names the installed desktop entry, whose icon the desktop shows for the
