@@ -123,9 +123,6 @@ class Scratch {
   std::filesystem::path work_;
 };
 
-// What an editor may put in front of a text file; the readers skip it. A save
-// whose first field happens to begin with these bytes reads back without them.
-inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 // Tables of records hold the same records in the same order.
 template <class Table>

@@ -125,7 +125,7 @@ void SaveCourseList(const WorkFolder& folder, const CourseTable& courses) {
     for (const auto& par : rec.Pars) AppendField(bytes, par, kParRoom);
     bytes += kLineEnd;
   }
-  folder.Replace(kCourseListFile, bytes);
+  folder.ReplaceText(kCourseListFile, bytes);
 }
 
 }  // namespace fw

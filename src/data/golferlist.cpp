@@ -107,7 +107,7 @@ void SaveGolferList(const WorkFolder& folder, const GolferTable& golfers) {
     AppendField(bytes, IntToStr(rec.Sex), 2);
     bytes += kLineEnd;
   }
-  folder.Replace(kGolferListFile, bytes);
+  folder.ReplaceText(kGolferListFile, bytes);
 
   for (const TGolferRec& rec : golfers)
     folder.CreateIfMissing(ScoreFileName(WrittenShortName(rec)));

@@ -169,7 +169,7 @@ void IniFile::WriteInteger(std::string_view section, std::string_view key, int v
       text += line;
       text += kLineEnd;
     }
-    folder_.Replace(name_, text);
+    folder_.ReplaceText(name_, text);
   } catch (const FileError&) {
     // The settings are a convenience: a refused write changes nothing.
   }

@@ -407,7 +407,7 @@ std::string FormatScoreFile(const ScoreTable& scores) {
 }
 
 void SaveScoreFile(const WorkFolder& folder, std::string_view fileName, const ScoreTable& scores) {
-  folder.Replace(fileName, FormatScoreFile(scores));
+  folder.ReplaceText(fileName, FormatScoreFile(scores));
 }
 
 }  // namespace fw

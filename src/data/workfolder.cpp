@@ -230,6 +230,13 @@ std::string WorkFolder::ReadText(std::string_view name) const {
   return bytes;
 }
 
+void WorkFolder::ReplaceText(std::string_view name, std::string_view text) const {
+  if (!text.starts_with(kUtf8Bom)) return Replace(name, text);
+  std::string bytes(kUtf8Bom);
+  bytes += text;
+  Replace(name, bytes);
+}
+
 void WorkFolder::CheckRegularFile(std::string_view name) const {
   auto found = Find(name);
   if (!found) return;

@@ -84,6 +84,12 @@ class WorkFolder {
   // the bytes meant to replace it cannot hold it.
   void Replace(std::string_view name, std::string_view bytes) const;
 
+  // Replace for a data file that ReadText reads back: text that itself begins
+  // with the bytes of a UTF-8 byte order mark (EF BB BF, a first field that
+  // starts with those three characters) is written behind one more, so reading
+  // it gives exactly the text again instead of losing those bytes at each save.
+  void ReplaceText(std::string_view name, std::string_view text) const;
+
   // Creates an empty file when none of that name exists; never truncates.
   void CreateIfMissing(std::string_view name) const;
 

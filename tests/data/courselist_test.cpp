@@ -196,6 +196,14 @@ TEST(CourseListTest, ASampleThatIsNoFileIsRefusedAndStaysWhereItIs) {
   ASSERT_EQ(c.Count(), 2);
   EXPECT_EQ(c[1].Name, "Oak Hills");
   EXPECT_EQ(c[2].Slope, "118");
+  // A first name that begins with those three characters keeps them, save
+  // after save.
+  c[1].Name = "\xEF\xBB\xBFOak";
+  for (int save = 0; save < 2; ++save) {
+    SaveCourseList(folder, c);
+    LoadCourseList(folder, c, messages);
+    EXPECT_EQ(c[1].Name, "\xEF\xBB\xBFOak");
+  }
 }
 
 TEST(CourseListTest, SortIsAscendingByCodeWithTheExchangeOrderOfEqualNames) {

@@ -222,6 +222,13 @@ TEST(WorkFolderTest, WhatNoReaderCanTakeIsRefusedAndNeverReplaced) {
   tmp.Write("bom.fwc", "\xEF\xBB\xBF\xEF\xBB\xBFPat~");
   EXPECT_EQ(folder.ReadText("bom.fwc"), "\xEF\xBB\xBFPat~");
   EXPECT_EQ(folder.ReadAll("bom.fwc"), "\xEF\xBB\xBF\xEF\xBB\xBFPat~");
+  // What ReplaceText writes ReadText gives back, also text that begins like a
+  // byte order mark, or like UTF-16 behind one.
+  for (const std::string& text : {std::string("Pat~"), std::string("\xEF\xBB\xBFPat~"),
+                                  std::string("\xEF\xBB\xBF\xFF\xFEn\0x~", 9)}) {
+    folder.ReplaceText("bom.fwc", text);
+    EXPECT_EQ(folder.ReadText("bom.fwc"), text);
+  }
 }
 
 TEST(WorkFolderTest, AFileThatCannotBeOpenedIsNeverReplaced) {
