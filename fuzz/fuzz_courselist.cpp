@@ -89,13 +89,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   // What is saved reads back the same, and saving it again changes nothing.
-  SaveCourseList(folder, courses);
+  SaveCourseList(folder, courses, fwfuzz::OnDisk(folder, fw::kCourseListFile));
   const std::string saved = scratch.Read(kCourseListFile);
   CourseTable reread;
   LoadCourseList(folder, reread, messenger);
   FUZZ_CHECK(fwfuzz::SameRecords(reread, courses), fwfuzz::Shown(saved));
   courses = reread;
-  SaveCourseList(folder, reread);
+  SaveCourseList(folder, reread, fwfuzz::OnDisk(folder, fw::kCourseListFile));
   FUZZ_CHECK(scratch.Read(kCourseListFile) == saved);
   FUZZ_CHECK(scratch.Names() == std::vector<std::string>{kCourseListFile});
   scratch.CheckNothingOutside();

@@ -92,7 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const std::string oldList = fromNames ? std::string() : scratch.Read(kGolferListFile);
   try {
-    SaveGolferList(folder, golfers);
+    SaveGolferList(folder, golfers, fwfuzz::OnDisk(folder, fw::kGolferListFile));
   } catch (const FileError&) {
     // Refused for a short name that names no file: nothing was written.
     FUZZ_CHECK(scratch.Names() == before);
@@ -110,7 +110,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   // Saving what was read changes nothing.
   const std::string list = scratch.Read(kGolferListFile);
-  SaveGolferList(folder, reread);
+  SaveGolferList(folder, reread, fwfuzz::OnDisk(folder, fw::kGolferListFile));
   FUZZ_CHECK(scratch.Read(kGolferListFile) == list);
 
   // Only the list and score files are there, and every score file that was

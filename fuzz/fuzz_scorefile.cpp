@@ -181,7 +181,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   // The save writes what the reader gives back.
-  SaveScoreFile(folder, kFile, sorted);
+  SaveScoreFile(folder, kFile, sorted, fwfuzz::OnDisk(folder, kFile));
   ScoreTable saved;
   LoadScoreFile(folder, kFile, saved);
   FUZZ_CHECK(fwfuzz::SameRecords(saved, sorted));

@@ -123,7 +123,6 @@ class Scratch {
   std::filesystem::path work_;
 };
 
-
 // Tables of records hold the same records in the same order.
 template <class Table>
 bool SameRecords(const Table& a, const Table& b) {
@@ -133,6 +132,14 @@ bool SameRecords(const Table& a, const Table& b) {
 inline Scratch& TheScratch() {
   static Scratch scratch;
   return scratch;
+}
+
+// What a data file holds on disk now, for a save of a table the target did not
+// load itself (a save checks that the file is still what was read).
+inline fw::FileSnapshot& OnDisk(const fw::WorkFolder& folder, std::string_view name) {
+  static fw::FileSnapshot seen;
+  seen = folder.Snapshot(name);
+  return seen;
 }
 
 }  // namespace fwfuzz

@@ -14,7 +14,13 @@ constexpr int kCourseFields = 22;
 bool SeedCourseList(const WorkFolder& folder, Messenger& messenger) {
   if (folder.Exists(kCourseListFile)) return true;
   folder.CheckRegularFile(kSampleCourseFile);
-  if (folder.Rename(kSampleCourseFile, kCourseListFile)) return true;
+  bool renamed = false;
+  try {
+    renamed = folder.Rename(kSampleCourseFile, kCourseListFile);
+  } catch (const FileError&) {
+    // A folder the system does not let us change: the same message.
+  }
+  if (renamed) return true;
   messenger.ShowMessage(kSampleRenameError);
   return false;
 }
@@ -34,15 +40,20 @@ void ScanFields(std::string_view line, int lastField, Store store) {
 }
 
 template <class Rec, class Table, class Parse>
-void LoadCourses(const WorkFolder& folder, Table& courses, Messenger& messenger, Rec placeholder,
-                 Parse parse) {
+void LoadCourses(const WorkFolder& folder, Table& courses, Messenger& messenger, FileSnapshot* seen,
+                 Rec placeholder, Parse parse) {
   courses.Clear();
+  if (seen) *seen = FileSnapshot();
   if (!SeedCourseList(folder, messenger)) return;
-  std::string bytes = folder.ReadText(kCourseListFile);
+  FileSnapshot read;
+  std::string bytes = folder.ReadText(kCourseListFile, read);
   LineCursor lines(bytes);
   std::string_view line;
   // Every line counts as a course, an empty one too (it keeps the placeholders).
   while (!courses.Full() && lines.Next(line)) parse(line, courses.Append(placeholder));
+  const int inFile = courses.Count() + CountLines(lines.Rest());
+  if (inFile > MaxCourses) read.MarkPartial(inFile, MaxCourses, "courses");
+  if (seen) *seen = std::move(read);
 }
 
 }  // namespace
@@ -74,8 +85,9 @@ void StoreHeadField(Rec& rec, int field, std::string_view text) {
 
 }  // namespace
 
-void LoadCourseList(const WorkFolder& folder, CourseTable& courses, Messenger& messenger) {
-  LoadCourses(folder, courses, messenger, InitCourseRec(),
+void LoadCourseList(const WorkFolder& folder, CourseTable& courses, Messenger& messenger,
+                    FileSnapshot* seen) {
+  LoadCourses(folder, courses, messenger, seen, InitCourseRec(),
               [](std::string_view line, TCourseRec& rec) {
                 ScanFields(line, kCourseFields, [&](int field, std::string_view text) {
                   if (field <= 4)
@@ -87,8 +99,8 @@ void LoadCourseList(const WorkFolder& folder, CourseTable& courses, Messenger& m
 }
 
 void LoadCourseSummaries(const WorkFolder& folder, CourseSummaryTable& courses,
-                         Messenger& messenger) {
-  LoadCourses(folder, courses, messenger, InitCourseSummary(),
+                         Messenger& messenger, FileSnapshot* seen) {
+  LoadCourses(folder, courses, messenger, seen, InitCourseSummary(),
               [](std::string_view line, TCourseSummary& rec) {
                 ScanFields(line, 4, [&](int field, std::string_view text) {
                   StoreHeadField(rec, field, text);
@@ -115,7 +127,7 @@ void SortCourseSummaries(CourseSummaryTable& courses) {
   SortByName(courses);
 }
 
-void SaveCourseList(const WorkFolder& folder, const CourseTable& courses) {
+void SaveCourseList(const WorkFolder& folder, const CourseTable& courses, FileSnapshot& seen) {
   std::string bytes;
   for (const TCourseRec& rec : courses) {
     AppendField(bytes, rec.Name, kCourseNameRoom);
@@ -125,7 +137,7 @@ void SaveCourseList(const WorkFolder& folder, const CourseTable& courses) {
     for (const auto& par : rec.Pars) AppendField(bytes, par, kParRoom);
     bytes += kLineEnd;
   }
-  folder.ReplaceText(kCourseListFile, bytes);
+  folder.ReplaceIfUnchanged(kCourseListFile, bytes, seen);
 }
 
 }  // namespace fw

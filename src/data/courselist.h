@@ -63,15 +63,20 @@ TCourseSummary InitCourseSummary();
 // MaxCourses. Throw FileError when the file cannot be read, NotADataFileError
 // when it or the sample to be renamed is no data file (a folder, a named pipe,
 // UTF-16 text).
-void LoadCourseList(const WorkFolder& folder, CourseTable& courses, Messenger& messenger);
+// `seen`, when given, remembers what was read for SaveCourseList; a list of
+// more than MaxCourses courses is marked partial.
+void LoadCourseList(const WorkFolder& folder, CourseTable& courses, Messenger& messenger,
+                    FileSnapshot* seen = nullptr);
 void LoadCourseSummaries(const WorkFolder& folder, CourseSummaryTable& courses,
-                         Messenger& messenger);
+                         Messenger& messenger, FileSnapshot* seen = nullptr);
 
 // Ascending by Name, byte by byte, with the exchange sort's order of equal names.
 void SortCourseList(CourseTable& courses);
 void SortCourseSummaries(CourseSummaryTable& courses);
 
-// Replaces "courses.fwc" with the table, atomically.
-void SaveCourseList(const WorkFolder& folder, const CourseTable& courses);
+// Replaces "courses.fwc" with the table, atomically, when it is still what
+// `seen` says was read (FileChangedError otherwise; `seen` then holds what was
+// written).
+void SaveCourseList(const WorkFolder& folder, const CourseTable& courses, FileSnapshot& seen);
 
 }  // namespace fw

@@ -12,9 +12,10 @@ constexpr std::string_view kScoreExtension = ".fwp";
 
 // Golfers from the names of the score files present, in directory order: the
 // name is what stands before ".fwp" (at most 8 characters fit a short name).
-void RebuildFromScoreFiles(const WorkFolder& folder, GolferTable& golfers) {
+// Returns how many golfers the files name.
+int RebuildFromScoreFiles(const WorkFolder& folder, GolferTable& golfers) {
+  int named = 0;
   for (const std::string& file : folder.ListByExtension(kScoreExtension)) {
-    if (golfers.Full()) break;
     std::size_t stemLength = file.size() - kScoreExtension.size();
     // A name that is empty or too long for a short name names no golfer.
     if (stemLength == 0 || stemLength > kShortNameRoom) continue;
@@ -28,14 +29,17 @@ void RebuildFromScoreFiles(const WorkFolder& folder, GolferTable& golfers) {
     } catch (const FileError&) {
       continue;
     }
+    if (++named > MaxGolfers) continue;
     TGolferRec& rec = golfers.Append(TGolferRec{});
     rec.LongName = name;
     rec.ShortName = name;
     rec.Sex = 0;
   }
+  return named;
 }
 
-void ParseGolferList(std::string_view bytes, GolferTable& golfers) {
+// Returns the number of golfers the file holds.
+int ParseGolferList(std::string_view bytes, GolferTable& golfers) {
   // The digit kept for Sex carries over from line to line: a line whose third
   // field is empty takes the value of the previous line.
   int keptDigit = 0;
@@ -63,6 +67,7 @@ void ParseGolferList(std::string_view bytes, GolferTable& golfers) {
     // placeholder.
     if (field == 2) rec.Sex = keptDigit;
   }
+  return golfers.Count() + CountLines(lines.Rest());
 }
 
 // The short name as the golfer list file holds it, which is also the name of
@@ -80,13 +85,16 @@ TGolferRec InitGolferRec() {
   return TGolferRec{std::string(kLongNameRoom, 'X'), std::string(kShortNameRoom, 'X'), 0};
 }
 
-void LoadGolferList(const WorkFolder& folder, GolferTable& golfers) {
+void LoadGolferList(const WorkFolder& folder, GolferTable& golfers, FileSnapshot* seen) {
   golfers.Clear();
-  if (!folder.Exists(kGolferListFile)) {
-    RebuildFromScoreFiles(folder, golfers);
-    return;
-  }
-  ParseGolferList(folder.ReadText(kGolferListFile), golfers);
+  FileSnapshot read;
+  int named;
+  if (!folder.Exists(kGolferListFile))
+    named = RebuildFromScoreFiles(folder, golfers);
+  else
+    named = ParseGolferList(folder.ReadText(kGolferListFile, read), golfers);
+  if (named > MaxGolfers) read.MarkPartial(named, MaxGolfers, "golfers");
+  if (seen) *seen = std::move(read);
 }
 
 void SortGolferList(GolferTable& golfers) {
@@ -96,7 +104,7 @@ void SortGolferList(GolferTable& golfers) {
       if (TextLess(golfers[i].LongName, golfers[j].LongName)) golfers.Exchange(i, j);
 }
 
-void SaveGolferList(const WorkFolder& folder, const GolferTable& golfers) {
+void SaveGolferList(const WorkFolder& folder, const GolferTable& golfers, FileSnapshot& seen) {
   // Every score file name must be usable before anything is written.
   for (const TGolferRec& rec : golfers) WorkFolder::CheckSafeName(WrittenShortName(rec));
 
@@ -107,7 +115,7 @@ void SaveGolferList(const WorkFolder& folder, const GolferTable& golfers) {
     AppendField(bytes, IntToStr(rec.Sex), 2);
     bytes += kLineEnd;
   }
-  folder.ReplaceText(kGolferListFile, bytes);
+  folder.ReplaceIfUnchanged(kGolferListFile, bytes, seen);
 
   for (const TGolferRec& rec : golfers)
     folder.CreateIfMissing(ScoreFileName(WrittenShortName(rec)));

@@ -32,14 +32,19 @@ TGolferRec InitGolferRec();
 // Stops at MaxGolfers. Throws FileError when the file cannot be read,
 // NotADataFileError when it is no data file (a folder, a named pipe, UTF-16
 // text).
-void LoadGolferList(const WorkFolder& folder, GolferTable& golfers);
+// `seen`, when given, remembers what was read (the list file, or that there
+// was none) for SaveGolferList; a list of more than MaxGolfers golfers is
+// marked partial.
+void LoadGolferList(const WorkFolder& folder, GolferTable& golfers, FileSnapshot* seen = nullptr);
 
 // Ascending by LongName, byte by byte, with the exchange sort's order of equal names.
 void SortGolferList(GolferTable& golfers);
 
-// Replaces "golfers.fwc" with the table (atomically), then creates an empty score
-// file for every golfer that has none. Refuses (FileError, nothing written) when
-// a short name cannot name a file in the folder.
-void SaveGolferList(const WorkFolder& folder, const GolferTable& golfers);
+// Replaces "golfers.fwc" with the table (atomically) when it is still what
+// `seen` says was read (FileChangedError otherwise; `seen` then holds what was
+// written), then creates an empty score file for every golfer that has none.
+// Refuses (FileError, nothing written) when a short name cannot name a file in
+// the folder.
+void SaveGolferList(const WorkFolder& folder, const GolferTable& golfers, FileSnapshot& seen);
 
 }  // namespace fw

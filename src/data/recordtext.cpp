@@ -68,4 +68,12 @@ bool TextLess(std::string_view a, std::string_view b) {
   return UpToNul(a) < UpToNul(b);
 }
 
+int CountLines(std::string_view bytes) {
+  LineCursor lines(bytes);
+  std::string_view line;
+  int count = 0;
+  while (lines.Next(line)) ++count;
+  return count;
+}
+
 }  // namespace fw

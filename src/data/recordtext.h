@@ -15,6 +15,8 @@ class LineCursor {
   explicit LineCursor(std::string_view bytes) : rest_(bytes) {}
   // The next line without its end; false when none is left.
   bool Next(std::string_view& line);
+  // The bytes not walked yet.
+  std::string_view Rest() const { return rest_; }
 
  private:
   std::string_view rest_;
@@ -24,6 +26,9 @@ class LineCursor {
   const char* nextCr_ = nullptr;
   bool searched_ = false;
 };
+
+// The number of lines LineCursor finds in the bytes.
+int CountLines(std::string_view bytes);
 
 // Stores a collected field value in a record: up to its first NUL, then at
 // most `room` characters.

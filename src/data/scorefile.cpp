@@ -302,7 +302,7 @@ std::string ScoreFileName(std::string_view shortName) {
   return std::string(shortName) + ".fwp";
 }
 
-void ParseScoreFile(std::string_view bytes, ScoreTable& scores, ScorePlaceholders kind) {
+int ParseScoreFile(std::string_view bytes, ScoreTable& scores, ScorePlaceholders kind) {
   int kindIndex = kind == ScorePlaceholders::kScoreList ? 1 : 0;
   // Records already in the table are overwritten rather than rebuilt: every
   // field is set, so the result is the same as starting from an empty table.
@@ -325,22 +325,32 @@ void ParseScoreFile(std::string_view bytes, ScoreTable& scores, ScorePlaceholder
       p = lineEnd + (lineEnd[0] == '\r' && lineEnd + 1 < end && lineEnd[1] == '\n' ? 2 : 1);
   }
   scores.Truncate(count);
+  return count + CountLines(std::string_view(p, static_cast<std::size_t>(end - p)));
 }
 
 void LoadScoreFile(const WorkFolder& folder, std::string_view fileName, ScoreTable& scores,
                    ScorePlaceholders kind) {
+  FileSnapshot seen;
+  LoadScoreFile(folder, fileName, scores, seen, kind);
+}
+
+void LoadScoreFile(const WorkFolder& folder, std::string_view fileName, ScoreTable& scores,
+                   FileSnapshot& seen, ScorePlaceholders kind) {
   std::string bytes;
   try {
-    bytes = folder.ReadText(fileName);
+    bytes = folder.ReadText(fileName, seen);
   } catch (const FileError&) {
     scores.Clear();
     throw;
   }
-  ParseScoreFile(bytes, scores, kind);
+  const int rounds = ParseScoreFile(bytes, scores, kind);
+  if (rounds > MaxScores) seen.MarkPartial(rounds, MaxScores, "rounds");
 }
 
 bool LoadScoreFileOrReport(const WorkFolder& folder, std::string_view fileName, ScoreTable& scores,
-                           Messenger& messenger, ScorePlaceholders kind) {
+                           Messenger& messenger, FileSnapshot* seen, ScorePlaceholders kind) {
+  FileSnapshot read;
+  if (seen) *seen = FileSnapshot();
   try {
     WorkFolder::CheckSafeName(fileName);
   } catch (const FileError& e) {
@@ -349,7 +359,8 @@ bool LoadScoreFileOrReport(const WorkFolder& folder, std::string_view fileName, 
     return false;
   }
   try {
-    LoadScoreFile(folder, fileName, scores, kind);
+    LoadScoreFile(folder, fileName, scores, read, kind);
+    if (seen) *seen = std::move(read);
     return true;
   } catch (const MissingFileError&) {
     messenger.ShowMessage("Error: Golfer score file \"" + std::string(fileName) + "\" not found.");
@@ -406,8 +417,23 @@ std::string FormatScoreFile(const ScoreTable& scores) {
   return bytes;
 }
 
-void SaveScoreFile(const WorkFolder& folder, std::string_view fileName, const ScoreTable& scores) {
-  folder.ReplaceText(fileName, FormatScoreFile(scores));
+void SaveScoreFile(const WorkFolder& folder, std::string_view fileName, const ScoreTable& scores,
+                   FileSnapshot& seen) {
+  folder.ReplaceIfUnchanged(fileName, FormatScoreFile(scores), seen);
+}
+
+StoredRound StoreRound(const WorkFolder& folder, std::string_view fileName, const TScoreRec& round,
+                       ScoreTable& scores) {
+  StoredRound result;
+  LoadScoreFile(folder, fileName, scores, result.Before);
+  if (scores.Full()) return result;
+  SortScores(scores);
+  scores.Append(round);
+  SortScores(scores);
+  result.After = result.Before;
+  SaveScoreFile(folder, fileName, scores, result.After);
+  result.Stored = true;
+  return result;
 }
 
 }  // namespace fw

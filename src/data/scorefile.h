@@ -61,9 +61,9 @@ TScoreRec InitScoreRec(ScorePlaceholders kind = ScorePlaceholders::kStandard);
 std::string ScoreFileName(std::string_view shortName);
 
 // Parses the bytes of a score file into the table (cleared first), stopping at
-// MaxScores rounds.
-void ParseScoreFile(std::string_view bytes, ScoreTable& scores,
-                    ScorePlaceholders kind = ScorePlaceholders::kStandard);
+// MaxScores rounds. Returns the number of rounds the file holds.
+int ParseScoreFile(std::string_view bytes, ScoreTable& scores,
+                   ScorePlaceholders kind = ScorePlaceholders::kStandard);
 
 // Reads the score file `fileName` into the table. Throws FileError when it is
 // missing (MissingFileError) or unreadable, when it is no data file
@@ -71,6 +71,10 @@ void ParseScoreFile(std::string_view bytes, ScoreTable& scores,
 // unsafe.
 void LoadScoreFile(const WorkFolder& folder, std::string_view fileName, ScoreTable& scores,
                    ScorePlaceholders kind = ScorePlaceholders::kStandard);
+// The same, remembering in `seen` what was read, for SaveScoreFile. A file of
+// more than MaxScores rounds loads its first MaxScores and is marked partial.
+void LoadScoreFile(const WorkFolder& folder, std::string_view fileName, ScoreTable& scores,
+                   FileSnapshot& seen, ScorePlaceholders kind = ScorePlaceholders::kStandard);
 
 // The score list window's load. A missing file shows
 // "Error: Golfer score file \"<fileName>\" not found.", one that is no data
@@ -78,7 +82,7 @@ void LoadScoreFile(const WorkFolder& folder, std::string_view fileName, ScoreTab
 // shows "Error: Golfer score file \"<fileName>\" cannot be read: <the
 // system's text>."; each returns false with an empty table.
 bool LoadScoreFileOrReport(const WorkFolder& folder, std::string_view fileName, ScoreTable& scores,
-                           Messenger& messenger,
+                           Messenger& messenger, FileSnapshot* seen = nullptr,
                            ScorePlaceholders kind = ScorePlaceholders::kScoreList);
 
 // Newest first by Date, with the exchange sort's order of equal dates.
@@ -87,7 +91,27 @@ void SortScores(ScoreTable& scores);
 // The bytes SaveScoreFile writes for the table.
 std::string FormatScoreFile(const ScoreTable& scores);
 
-// Replaces the score file `fileName` with the table, atomically.
-void SaveScoreFile(const WorkFolder& folder, std::string_view fileName, const ScoreTable& scores);
+// Replaces the score file `fileName` with the table, atomically, when it is
+// still what `seen` says was read (FileChangedError otherwise; see
+// WorkFolder::ReplaceIfUnchanged); `seen` then holds what was written.
+void SaveScoreFile(const WorkFolder& folder, std::string_view fileName, const ScoreTable& scores,
+                   FileSnapshot& seen);
+
+// What storing one round did: whether it was stored, and the score file as it
+// was read just before and as it was written, so that a window showing the
+// same file can tell whether it held exactly what was there before.
+struct StoredRound {
+  bool Stored = false;
+  FileSnapshot Before;
+  FileSnapshot After;
+};
+
+// Stores a confirmed round in a golfer's score file as it stands on disk (other
+// rounds may have been added since the round was begun): reads the file into
+// `scores`, appends the round unless the file already holds MaxScores rounds,
+// sorts newest first and saves. Throws FileError when the file cannot be read
+// or written (nothing is stored then).
+StoredRound StoreRound(const WorkFolder& folder, std::string_view fileName, const TScoreRec& round,
+                       ScoreTable& scores);
 
 }  // namespace fw

@@ -64,4 +64,28 @@ inline fw::CourseTable Courses(int variant) {
   return courses;
 }
 
+// The golfer-change trial: six golfers whose short names are renamed back and
+// forth and one of whom is deleted and added again, over and over. Each score
+// file holds its golfer's own text, so that rounds that end up under another
+// golfer's name, or are lost, show.
+inline constexpr int kChangeGolfers = 6;
+inline constexpr int kDeletedGolfer = kChangeGolfers - 1;
+
+inline std::string ChangeLongName(int i) {
+  return "Golfer " + std::to_string(i);
+}
+inline std::string ChangeShortName(int i, bool renamed) {
+  return (renamed ? "ALT" : "GOLF") + std::to_string(i);
+}
+inline std::string ChangeRounds(int i) {
+  return "20260101~rounds of golfer " + std::to_string(i) + "~\r\n";
+}
+
+inline fw::GolferTable ChangeGolfers() {
+  fw::GolferTable golfers;
+  for (int i = 0; i < kChangeGolfers; ++i)
+    golfers.Append(fw::TGolferRec{ChangeLongName(i), ChangeShortName(i, false), 0});
+  return golfers;
+}
+
 }  // namespace fwcrash

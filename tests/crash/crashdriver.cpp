@@ -1,12 +1,16 @@
 // Kills the save loop with SIGKILL at random moments and checks, after every
 // kill, that each file holds exactly one of its two contents: never cut short,
 // never mixed, never missing, and read as such by the program's own loaders
-// whatever temporary file the interrupted save left beside it.
+// whatever temporary file the interrupted save left beside it. Then kills the
+// loop of golfer renames and deletes as often, and checks after each kill and
+// the start-up's completion of the interrupted change that every golfer of
+// the list has his own score file and that no score file is left without its
+// golfer.
 //
 //   fairwick_crashdriver TRIALS FOLDER SAVELOOP [SEED]
 //
-// FOLDER must be empty or missing. Exits 1 on the first file that is neither
-// content, and prints the figures of the run.
+// FOLDER must be empty or missing. Exits 1 on the first fault, and prints the
+// figures of the run.
 
 #include <signal.h>
 #include <sys/wait.h>
@@ -23,6 +27,7 @@
 #include <thread>
 
 #include "crashcontents.h"
+#include "data/golferchanges.h"
 
 namespace {
 
@@ -70,7 +75,7 @@ int LoadedVariant(const fw::WorkFolder& folder, int file) {
 }
 
 // Starts the save loop and waits until it runs; returns its process id.
-pid_t StartSaveLoop(const std::string& saveLoop, const std::string& dir) {
+pid_t StartSaveLoop(const std::string& saveLoop, const std::string& dir, const char* mode) {
   int fds[2];
   if (::pipe(fds) != 0) std::exit(2);
   pid_t pid = ::fork();
@@ -79,7 +84,7 @@ pid_t StartSaveLoop(const std::string& saveLoop, const std::string& dir) {
     ::dup2(fds[1], 1);
     ::close(fds[0]);
     ::close(fds[1]);
-    ::execl(saveLoop.c_str(), saveLoop.c_str(), dir.c_str(), static_cast<char*>(nullptr));
+    ::execl(saveLoop.c_str(), saveLoop.c_str(), dir.c_str(), mode, static_cast<char*>(nullptr));
     ::_exit(127);
   }
   ::close(fds[1]);
@@ -93,6 +98,67 @@ pid_t StartSaveLoop(const std::string& saveLoop, const std::string& dir) {
     std::exit(2);
   }
   return pid;
+}
+
+// Temporary files left beside `name` by an interrupted save.
+bool TempLeftFor(const fs::path& dir, const std::string& name) {
+  for (const auto& entry : fs::directory_iterator(dir)) {
+    const std::string file = entry.path().filename().string();
+    if (fw::WorkFolder::IsTempName(file) && file.find(name) == 1) return true;
+  }
+  return false;
+}
+
+// Kills the golfer-change loop `trials` times; after each kill the start-up's
+// completion runs and every golfer must have his own score file, every score
+// file its golfer.
+void GolferChangeTrials(int trials, const fs::path& dir, const std::string& saveLoop,
+                        std::mt19937& random) {
+  fs::create_directories(dir);
+  const fw::WorkFolder folder(dir);
+  fw::FileSnapshot none;
+  fw::SaveGolferList(folder, fwcrash::ChangeGolfers(), none);
+  for (int i = 0; i < fwcrash::kChangeGolfers; ++i)
+    folder.Replace(fw::ScoreFileName(fwcrash::ChangeShortName(i, false)), fwcrash::ChangeRounds(i));
+  std::uniform_int_distribution<int> delayUs(0, 20000);
+  int completed = 0, renamedState = 0;
+  for (int trial = 1; trial <= trials; ++trial) {
+    pid_t pid = StartSaveLoop(saveLoop, dir.string(), "golfers");
+    std::this_thread::sleep_for(std::chrono::microseconds(delayUs(random)));
+    ::kill(pid, SIGKILL);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    if (!WIFSIGNALED(status)) Fail(trial, "the golfer-change loop ended by itself");
+
+    if (!fw::FinishInterruptedGolferChange(folder).empty()) ++completed;
+    if (folder.Exists(fw::kGolferIntentFile)) Fail(trial, "the intent record was left");
+    fw::GolferTable golfers;
+    fw::LoadGolferList(folder, golfers);
+    std::vector<std::string> named;
+    for (const fw::TGolferRec& g : golfers) {
+      const std::string file = fw::ScoreFileName(g.ShortName);
+      named.push_back(file);
+      if (!folder.Exists(file)) Fail(trial, g.LongName.str() + " has no score file " + file);
+      for (int i = 0; i < fwcrash::kDeletedGolfer; ++i)
+        if (g.LongName == fwcrash::ChangeLongName(i) &&
+            folder.ReadAll(file) != fwcrash::ChangeRounds(i))
+          Fail(trial, file + " does not hold " + g.LongName.str() + "'s rounds");
+      renamedState += g.ShortName.str().starts_with("ALT");
+    }
+    for (const std::string& file : folder.ListByExtension(".fwp"))
+      if (std::find(named.begin(), named.end(), file) == named.end())
+        Fail(trial, file + " is left without its golfer");
+    int kept = 0;
+    for (int i = 0; i < fwcrash::kDeletedGolfer; ++i)
+      for (const fw::TGolferRec& g : golfers) kept += g.LongName == fwcrash::ChangeLongName(i);
+    if (kept != fwcrash::kDeletedGolfer) Fail(trial, "a golfer who was only renamed is gone");
+  }
+  std::printf("%d golfer-change trials: every golfer kept his score file after every kill\n",
+              trials);
+  std::printf(
+      "  changes completed or undone at the next start: %d; short names found renamed: "
+      "%d\n",
+      completed, renamedState);
 }
 
 }  // namespace
@@ -117,9 +183,11 @@ int main(int argc, char** argv) {
   // The bytes of each content, as the real saves write them.
   std::string expected[3][2];
   for (int v : {0, 1}) {
-    fw::SaveScoreFile(folder, fwcrash::kScoreFile, fwcrash::Scores(v));
-    fw::SaveGolferList(folder, fwcrash::Golfers(v));
-    fw::SaveCourseList(folder, fwcrash::Courses(v));
+    fw::FileSnapshot seen[3];
+    for (int f = 0; f < 3; ++f) seen[f] = folder.Snapshot(fwcrash::kFiles[f]);
+    fw::SaveScoreFile(folder, fwcrash::kScoreFile, fwcrash::Scores(v), seen[0]);
+    fw::SaveGolferList(folder, fwcrash::Golfers(v), seen[1]);
+    fw::SaveCourseList(folder, fwcrash::Courses(v), seen[2]);
     for (int f = 0; f < 3; ++f) expected[f][v] = folder.ReadAll(fwcrash::kFiles[f]);
   }
   for (int f = 0; f < 3; ++f)
@@ -132,7 +200,7 @@ int main(int argc, char** argv) {
   int changed[3] = {0, 0, 0}, leftTemp[3] = {0, 0, 0}, anyChange = 0;
   const auto start = std::chrono::steady_clock::now();
   for (int trial = 1; trial <= trials; ++trial) {
-    pid_t pid = StartSaveLoop(saveLoop, dir.string());
+    pid_t pid = StartSaveLoop(saveLoop, dir.string(), nullptr);
     std::this_thread::sleep_for(std::chrono::microseconds(delayUs(random)));
     ::kill(pid, SIGKILL);
     int status = 0;
@@ -148,13 +216,15 @@ int main(int argc, char** argv) {
       if (variant < 0)
         Fail(trial, std::string(name) + " is neither content (" + std::to_string(bytes.size()) +
                         " bytes)");
-      if (fs::exists(dir / fw::WorkFolder::TempNameFor(name))) ++leftTemp[f];
+      if (TempLeftFor(dir, name)) ++leftTemp[f];
       // The loaders take the file, never the temporary one beside it.
       if (LoadedVariant(folder, f) != variant)
         Fail(trial, std::string(name) + " loads as something else");
       if (variant != previous[f]) ++changed[f], trialChanged = true;
       previous[f] = variant;
     }
+    // As the next start does.
+    folder.RemoveLeftoverTempFiles();
     anyChange += trialChanged;
   }
   const double seconds =
@@ -163,6 +233,7 @@ int main(int argc, char** argv) {
   // Without a golfer list the golfers come from the score files present; a
   // temporary score file is none of them.
   folder.Replace(std::string(fwcrash::kScoreFile) + ".tmp", "half a sav");
+  folder.Replace("." + std::string(fwcrash::kScoreFile) + ".a1b2c3.tmp", "half a sav");
   fs::remove(dir / fw::kGolferListFile);
   fw::GolferTable rebuilt;
   fw::LoadGolferList(folder, rebuilt);
@@ -176,5 +247,7 @@ int main(int argc, char** argv) {
     std::printf("  %-12s changed in %4d trials, temporary file left in %4d\n", fwcrash::kFiles[f],
                 changed[f], leftTemp[f]);
   std::printf("  trials in which some file changed: %d\n", anyChange);
+
+  GolferChangeTrials(trials, dir / "golfers", saveLoop, random);
   return 0;
 }

@@ -7,6 +7,8 @@
 
 #include "data/pipewatchdog.h"
 #include "data/recordingmessenger.h"
+#include "support/fsizelimit.h"
+#include "support/ondisk.h"
 #include "support/tempfolder.h"
 
 namespace fw {
@@ -58,7 +60,8 @@ TEST(CourseListTest, RoundTripKeepsTheExactBytes) {
   EXPECT_EQ(c[1].Pars[2], "3");
   EXPECT_EQ(c[1].Pars[17], "4");
   EXPECT_EQ(c[2].Pars[17], "2");
-  SaveCourseList(WorkFolder(tmp.Path()), c);
+  SaveCourseList(WorkFolder(tmp.Path()), c,
+                 fwtest::OnDisk(WorkFolder(tmp.Path()), fw::kCourseListFile));
   EXPECT_EQ(tmp.Read("courses.fwc"), bytes);
 }
 
@@ -154,7 +157,8 @@ TEST(CourseListTest, NoListAndNoSampleTellsTheUserAndSavingCreatesTheList) {
   EXPECT_EQ(s.Count(), 0);
   EXPECT_EQ(messages.shown.size(), 2u);
 
-  SaveCourseList(WorkFolder(tmp.Path()), CourseTable{});
+  SaveCourseList(WorkFolder(tmp.Path()), CourseTable{},
+                 fwtest::OnDisk(WorkFolder(tmp.Path()), fw::kCourseListFile));
   EXPECT_EQ(tmp.Read("courses.fwc"), "");
   messages.shown.clear();
   EXPECT_EQ(Load(tmp, messages).Count(), 0);
@@ -187,7 +191,8 @@ TEST(CourseListTest, ASampleThatIsNoFileIsRefusedAndStaysWhereItIs) {
   const std::string utf16("\xFF\xFEO\0a\0k\0~\0", 10);
   tmp.Write("courses.fwc", utf16);
   EXPECT_THROW(LoadCourseList(folder, c, messages), NotADataFileError);
-  EXPECT_THROW(SaveCourseList(folder, c), NotADataFileError);
+  EXPECT_THROW(SaveCourseList(folder, c, fwtest::OnDisk(folder, fw::kCourseListFile)),
+               NotADataFileError);
   EXPECT_EQ(tmp.Read("courses.fwc"), utf16);
 
   // With a byte order mark and lone CRs the courses read as usual.
@@ -200,7 +205,7 @@ TEST(CourseListTest, ASampleThatIsNoFileIsRefusedAndStaysWhereItIs) {
   // after save.
   c[1].Name = "\xEF\xBB\xBFOak";
   for (int save = 0; save < 2; ++save) {
-    SaveCourseList(folder, c);
+    SaveCourseList(folder, c, fwtest::OnDisk(folder, fw::kCourseListFile));
     LoadCourseList(folder, c, messages);
     EXPECT_EQ(c[1].Name, "\xEF\xBB\xBFOak");
   }
@@ -254,7 +259,8 @@ TEST(CourseListTest, WriterCutsFieldsAndKeepsEachCourseOnOneLine) {
   rec.Pars.fill("45");
   rec.Pars[0] = "\r";
   c.Append(rec);
-  SaveCourseList(WorkFolder(tmp.Path()), c);
+  SaveCourseList(WorkFolder(tmp.Path()), c,
+                 fwtest::OnDisk(WorkFolder(tmp.Path()), fw::kCourseListFile));
   std::string pars = " ~";
   for (int h = 2; h <= 18; ++h) pars += "4~";
   EXPECT_EQ(tmp.Read("courses.fwc"), std::string(30, 'N') + "~70.5~1 3~7 ~" + pars + "\r\n");
@@ -263,10 +269,14 @@ TEST(CourseListTest, WriterCutsFieldsAndKeepsEachCourseOnOneLine) {
 TEST(CourseListTest, FailedSaveKeepsTheOldList) {
   fwtest::TempFolder tmp;
   tmp.Write("courses.fwc", kOakHills);
-  tmp.MakeDir(WorkFolder::TempNameFor("courses.fwc"));
   CourseTable c;
   c.Append(Course("New"));
-  EXPECT_THROW(SaveCourseList(WorkFolder(tmp.Path()), c), FileError);
+  {
+    fwtest::FileSizeLimit full(4);
+    EXPECT_THROW(SaveCourseList(WorkFolder(tmp.Path()), c,
+                                fwtest::OnDisk(WorkFolder(tmp.Path()), fw::kCourseListFile)),
+                 FileError);
+  }
   EXPECT_EQ(tmp.Read("courses.fwc"), kOakHills);
 }
 

@@ -9,6 +9,8 @@
 #include <functional>
 
 #include "data/pipewatchdog.h"
+#include "support/fsizelimit.h"
+#include "support/ondisk.h"
 #include "support/tempfolder.h"
 
 namespace fw {
@@ -39,7 +41,8 @@ TEST(GolferListTest, RoundTripKeepsTheExactBytesAndCreatesEmptyScoreFiles) {
   EXPECT_EQ(golfers[1], (TGolferRec{"Pat Jones", "PJONES", 1}));
   EXPECT_EQ(golfers[2], (TGolferRec{"Adam Smith", "ASMITH", 0}));
 
-  SaveGolferList(WorkFolder(tmp.Path()), golfers);
+  SaveGolferList(WorkFolder(tmp.Path()), golfers,
+                 fwtest::OnDisk(WorkFolder(tmp.Path()), fw::kGolferListFile));
   EXPECT_EQ(tmp.Read("golfers.fwc"), bytes);
   EXPECT_EQ(tmp.Read("PJONES.fwp"), "");
   EXPECT_EQ(tmp.Read("ASMITH.fwp"), "");
@@ -138,7 +141,8 @@ TEST(GolferListTest, WhatIsNoGolferListIsRefusedAndNeverSavedOver) {
     }
     EXPECT_EQ(g.Count(), 0);
     g.Append(InitGolferRec());
-    EXPECT_THROW(SaveGolferList(folder, g), NotADataFileError);
+    EXPECT_THROW(SaveGolferList(folder, g, fwtest::OnDisk(folder, fw::kGolferListFile)),
+                 NotADataFileError);
     EXPECT_EQ(tmp.Names(), (Names{"PJONES.fwp", "golfers.fwc"}));
   }
   EXPECT_EQ(tmp.Read("golfers.fwc"), utf16);
@@ -181,7 +185,8 @@ TEST(GolferListTest, WriterKeepsEveryRecordOnOneLine) {
   GolferTable g = Table({{"Pat~Jones\r\nX", "PJ", 1},
                          {std::string(45, 'L'), "ABCDEFGHIJ", 10},
                          {std::string("Cut\0here", 8), "C", 123}});
-  SaveGolferList(WorkFolder(tmp.Path()), g);
+  SaveGolferList(WorkFolder(tmp.Path()), g,
+                 fwtest::OnDisk(WorkFolder(tmp.Path()), fw::kGolferListFile));
   EXPECT_EQ(tmp.Read("golfers.fwc"),
             "Pat Jones  X~PJ~1~\r\n" + std::string(40, 'L') + "~ABCDEFGH~10~\r\nCut~C~12~\r\n");
   EXPECT_TRUE(tmp.Has("ABCDEFGH.fwp"));
@@ -197,7 +202,8 @@ TEST(GolferListTest, SaveUsesExistingFilesWhateverTheirCase) {
   GolferTable g = Load(tmp);
   ASSERT_EQ(g.Count(), 1);
   g.Append({"Pat Jones", "PJONES", 1});
-  SaveGolferList(WorkFolder(tmp.Path()), g);
+  SaveGolferList(WorkFolder(tmp.Path()), g,
+                 fwtest::OnDisk(WorkFolder(tmp.Path()), fw::kGolferListFile));
   EXPECT_EQ(tmp.Read("GOLFERS.FWC"), "Old~OLD~0~\r\nPat Jones~PJONES~1~\r\n");
   EXPECT_EQ(tmp.Read("pjones.FWP"), "20020110~\r\n");
   EXPECT_EQ(tmp.Names(), (Names{"GOLFERS.FWC", "OLD.fwp", "pjones.FWP"}));
@@ -209,7 +215,9 @@ TEST(GolferListTest, SaveRefusesUnsafeShortNamesBeforeWritingAnything) {
     fwtest::TempFolder tmp;
     tmp.Write("golfers.fwc", "Old~OLD~0~\r\n");
     GolferTable g = Table({{"Good", "GOOD", 0}, {"Bad", bad, 0}});
-    EXPECT_THROW(SaveGolferList(WorkFolder(tmp.Path()), g), FileError);
+    EXPECT_THROW(SaveGolferList(WorkFolder(tmp.Path()), g,
+                                fwtest::OnDisk(WorkFolder(tmp.Path()), fw::kGolferListFile)),
+                 FileError);
     EXPECT_EQ(tmp.Read("golfers.fwc"), "Old~OLD~0~\r\n");
     EXPECT_EQ(tmp.Names(), (Names{"golfers.fwc"}));
   }
@@ -218,9 +226,13 @@ TEST(GolferListTest, SaveRefusesUnsafeShortNamesBeforeWritingAnything) {
 TEST(GolferListTest, FailedSaveKeepsTheOldListAndCreatesNoScoreFiles) {
   fwtest::TempFolder tmp;
   tmp.Write("golfers.fwc", "Old~OLD~0~\r\n");
-  tmp.MakeDir(WorkFolder::TempNameFor("golfers.fwc"));
   GolferTable g = Table({{"New", "NEW", 0}});
-  EXPECT_THROW(SaveGolferList(WorkFolder(tmp.Path()), g), FileError);
+  {
+    fwtest::FileSizeLimit full(4);
+    EXPECT_THROW(SaveGolferList(WorkFolder(tmp.Path()), g,
+                                fwtest::OnDisk(WorkFolder(tmp.Path()), fw::kGolferListFile)),
+                 FileError);
+  }
   EXPECT_EQ(tmp.Read("golfers.fwc"), "Old~OLD~0~\r\n");
   EXPECT_FALSE(tmp.Has("NEW.fwp"));
 }
@@ -228,7 +240,8 @@ TEST(GolferListTest, FailedSaveKeepsTheOldListAndCreatesNoScoreFiles) {
 TEST(GolferListTest, EmptySavedListDoesNotFallBackToScoreFiles) {
   fwtest::TempFolder tmp;
   tmp.Write("PJONES.fwp", "");
-  SaveGolferList(WorkFolder(tmp.Path()), GolferTable{});
+  SaveGolferList(WorkFolder(tmp.Path()), GolferTable{},
+                 fwtest::OnDisk(WorkFolder(tmp.Path()), fw::kGolferListFile));
   EXPECT_EQ(tmp.Read("golfers.fwc"), "");
   EXPECT_EQ(Load(tmp).Count(), 0);
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/fsizelimit.h"
 #include "support/tempfolder.h"
 
 namespace fw {
@@ -110,9 +111,11 @@ TEST(IniFileTest, RefusedWriteIsIgnored) {
   fwtest::TempFolder tmp;
   WorkFolder folder(tmp.Path());
   tmp.Write("fairwick.ini", "[MainForm]\r\nHeight=1\r\n");
-  tmp.MakeDir(WorkFolder::TempNameFor("fairwick.ini"));
   IniFile ini(folder);
-  EXPECT_NO_THROW(ini.WriteInteger("MainForm", "Height", 2));
+  {
+    fwtest::FileSizeLimit full(4);
+    EXPECT_NO_THROW(ini.WriteInteger("MainForm", "Height", 2));
+  }
   EXPECT_EQ(tmp.Read("fairwick.ini"), "[MainForm]\r\nHeight=1\r\n");
 
   // An unreadable settings file is not overwritten either.

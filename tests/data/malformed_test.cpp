@@ -22,6 +22,7 @@
 #include "data/scorefile.h"
 #include "handicap/coursehandicap.h"
 #include "handicap/handicapindex.h"
+#include "support/ondisk.h"
 #include "support/tempfolder.h"
 
 namespace fw {
@@ -131,7 +132,8 @@ std::string ScoreOutcome(const WorkFolder& folder, const std::string& file) {
   fwtest::RecordingMessenger messenger;
   if (!LoadScoreFileOrReport(folder, file, scores, messenger)) {
     EXPECT_EQ(messenger.shown.size(), 1u);
-    EXPECT_THROW(SaveScoreFile(folder, file, ScoreTable{}), FileError);
+    EXPECT_THROW(SaveScoreFile(folder, file, ScoreTable{}, fwtest::OnDisk(folder, file)),
+                 FileError);
     return "message: " + (messenger.shown.empty() ? "" : messenger.shown.front());
   }
   std::string outcome = "rounds=" + std::to_string(scores.Count());
@@ -142,7 +144,7 @@ std::string ScoreOutcome(const WorkFolder& folder, const std::string& file) {
                                  "|" + std::string(r.Comment.substr(0, 12)));
   }
   // Saving what was read writes it back as read.
-  SaveScoreFile(folder, file, scores);
+  SaveScoreFile(folder, file, scores, fwtest::OnDisk(folder, file));
   ScoreTable reread;
   LoadScoreFile(folder, file, reread, ScorePlaceholders::kScoreList);
   EXPECT_TRUE(Same(reread, scores)) << file;
@@ -166,7 +168,8 @@ std::string GolferOutcome(const WorkFolder& folder, const fwtest::TempFolder& tm
   } catch (const FileError& e) {
     EXPECT_TRUE(golfers.Empty());
     golfers.Append(InitGolferRec());
-    EXPECT_THROW(SaveGolferList(folder, golfers), FileError);
+    EXPECT_THROW(SaveGolferList(folder, golfers, fwtest::OnDisk(folder, fw::kGolferListFile)),
+                 FileError);
     return std::string("error: ") + e.what();
   }
   std::string outcome = "golfers=" + std::to_string(golfers.Count());
@@ -175,7 +178,7 @@ std::string GolferOutcome(const WorkFolder& folder, const fwtest::TempFolder& tm
                                  std::to_string(golfers[1].Sex));
   const auto before = Snapshot(tmp.Path());
   try {
-    SaveGolferList(folder, golfers);
+    SaveGolferList(folder, golfers, fwtest::OnDisk(folder, fw::kGolferListFile));
   } catch (const FileError& e) {
     EXPECT_EQ(Snapshot(tmp.Path()), before);
     return outcome + " save: " + e.what();
@@ -199,7 +202,7 @@ std::string CourseOutcome(const WorkFolder& folder) {
     // never replaces what was refused (checked by the caller).
     courses.Append(InitCourseRec());
     try {
-      SaveCourseList(folder, courses);
+      SaveCourseList(folder, courses, fwtest::OnDisk(folder, fw::kCourseListFile));
     } catch (const FileError&) {
     }
     return std::string("error: ") + e.what();
@@ -220,7 +223,7 @@ std::string CourseOutcome(const WorkFolder& folder) {
       outcome += " handicap: " + Shown(e.what());
     }
   }
-  SaveCourseList(folder, courses);
+  SaveCourseList(folder, courses, fwtest::OnDisk(folder, fw::kCourseListFile));
   CourseTable reread;
   LoadCourseList(folder, reread, messenger);
   EXPECT_TRUE(Same(reread, courses));

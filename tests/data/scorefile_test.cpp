@@ -8,6 +8,8 @@
 #include <filesystem>
 
 #include "data/recordingmessenger.h"
+#include "support/fsizelimit.h"
+#include "support/ondisk.h"
 #include "support/tempfolder.h"
 
 namespace fw {
@@ -65,7 +67,7 @@ TEST(ScoreFileTest, RoundTripKeepsTheExactBytes) {
   EXPECT_EQ(s[2].Comment, "a comment, with: stuff");
   EXPECT_EQ(s[2].IndexAtEntry, " 9.7");
 
-  SaveScoreFile(folder, "PJONES.fwp", s);
+  SaveScoreFile(folder, "PJONES.fwp", s, fwtest::OnDisk(folder, "PJONES.fwp"));
   EXPECT_EQ(tmp.Read("PJONES.fwp"), bytes);
   EXPECT_EQ(FormatScoreFile(s), bytes);
 }
@@ -363,7 +365,7 @@ TEST(ScoreFileTest, FilesAsEditorsWriteThemKeepEveryRound) {
   ASSERT_EQ(s.Count(), 2);
   EXPECT_EQ(s[1].Date, "20020110");
   SortScores(s);
-  SaveScoreFile(folder, "BOM.fwp", s);
+  SaveScoreFile(folder, "BOM.fwp", s, fwtest::OnDisk(folder, "BOM.fwp"));
   EXPECT_EQ(tmp.Read("BOM.fwp"), kRound + "\r\n" + older + "\r\n");
 
   // Lines ended by a lone CR, the last one too, and a mix of all three ends.
@@ -371,7 +373,7 @@ TEST(ScoreFileTest, FilesAsEditorsWriteThemKeepEveryRound) {
   LoadScoreFile(folder, "CR.fwp", s);
   ASSERT_EQ(s.Count(), 2);
   EXPECT_EQ(Column(s, &TScoreRec::CourseName), (Names{"Oak Hills", "Pine"}));
-  SaveScoreFile(folder, "CR.fwp", s);
+  SaveScoreFile(folder, "CR.fwp", s, fwtest::OnDisk(folder, "CR.fwp"));
   EXPECT_EQ(tmp.Read("CR.fwp"), kRound + "\r\n" + older + "\r\n");
   EXPECT_EQ(Column(Parse("20020110~A~\r20020111~B~\n20020112~C~\r\n\r20020113~D~"),
                    &TScoreRec::CourseName),
@@ -399,7 +401,8 @@ TEST(ScoreFileTest, FilesAsEditorsWriteThemKeepEveryRound) {
   EXPECT_FALSE(LoadScoreFileOrReport(folder, "PJONES.fwp", s, messages));
   EXPECT_EQ(messages.shown, (Names{refusal}));
   s.Append(Round("20020110"));
-  EXPECT_THROW(SaveScoreFile(folder, "PJONES.fwp", s), NotADataFileError);
+  EXPECT_THROW(SaveScoreFile(folder, "PJONES.fwp", s, fwtest::OnDisk(folder, "PJONES.fwp")),
+               NotADataFileError);
   EXPECT_EQ(tmp.Read("PJONES.fwp"), utf16);
 }
 
@@ -436,15 +439,17 @@ TEST(ScoreFileTest, SaveReplacesTheExistingSpellingOrKeepsTheOldFileOnFailure) {
   tmp.Write("pjones.FWP", "old\r\n");
   ScoreTable s;
   s.Append(Round("20020110"));
-  SaveScoreFile(folder, "PJONES.fwp", s);
+  SaveScoreFile(folder, "PJONES.fwp", s, fwtest::OnDisk(folder, "PJONES.fwp"));
   EXPECT_EQ(tmp.Names(), (Names{"pjones.FWP"}));
   EXPECT_EQ(tmp.Read("pjones.FWP"), FormatScoreFile(s));
 
   tmp.Write("ANN.fwp", "old\r\n");
-  tmp.MakeDir(WorkFolder::TempNameFor("ANN.fwp"));
-  EXPECT_THROW(SaveScoreFile(folder, "ANN.fwp", s), FileError);
+  {
+    fwtest::FileSizeLimit full(4);
+    EXPECT_THROW(SaveScoreFile(folder, "ANN.fwp", s, fwtest::OnDisk(folder, "ANN.fwp")), FileError);
+  }
   EXPECT_EQ(tmp.Read("ANN.fwp"), "old\r\n");
-  EXPECT_THROW(SaveScoreFile(folder, "a/b.fwp", s), FileError);
+  EXPECT_THROW(SaveScoreFile(folder, "a/b.fwp", s, fwtest::OnDisk(folder, "a/b.fwp")), FileError);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "data/pipewatchdog.h"
+#include "support/fsizelimit.h"
 #include "support/tempfolder.h"
 
 namespace fw {
@@ -104,23 +105,38 @@ TEST(WorkFolderTest, ReplaceWritesExactBytesIntoTheExistingSpelling) {
 
 TEST(WorkFolderTest, FailedReplaceKeepsTheOldFileAndLeavesNoTemporaryFile) {
   fwtest::TempFolder tmp;
-  WorkFolder folder(tmp.Path());
-  EXPECT_EQ(WorkFolder::TempNameFor("golfers.fwc"), WorkFolder::TempNameFor("golfers.fwc"));
-  EXPECT_NE(WorkFolder::TempNameFor("golfers.fwc"), "golfers.fwc");
+  tmp.MakeDir("work");
+  WorkFolder folder(tmp.Path() / "work");
+  const fwtest::TempFolder& outside = tmp;
+  outside.Write("secret", "secret");
 
-  // The temporary file cannot be created: a directory stands in its place.
-  tmp.Write("golfers.fwc", "old");
-  tmp.MakeDir(WorkFolder::TempNameFor("golfers.fwc"));
-  EXPECT_EQ(ErrorOf([&] { folder.Replace("golfers.fwc", "new"); }), std::strerror(EISDIR));
-  EXPECT_EQ(tmp.Read("golfers.fwc"), "old");
-  EXPECT_TRUE(std::filesystem::is_empty(tmp.Path() / WorkFolder::TempNameFor("golfers.fwc")));
+  // Leftovers and links at the names older saves used neither block nor
+  // redirect a save: every save writes a temporary file of its own.
+  tmp.Write("work/golfers.fwc", "old");
+  tmp.MakeDir("work/golfers.fwc.tmp");
+  std::filesystem::create_symlink(tmp.Path() / "secret", tmp.Path() / "work/courses.fwc.tmp");
+  folder.Replace("golfers.fwc", "new");
+  folder.Replace("courses.fwc", "courses");
+  EXPECT_EQ(tmp.Read("work/golfers.fwc"), "new");
+  EXPECT_EQ(tmp.Read("secret"), "secret");
+  EXPECT_EQ(tmp.Names(), (Names{"secret", "work"}));
+
+  // A write that fails (a full disk) keeps the old file and leaves nothing.
+  {
+    fwtest::FileSizeLimit full(4);
+    EXPECT_EQ(ErrorOf([&] { folder.Replace("golfers.fwc", "much longer"); }), std::strerror(EFBIG));
+  }
+  EXPECT_EQ(tmp.Read("work/golfers.fwc"), "new");
+  for (const auto& entry : std::filesystem::directory_iterator(tmp.Path() / "work"))
+    EXPECT_FALSE(WorkFolder::IsTempName(entry.path().filename().string())) << entry.path();
+  EXPECT_TRUE(WorkFolder::IsTempName(".golfers.fwc.a1B2c3.tmp"));
+  EXPECT_FALSE(WorkFolder::IsTempName("golfers.fwc.tmp"));
 
   // A folder in the target's place is refused before anything is written.
-  tmp.MakeDir("courses.fwc/keep");
-  EXPECT_EQ(ErrorOf([&] { folder.Replace("courses.fwc", "new"); }),
-            "courses.fwc is a folder, not a data file.");
-  EXPECT_FALSE(tmp.Has(WorkFolder::TempNameFor("courses.fwc")));
-  EXPECT_TRUE(tmp.Has("courses.fwc/keep"));
+  tmp.MakeDir("work/PJONES.fwp/keep");
+  EXPECT_EQ(ErrorOf([&] { folder.Replace("PJONES.fwp", "new"); }),
+            "PJONES.fwp is a folder, not a data file.");
+  EXPECT_TRUE(tmp.Has("work/PJONES.fwp/keep"));
 }
 
 TEST(WorkFolderTest, CreateIfMissingNeverTruncates) {
