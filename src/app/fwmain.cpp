@@ -25,12 +25,25 @@ QPushButton* LauncherButton(QWidget* parent, const char* name, const QString& ca
 
 // Opens a window made anew at each click, without waiting for it.
 template <class Window>
-void OpenNew() {
+Window* OpenNew() {
   auto* window = new Window;
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->show();
   window->raise();
   window->activateWindow();
+  return window;
+}
+
+// Brings the open window to the front, or opens a new one.
+template <class Window>
+void OpenOnce(QPointer<FwForm>& open) {
+  if (open && open->isVisible()) {
+    if (open->isMinimized()) open->showNormal();
+    open->raise();
+    open->activateWindow();
+    return;
+  }
+  open = OpenNew<Window>();
 }
 
 }  // namespace
@@ -119,11 +132,11 @@ TMainForm::TMainForm(QWidget* parent)
 }
 
 void TMainForm::EditGolferButtonClick() {
-  OpenNew<TGMaintForm>();
+  OpenOnce<TGMaintForm>(golferMaintenance_);
 }
 
 void TMainForm::EditCoursesButtonClick() {
-  OpenNew<TCMaintForm>();
+  OpenOnce<TCMaintForm>(courseMaintenance_);
 }
 
 void TMainForm::EnterScoresButtonClick() {

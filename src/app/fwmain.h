@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 
 #include "ui/fwform.h"
@@ -42,4 +43,11 @@ class TMainForm : public fw::ui::FwForm {
   // Asks every other open window about its unsaved changes; false when the
   // user cancelled one of the questions.
   bool SettleOpenWindows();
+
+ private:
+  // The open golfer and course maintenance windows: two editors of one file
+  // in one program would lose each other's changes, so a second click brings
+  // the open one to the front.
+  QPointer<fw::ui::FwForm> golferMaintenance_;
+  QPointer<fw::ui::FwForm> courseMaintenance_;
 };

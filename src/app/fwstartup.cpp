@@ -1,6 +1,8 @@
 #include "app/fwstartup.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QPainter>
 #include <QPixmap>
 #include <QProxyStyle>
@@ -10,10 +12,12 @@
 #include "app/fwmain.h"
 #include "app/fwpictures.h"
 #include "courses/fwcourse.h"
+#include "data/golferchanges.h"
 #include "golfers/fwgname.h"
 #include "golfers/fwgolfer.h"
 #include "scores/fwscore.h"
 #include "ui/appstate.h"
+#include "ui/fwcodec.h"
 #include "ui/fwmessage.h"
 
 namespace fw::ui {
@@ -71,6 +75,38 @@ class FairwickStyle : public QProxyStyle {
 
 }  // namespace
 
+bool ClaimFolder(QLockFile& lock, bool& owned) {
+  // A lock is stale only when its process is gone, however long it has stood.
+  lock.setStaleLockTime(0);
+  owned = lock.tryLock(0);
+  if (owned || lock.error() != QLockFile::LockFailedError) return true;
+  qint64 pid = 0;
+  QString host;
+  QString application;
+  lock.getLockInfo(&pid, &host, &application);
+  const QString since = QFileInfo(lock.fileName()).lastModified().toString(QStringLiteral("HH:mm"));
+  MessageRequest request;
+  request.text = QStringLiteral(
+                     "Fairwick is already open on this folder (on %1 since %2). Changes made in "
+                     "both at once can conflict.")
+                     .arg(host.isEmpty() ? QStringLiteral("another computer") : host, since);
+  request.kind = MsgKind::kWarning;
+  request.buttons = MsgButtons::kContinueQuit;
+  request.informativeText = QStringLiteral(
+      "A save never overwrites what the other copy saved: it says so instead. Quit leaves the "
+      "folder to the other copy.");
+  return ShowMessage(request) == MsgAnswer::kContinue;
+}
+
+void TidyFolder() {
+  Guarded([] {
+    const fw::WorkFolder& folder = App().folder;
+    folder.RemoveLeftoverTempFiles();
+    const std::string done = fw::FinishInterruptedGolferChange(folder);
+    if (!done.empty()) Inform(ToQt(done));
+  });
+}
+
 void CreateLongLivedWindows() {
   AppState& app = App();
   app.AboutBox = new TAboutBox;
@@ -94,6 +130,10 @@ int RunFairwick(int argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
 
   StartApp(std::filesystem::current_path());
+  QLockFile lock(QString::fromStdString((App().folder.Dir() / kLockFile).string()));
+  bool ownsFolder = false;
+  if (!ClaimFolder(lock, ownsFolder)) return 0;
+  if (ownsFolder) TidyFolder();
   UseAboutBox();
   auto* mainForm = new TMainForm;
   CreateLongLivedWindows();

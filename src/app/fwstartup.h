@@ -2,6 +2,8 @@
 // Start-up: the application, the main window, the windows that live for the
 // whole run, and the event loop.
 
+class QLockFile;
+
 namespace fw::ui {
 
 // Creates, hidden and in this order, the about box, the score entry window,
@@ -9,6 +11,22 @@ namespace fw::ui {
 // The score entry window loads the course list at once, so a first run renames
 // the sample course list here.
 void CreateLongLivedWindows();
+
+// The lock file by which copies of Fairwick working in one folder know of each
+// other.
+inline constexpr const char* kLockFile = "fairwick.lock";
+
+// Claims the working folder for this copy with `lock` (a lock left by a copy
+// that is no longer running is taken over). When another running copy holds
+// it, says so and asks whether to go on: false when the user chose Quit.
+// `owned` tells whether this copy holds the lock.
+bool ClaimFolder(QLockFile& lock, bool& owned);
+
+// Puts the folder right after a copy that stopped in the middle of its work:
+// removes the temporary files of interrupted saves and completes or undoes an
+// interrupted golfer rename or delete, telling the user what was done. Only
+// for the copy that holds the folder's lock.
+void TidyFolder();
 
 // Runs the program in the current directory; returns its exit code.
 int RunFairwick(int argc, char** argv);

@@ -3,6 +3,7 @@
 #include "courses/fwcourse.h"
 #include "data/textutil.h"
 #include "ui/appstate.h"
+#include "ui/dataevents.h"
 #include "ui/fwcodec.h"
 #include "ui/fwmessage.h"
 
@@ -27,10 +28,54 @@ TCMaintForm::TCMaintForm(QWidget* parent)
   // be read stops the opening, so that an empty list never replaces it.
   UsePlacement("CMaintForm", {385, 119, 98, 568});
   fw::ui::UiMessenger messenger;
-  fw::LoadCourseList(App().folder, Courses, messenger);
+  fw::LoadCourseList(App().folder, Courses, messenger, &CoursesSeen);
+  fw::ui::TellPartialLoad(fw::kCourseListFile, CoursesSeen);
   fw::SortCourseList(Courses);
   FillList(0);
   SetChanged(false);
+  connect(&fw::ui::Events(), &fw::ui::DataEvents::CourseAdded, this,
+          &TCMaintForm::CourseAddedElsewhere);
+}
+
+void TCMaintForm::Reload() {
+  const int line = SelectedLine();
+  const std::string selected = line > 0 ? fw::CutAtNul(Courses[line].Name) : std::string();
+  fw::ui::UiMessenger messenger;
+  fw::CourseTable fresh;
+  fw::FileSnapshot seen;
+  fw::LoadCourseList(App().folder, fresh, messenger, &seen);
+  fw::ui::TellPartialLoad(fw::kCourseListFile, seen);
+  fw::SortCourseList(fresh);
+  Courses = std::move(fresh);
+  CoursesSeen = std::move(seen);
+  int select = 1;
+  for (int i = 1; i <= Courses.Count(); ++i)
+    if (fw::CutAtNul(Courses[i].Name) == selected) select = i;
+  FillList(select);
+  SetChanged(false);
+}
+
+void TCMaintForm::CourseAddedElsewhere(const fw::TCourseRec& course, const fw::FileSnapshot& before,
+                                       const fw::FileSnapshot& after) {
+  // A window that had read something else (or holds part of the list) gets
+  // nothing: its save says that the file has changed.
+  if (!CoursesSeen.SameFileAs(before) || CoursesSeen.Partial() || Courses.Full()) return;
+  // The course being changed in the dialog, and the one selected, keep their
+  // places in the table as the new course is sorted in.
+  auto positionAfterSort = [this](int position, const fw::TCourseRec& rec) {
+    if (position <= 0) return position;
+    for (int i = 1; i <= Courses.Count(); ++i)
+      if (Courses[i] == rec) return i;
+    return position;
+  };
+  const int line = SelectedLine();
+  const fw::TCourseRec selected = line > 0 ? Courses[line] : fw::TCourseRec{};
+  const fw::TCourseRec edited = EditedCourse > 0 ? Courses[EditedCourse] : fw::TCourseRec{};
+  Courses.Append(course);
+  CoursesSeen = after;
+  fw::SortCourseList(Courses);
+  EditedCourse = positionAfterSort(EditedCourse, edited);
+  FillList(positionAfterSort(line, selected));
 }
 
 void TCMaintForm::FillList(int line) {
@@ -53,14 +98,20 @@ void TCMaintForm::FormActivate() {
   TCourseForm* dialog = App().CourseForm;
   // Only a course confirmed for this window is taken; the score entry window
   // shares the dialog and takes its own.
-  bool confirmed =
-      dialog && dialog->Opener() == this && dialog->OkPressed->text() == QStringLiteral("1");
+  std::optional<fw::TCourseRec> confirmed;
+  if (dialog) confirmed = dialog->TakeConfirmed(this);
   bool returned = awaitingCourseDialog_ && !CourseDialogOpenHere();
-  if (!confirmed && !returned) return;
+  if (!confirmed && !returned) {
+    // A list changed meanwhile by another copy is shown as it is now, unless
+    // this window holds changes of its own (its save then says so).
+    if (!awaitingCourseDialog_ && !Changed &&
+        !App().folder.Unchanged(fw::kCourseListFile, CoursesSeen))
+      Reload();
+    return;
+  }
   awaitingCourseDialog_ = false;
   if (confirmed) {
-    dialog->OkPressed->setText(QStringLiteral("0"));
-    fw::TCourseRec course = dialog->Course();
+    fw::TCourseRec course = std::move(*confirmed);
     if (EditedCourse == 0) {
       Courses.Append(std::move(course));
       EditedCourse = Courses.Count();
@@ -115,9 +166,13 @@ void TCMaintForm::DeleteButtonClick() {
   SetChanged(true);
 }
 
-void TCMaintForm::SaveButtonClick() {
-  fw::SaveCourseList(App().folder, Courses);
-  SetChanged(false);
+bool TCMaintForm::SaveChanges() {
+  return SaveOrOfferReload(
+      [this] {
+        fw::SaveCourseList(App().folder, Courses, CoursesSeen);
+        SetChanged(false);
+      },
+      [this] { Reload(); });
 }
 
 void TCMaintForm::FormClose() {

@@ -20,6 +20,8 @@ class TCMaintForm : public fw::ui::FwMaintForm {
   bool& CoursesChanged = Changed;
 
   fw::CourseTable Courses;
+  // What this window read of the course list, for the check before a save.
+  fw::FileSnapshot CoursesSeen;
   int EditedCourse = 0;
 
   void FormActivate() override;
@@ -27,9 +29,16 @@ class TCMaintForm : public fw::ui::FwMaintForm {
   void AddButtonClick() override;
   void ModifyButtonClick() override;
   void DeleteButtonClick() override;
-  void SaveButtonClick() override;
+  bool SaveChanges() override;
 
  private:
+  // Loads the course list afresh, dropping this window's changes; the course
+  // selected stays selected when it is still there.
+  void Reload();
+  // A course another window added to the course list: joins this window's
+  // table when the table held exactly what was in the file before.
+  void CourseAddedElsewhere(const fw::TCourseRec& course, const fw::FileSnapshot& before,
+                            const fw::FileSnapshot& after);
   // Refills the list box from the table and selects line `line` (from 1): the
   // first when 0, the last when beyond the end.
   void FillList(int line);

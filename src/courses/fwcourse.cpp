@@ -10,6 +10,7 @@
 
 #include "data/convert.h"
 #include "data/textutil.h"
+#include "handicap/scoreeval.h"
 #include "ui/fwcodec.h"
 #include "ui/fwmessage.h"
 #include "ui/fwwidgets.h"
@@ -21,6 +22,9 @@ namespace {
 
 const QString kZero = QStringLiteral("0");
 constexpr int kParWidth = 22;
+// The course ratings of real 18-hole courses.
+constexpr double kLowestRating = 50.0;
+constexpr double kHighestRating = 90.0;
 constexpr int kSumWidth = 30;
 
 QLineEdit* NewField(QWidget* parent, const QString& name) {
@@ -269,6 +273,25 @@ void TCourseForm::OKButtonClick() {
   // could not compute with it.
   CheckNumber(RatingField, true);
   CheckNumber(SlopeField, false);
+  // Letters are refused as they are typed, so a slip such as "7O.2" arrives
+  // here as 7.2: a figure no real course has would put every differential at
+  // the course wrong. 0 stays allowed for a course not rated.
+  const double rating = fw::StrToFloat(FromQt(RatingField->text()));
+  if (rating != 0.0 && (rating < kLowestRating || rating > kHighestRating)) {
+    fw::ui::Inform(
+        QStringLiteral("The rating must lie between 50.0 and 90.0 (or be 0 for a course "
+                       "that has no rating)."));
+    FocusAndSelect(RatingField);
+    return;
+  }
+  const double slope = fw::StrToFloat(FromQt(SlopeField->text()));
+  if (slope != 0.0 && (slope < fw::kMinSlope || slope > fw::kMaxSlope)) {
+    fw::ui::Inform(
+        QStringLiteral("The slope must lie between 55 and 155 (or be 0 for a course that "
+                       "has no slope rating)."));
+    FocusAndSelect(SlopeField);
+    return;
+  }
   int total = 0;
   if (!ParTotal->text().isEmpty()) {
     try {
@@ -286,6 +309,13 @@ void TCourseForm::OKButtonClick() {
   ParTotal->setText(kZero);
   fw::ui::Inform(QStringLiteral("You must enter a value of greater than zero for the Total Par."));
   FocusAndSelect(ParTotal);
+}
+
+std::optional<fw::TCourseRec> TCourseForm::TakeConfirmed(const fw::ui::FwForm* opener) {
+  if (!opener || Opener() != opener || OkPressed->text() != QStringLiteral("1"))
+    return std::nullopt;
+  OkPressed->setText(kZero);
+  return Course();
 }
 
 void TCourseForm::CancelButtonClick() {

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <array>
+#include <optional>
 
 #include "data/courselist.h"
 #include "ui/fwform.h"
@@ -34,6 +35,9 @@ class TCourseForm : public fw::ui::FwForm {
   void ClearCourse();
   // The course in the fields, each text cut to its room in the course list.
   fw::TCourseRec Course() const;
+  // The course confirmed here, when this dialog was last shown by `opener`;
+  // OkPressed goes back to "0", so that it is taken once only.
+  std::optional<fw::TCourseRec> TakeConfirmed(const fw::ui::FwForm* opener);
 
   void UpdateParTotals(bool recomputeTotal);
   void FormShow() override;

@@ -1,11 +1,13 @@
 #include "golfers/fwgmaint.h"
 
 #include <algorithm>
-#include <cctype>
+#include <tuple>
 
+#include "data/golferchanges.h"
 #include "data/scorefile.h"
 #include "golfers/fwgname.h"
 #include "ui/appstate.h"
+#include "ui/dataevents.h"
 #include "ui/fwcodec.h"
 #include "ui/fwmessage.h"
 
@@ -22,24 +24,25 @@ int GolferLimit() {
   return std::min(App().MaxGolfers, fw::GolferTable::kLimit);
 }
 
-// True when the two short names name the same score file: file names are
-// matched without regard to case.
-bool SameFile(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::toupper(static_cast<unsigned char>(x)) ==
-           std::toupper(static_cast<unsigned char>(y));
-  });
-}
-
-// Position (from 1) of the golfer of that short name: the same spelling first,
-// else one whose short name names the same score file; 0 when none. Golfers
-// are told apart by their short names, since long names may repeat.
+// Position (from 1) of the golfer of that short name, exactly as spelt; 0
+// when none. Golfers are told apart by their short names, since long names
+// may repeat.
 int PositionOf(const fw::GolferTable& golfers, std::string_view shortName) {
   for (int i = 1; i <= golfers.Count(); ++i)
     if (golfers[i].ShortName == shortName) return i;
-  for (int i = 1; i <= golfers.Count(); ++i)
-    if (SameFile(golfers[i].ShortName, shortName)) return i;
   return 0;
+}
+
+// The same golfers, whatever their order.
+bool SameGolfers(const fw::GolferTable& a, const fw::GolferTable& b) {
+  auto sorted = [](const fw::GolferTable& table) {
+    std::vector<std::tuple<std::string, std::string, int>> golfers;
+    for (const fw::TGolferRec& g : table)
+      golfers.emplace_back(g.LongName.str(), g.ShortName.str(), g.Sex);
+    std::sort(golfers.begin(), golfers.end());
+    return golfers;
+  };
+  return a.Count() == b.Count() && sorted(a) == sorted(b);
 }
 
 }  // namespace
@@ -54,7 +57,9 @@ TGMaintForm::TGMaintForm(QWidget* parent)
 
   // A golfer list that cannot be read stops the opening (the error is shown by
   // the caller): a window holding part of the list could save over the rest.
-  fw::LoadGolferList(App().folder, Golfers);
+  fw::LoadGolferList(App().folder, Golfers, &GolfersSeen);
+  TellPartialLoad(fw::kGolferListFile, GolfersSeen);
+  saved_ = Golfers;
   FillList(0);
   SetChanged(false);
 }
@@ -66,9 +71,35 @@ void TGMaintForm::FillList(int line) {
   FillLines(names, line);
 }
 
+void TGMaintForm::Reload() {
+  const int line = SelectedLine();
+  const std::string selected = line > 0 ? Golfers[line].ShortName.str() : std::string();
+  fw::GolferTable fresh;
+  fw::FileSnapshot seen;
+  fw::LoadGolferList(App().folder, fresh, &seen);
+  TellPartialLoad(fw::kGolferListFile, seen);
+  Golfers = std::move(fresh);
+  GolfersSeen = std::move(seen);
+  saved_ = Golfers;
+  fw::SortGolferList(Golfers);
+  FillList(std::max(PositionOf(Golfers, selected), 1));
+  SetChanged(false);
+}
+
+void TGMaintForm::UpdateChanged() {
+  SetChanged(!SameGolfers(Golfers, saved_));
+}
+
 bool TGMaintForm::NameDialogOpenHere() const {
   TGNameForm* dialog = App().GNameForm;
   return dialog && dialog->Opener() == this && dialog->isVisible();
+}
+
+std::vector<fw::TGolferRec> TGMaintForm::OtherGolfers(int except) const {
+  std::vector<fw::TGolferRec> others;
+  for (int i = 1; i <= Golfers.Count(); ++i)
+    if (i != except) others.push_back(Golfers[i]);
+  return others;
 }
 
 void TGMaintForm::AddButtonClick() {
@@ -78,12 +109,7 @@ void TGMaintForm::AddButtonClick() {
   }
   TGNameForm* dialog = App().GNameForm;
   EditedGolfer = 0;
-  dialog->LongName->clear();
-  dialog->ShortName->clear();
-  dialog->SexRadio->SetItemIndex(0);
-  dialog->DialogMode = TGNameForm::Mode::kAdd;
-  // A marker left over by a window that is gone must not count as an answer.
-  dialog->OkPressed->setText(QStringLiteral("0"));
+  dialog->Fill(TGNameForm::Mode::kAdd, fw::TGolferRec{}, OtherGolfers(0));
   awaitingNameDialog_ = true;
   dialog->ShowFor(this);
 }
@@ -91,40 +117,35 @@ void TGMaintForm::AddButtonClick() {
 void TGMaintForm::ModifyButtonClick() {
   int p = SelectedLine();
   if (p == 0) return;
-  const fw::TGolferRec& golfer = Golfers[p];
   TGNameForm* dialog = App().GNameForm;
   EditedGolfer = p;
-  dialog->LongName->setText(ToQt(golfer.LongName));
-  dialog->ShortName->setText(ToQt(golfer.ShortName));
-  dialog->SexRadio->SetItemIndex(golfer.Sex);
-  dialog->DialogMode = TGNameForm::Mode::kEdit;
-  dialog->OkPressed->setText(QStringLiteral("0"));
+  dialog->Fill(TGNameForm::Mode::kEdit, Golfers[p], OtherGolfers(p));
   awaitingNameDialog_ = true;
   dialog->ShowFor(this);
 }
 
 void TGMaintForm::FormActivate() {
-  // Only the return from the name dialog this window opened matters here; any
-  // other activation leaves the list and its selection as the user left them.
   TGNameForm* dialog = App().GNameForm;
-  if (!awaitingNameDialog_ || !dialog || dialog->Opener() != this) return;
-  bool confirmed = dialog->OkPressed->text() == QStringLiteral("1");
+  if (!awaitingNameDialog_ || !dialog || dialog->Opener() != this) {
+    // Nothing of this window's own is waiting: a list changed meanwhile by
+    // another window or copy is shown as it is now, unless this window holds
+    // changes of its own (its save then says that the file has changed).
+    if (!Changed && !App().folder.Unchanged(fw::kGolferListFile, GolfersSeen)) Reload();
+    return;
+  }
+  const std::optional<fw::TGolferRec> confirmed = dialog->TakeConfirmed(this);
   if (!confirmed && dialog->isVisible()) return;  // not answered yet
   // Cleared before anything else, so that an activation caused by a message
   // shown below finds nothing left to do.
   awaitingNameDialog_ = false;
-  if (confirmed) {
-    dialog->OkPressed->setText(QStringLiteral("0"));
-    TakeNameDialogResult();
-  }
+  if (confirmed) TakeNameDialogResult(*confirmed);
   FillList(EditedGolfer);
 }
 
-void TGMaintForm::TakeNameDialogResult() {
-  TGNameForm* dialog = App().GNameForm;
-  std::string longName = FromQt(dialog->LongName->text()).substr(0, fw::kLongNameRoom);
-  std::string shortName = FromQt(dialog->ShortName->text()).substr(0, fw::kShortNameRoom);
-  int sex = dialog->SexRadio->ItemIndex();
+void TGMaintForm::TakeNameDialogResult(const fw::TGolferRec& confirmed) {
+  std::string longName = confirmed.LongName.str();
+  std::string shortName = confirmed.ShortName.str();
+  const int sex = confirmed.Sex;
 
   if (EditedGolfer != 0) {
     if (EditedGolfer > Golfers.Count()) return;
@@ -143,52 +164,29 @@ void TGMaintForm::TakeNameDialogResult() {
     Golfers.Append(fw::TGolferRec{longName, shortName, std::max(sex, 0)});
     EditedGolfer = Golfers.Count();
   }
-  SetChanged(true);
-}
-
-void TGMaintForm::RecordInSavedList(const std::function<bool(fw::GolferTable&)>& change) {
-  const fw::WorkFolder& folder = App().folder;
-  // Without a list file the golfers are those of the score files present,
-  // which follow every change by themselves.
-  if (!folder.Exists(fw::kGolferListFile)) return;
-  fw::GolferTable saved;
-  fw::LoadGolferList(folder, saved);
-  // Written in the order read; the save also creates an empty score file for
-  // any golfer of the list that has none.
-  if (change(saved)) fw::SaveGolferList(folder, saved);
+  UpdateChanged();
 }
 
 std::string TGMaintForm::RenameScoreFile(int index, const std::string& wanted) {
-  const fw::WorkFolder& folder = App().folder;
-  std::string old = Golfers[index].ShortName.str();
-  std::string from = fw::ScoreFileName(old);
-  std::string to = fw::ScoreFileName(wanted);
-  // The new file keeps the lower-case extension; an existing file of the new
-  // name, in any case, is never replaced. A golfer without a score file has
-  // nothing to carry over, but must not take over another golfer's file.
-  bool hadFile = folder.Exists(from);
-  bool moved = hadFile ? folder.Rename(from, to) : !folder.Exists(to);
-  if (!moved) {
-    Inform(QStringLiteral("ERROR: Unable to rename golfer file!  Try a different name."));
-    App().GNameForm->ShortName->setText(ToQt(old));
-    return old;
-  }
-  // The golfer list file takes the new short name at once, whatever becomes
-  // of this window's other changes, so that it never names a file that is
-  // gone. When that fails the score file gets its old name back.
+  const std::string old = Golfers[index].ShortName.str();
+  bool renamed = false;
   try {
-    RecordInSavedList([&](fw::GolferTable& saved) {
-      int i = PositionOf(saved, old);
-      if (i == 0) return false;  // added here and not saved yet
-      saved[i].ShortName = wanted;
-      return true;
-    });
-  } catch (const std::exception& error) {
-    if (hadFile) folder.Rename(to, from);
-    ReportError(error);
-    App().GNameForm->ShortName->setText(ToQt(old));
+    renamed = fw::RenameGolfer(App().folder, old, wanted, GolfersSeen);
+  } catch (const fw::FileError& error) {
+    // The file, or the list, said why; the golfer keeps his name.
+    Inform(ToQt(error.what()) +
+           QStringLiteral(" The golfer keeps the short name %1.").arg(ToQt(old)));
+    App().GNameForm->KeepShortName(ToQt(old));
     return old;
   }
+  if (!renamed) {
+    Inform(QStringLiteral("ERROR: Unable to rename golfer file!  Try a different name."));
+    App().GNameForm->KeepShortName(ToQt(old));
+    return old;
+  }
+
+  // The golfer list file already holds the new name.
+  if (const int i = PositionOf(saved_, old)) saved_[i].ShortName = wanted;
   return wanted;
 }
 
@@ -207,30 +205,23 @@ void TGMaintForm::DeleteButtonClick() {
           QStringLiteral("Are you sure you want to delete this golfer along with score file \"") +
           ToQt(fileName) + QStringLiteral("\"?")))
     return;
-  // The golfer leaves the golfer list file at once, whatever becomes of this
-  // window's other changes, and before his score file goes: when the list
-  // cannot be read or written nothing is deleted, and a score file that
-  // cannot be deleted is left over without a golfer naming it.
-  bool stillNamed = false;
-  RecordInSavedList([&](fw::GolferTable& saved) {
-    int i = PositionOf(saved, shortName);
-    if (i == 0) return false;  // added here and not saved yet
-    saved.Delete(i);
-    stillNamed = PositionOf(saved, shortName) != 0;
-    return true;
-  });
+  // The golfer leaves the golfer list file and his score file goes, at once,
+  // whatever becomes of this window's other changes.
+  fw::DeleteGolfer(App().folder, shortName, GolfersSeen);
+  if (const int i = PositionOf(saved_, shortName)) saved_.Delete(i);
   Golfers.Delete(p);
   RemoveLine(p);
-  SetChanged(true);
-  // A score file that another golfer names too holds his rounds as well. A
-  // name that cannot name a file in the folder has no file to delete.
-  stillNamed = stillNamed || PositionOf(Golfers, shortName) != 0;
-  if (!stillNamed && App().folder.Exists(fileName)) App().folder.Remove(fileName);
+  UpdateChanged();
 }
 
-void TGMaintForm::SaveButtonClick() {
-  fw::SaveGolferList(App().folder, Golfers);
-  SetChanged(false);
+bool TGMaintForm::SaveChanges() {
+  return SaveOrOfferReload(
+      [this] {
+        fw::SaveGolferList(App().folder, Golfers, GolfersSeen);
+        saved_ = Golfers;
+        SetChanged(false);
+      },
+      [this] { Reload(); });
 }
 
 void TGMaintForm::FormClose() {

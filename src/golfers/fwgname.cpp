@@ -133,10 +133,46 @@ QString TGNameForm::BaseShortName(const QString& longName) {
   return base;
 }
 
+void TGNameForm::Fill(Mode mode, const fw::TGolferRec& golfer, std::vector<fw::TGolferRec> others) {
+  DialogMode = mode;
+  others_ = std::move(others);
+  LongName->setText(mode == Mode::kAdd ? QString() : ToQt(golfer.LongName));
+  ShortName->setText(mode == Mode::kAdd ? QString() : ToQt(golfer.ShortName));
+  SexRadio->SetItemIndex(mode == Mode::kAdd ? 0 : golfer.Sex);
+  // A marker left over by a window that is gone must not count as an answer.
+  OkPressed->setText(QStringLiteral("0"));
+}
+
+std::optional<fw::TGolferRec> TGNameForm::TakeConfirmed(const fw::ui::FwForm* opener) {
+  if (!opener || Opener() != opener || OkPressed->text() != QStringLiteral("1"))
+    return std::nullopt;
+  OkPressed->setText(QStringLiteral("0"));
+  fw::TGolferRec golfer;
+  golfer.LongName = FromQt(LongName->text());
+  golfer.ShortName = FromQt(ShortName->text());
+  golfer.Sex = SexRadio->ItemIndex();
+  return golfer;
+}
+
+const fw::TGolferRec* TGNameForm::OtherGolferNamed(const QString& shortName) const {
+  for (const fw::TGolferRec& other : others_)
+    if (ToQt(other.ShortName).compare(shortName, Qt::CaseInsensitive) == 0) return &other;
+  return nullptr;
+}
+
 QString TGNameForm::FreeShortName(const QString& base) {
+  return FreeShortName(base, {});
+}
+
+QString TGNameForm::FreeShortName(const QString& base, const std::vector<fw::TGolferRec>& others) {
   const fw::WorkFolder& folder = App().folder;
+  auto taken = [&](const QString& name) {
+    for (const fw::TGolferRec& other : others)
+      if (ToQt(other.ShortName).compare(name, Qt::CaseInsensitive) == 0) return true;
+    return folder.Exists(ScoreFileOf(name));
+  };
   QString candidate = base;
-  for (int n = 1; folder.Exists(ScoreFileOf(candidate)); ++n) {
+  for (int n = 1; taken(candidate); ++n) {
     if (n > kLastTry) return {};
     // Room for the number: 7 characters of the base before 1-9, 6 before
     // 10-99, 5 before 100-999.
@@ -155,7 +191,7 @@ void TGNameForm::LongNameExit() {
     ShortName->setText(base);
     return;
   }
-  ShortName->setText(FreeShortName(base));
+  ShortName->setText(FreeShortName(base, others_));
 }
 
 void TGNameForm::ShortNameExit() {
@@ -194,6 +230,14 @@ void TGNameForm::OKButtonClick() {
                          "dashes and underlines."));
       return;
     }
+  }
+  // Deleting either of two golfers that shared a score file would delete the
+  // other's rounds.
+  if (const fw::TGolferRec* other = OtherGolferNamed(shortName)) {
+    RefuseShortName(QStringLiteral("The short name %1 is already used by %2. Each golfer must "
+                                   "have a unique Short Name value.")
+                        .arg(shortName, ToQt(other->LongName)));
+    return;
   }
   if (DialogMode == Mode::kAdd) {
     const std::string fileName = ScoreFileOf(shortName);

@@ -16,6 +16,7 @@
 #include "scores/fwscore.h"
 #include "scores/roundstore.h"
 #include "ui/appstate.h"
+#include "ui/dataevents.h"
 #include "ui/fwcodec.h"
 #include "ui/fwmessage.h"
 #include "ui/fwwidgets.h"
@@ -137,6 +138,8 @@ TGolferForm::TGolferForm(QWidget* parent) : FwForm(parent) {
   UsePlacement("GolferForm", {422, 83, 103, 634});
   ScoresChanged = false;
   SaveButton->setEnabled(false);
+  connect(&fw::ui::Events(), &fw::ui::DataEvents::RoundStored, this,
+          &TGolferForm::RoundStoredElsewhere);
 }
 
 QString TGolferForm::ScoreLine(const fw::TScoreRec& round, int n, bool used) {
@@ -192,23 +195,44 @@ void TGolferForm::LoadGolfer() {
   ScoresListBox->clear();
   IndexField->clear();
   fw::ui::UiMessenger messenger;
-  fw::LoadScoreFileOrReport(App().folder, FromQt(GolferName->text()), Scores, messenger);
+  const std::string fileName = FromQt(GolferName->text());
+  fw::LoadScoreFileOrReport(App().folder, fileName, Scores, messenger, &ScoresSeen);
+  fw::ui::TellPartialLoad(fileName, ScoresSeen);
   fw::SortScores(Scores);
   ScoresChanged = false;
   SaveButton->setEnabled(false);
-  TScoreForm* entry = App().ScoreForm;
-  if (entry && entry->OkPressed) entry->OkPressed->setText(QStringLiteral("0"));
   EditedScore = -1;
 }
 
-void TGolferForm::ScoreFileChanged(const QString& fileName) {
-  if (!isVisible() || ScoresChanged ||
-      GolferName->text().compare(fileName, Qt::CaseInsensitive) != 0)
+void TGolferForm::RoundStoredElsewhere(const QString& fileName, const fw::TScoreRec& round,
+                                       const fw::FileSnapshot& before,
+                                       const fw::FileSnapshot& after) {
+  if (!isVisible() || GolferName->text().compare(fileName, Qt::CaseInsensitive) != 0) return;
+  // A window that had read something else, or holds part of the file, keeps
+  // what it has: its save says that the file has changed.
+  if (!ScoresSeen.SameFileAs(before) || ScoresSeen.Partial()) return;
+  const int pending = EditedScore;  // a round sent for changing is still expected back
+  if (!ScoresChanged) {
+    LoadGolfer();
+    EditedScore = pending;
+    Refresh(-1);
     return;
-  const int pending = EditedScore;
-  LoadGolfer();
-  EditedScore = pending;  // a round sent for changing is still expected back
-  Refresh(-1);
+  }
+  if (Scores.Full()) return;
+  // The round changed in the score entry window keeps its place in the table.
+  const std::optional<fw::TScoreRec> edited =
+      pending > 0 && pending <= Scores.Count() ? std::optional(Scores[pending]) : std::nullopt;
+  Scores.Append(round);
+  fw::SortScores(Scores);
+  ScoresSeen = after;
+  if (edited) {
+    for (int i = 1; i <= Scores.Count(); ++i)
+      if (Scores[i] == *edited) {
+        EditedScore = i;
+        break;
+      }
+  }
+  Refresh(SelectedPosition());
 }
 
 void TGolferForm::FormShow() {
@@ -243,37 +267,36 @@ void TGolferForm::Refresh(int select) {
 }
 
 void TGolferForm::FormActivate() {
-  int select = EditedScore;
-  TScoreForm* entry = App().ScoreForm;
-  if (entry && entry->OkPressed && entry->Opener() == this &&
-      entry->OkPressed->text() == QStringLiteral("1")) {
-    entry->OkPressed->setText(QStringLiteral("0"));
-    // A round confirmed with nothing pending here (its change was already
-    // taken, or another golfer has been loaded since) is not stored.
-    if (EditedScore == 0) {
-      EditedScore = -1;
-      select = -1;
-      if (Scores.Count() >= App().MaxScores) {
-        fw::ui::Inform(kOverLimitNews);
-        fw::ui::Inform(kOverLimitReminder);
-      } else {
-        Scores.Append(entry->Round());
-        fw::SortScores(Scores);
-        ScoresChanged = true;
-        SaveButton->setEnabled(true);
-      }
-    } else if (EditedScore > 0 && EditedScore <= Scores.Count()) {
-      fw::TScoreRec changed = entry->Round();
-      changed.IndexAtEntry = Scores[EditedScore].IndexAtEntry;
-      Scores[EditedScore] = changed;
-      select = EditedScore;
-      EditedScore = -1;
-      fw::SortScores(Scores);
-      ScoresChanged = true;
-      SaveButton->setEnabled(true);
+  // The line of the round just taken, else the one pending a change (the
+  // first line when nothing is pending).
+  Refresh(afterTake_ != 0 ? std::exchange(afterTake_, 0) : EditedScore);
+}
+
+bool TGolferForm::TakeRound(const fw::TScoreRec& round) {
+  // A round confirmed with nothing pending here (its change was already
+  // taken, or another golfer has been loaded since) is not stored.
+  if (EditedScore == 0) {
+    if (Scores.Count() >= App().MaxScores || Scores.Full()) {
+      fw::ui::Inform(kOverLimitNews);
+      fw::ui::Inform(kOverLimitReminder);
+      return false;
     }
+    EditedScore = -1;
+    Scores.Append(round);
+    afterTake_ = -1;
+  } else if (EditedScore > 0 && EditedScore <= Scores.Count()) {
+    fw::TScoreRec changed = round;
+    changed.IndexAtEntry = Scores[EditedScore].IndexAtEntry;
+    Scores[EditedScore] = changed;
+    afterTake_ = EditedScore;
+    EditedScore = -1;
+  } else {
+    return true;
   }
-  Refresh(select);
+  fw::SortScores(Scores);
+  ScoresChanged = true;
+  SaveButton->setEnabled(true);
+  return true;
 }
 
 int TGolferForm::SelectedPosition() const {
@@ -290,18 +313,18 @@ void TGolferForm::AddButtonClick() {
     fw::ui::Warn(fw::ui::kScoreLimitWarning);
     return;
   }
-  entry->PrepareNewRound(GolferName2->text(), IndexField->text());
+  if (!entry->PrepareNewRound(GolferName2->text(), IndexField->text())) return;
   EditedScore = 0;
-  entry->ShowFor(this);
+  entry->ShowFor(this, [this](const fw::TScoreRec& round) { return TakeRound(round); });
 }
 
 void TGolferForm::ModifyButtonClick() {
   TScoreForm* entry = App().ScoreForm;
   const int p = SelectedPosition();
   if (!entry || p == 0) return;
-  entry->PrepareStoredRound(GolferName2->text(), IndexField->text(), Scores[p]);
+  if (!entry->PrepareStoredRound(GolferName2->text(), IndexField->text(), Scores[p])) return;
   EditedScore = p;
-  entry->ShowFor(this);
+  entry->ShowFor(this, [this](const fw::TScoreRec& round) { return TakeRound(round); });
 }
 
 void TGolferForm::DeleteButtonClick() {
@@ -321,13 +344,24 @@ void TGolferForm::DeleteButtonClick() {
 }
 
 void TGolferForm::SaveButtonClick() {
-  fw::SaveScoreFile(App().folder, FromQt(GolferName->text()), Scores);
-  ScoresChanged = false;
-  SaveButton->setEnabled(false);
+  SaveChanges();
+}
+
+bool TGolferForm::SaveChanges() {
+  return SaveOrOfferReload(
+      [this] {
+        fw::SaveScoreFile(App().folder, FromQt(GolferName->text()), Scores, ScoresSeen);
+        ScoresChanged = false;
+        SaveButton->setEnabled(false);
+      },
+      [this] {
+        LoadGolfer();
+        Refresh(-1);
+      });
 }
 
 bool TGolferForm::SettleUnsavedChanges() {
-  return !ScoresChanged || AskToSaveChanges(kSaveQuestion, [this] { SaveButtonClick(); });
+  return !ScoresChanged || AskToSaveChanges(kSaveQuestion, [this] { return SaveChanges(); });
 }
 
 bool TGolferForm::FormCloseQuery() {

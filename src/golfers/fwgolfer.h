@@ -37,6 +37,8 @@ class TGolferForm : public fw::ui::FwForm {
   QAction* Handicap1 = nullptr;
 
   fw::ScoreTable Scores;
+  // What this window read of the score file, for the check before a save.
+  fw::FileSnapshot ScoresSeen;
   int EditedScore = -1;  // position being changed; 0 while adding; -1 nothing pending
   bool ScoresChanged = false;
 
@@ -45,12 +47,18 @@ class TGolferForm : public fw::ui::FwForm {
   bool ShowGolfer(const QString& fileName, const QString& longName, int sex,
                   fw::ui::FwForm* opener);
 
-  // A round was stored in `fileName` by another window: shows the file again
-  // when it is the one on show and nothing here is unsaved.
-  void ScoreFileChanged(const QString& fileName);
+  // A round was stored in `fileName` by another window. When it is the file on
+  // show and this window held exactly what the file held before, the round
+  // joins the list (sorted in), so that the next Save keeps it; with nothing
+  // unsaved here the file is simply shown again.
+  void RoundStoredElsewhere(const QString& fileName, const fw::TScoreRec& round,
+                            const fw::FileSnapshot& before, const fw::FileSnapshot& after);
 
   void FormShow() override;
   void FormActivate() override;
+  // Takes a round confirmed in the score entry window: a new one (EditedScore
+  // 0) joins the table, a changed one replaces the round sent for changing.
+  bool TakeRound(const fw::TScoreRec& round);
   bool FormCloseQuery() override;
   void FormClose() override;
   bool SettleUnsavedChanges() override;
@@ -75,4 +83,11 @@ class TGolferForm : public fw::ui::FwForm {
   void Refresh(int select);
   // Position (from 1) of the selected line; 0 when no line is selected.
   int SelectedPosition() const;
+  // Writes the score file; false when the file changed on disk meanwhile and
+  // nothing was written.
+  bool SaveChanges();
+
+  // The line to select at the next activation after a round was taken: the
+  // changed round's position, -1 for the first line after an addition.
+  int afterTake_ = 0;
 };

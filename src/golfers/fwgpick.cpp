@@ -16,6 +16,7 @@
 #include "scores/fwsgroup.h"
 #include "scores/roundstore.h"
 #include "ui/appstate.h"
+#include "ui/dataevents.h"
 #include "ui/fwcodec.h"
 #include "ui/fwmessage.h"
 #include "ui/fwwidgets.h"
@@ -119,9 +120,7 @@ TGPickForm::TGPickForm(QWidget* parent) : FwForm(parent) {
   // Creation steps.
   UsePlacement("GPickForm", {385, 113, 103, 572});
   chkUseMaxIndex->setChecked(App().UseMaxIndex);
-  fw::LoadGolferList(App().folder, Golfers);
-  fw::SortGolferList(Golfers);
-  for (const fw::TGolferRec& golfer : Golfers) GolferListBox->addItem(ToQt(golfer.LongName));
+  LoadGolfers();
   ActivityMode = Activity::kNone;
   // Selected at once too, so that the list has its line even on a platform
   // that does not activate a newly shown window.
@@ -132,17 +131,28 @@ void TGPickForm::SelectRememberedGolfer() {
   fw::ui::SelectLine(GolferListBox, SelectedGolfer);
 }
 
+void TGPickForm::LoadGolfers() {
+  const std::string selected = SelectedGolfer >= 1 && SelectedGolfer <= Golfers.Count()
+                                   ? Golfers[SelectedGolfer].ShortName.str()
+                                   : std::string();
+  fw::GolferTable fresh;
+  fw::FileSnapshot seen;
+  fw::LoadGolferList(App().folder, fresh, &seen);
+  fw::ui::TellPartialLoad(fw::kGolferListFile, seen);
+  fw::SortGolferList(fresh);
+  Golfers = std::move(fresh);
+  GolfersSeen = std::move(seen);
+  GolferListBox->clear();
+  for (const fw::TGolferRec& golfer : Golfers) GolferListBox->addItem(ToQt(golfer.LongName));
+  if (selected.empty()) return;
+  for (int i = 1; i <= Golfers.Count(); ++i)
+    if (Golfers[i].ShortName == selected) SelectedGolfer = i;
+}
+
 void TGPickForm::FormActivate() {
-  TScoreForm* entry = App().ScoreForm;
-  if (addScoreGolfer_ && entry) {
-    if (const std::optional<fw::TScoreRec> round = entry->TakeConfirmedRound(this)) {
-      const fw::TGolferRec golfer = *addScoreGolfer_;
-      addScoreGolfer_.reset();
-      // The file is read again: another activity may have loaded another
-      // golfer's rounds since Add a Score started.
-      fw::ui::StoreConfirmedRound(golfer, *round, Scores);
-    }
-  }
+  // Golfers added, renamed or deleted meanwhile in golfer maintenance, or by
+  // another copy, are offered as they are now.
+  if (!App().folder.Unchanged(fw::kGolferListFile, GolfersSeen)) LoadGolfers();
   SelectRememberedGolfer();
 }
 
@@ -184,9 +194,12 @@ void TGPickForm::AddAScore() {
   fw::NoIndexOutput none;
   const fw::IndexResult index =
       fw::ComputeIndex(Scores, IndexGolferOf(*golfer), none, IndexOptionsNow());
-  addScoreGolfer_ = *golfer;
-  entry->PrepareNewRound(ToQt(golfer->LongName), ToQt(fw::FormatIndex(index.Index)));
-  entry->ShowFor(this);
+  if (!entry->PrepareNewRound(ToQt(golfer->LongName), ToQt(fw::FormatIndex(index.Index)))) return;
+  // The round is stored for the golfer it was begun for, in his file as it is
+  // when the round is confirmed, whatever this window does in between.
+  entry->ShowFor(this, [golfer = *golfer](const fw::TScoreRec& round) {
+    return fw::ui::StoreConfirmedRound(golfer, round);
+  });
 }
 
 void TGPickForm::AddGroupOfScores() {
@@ -207,10 +220,7 @@ void TGPickForm::EditScores() {
   if (!scoreList->ShowGolfer(ToQt(fw::ScoreFileName(golfer->ShortName)), ToQt(golfer->LongName),
                              golfer->Sex, this))
     return;
-  // A round still being entered after Add a Score is not stored from here any
-  // more: the score list now holds the golfer's rounds.
   ActivityMode = Activity::kEditScores;
-  addScoreGolfer_.reset();
 }
 
 void TGPickForm::CalculateIndex() {

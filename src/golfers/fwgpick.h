@@ -48,6 +48,10 @@ class TGPickForm : public fw::ui::FwForm {
   QAction* PrintHandicaps1 = nullptr;
 
   fw::GolferTable Golfers;
+  // What this window read of the golfer list: a list changed meanwhile (a
+  // golfer added or renamed in golfer maintenance) is loaded again when the
+  // window becomes active.
+  fw::FileSnapshot GolfersSeen;
   fw::ScoreTable Scores;
   Activity ActivityMode = Activity::kNone;
   // 1-based position of the golfer the last activity worked on; 0 = none.
@@ -75,9 +79,7 @@ class TGPickForm : public fw::ui::FwForm {
   // Loads and sorts the golfer's score file into Scores.
   void LoadScoresOf(const fw::TGolferRec& golfer);
   void SelectRememberedGolfer();
-
-  // The golfer for whom Add a Score opened the score entry window and whose
-  // round has not come back yet. A confirmed round is stored for this golfer,
-  // whatever else was loaded in between, and only once.
-  std::optional<fw::TGolferRec> addScoreGolfer_;
+  // Loads the golfer list into the list box; the golfer selected stays
+  // selected when he is still there.
+  void LoadGolfers();
 };

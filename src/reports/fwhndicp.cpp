@@ -10,6 +10,7 @@
 #include "reports/fwreport.h"
 #include "reports/qtreportclock.h"
 #include "ui/appstate.h"
+#include "ui/dataevents.h"
 #include "ui/fwcodec.h"
 #include "ui/fwmessage.h"
 #include "ui/fwwidgets.h"
@@ -117,17 +118,27 @@ THandicapForm::THandicapForm(QWidget* parent) : FwForm(parent, kDialogFrame) {
   CentreOnFirstShow();
 
   // Creation: the course list, whose first loading seeds it from the sample.
-  fw::ui::Guarded([this] {
-    fw::ui::UiMessenger messenger;
-    fw::LoadCourseSummaries(App().folder, Courses, messenger);
-    fw::SortCourseSummaries(Courses);
-  });
-  for (const fw::TCourseSummary& c : Courses) CourseField->addItem(ToQt(c.Name));
-  CourseField->setCurrentIndex(-1);
+  fw::ui::Guarded([this] { LoadCourses(); });
   CourseChosen = false;
 }
 
+void THandicapForm::LoadCourses() {
+  const QString shown = CourseField->currentIndex() >= 0 ? CourseField->currentText() : QString();
+  fw::ui::UiMessenger messenger;
+  fw::CourseSummaryTable fresh;
+  fw::FileSnapshot seen;
+  fw::LoadCourseSummaries(App().folder, fresh, messenger, &seen);
+  fw::ui::TellPartialLoad(fw::kCourseListFile, seen);
+  fw::SortCourseSummaries(fresh);
+  Courses = std::move(fresh);
+  CoursesSeen = std::move(seen);
+  CourseField->clear();
+  for (const fw::TCourseSummary& c : Courses) CourseField->addItem(ToQt(c.Name));
+  CourseField->setCurrentIndex(shown.isEmpty() ? -1 : CourseField->findText(shown));
+}
+
 void THandicapForm::FormActivate() {
+  if (!App().folder.Unchanged(fw::kCourseListFile, CoursesSeen)) LoadCourses();
   setWindowTitle(QStringLiteral("Course Handicap - ") + GolferName->text());
   if (CourseField->currentIndex() < 0) Hdcp1->setText(QStringLiteral("Please select a course."));
 }

@@ -41,10 +41,16 @@ class THandicapForm : public fw::ui::FwForm {
 
   // The courses in the order of CourseField, addressed from 1.
   fw::CourseSummaryTable Courses;
+  // What this window read of the course list; a list changed meanwhile is
+  // loaded again when the window becomes active.
+  fw::FileSnapshot CoursesSeen;
   // Set by the first course picked; Print needs one.
   bool CourseChosen = false;
 
   void FormActivate() override;
+  // Loads the course list into the table and the list; the course shown stays
+  // chosen when it is still there.
+  void LoadCourses();
   void CourseFieldClick();
   void OKButtonClick();
   void PrintButtonClick();

@@ -12,6 +12,7 @@
 #include "reports/qtreportclock.h"
 #include "reports/reportoutput.h"
 #include "ui/appstate.h"
+#include "ui/dataevents.h"
 #include "ui/fwcodec.h"
 #include "ui/fwmessage.h"
 #include "ui/fwwidgets.h"
@@ -110,26 +111,70 @@ TPrintHandicapsDlg::TPrintHandicapsDlg(QWidget* parent) : FwForm(parent, kDialog
   CentreOnFirstShow();
 
   try {
-    fw::ui::UiMessenger messenger;
-    fw::LoadCourseSummaries(App().folder, Courses, messenger);
-    fw::SortCourseSummaries(Courses);
-    fw::LoadGolferList(App().folder, Golfers);
-    fw::SortGolferList(Golfers);
+    LoadCourses();
+    LoadGolfers();
   } catch (const std::exception& error) {
     fw::ui::ReportError(error);
     return;
   }
-  for (const fw::TCourseSummary& course : Courses) CourseField->addItem(ToQt(course.Name));
   // No course is selected until the user picks one.
-  CourseField->setCurrentIndex(-1);
-  for (int place = 1; place <= Golfers.Count(); ++place) {
+  CourseChosen = false;
+  loaded_ = true;
+}
+
+void TPrintHandicapsDlg::LoadCourses() {
+  const int chosen = CourseField->currentIndex();
+  const QString name = chosen >= 0 ? CourseField->currentText() : QString();
+  fw::ui::UiMessenger messenger;
+  fw::CourseSummaryTable fresh;
+  fw::FileSnapshot seen;
+  fw::LoadCourseSummaries(App().folder, fresh, messenger, &seen);
+  fw::ui::TellPartialLoad(fw::kCourseListFile, seen);
+  fw::SortCourseSummaries(fresh);
+  Courses = std::move(fresh);
+  CoursesSeen = std::move(seen);
+  CourseField->clear();
+  for (const fw::TCourseSummary& course : Courses) CourseField->addItem(ToQt(course.Name));
+  CourseField->setCurrentIndex(name.isEmpty() ? -1 : CourseField->findText(name));
+  if (CourseField->currentIndex() < 0) CourseChosen = false;
+}
+
+void TPrintHandicapsDlg::LoadGolfers() {
+  // The golfers chosen so far, by short name, in the print list's order.
+  std::vector<std::string> chosen;
+  for (const int place : PrintListPlaces()) chosen.push_back(Golfers[place].ShortName.str());
+  fw::GolferTable fresh;
+  fw::FileSnapshot seen;
+  fw::LoadGolferList(App().folder, fresh, &seen);
+  fw::ui::TellPartialLoad(fw::kGolferListFile, seen);
+  fw::SortGolferList(fresh);
+  Golfers = std::move(fresh);
+  GolfersSeen = std::move(seen);
+  GolferListBox->clear();
+  PrintListBox->clear();
+  auto lineFor = [this](int place) {
     auto* line = new QListWidgetItem(ToQt(fw::CutAtNul(Golfers[place].LongName)));
     line->setData(kPlaceRole, place);
-    GolferListBox->addItem(line);
-  }
-  CourseChosen = false;
+    return line;
+  };
+  std::vector<bool> printed(static_cast<std::size_t>(Golfers.Count()) + 1, false);
+  for (const std::string& shortName : chosen)
+    for (int place = 1; place <= Golfers.Count(); ++place)
+      if (!printed[static_cast<std::size_t>(place)] && Golfers[place].ShortName == shortName) {
+        printed[static_cast<std::size_t>(place)] = true;
+        PrintListBox->addItem(lineFor(place));
+        break;
+      }
+  for (int place = 1; place <= Golfers.Count(); ++place)
+    if (!printed[static_cast<std::size_t>(place)]) GolferListBox->addItem(lineFor(place));
   SetButtons();
-  loaded_ = true;
+}
+
+void TPrintHandicapsDlg::FormActivate() {
+  // Golfers or courses changed meanwhile (golfer or course maintenance, score
+  // entry's Add Course, another copy) are offered as they are now.
+  if (!App().folder.Unchanged(fw::kCourseListFile, CoursesSeen)) LoadCourses();
+  if (!App().folder.Unchanged(fw::kGolferListFile, GolfersSeen)) LoadGolfers();
 }
 
 void TPrintHandicapsDlg::CourseFieldClick() {

@@ -41,6 +41,10 @@ class TPrintHandicapsDlg : public fw::ui::FwForm {
   fw::GolferTable Golfers;
   fw::ScoreTable Scores;
   fw::CourseSummaryTable Courses;
+  // What this dialog read of the golfer and course lists: lists changed
+  // meanwhile are loaded again when the dialog becomes active.
+  fw::FileSnapshot GolfersSeen;
+  fw::FileSnapshot CoursesSeen;
   // True once the user has clicked in CourseField or pressed a key in it.
   bool CourseChosen = false;
   // For the handicap cards: the free positions of the first sheet, counted
@@ -49,6 +53,7 @@ class TPrintHandicapsDlg : public fw::ui::FwForm {
   int CardsOnFirstSheet = 0;
   std::vector<int> UsedScores;
 
+  void FormActivate() override;
   void CourseFieldClick();
   void IncludeBtnClick();
   void ExcludeBtnClick();
@@ -63,6 +68,10 @@ class TPrintHandicapsDlg : public fw::ui::FwForm {
   std::vector<int> PrintListPlaces() const;
 
  private:
+  // Load the lists into the table and the controls; the golfers in the print
+  // list and the course chosen stay where they still exist.
+  void LoadGolfers();
+  void LoadCourses();
   // Moves the selected lines of `source` into `destination`, from the last
   // line up.
   void MoveSelected(QListWidget* source, QListWidget* destination);

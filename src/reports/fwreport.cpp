@@ -1,6 +1,14 @@
 #include "reports/fwreport.h"
 
+#include <unistd.h>
+
 #include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <utility>
 
 #include "reports/fw2choic.h"
@@ -13,30 +21,55 @@
 namespace fw::ui {
 namespace {
 
-// A PDF is written beside its final name and moved there only when the job
-// ended, so a job that fails half-way leaves no half-written file, and an
-// older file of that name stays as it was.
+// A PDF is written into a file of its own beside its final name and moved
+// there only when the job ended and the file is whole, so a job that fails
+// half-way (a full disk) leaves no half-written file, and an older file of that
+// name stays as it was.
 class PdfFileDevice final : public fw::PrintDevice {
  public:
   PdfFileDevice(QPrinter& printer, QString finalName)
-      : printer_(printer), finalName_(std::move(finalName)), partName_(finalName_ + ".part") {
-    QFile::remove(partName_);
+      : printer_(printer), finalName_(std::move(finalName)) {
+    const QFileInfo target(finalName_);
+    QTemporaryFile part(target.absolutePath() + QStringLiteral("/.") + target.fileName() +
+                        QStringLiteral(".XXXXXX.tmp"));
+    part.setAutoRemove(false);
+    if (!part.open()) Fail(part.errorString());
+    partName_ = part.fileName();
+    part.close();
     printer_.setOutputFileName(partName_);
     inner_ = std::make_unique<QtPrintDevice>(printer_);
   }
   ~PdfFileDevice() override {
     inner_.reset();
-    QFile::remove(partName_);
+    if (!partName_.isEmpty()) QFile::remove(partName_);
     printer_.setOutputFileName(finalName_);
   }
 
-  void BeginDoc() override { inner_->BeginDoc(); }
+  void BeginDoc() override {
+    try {
+      inner_->BeginDoc();
+    } catch (const fw::PrintError&) {
+      Fail(QStringLiteral("it cannot be opened for writing"));
+    }
+  }
   void EndDoc() override {
     inner_->EndDoc();
     inner_.reset();
-    QFile::remove(finalName_);
-    if (!QFile::rename(partName_, finalName_))
-      throw fw::PrintError("The file \"" + FromQt(finalName_) + "\" could not be written.");
+    // The PDF writer does not report a write that failed: look at what
+    // arrived on disk before it replaces anything.
+    QFile part(partName_);
+    if (!part.open(QIODevice::ReadOnly)) Fail(part.errorString());
+    const qint64 size = part.size();
+    if (size == 0) Fail(QStringLiteral("the file came out empty; the disk may be full"));
+    part.seek(std::max<qint64>(0, size - 32));
+    if (!part.read(32).contains("%%EOF"))
+      Fail(QStringLiteral("the file came out incomplete; the disk may be full"));
+    if (::fsync(part.handle()) != 0) Fail(QString::fromLocal8Bit(std::strerror(errno)));
+    part.close();
+    if (::rename(QFile::encodeName(partName_).constData(),
+                 QFile::encodeName(finalName_).constData()) != 0)
+      Fail(QString::fromLocal8Bit(std::strerror(errno)));
+    partName_.clear();
   }
   void NewPage() override { inner_->NewPage(); }
   void SetFont(const std::string& name, std::uint16_t points, fw::FontStyle style) override {
@@ -53,6 +86,12 @@ class PdfFileDevice final : public fw::PrintDevice {
   }
 
  private:
+  [[noreturn]] void Fail(const QString& reason) const {
+    throw fw::PrintError(FromQt(QStringLiteral("%1 was not written: %2. An older file of that name "
+                                               "is as it was.")
+                                    .arg(QFileInfo(finalName_).fileName(), reason)));
+  }
+
   QPrinter& printer_;
   QString finalName_;
   QString partName_;

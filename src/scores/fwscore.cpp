@@ -20,6 +20,7 @@
 #include "handicap/scoreeval.h"
 #include "scores/typeddate.h"
 #include "ui/appstate.h"
+#include "ui/dataevents.h"
 #include "ui/fwcodec.h"
 #include "ui/fwmessage.h"
 #include "ui/fwwidgets.h"
@@ -37,6 +38,10 @@ const QString kCourseLimit = QStringLiteral(
     "You have reached the maximum allowed number of courses.  If possible, delete some courses "
     "that you do not use.  Then, you can enter more new ones.");
 const QString kNoHelp = QStringLiteral("Help not implemented yet.");
+const QString kDiscardRound = QStringLiteral("Discard this round?");
+const QString kRoundKept = QStringLiteral(
+    "The round was not stored. It is still here: press OK again once the cause is mended, or "
+    "Cancel to drop it.");
 const QString kNotADate = QStringLiteral("%1 is not a valid date.");
 const QString kCommentCut =
     QStringLiteral("A comment holds at most 100 characters; the rest was cut off.");
@@ -307,8 +312,16 @@ void TScoreForm::ConnectHandlers() {
   click(AboutFairwick1, &TScoreForm::AboutFairwick1Click);
   // A course chosen with the mouse or the keyboard; not when the window
   // selects one itself.
-  connect(CourseField, &QComboBox::activated, this,
-          [this] { fw::ui::Guarded([this] { CourseFieldClick(); }); });
+  connect(CourseField, &QComboBox::activated, this, [this] {
+    roundTouched_ = true;
+    fw::ui::Guarded([this] { CourseFieldClick(); });
+  });
+  // Anything the user types makes the round one not to throw away unasked.
+  for (QLineEdit* field : {DateField, ScoreOut, ScoreIn, ScoreTotal, PuttsOut, PuttsIn, PuttsTotal})
+    connect(field, &QLineEdit::textEdited, this, [this] { roundTouched_ = true; });
+  for (int hole = 1; hole <= 18; ++hole)
+    for (QLineEdit* field : {Score[hole], Putts[hole]})
+      connect(field, &QLineEdit::textEdited, this, [this] { roundTouched_ = true; });
   connect(SkipPuttsChkBox, &QCheckBox::toggled, this,
           [this] { fw::ui::Guarded([this] { SkipPuttsChkBoxClick(); }); });
   connect(CommentField, &QPlainTextEdit::textChanged, this, [this] { CleanComment(); });
@@ -350,7 +363,12 @@ void TScoreForm::ConnectHandlers() {
   enterMoves(SkipPuttsChkBox, Score[1]);
   // The comment is one line of a data file: Enter adds no line break (a
   // tilde is refused, and named, when the text changes).
-  OnKeyPress(CommentField, [](QKeyEvent* key) { return IsEnter(key); });
+  OnKeyPress(CommentField, [this](QKeyEvent* key) {
+    if (IsEnter(key)) return true;
+    if (!key->text().isEmpty() || key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete)
+      roundTouched_ = true;
+    return false;
+  });
 }
 
 void TScoreForm::OnFieldExit(QWidget* field, std::function<void()> handler) {
@@ -362,7 +380,23 @@ void TScoreForm::OnFieldExit(QWidget* field, std::function<void()> handler) {
 
 // ---- Opening the window ----
 
-void TScoreForm::PrepareNewRound(const QString& golferName, const QString& indexText) {
+bool TScoreForm::MayDiscardRound() {
+  if (!isVisible() || !roundTouched_) return true;
+  raise();
+  activateWindow();
+  if (!fw::ui::AskYesNo(kDiscardRound)) return false;
+  roundTouched_ = false;
+  return true;
+}
+
+void TScoreForm::ShowFor(fw::ui::FwForm* opener, RoundTaker taker) {
+  taker_ = std::move(taker);
+  FwForm::ShowFor(opener);
+}
+
+bool TScoreForm::PrepareNewRound(const QString& golferName, const QString& indexText) {
+  if (!MayDiscardRound()) return false;
+  roundTouched_ = false;
   GolferName->setText(golferName);
   DateField->setText(fw::ui::TodayText());
   CourseField->setCurrentIndex(-1);
@@ -377,10 +411,22 @@ void TScoreForm::PrepareNewRound(const QString& golferName, const QString& index
   storedRoundPrepared_ = false;
   // Shown already: the caption and the preselection follow the new round.
   if (isVisible()) FormShow();
+  return true;
 }
 
-void TScoreForm::PrepareStoredRound(const QString& golferName, const QString& indexText,
+bool TScoreForm::PrepareFirstGroupRound(const QString& golferName, const QString& indexText) {
+  if (!PrepareNewRound(golferName, indexText)) return false;
+  AddingGroup->setText(kOne);
+  ScoreTotal->setText(kZero);
+  AdjScore->clear();
+  ScoreDiff->clear();
+  return true;
+}
+
+bool TScoreForm::PrepareStoredRound(const QString& golferName, const QString& indexText,
                                     const fw::TScoreRec& round) {
+  if (!MayDiscardRound()) return false;
+  roundTouched_ = false;
   auto text = [](std::string_view value) { return ToQt(value); };
   GolferName->setText(golferName);
   DateField->setText(ToQt(fw::StoredDateToDisplay(round.Date)));
@@ -409,10 +455,13 @@ void TScoreForm::PrepareStoredRound(const QString& golferName, const QString& in
   storedRoundPrepared_ = true;
   // Shown already: the caption and the preselection follow the new round.
   if (isVisible()) FormShow();
+  return true;
 }
 
-void TScoreForm::PrepareNextGroupRound(const QString& golferName, const QString& indexText,
+bool TScoreForm::PrepareNextGroupRound(const QString& golferName, const QString& indexText,
                                        const QString& date, const QString& course) {
+  if (!MayDiscardRound()) return false;
+  roundTouched_ = false;
   GolferName->setText(golferName);
   DateField->setText(date);
   CourseName2->setText(course);
@@ -429,12 +478,7 @@ void TScoreForm::PrepareNextGroupRound(const QString& golferName, const QString&
   storedRoundPrepared_ = false;
   // Shown already: the caption follows the new golfer and the holes are cleared.
   if (isVisible()) FormShow();
-}
-
-std::optional<fw::TScoreRec> TScoreForm::TakeConfirmedRound(const fw::ui::FwForm* opener) {
-  if (!opener || Opener() != opener || OkPressed->text() != kOne) return std::nullopt;
-  OkPressed->setText(kZero);
-  return Round();
+  return true;
 }
 
 fw::TScoreRec TScoreForm::Round() const {
@@ -485,22 +529,13 @@ void TScoreForm::FormActivate() {
   fw::ui::UiMessenger messenger;
   // A course confirmed in the course edit dialog opened from here.
   TCourseForm* dialog = fw::ui::App().CourseForm;
-  const bool added =
-      dialog && dialog->OkPressed && dialog->OkPressed->text() == kOne && dialog->Opener() == this;
+  std::optional<fw::TCourseRec> confirmed;
+  if (dialog) confirmed = dialog->TakeConfirmed(this);
+  const bool added = confirmed.has_value();
   std::string addedName;
   if (added) {
-    const fw::TCourseRec course = dialog->Course();
-    addedName = fw::CutAtNul(course.Name);
-    // Read the file again first, so that courses saved meanwhile in course
-    // maintenance are kept.
-    LoadCourses(messenger);
-    if (Courses.Count() >= fw::ui::App().MaxCourses) {
-      fw::ui::Warn(kCourseLimit);
-    } else {
-      Courses.Append(course);
-      fw::SaveCourseList(fw::ui::App().folder, Courses);
-    }
-    dialog->OkPressed->setText(kZero);
+    addedName = fw::CutAtNul(confirmed->Name);
+    AddCourse(*confirmed, messenger);
   }
 
   LoadCourses(messenger);
@@ -532,8 +567,36 @@ void TScoreForm::FormActivate() {
   CourseField->setFocus();
 }
 
+void TScoreForm::AddCourse(const fw::TCourseRec& course, fw::Messenger& messenger) {
+  // The course list as it stands on disk, so that courses saved meanwhile in
+  // course maintenance are kept; an open course maintenance window is told.
+  const fw::WorkFolder& folder = fw::ui::App().folder;
+  fw::CourseTable courses;
+  fw::FileSnapshot seen;
+  fw::LoadCourseList(folder, courses, messenger, &seen);
+  // The list is written sorted by name, with the new course last, as this
+  // window holds it.
+  fw::SortCourseList(courses);
+  if (courses.Count() >= fw::ui::App().MaxCourses || courses.Full() || seen.Partial()) {
+
+    fw::ui::Warn(kCourseLimit);
+    return;
+  }
+  const fw::FileSnapshot before = seen;
+  courses.Append(course);
+  fw::SaveCourseList(folder, courses, seen);
+  emit fw::ui::Events().CourseAdded(course, before, seen);
+}
+
 void TScoreForm::FormHide() {
   SetPuttTabStops();
+}
+
+bool TScoreForm::FormCloseQuery() {
+  // The close box throws the round away as Cancel does: not without asking.
+  // The marker stays as it was.
+  return MayDiscardRound();
+
 }
 
 // ---- Courses ----
@@ -744,6 +807,7 @@ bool TScoreForm::NumberKey(QLineEdit* field, QKeyEvent* key,
     // Nor does "+" go past what the field, and the score file, can hold.
     if (fw::IntToStr(next).size() > static_cast<std::size_t>(field->maxLength())) next = value;
     field->setText(ToQt(fw::IntToStr(next)));
+    roundTouched_ = true;
     return true;
   }
   if (IsEnter(key) && enterTarget) {
@@ -759,6 +823,7 @@ bool TScoreForm::DateKey(QKeyEvent* key) {
     const std::string moved =
         IsUpKey(key) ? fw::DayLater(Text(DateField)) : fw::DayEarlier(Text(DateField));
     if (!moved.empty()) DateField->setText(ToQt(moved));
+    roundTouched_ = true;
     return true;
   }
   if (IsEnter(key)) {
@@ -916,20 +981,43 @@ bool TScoreForm::RoundCanBeStored(bool courseRequired) {
   return DateIsReal() && PartlyEnteredAccepted();
 }
 
-void TScoreForm::OKButtonClick() {
-  if (!RoundCanBeStored(true)) return;
-  OkPressed->setText(kOne);
+void TScoreForm::ConfirmRound(bool courseRequired) {
+  if (!RoundCanBeStored(courseRequired)) return;
+  if (taker_) {
+    bool taken = false;
+    try {
+      taken = taker_(Round());
+    } catch (const std::exception& error) {
+      fw::ui::MessageRequest request;
+      request.text = ToQt(error.what());
+      request.kind = fw::ui::MsgKind::kError;
+      request.informativeText = kRoundKept;
+      fw::ui::ShowMessage(request);
+    }
+    // The taker has said why it took nothing; the round stays to be
+    // confirmed again or cancelled.
+    if (!taken) return;
+  }
+  roundTouched_ = false;
+  // A round handed to its taker is taken; "1" is left only for an opener
+  // that reads the marker itself.
+  OkPressed->setText(taker_ ? kZero : kOne);
+  taker_ = nullptr;
   close();
+}
+
+void TScoreForm::OKButtonClick() {
+  ConfirmRound(true);
 }
 
 void TScoreForm::SaveExit1Click() {
   // Without the course check of the OK button.
-  if (!RoundCanBeStored(false)) return;
-  OkPressed->setText(kOne);
-  close();
+  ConfirmRound(false);
 }
 
 void TScoreForm::CancelButtonClick() {
+  if (!MayDiscardRound()) return;
+  roundTouched_ = false;
   OkPressed->setText(kZero);
   close();
 }

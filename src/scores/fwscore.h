@@ -1,9 +1,11 @@
 #pragma once
 // The score entry window: one round typed hole by hole (or as a total), with
 // the sums, the adjusted gross score and the differential kept up to date. One
-// instance lives for the whole run. The window that opens it fills its fields,
-// shows it with ShowFor, and when it becomes active again finds OkPressed "1"
-// and takes the round over with Round(); this window never writes score files.
+// instance lives for the whole run. The window that opens it prepares it for a
+// round and shows it with ShowFor, handing it a RoundTaker: OK hands the round
+// to the taker, which stores it, and the window closes only when that worked.
+// A round that cannot be stored (a full disk, a file changed or renamed
+// meanwhile) stays here to be confirmed again or cancelled knowingly.
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -26,6 +28,11 @@ class QKeyEvent;
 class TScoreForm : public fw::ui::FwForm {
   Q_OBJECT
  public:
+  // Stores or takes over a confirmed round; false (after telling the user why)
+  // when it could not, and the round stays in the window. Errors it raises are
+  // shown and count as false.
+  using RoundTaker = std::function<bool(const fw::TScoreRec&)>;
+
   explicit TScoreForm(QWidget* parent = nullptr);
 
   QComboBox* CourseField = nullptr;
@@ -67,29 +74,37 @@ class TScoreForm : public fw::ui::FwForm {
 
   fw::CourseTable Courses;
 
+  // Each Prepare... first asks "Discard this round?" when the window is shown
+  // with a round typed into it; they return false (and change nothing) when
+  // the user keeps that round.
   // Prepares a new round for a golfer: golfer name, today's date, no course
   // chosen, CourseName2 empty, CoursePicked "0", AddingGroup "0" and the index.
-  void PrepareNewRound(const QString& golferName, const QString& indexText);
+  bool PrepareNewRound(const QString& golferName, const QString& indexText);
   // Prepares the change of a stored round (the score list's Modify).
-  void PrepareStoredRound(const QString& golferName, const QString& indexText,
+  bool PrepareStoredRound(const QString& golferName, const QString& indexText,
                           const fw::TScoreRec& round);
+  // Prepares the round of the first golfer of a group: a new round, with the
+  // holes cleared when a course is picked and the results empty.
+  bool PrepareFirstGroupRound(const QString& golferName, const QString& indexText);
   // Prepares the round of the next golfer of a group: the date and the course
   // of the golfer before are kept, the holes are cleared when the window is
   // shown, and the course handicap is this golfer's own for that course. An
   // empty course leaves the course to be picked.
-  void PrepareNextGroupRound(const QString& golferName, const QString& indexText,
+  bool PrepareNextGroupRound(const QString& golferName, const QString& indexText,
                              const QString& date, const QString& course);
+  // Shows the prepared round for `opener`, which `taker` stores when it is
+  // confirmed.
+  void ShowFor(fw::ui::FwForm* opener, RoundTaker taker);
   // The round in the fields as a score record: the date in stored form, every
   // text cut to its room in the score file.
   fw::TScoreRec Round() const;
-  // The round confirmed here, when this window was last shown by `opener`;
-  // OkPressed goes back to "0", so that the round is taken once only. Nothing
-  // when the window was cancelled or another window showed it since.
-  std::optional<fw::TScoreRec> TakeConfirmedRound(const fw::ui::FwForm* opener);
+  // True when something of the round has been typed since it was prepared.
+  bool RoundTouched() const { return roundTouched_; }
 
   void FormShow() override;
   void FormActivate() override;
   void FormHide() override;
+  bool FormCloseQuery() override;
   void CourseFieldClick();
   void ScoreExit(int hole);  // Score1Exit .. Score18Exit
   void PuttsExit(int hole);  // Putts1Exit .. Putts18Exit
@@ -121,6 +136,10 @@ class TScoreForm : public fw::ui::FwForm {
   bool DateKey(QKeyEvent* key);
   void CleanComment();
   void FinishEditing();
+  // False when the user keeps a typed round rather than discard it.
+  bool MayDiscardRound();
+  // Hands the round to the taker and closes on success.
+  void ConfirmRound(bool courseRequired);
   // The checks before the round is reported confirmed (OK, Save/Exit): the
   // course when required, every number the round is computed with, the date,
   // and holes left without a score. A failed check names the field and puts
@@ -132,6 +151,8 @@ class TScoreForm : public fw::ui::FwForm {
   void FocusAfterCheck(QWidget* field);
 
   void LoadCourses(fw::Messenger& messenger);
+  // Adds a course confirmed in the course edit dialog to the course list.
+  void AddCourse(const fw::TCourseRec& course, fw::Messenger& messenger);
   void FillCourseField();
   // Position (from 1) of the course with that name, or 0: the first ignoring
   // letter case, or the last with exactly that name.
@@ -159,4 +180,8 @@ class TScoreForm : public fw::ui::FwForm {
   int shownCourse_ = -1;
   // Set while a failed check moves the focus to the field it names.
   bool checkingRound_ = false;
+  // Set by anything the user types into the round; cleared when a round is
+  // prepared and when it has been taken.
+  bool roundTouched_ = false;
+  RoundTaker taker_;
 };

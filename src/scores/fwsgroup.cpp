@@ -9,6 +9,7 @@
 #include "scores/fwscore.h"
 #include "scores/roundstore.h"
 #include "ui/appstate.h"
+#include "ui/dataevents.h"
 #include "ui/fwcodec.h"
 #include "ui/fwmessage.h"
 #include "ui/fwwidgets.h"
@@ -17,8 +18,6 @@ using fw::ui::App;
 using fw::ui::ToQt;
 
 namespace {
-
-const QString kOne = QStringLiteral("1");
 
 // The strip below the list that holds the buttons.
 constexpr int kButtonStrip = 26;
@@ -56,9 +55,7 @@ TGroupOfScoresForm::TGroupOfScoresForm(QWidget* parent) : FwForm(parent) {
 
   // Creation steps.
   UsePlacement("GroupOfScoresForm", {383, 116, 112, 547});
-  fw::LoadGolferList(App().folder, Golfers);
-  fw::SortGolferList(Golfers);
-  for (const fw::TGolferRec& golfer : Golfers) GolferListBox->addItem(ToQt(golfer.LongName));
+  LoadGolfers();
   GroupMode = Mode::kNone;
   GroupCount = 0;
   // Selected at once too, for a platform that does not activate a newly
@@ -96,18 +93,29 @@ void TGroupOfScoresForm::KeepDateAndCourse() {
   keptCourse_ = entry->CourseName2->text();
 }
 
+void TGroupOfScoresForm::LoadGolfers() {
+  const std::string served = GroupGolfer >= 1 && GroupGolfer <= Golfers.Count()
+                                 ? Golfers[GroupGolfer].ShortName.str()
+                                 : std::string();
+  fw::GolferTable fresh;
+  fw::FileSnapshot seen;
+  fw::LoadGolferList(App().folder, fresh, &seen);
+  fw::ui::TellPartialLoad(fw::kGolferListFile, seen);
+  fw::SortGolferList(fresh);
+  Golfers = std::move(fresh);
+  GolfersSeen = std::move(seen);
+  GolferListBox->clear();
+  for (const fw::TGolferRec& golfer : Golfers) GolferListBox->addItem(ToQt(golfer.LongName));
+  if (served.empty()) return;
+  GroupGolfer = 0;
+  for (int i = 1; i <= Golfers.Count(); ++i)
+    if (Golfers[i].ShortName == served) GroupGolfer = i;
+}
+
 void TGroupOfScoresForm::FormActivate() {
   KeepDateAndCourse();
-  TScoreForm* entry = App().ScoreForm;
-  if (GroupMode == Mode::kAdding && entryGolfer_ && entry) {
-    // Only a round this window started: the golfer list may have shown the
-    // score entry window since, for a golfer of its own.
-    if (const std::optional<fw::TScoreRec> round = entry->TakeConfirmedRound(this)) {
-      const fw::TGolferRec golfer = *entryGolfer_;
-      entryGolfer_.reset();
-      fw::ui::StoreConfirmedRound(golfer, *round, Scores);
-    }
-  }
+  // Golfers added, renamed or deleted meanwhile are offered as they are now.
+  if (!App().folder.Unchanged(fw::kGolferListFile, GolfersSeen)) LoadGolfers();
   SelectGroupGolfer();
 }
 
@@ -133,30 +141,28 @@ void TGroupOfScoresForm::AddAScore() {
   const QString name = ToQt(golfer.LongName);
   const QString indexText = ToQt(fw::FormatIndex(index.Index));
 
-  GroupMode = Mode::kAdding;
   if (GroupCount == 0) {
     // The first golfer of the group: today, no course.
-    entry->PrepareNewRound(name, indexText);
-    entry->AddingGroup->setText(kOne);
-    entry->ScoreTotal->setText(QStringLiteral("0"));
-    entry->AdjScore->clear();
-    entry->ScoreDiff->clear();
+    if (!entry->PrepareFirstGroupRound(name, indexText)) return;
   } else {
     KeepDateAndCourse();
-    entry->PrepareNextGroupRound(name, indexText, keptDate_, keptCourse_);
+    if (!entry->PrepareNextGroupRound(name, indexText, keptDate_, keptCourse_)) return;
   }
+  GroupMode = Mode::kAdding;
   ++GroupCount;
-  entryGolfer_ = golfer;
   keptDate_ = entry->DateField->text();
   keptCourse_ = entry->CourseName2->text();
-  entry->ShowFor(this);
+  // The round is stored for this golfer, in his file as it is when the round
+  // is confirmed.
+  entry->ShowFor(this, [golfer](const fw::TScoreRec& round) {
+    return fw::ui::StoreConfirmedRound(golfer, round);
+  });
 }
 
 void TGroupOfScoresForm::FormClose() {
   // Closing by the close box is the same as Exit: a round still being entered
   // is no longer taken over by this window.
   GroupMode = Mode::kNone;
-  entryGolfer_.reset();
   if (TScoreForm* entry = App().ScoreForm; entry && entry->Opener() == this)
     entry->SetOpener(nullptr);
   Golfers.Clear();

@@ -28,6 +28,9 @@ class TGroupOfScoresForm : public fw::ui::FwForm {
   QAction* AddaScore1 = nullptr;
 
   fw::GolferTable Golfers;
+  // What this window read of the golfer list; a list changed meanwhile is
+  // loaded again when the window becomes active.
+  fw::FileSnapshot GolfersSeen;
   fw::ScoreTable Scores;
   // 1-based position of the golfer being served; 0 = none.
   int GroupGolfer = 0;
@@ -49,15 +52,15 @@ class TGroupOfScoresForm : public fw::ui::FwForm {
   // The list above a strip of 26 pixels that holds the buttons.
   void LayOutClientArea();
   void SelectGroupGolfer();
+  // Loads the golfer list into the list box; the golfer being served stays
+  // selected when he is still there.
+  void LoadGolfers();
   // Takes the date and the course from the score entry window while it is
   // this window's, so that the next golfer keeps them even when the golfer
   // list has used the window in between.
   void KeepDateAndCourse();
 
   QWidget* client_ = nullptr;
-  // The golfer for whom the score entry window was last shown from here, and
-  // whose round has not come back yet.
-  std::optional<fw::TGolferRec> entryGolfer_;
   QString keptDate_;
   QString keptCourse_;
 };

@@ -1,7 +1,7 @@
 #include "scores/roundstore.h"
 
-#include "golfers/fwgolfer.h"
 #include "ui/appstate.h"
+#include "ui/dataevents.h"
 #include "ui/fwcodec.h"
 #include "ui/fwmessage.h"
 
@@ -22,19 +22,22 @@ const QString kOverLimitReminder =
 
 }  // namespace
 
-bool StoreConfirmedRound(const TGolferRec& golfer, const TScoreRec& round, ScoreTable& scores) {
+bool StoreConfirmedRound(const TGolferRec& golfer, const TScoreRec& round) {
   const std::string fileName = ScoreFileName(golfer.ShortName);
-  LoadScoreFile(App().folder, fileName, scores);
-  SortScores(scores);
-  if (scores.Count() >= App().MaxScores || scores.Full()) {
+  ScoreTable scores;
+  StoredRound stored;
+  try {
+    stored = StoreRound(App().folder, fileName, round, scores);
+  } catch (const MissingFileError&) {
+    throw FileError(fileName + ", the score file of " + golfer.LongName.str() +
+                    ", was not found: the golfer may have been renamed or deleted meanwhile.");
+  }
+  if (!stored.Stored) {
     Inform(kOverLimitNews);
     Inform(kOverLimitReminder);
     return false;
   }
-  scores.Append(round);
-  SortScores(scores);
-  SaveScoreFile(App().folder, fileName, scores);
-  if (TGolferForm* scoreList = App().GolferForm) scoreList->ScoreFileChanged(ToQt(fileName));
+  emit Events().RoundStored(ToQt(fileName), round, stored.Before, stored.After);
   return true;
 }
 

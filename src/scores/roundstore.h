@@ -13,12 +13,12 @@ namespace fw::ui {
 // already holds the most rounds a golfer may have.
 extern const QString kScoreLimitWarning;
 
-// Reads the golfer's score file again into `scores` (rounds may have been
-// added elsewhere while the round was being entered), appends the round, sorts
-// the table newest first and rewrites the file. A file already at the limit
-// takes nothing: the two "Bad News!" messages are shown instead. A score list
-// showing the golfer is told, so that it does not save over the round.
-// Returns whether the round was stored.
-bool StoreConfirmedRound(const TGolferRec& golfer, const TScoreRec& round, ScoreTable& scores);
+// Stores the round in the golfer's score file as it stands on disk (rounds may
+// have been added elsewhere while it was being entered): appended, sorted
+// newest first, saved. A file already at the limit takes nothing: the two "Bad
+// News!" messages are shown instead and false returned. Windows of this copy
+// that hold the same file are told (see DataEvents::RoundStored). Throws
+// FileError when the file cannot be read or written; nothing is stored then.
+bool StoreConfirmedRound(const TGolferRec& golfer, const TScoreRec& round);
 
 }  // namespace fw::ui

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QGuiApplication>
@@ -14,6 +15,7 @@
 #include <QWindow>
 
 #include "ui/appstate.h"
+#include "ui/fwcodec.h"
 #include "ui/fwmessage.h"
 
 namespace fw::ui {
@@ -61,8 +63,20 @@ void FwForm::UsePlacement(const char* section, Placement defaults, bool skipWhen
   int left = ini.ReadInteger(section, "Left", defaults.left);
   int top = ini.ReadInteger(section, "Top", defaults.top);
   int width = ini.ReadInteger(section, "Width", defaults.width);
-  resize(width, height);
+  resize(UsableSize(QSize(width, height), QSize(defaults.width, defaults.height)));
   move(left, top);
+}
+
+QSize FwForm::UsableSize(QSize wanted, QSize defaults) const {
+  // A stored size no screen could show (a hand-edited or damaged file, or a
+  // placement saved on a larger monitor) must not leave the window unseen, a
+  // sliver, or with its buttons off the screen: it is brought between what
+  // shows the window's controls and the screen's free area.
+  if (wanted.width() <= 0) wanted.setWidth(defaults.width());
+  if (wanted.height() <= 0) wanted.setHeight(defaults.height());
+  wanted = wanted.expandedTo(minimumSizeHint()).expandedTo(minimumSize());
+  if (const QScreen* shown = screen()) wanted = wanted.boundedTo(shown->availableGeometry().size());
+  return wanted;
 }
 
 void FwForm::WritePlacement() {
@@ -153,6 +167,8 @@ void FwForm::keyPressEvent(QKeyEvent* event) {
 void FwForm::CancelOnEscape(QAbstractButton* cancel) {
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, cancel, [cancel] {
+    // Escape in an open drop-down list only closes the list.
+    if (QApplication::activePopupWidget()) return;
     if (cancel->isEnabled()) cancel->click();
   });
 }
@@ -214,15 +230,35 @@ void FwForm::OnDoubleClick(QListWidget* list, std::function<void()> handler) {
   connect(list, &QListWidget::itemDoubleClicked, this, [h = std::move(handler)] { Guarded(h); });
 }
 
-bool FwForm::AskToSaveChanges(const QString& question, const std::function<void()>& save) {
+bool FwForm::AskToSaveChanges(const QString& question, const std::function<bool()>& save) {
   switch (AskYesNoCancel(question)) {
     case MsgAnswer::kYes:
-      save();
-      return true;
+      return save();
     case MsgAnswer::kNo:
       return true;
     default:
       return false;
+  }
+}
+
+bool FwForm::SaveOrOfferReload(const std::function<void()>& save,
+                               const std::function<void()>& reload) {
+  try {
+    save();
+    return true;
+  } catch (const FileChangedError& changed) {
+    MessageRequest request;
+    request.text = ToQt(changed.what());
+    request.kind = MsgKind::kWarning;
+    request.buttons = MsgButtons::kReloadKeepEditing;
+    request.informativeText = QStringLiteral(
+        "Reload shows the file as it is now and drops the changes made in this window. Keep "
+        "Editing leaves everything as it is.");
+    if (ShowMessage(request) == MsgAnswer::kReload &&
+        AskYesNo(QStringLiteral("Drop the changes made in this window and load %1 again?")
+                     .arg(ToQt(changed.Name()))))
+      reload();
+    return false;
   }
 }
 

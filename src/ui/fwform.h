@@ -68,6 +68,10 @@ class FwForm : public QMainWindow {
   // placement whenever the window is resized after that. With `skipWhenExiting`
   // nothing is written while the program is ending.
   void UsePlacement(const char* section, Placement defaults, bool skipWhenExiting = true);
+  // `wanted` made fit for the screen: a width or height that is not positive
+  // takes its default; the size is at least what shows the window's controls
+  // and at most the screen's free area.
+  QSize UsableSize(QSize wanted, QSize defaults) const;
   // Centres the window on the screen when it is first shown (fixed dialogs).
   void CentreOnFirstShow() { centreOnFirstShow_ = true; }
   void WritePlacement();
@@ -86,8 +90,15 @@ class FwForm : public QMainWindow {
   // Runs `handler` when a line of the list is double-clicked.
   void OnDoubleClick(QListWidget* list, std::function<void()> handler);
   // Asks `question` (Yes, No, Cancel) about changes not yet saved: Yes runs
-  // `save`, No drops the changes; returns false on Cancel.
-  static bool AskToSaveChanges(const QString& question, const std::function<void()>& save);
+  // `save` (which returns whether it saved), No drops the changes; returns
+  // false on Cancel and when the save did not happen.
+  static bool AskToSaveChanges(const QString& question, const std::function<bool()>& save);
+  // Runs `save` and returns true. When the file changed on disk after this
+  // window read it, nothing was written: says so and offers to reload it
+  // (which drops this window's changes, after asking) or to keep editing, and
+  // returns false. Other errors propagate to the handler's error display.
+  static bool SaveOrOfferReload(const std::function<void()>& save,
+                                const std::function<void()>& reload);
   // Escape presses `cancel` (when it is enabled), as in every dialog.
   void CancelOnEscape(QAbstractButton* cancel);
   // Adds a menu item with its object name and caption.

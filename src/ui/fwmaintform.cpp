@@ -57,7 +57,7 @@ FwMaintForm::FwMaintForm(QWidget* parent, const char* listName, const QString& n
 }
 
 bool FwMaintForm::SettleUnsavedChanges() {
-  return !Changed || AskToSaveChanges(saveQuestion_, [this] { SaveButtonClick(); });
+  return !Changed || AskToSaveChanges(saveQuestion_, [this] { return SaveChanges(); });
 }
 
 int FwMaintForm::SelectedLine() const {

@@ -38,7 +38,10 @@ class FwMaintForm : public FwForm {
   virtual void AddButtonClick() = 0;
   virtual void ModifyButtonClick() = 0;
   virtual void DeleteButtonClick() = 0;
-  virtual void SaveButtonClick() = 0;
+  void SaveButtonClick() { SaveChanges(); }
+  // Writes the list; false when nothing was written because the file changed
+  // on disk after this window read it (and the user kept editing or reloaded).
+  virtual bool SaveChanges() = 0;
   void ExitButtonClick() { close(); }
   // The menu items do what the buttons do.
   void Save1Click() { SaveButtonClick(); }

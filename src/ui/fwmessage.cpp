@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "ui/fwcodec.h"
 
@@ -16,6 +17,11 @@ MessageHandler& Handler() {
 MsgAnswer ShowRealBox(const MessageRequest& request) {
   QMessageBox box(QApplication::activeWindow());
   box.setText(request.text);
+  if (!request.informativeText.isEmpty()) box.setInformativeText(request.informativeText);
+  QAbstractButton* reload = nullptr;
+  QAbstractButton* keepEditing = nullptr;
+  QAbstractButton* carryOn = nullptr;
+  QAbstractButton* quit = nullptr;
   switch (request.kind) {
     case MsgKind::kInformation:
       box.setWindowTitle(QApplication::applicationName());
@@ -45,8 +51,25 @@ MsgAnswer ShowRealBox(const MessageRequest& request) {
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
       box.setEscapeButton(QMessageBox::Cancel);
       break;
+    case MsgButtons::kReloadKeepEditing:
+      reload = box.addButton(QStringLiteral("Reload"), QMessageBox::DestructiveRole);
+      keepEditing = box.addButton(QStringLiteral("Keep Editing"), QMessageBox::RejectRole);
+      box.setDefaultButton(qobject_cast<QPushButton*>(keepEditing));
+      box.setEscapeButton(keepEditing);
+      break;
+    case MsgButtons::kContinueQuit:
+      carryOn = box.addButton(QStringLiteral("Continue"), QMessageBox::AcceptRole);
+      quit = box.addButton(QStringLiteral("Quit"), QMessageBox::RejectRole);
+      box.setDefaultButton(qobject_cast<QPushButton*>(quit));
+      box.setEscapeButton(quit);
+      break;
   }
   box.exec();
+  if (reload || carryOn) {
+    if (box.clickedButton() == reload) return MsgAnswer::kReload;
+    if (box.clickedButton() == carryOn) return MsgAnswer::kContinue;
+    return reload ? MsgAnswer::kKeepEditing : MsgAnswer::kQuit;
+  }
   switch (box.standardButton(box.clickedButton())) {
     case QMessageBox::Yes:
       return MsgAnswer::kYes;
@@ -67,7 +90,10 @@ MsgAnswer ShowRealBox(const MessageRequest& request) {
 }  // namespace
 
 MsgAnswer ShowMessage(const QString& text, MsgKind kind, MsgButtons buttons) {
-  MessageRequest request{text, kind, buttons};
+  return ShowMessage(MessageRequest{text, kind, buttons, {}});
+}
+
+MsgAnswer ShowMessage(const MessageRequest& request) {
   if (Handler()) return Handler()(request);
   return ShowRealBox(request);
 }

@@ -12,21 +12,27 @@
 namespace fw::ui {
 
 enum class MsgKind { kInformation, kWarning, kError, kConfirmation };
-enum class MsgButtons { kOk, kYesNo, kYesNoCancel };
-enum class MsgAnswer { kOk, kYes, kNo, kCancel };
+// kReloadKeepEditing: "Reload" and "Keep Editing" (answers kReload and
+// kKeepEditing); kContinueQuit: "Continue" and "Quit" (kContinue, kQuit).
+enum class MsgButtons { kOk, kYesNo, kYesNoCancel, kReloadKeepEditing, kContinueQuit };
+enum class MsgAnswer { kOk, kYes, kNo, kCancel, kReload, kKeepEditing, kContinue, kQuit };
 
 struct MessageRequest {
   QString text;
   MsgKind kind = MsgKind::kInformation;
   MsgButtons buttons = MsgButtons::kOk;
+  // Said below the text, in a smaller hand: what to do about it.
+  QString informativeText;
 };
 
 using MessageHandler = std::function<MsgAnswer(const MessageRequest&)>;
 
 // Shows the message and returns the button pressed. Closing a box without a
-// button answers Cancel for Yes/No/Cancel, No for Yes/No and Ok for OK.
+// button answers Cancel for Yes/No/Cancel, No for Yes/No, Keep Editing for
+// Reload/Keep Editing, Quit for Continue/Quit and Ok for OK.
 MsgAnswer ShowMessage(const QString& text, MsgKind kind = MsgKind::kInformation,
                       MsgButtons buttons = MsgButtons::kOk);
+MsgAnswer ShowMessage(const MessageRequest& request);
 
 // Replaces the way messages are shown (an empty handler restores the real
 // message boxes); returns the previous handler.

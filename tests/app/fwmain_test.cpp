@@ -3,6 +3,7 @@
 
 #include "app/fwabout.h"
 #include "app/fwmain.h"
+#include "courses/fwcmaint.h"
 #include "golfers/fwgmaint.h"
 #include "support/uitest.h"
 
@@ -65,12 +66,18 @@ TEST_F(MainFormTest, HelpIsAWarningWithOneButton) {
   EXPECT_EQ(messages[0].buttons, fw::ui::MsgButtons::kOk);
 }
 
-TEST_F(MainFormTest, EachClickOpensAnotherWindow) {
+TEST_F(MainFormTest, AMaintenanceWindowIsOpenedOnceAndBroughtToTheFront) {
+  // Two editors of one file in one program would lose each other's changes.
   TMainForm form;
   ShowActive(&form);
   Click(form.EditGolferButton);
+  ShowActive(&form);
   Trigger(&form, "EditGolfers1");
-  EXPECT_EQ(OpenWindows<TGMaintForm>(), 2);
+  EXPECT_EQ(OpenWindows<TGMaintForm>(), 1);
+  EXPECT_TRUE(QApplication::activeWindow()->inherits("TGMaintForm"));
+  Click(form.EditCoursesButton);
+  Click(form.EditCoursesButton);
+  EXPECT_EQ(OpenWindows<TCMaintForm>(), 1);
   EXPECT_TRUE(form.isVisible());
 }
 

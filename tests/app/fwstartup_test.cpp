@@ -4,6 +4,7 @@
 #include "app/fwstartup.h"
 #include "data/inifile.h"
 #include "golfers/fwgmaint.h"
+#include "golfers/fwgname.h"
 #include "golfers/fwgpick.h"
 #include "scores/fwscore.h"
 #include "support/uitest.h"
@@ -60,6 +61,14 @@ TEST_F(StartupTest, LeavingTheProgramSettlesUnsavedChangesFirst) {
   golfers->GolferListBox->setCurrentRow(1);
   Answer(MsgAnswer::kYes);  // delete Bob
   Click(golfers->DeleteButton);
+  // The deletion is in the list file at once; Ann's new long name is not.
+  EXPECT_FALSE(golfers->GolfersChanged);
+  golfers->GolferListBox->setCurrentRow(0);
+  Click(golfers->ModifyButton);
+  TGNameForm* name = App().GNameForm;
+  ASSERT_TRUE(name->isVisible());
+  TypeAndLeave(name->LongName, QStringLiteral("Annie"));
+  Click(name->OKButton);
 
   // Cancel keeps everything: no exit, the window and its change stay.
   Answer(MsgAnswer::kCancel);
@@ -74,7 +83,7 @@ TEST_F(StartupTest, LeavingTheProgramSettlesUnsavedChangesFirst) {
   Answer(MsgAnswer::kYes);
   Trigger(&form, "Exit1");
   EXPECT_EQ(exitCodes, std::vector<int>{0});
-  EXPECT_EQ(folder.Read("golfers.fwc"), "Ann~ANN~1~\r\nCid~CID~0~\r\n");
+  EXPECT_EQ(folder.Read("golfers.fwc"), "Annie~ANN~1~\r\nCid~CID~0~\r\n");
 }
 
 TEST_F(StartupTest, TheGolferListKeepsItsOptionWhenTheProgramEnds) {

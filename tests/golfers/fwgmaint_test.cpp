@@ -5,6 +5,7 @@
 #include "app/fwstartup.h"
 #include "data/inifile.h"
 #include "golfers/fwgname.h"
+#include "support/fsizelimit.h"
 #include "support/uitest.h"
 
 namespace fwtest {
@@ -182,9 +183,12 @@ TEST_F(GolferMaintTest, AddingDerivesShortNamesCreatesScoreFilesAndSaveWritesThe
 
   // A save that fails changes nothing and says why.
   AddGolfer(window, QStringLiteral("Kim Lee"));
-  folder.MakeDir("golfers.fwc.tmp");
-  Trigger(window, "Save1");
-  EXPECT_EQ(MessageTexts(), QStringList{QStringLiteral("Is a directory")});
+  {
+    FileSizeLimit full(16);
+    Trigger(window, "Save1");
+  }
+  EXPECT_EQ(MessageTexts(), QStringList{QStringLiteral("golfers.fwc was not saved: File too large. "
+                                                       "Your changes are still here.")});
   EXPECT_TRUE(window->SaveButton->isEnabled());
   EXPECT_EQ(folder.Read("golfers.fwc").find("Kim Lee"), std::string::npos);
 }
@@ -313,7 +317,8 @@ TEST_F(GolferMaintTest, DeleteAsksRemovesTheScoreFileAndSelectsTheNextLine) {
   EXPECT_FALSE(folder.Has("bob.FWP"));
   EXPECT_EQ(Lines(window), (QStringList{"Ann", "Cid"}));
   EXPECT_EQ(Selected(window), QStringLiteral("Cid"));  // moved into the place
-  EXPECT_TRUE(window->SaveButton->isEnabled());
+  // The deletion is in the list file already: nothing is left to save.
+  EXPECT_FALSE(window->SaveButton->isEnabled());
 
   Answer(MsgAnswer::kYes);
   Trigger(window, "DeleteGolfer1");
@@ -433,30 +438,34 @@ TEST_F(GolferMaintTest, ARenameIsWrittenToTheGolferListAtOnceWithoutTheOtherChan
   EXPECT_EQ(Lines(window), (QStringList{"Ann", "Bob"}));
   ModifyGolfer(window, 1, {}, QStringLiteral("BX"));
   DeleteGolfer(window, 1);
-  Answer(MsgAnswer::kNo);
-  Click(window->ExitButton);
+  Click(window->ExitButton);  // both are in the list file: nothing to ask
   EXPECT_EQ(folder.Read("golfers.fwc"), "Ann~AY~1~\r\n");
   EXPECT_EQ(folder.Names(), (std::vector<std::string>{"AY.fwp", "CX.fwp", "golfers.fwc"}));
   EXPECT_EQ(folder.Read("AY.fwp"), "ann's rounds");
 }
 
 TEST_F(GolferMaintTest, AGolferListThatCannotBeWrittenOrReadStopsTheScoreFileChange) {
-  folder.Write("golfers.fwc", "Ann~ANN~1~\r\nBob~BOB~0~\r\n");
+  // Ann's long name makes the list longer than the intent record, which a
+  // full disk still takes.
+  folder.Write("golfers.fwc", "Ann Annabelle Lee~ANN~1~\r\nBob~BOB~0~\r\n");
   folder.Write("ANN.fwp", "ann's rounds");
   folder.Write("BOB.fwp", "bob's rounds");
   const std::string list = folder.Read("golfers.fwc");
   TGMaintForm* window = Open();
 
-  // The list cannot be written: nothing is deleted.
-  folder.MakeDir("golfers.fwc.tmp");
+  // The list cannot be written (a full disk): nothing is deleted.
+  const QString notSaved =
+      QStringLiteral("golfers.fwc was not saved: File too large. Your changes are still here.");
+  auto full = std::make_unique<FileSizeLimit>(20);
   DeleteGolfer(window, 1);
-  EXPECT_EQ(MessageTexts().last(), QStringLiteral("Is a directory"));
+  EXPECT_EQ(MessageTexts().last(), notSaved);
   EXPECT_EQ(folder.Read("BOB.fwp"), "bob's rounds");
-  EXPECT_EQ(Lines(window), (QStringList{"Ann", "Bob"}));
+  EXPECT_EQ(Lines(window), (QStringList{"Ann Annabelle Lee", "Bob"}));
 
   // A rename is taken back; the other changes apply.
   ModifyGolfer(window, 0, QStringLiteral("Annie"), QStringLiteral("AX"));
-  EXPECT_EQ(MessageTexts().last(), QStringLiteral("Is a directory"));
+  full.reset();
+  EXPECT_EQ(MessageTexts().last(), notSaved + " The golfer keeps the short name ANN.");
   EXPECT_EQ(name->ShortName->text(), QStringLiteral("ANN"));
   EXPECT_EQ(window->Golfers[1], (fw::TGolferRec{"Annie", "ANN", 1}));
   EXPECT_EQ(folder.Read("ANN.fwp"), "ann's rounds");
@@ -464,7 +473,6 @@ TEST_F(GolferMaintTest, AGolferListThatCannotBeWrittenOrReadStopsTheScoreFileCha
   EXPECT_EQ(folder.Read("golfers.fwc"), list);
 
   // The list cannot be read: the same.
-  std::filesystem::remove(folder.Path() / "golfers.fwc.tmp");
   std::filesystem::remove(folder.Path() / "golfers.fwc");
   folder.MakeDir("golfers.fwc");
   const std::size_t shown = messages.size();
@@ -472,7 +480,8 @@ TEST_F(GolferMaintTest, AGolferListThatCannotBeWrittenOrReadStopsTheScoreFileCha
   ModifyGolfer(window, 0, {}, QStringLiteral("AX"));
   EXPECT_EQ(MessageTexts().mid(static_cast<qsizetype>(shown) + 1),
             (QStringList{"golfers.fwc is a folder, not a data file.",
-                         "golfers.fwc is a folder, not a data file."}));
+                         "golfers.fwc is a folder, not a data file. The golfer keeps the short "
+                         "name ANN."}));
   EXPECT_EQ(window->Golfers[1].ShortName, "ANN");
   EXPECT_EQ(folder.Names(), (std::vector<std::string>{"ANN.fwp", "BOB.fwp", "golfers.fwc"}));
   EXPECT_EQ(Lines(window), (QStringList{"Annie", "Bob"}));

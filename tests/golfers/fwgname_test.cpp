@@ -180,7 +180,10 @@ TEST_F(GolferNameTest, OkChecksTheShortNameAndProvidesTheScoreFile) {
   fw::ui::App().folder = fw::WorkFolder(folder.Path() / "gone");
   Open(Mode::kAdd, QStringLiteral("Lost"), QStringLiteral("LOST"));
   Click(dialog->OKButton);
-  EXPECT_EQ(MessageTexts().last(), QStringLiteral("No such file or directory"));
+  EXPECT_EQ(MessageTexts().last(),
+            QStringLiteral("The folder \"%1\" cannot be read: No such file or directory.")
+                .arg(QString::fromStdString((folder.Path() / "gone").string())));
+
   EXPECT_EQ(messages.back().kind, MsgKind::kError);
   EXPECT_TRUE(dialog->isVisible());
   EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("0"));

@@ -550,7 +550,7 @@ TEST_F(GolferFormRoundTest, RoundConfirmedWithNothingPendingIsNotStored) {
   Click(pick->EditScoresButton);
   ASSERT_EQ(scoreList->windowTitle(), "Golfer - Sue Smith");
   EXPECT_EQ(scoreList->EditedScore, -1);
-  entry->ShowFor(scoreList);  // the round is still on screen for the score list
+  entry->FwForm::ShowFor(scoreList);  // the round is still on screen for the score list
   Click(entry->OKButton);
   EXPECT_EQ(entry->OkPressed->text(), "0");
   EXPECT_EQ(scoreList->ScoresListBox->count(), 0);

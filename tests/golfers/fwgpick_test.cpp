@@ -349,7 +349,7 @@ TEST_F(GPickRoundTest, RoundIsStoredForTheGolferAddAScoreStartedFor) {
   EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(GPickRoundTest, AfterEditViewScoresAConfirmedRoundIsNotStoredHere) {
+TEST_F(GPickRoundTest, AfterEditViewScoresAConfirmedRoundIsStillStoredForItsGolfer) {
   QPointer<TGPickForm> pick = OpenAt(0);
   Click(pick->AddAScoreButton);
   pick->GolferListBox->setCurrentRow(1);
@@ -357,9 +357,11 @@ TEST_F(GPickRoundTest, AfterEditViewScoresAConfirmedRoundIsNotStoredHere) {
   TGolferForm* scoreList = fw::ui::App().GolferForm;
   ASSERT_TRUE(scoreList->isVisible());
   EXPECT_EQ(scoreList->windowTitle(), "Golfer - Bea Best");
-  ConfirmRound(entry, "Oak Hills", "90");
-  EXPECT_EQ(folder.Read("ALABLE.fwp"), "");
+  // The round typed for Al is his, whatever the list does meanwhile.
+  const fw::TScoreRec round = ConfirmRound(entry, "Oak Hills", "90");
+  EXPECT_EQ(folder.Read("ALABLE.fwp"), FileWith({round}));
   EXPECT_EQ(folder.Read("BEABEST.fwp"), "");
+
   EXPECT_EQ(scoreList->ScoresListBox->count(), 0);
   EXPECT_FALSE(scoreList->ScoresChanged);
 }

@@ -205,8 +205,13 @@ TEST_F(ScoreFormTest, TotalOnlyRoundsAndEquitableStrokeControl) {
   TypeAndLeave(form->ScoreTotal, QStringLiteral("95"));  // the typed total loses 1 + 2
   EXPECT_EQ(form->AdjScore->text(), QStringLiteral("92"));
 
-  // No index: course handicap 0, double bogey on each hole's par.
+  // No index: course handicap 0, double bogey on each hole's par. The round
+  // typed so far is not thrown away unasked.
+  Answer(fw::ui::MsgAnswer::kYes);
   form->PrepareNewRound(QStringLiteral("Pat"), QString());
+  EXPECT_EQ(MessageTexts(), QStringList{QStringLiteral("Discard this round?")});
+  messages.clear();
+
   EXPECT_EQ(form->windowTitle(), QStringLiteral("Enter Score - Pat"));
   EXPECT_EQ(form->Score[7]->text(), QStringLiteral("0"));
   TypeAndLeave(form->Score[3], QStringLiteral("7"));  // no course: no par, no reduction

@@ -328,9 +328,10 @@ TEST_F(GroupTest, GolferListAndGroupWindowNeverTakeEachOthersRounds) {
   EXPECT_TRUE(messages.empty()) << MessageTexts().join("|").toStdString();
 }
 
-TEST_F(GroupTest, ClosingTheGroupWindowIsLikeExitAndItsEntryNoLongerStoresThere) {
+TEST_F(GroupTest, ClosingTheGroupWindowIsLikeExitButItsRoundIsStillStored) {
   const std::string al = folder.Read("ALABLE.fwp");
   const std::string bea = folder.Read("BEABEST.fwp");
+  const int alsRounds = FileOf("ALABLE.fwp").Count();
   // The golfer list has a round pending for Bea; the group window takes the
   // entry for Al and is closed by its close box.
   QPointer<TGPickForm> pick = OpenGolferList();
@@ -345,19 +346,22 @@ TEST_F(GroupTest, ClosingTheGroupWindowIsLikeExitAndItsEntryNoLongerStoresThere)
   QApplication::processEvents();
   EXPECT_TRUE(group.isNull());
   ASSERT_TRUE(entry->isVisible());
+  // The round typed for Al is not lost with the window: it is stored for him.
   ConfirmRound(entry, "Oak Hills", "90");
   pick->FormActivate();
-  EXPECT_EQ(folder.Read("ALABLE.fwp"), al);
+  EXPECT_EQ(FileOf("ALABLE.fwp").Count(), alsRounds + 1);
   EXPECT_EQ(folder.Read("BEABEST.fwp"), bea);
 
-  // A group window kept after closing does not store either.
+  // Nor with a group window kept after closing.
   QPointer<TGroupOfScoresForm> kept = Open(false);
   kept->GolferListBox->setCurrentRow(0);
   Click(kept->AddAScoreButton);
   kept->close();
   ConfirmRound(entry, "Oak Hills", "90");
   kept->FormActivate();
-  EXPECT_EQ(folder.Read("ALABLE.fwp"), al);
+  EXPECT_EQ(FileOf("ALABLE.fwp").Count(), alsRounds + 2);
+  EXPECT_NE(folder.Read("ALABLE.fwp"), al);
+
   EXPECT_EQ(kept->GroupMode, TGroupOfScoresForm::Mode::kNone);
   EXPECT_TRUE(messages.empty()) << MessageTexts().join("|").toStdString();
 }

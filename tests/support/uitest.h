@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QWidget>
 #include <deque>
+#include <ostream>
 #include <vector>
 
 #include "app/fwabout.h"
@@ -27,6 +28,7 @@ struct ShownMessage {
   QString text;
   fw::ui::MsgKind kind;
   fw::ui::MsgButtons buttons;
+  QString informativeText;
 };
 
 class UiTest : public ::testing::Test {
@@ -37,7 +39,7 @@ class UiTest : public ::testing::Test {
     fw::ui::App().today = [] { return QDate(2002, 1, 10); };
     fw::ui::App().exitProgram = [this](int code) { exitCodes.push_back(code); };
     fw::ui::SetMessageHandler([this](const fw::ui::MessageRequest& request) {
-      messages.push_back({request.text, request.kind, request.buttons});
+      messages.push_back({request.text, request.kind, request.buttons, request.informativeText});
       if (!answers.empty()) {
         fw::ui::MsgAnswer answer = answers.front();
         answers.pop_front();

@@ -1,0 +1,36 @@
+#pragma once
+// What one window tells the others of the same copy of Fairwick when it has
+// changed a data file they may hold: a round stored in a golfer's score file,
+// a course added to the course list. A window that holds the same file takes
+// the change into its own table when it held exactly what was on disk before,
+// so that its next save keeps the change instead of being refused.
+
+#include <QObject>
+#include <QString>
+
+#include "data/courselist.h"
+#include "data/scorefile.h"
+#include "data/workfolder.h"
+
+namespace fw::ui {
+
+class DataEvents : public QObject {
+  Q_OBJECT
+ signals:
+  // `round` was stored in the score file `fileName`, which was `before` and is
+  // now `after`.
+  void RoundStored(const QString& fileName, const fw::TScoreRec& round,
+                   const fw::FileSnapshot& before, const fw::FileSnapshot& after);
+  // `course` was added to the course list, which was `before` and is now `after`.
+  void CourseAdded(const fw::TCourseRec& course, const fw::FileSnapshot& before,
+                   const fw::FileSnapshot& after);
+};
+
+// The one hub of the program.
+DataEvents& Events();
+
+// Says once per run that a file was loaded in part (more records than its
+// table holds), naming the file and the count; nothing when it was loaded whole.
+void TellPartialLoad(const std::string& fileName, const fw::FileSnapshot& seen);
+
+}  // namespace fw::ui
