@@ -1,13 +1,16 @@
 #pragma once
-// The handicap index of one golfer: the best differentials among the newest 20
-// complete rounds, averaged, times 0.96, with its explanation lines sent to one
-// of four targets.
+// The handicap index of one golfer, with its explanation lines sent to one of
+// four targets. Under the program's own rules: the best differentials among
+// the newest 20 complete rounds, averaged, times 0.96. Under the World
+// Handicap System: the lowest of the newest 20 by its table, with the caps
+// against the low index and the exceptional-score reductions (see whs.h).
 
 #include <array>
 #include <string>
 #include <vector>
 
 #include "data/scorefile.h"
+#include "handicap/handicaprules.h"
 
 namespace fw {
 
@@ -70,19 +73,39 @@ struct IndexGolfer {
 };
 
 struct IndexResult {
-  double Index = 0.0;
-  int N = 0;        // differentials used
-  int Counted = 0;  // complete rounds examined, at most 20
+  double Index = 0.0;  // 0.0 when there is no index (HasIndex false)
+  int N = 0;           // differentials used
+  int Counted = 0;     // complete rounds examined, at most 20
   // Table positions of the rounds used, best first; kUnusedSlot beyond the last.
   std::array<int, 10> UsedScores{};
   // The explanation as sent to the target (the dialog's extra blanks included).
   std::vector<std::string> Lines;
+
+  // Under the program's own rules every golfer has an index (a fixed one
+  // before 5 rounds) and the fields below keep their defaults, but for
+  // IndexTenths.
+  HandicapRules Rules = HandicapRules::kFairwick;
+  bool HasIndex = true;      // false: "NH", fewer than 3 differentials under WHS
+  int IndexTenths = 0;       // Index in whole tenths
+  int RoundsNeeded = 0;      // more complete rounds needed for an index
+  int Differentials = 0;     // of the counted rounds, those with a differential
+  int AdjustmentTenths = 0;  // added to the average by the count: -20, -10 or 0
+  int UncappedTenths = 0;    // the index before the caps and the 54.0 maximum
+  bool HasLowIndex = false;  // from 20 complete rounds on
+  int LowIndexTenths = 0;
+  bool SoftCap = false;  // each against the low index
+  bool HardCap = false;
+  bool MaxIndexCap = false;   // held to 54.0
+  int ExceptionalRounds = 0;  // among the counted rounds, each reducing the others
+  // Tenths taken off the differential of each used round, in UsedScores' order.
+  std::array<int, 10> Reductions{};
 };
 
 struct IndexOptions {
-  bool UseMaxIndex = true;
+  bool UseMaxIndex = true;  // 36.4 / 40.4 under the program's own rules only
   // The score list window's line A ends at "." without the "(n are valid)" part.
   bool ScoreListLineA = false;
+  HandicapRules Rules = HandicapRules::kFairwick;
 };
 
 // `scores` must be sorted newest first. The calculation cuts the examined texts
@@ -94,5 +117,27 @@ IndexResult ComputeIndex(ScoreTable& scores, const IndexGolfer& golfer, IndexTar
 
 // One decimal, right-aligned in at least 4 characters: " 9.7", "14.4", " 0.0".
 std::string FormatIndex(double index);
+
+// What windows and reports show for a result's index: as FormatIndex, but
+// right-aligned in at least `width` characters, and "NH" (no handicap) so
+// aligned when there is no index.
+inline constexpr const char* kNoIndexText = "NH";
+std::string FormatIndexOrNh(const IndexResult& result, int width = 4);
+
+// The index a golfer held after one day with a complete round.
+struct IndexPoint {
+  std::string Date;  // stored, "yyyymmdd"
+  bool HasIndex = true;
+  int IndexTenths = 0;
+  double Index = 0.0;  // as ComputeIndex gives it
+};
+
+// The index after each day with a complete round, oldest day first, from the
+// rounds of `scores` (sorted newest first) up to and including that day: as
+// ComputeIndex over those rounds would give it, under either rules. Leaves the
+// table as it is. Throws ConversionError on a complete round whose score,
+// rating or slope is not a number.
+std::vector<IndexPoint> ReplayIndexes(const ScoreTable& scores, const IndexGolfer& golfer,
+                                      const IndexOptions& options);
 
 }  // namespace fw
