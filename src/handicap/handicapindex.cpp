@@ -215,21 +215,19 @@ std::string ExceptionalLine(const ScoreTable& scores, const WhsIndexDetail& d) {
 
 // The caps against the low index and the 54.0 maximum, or nothing to say.
 std::string CapLine(const WhsIndexDetail& d) {
-  std::string line;
-  if (d.LowIndexTenths) {
-    line = "Low index " + FormatTenths(*d.LowIndexTenths) + ": ";
-    if (d.Caps.SoftCap)
-      line += std::string(d.Caps.HardCap ? "soft and hard cap, " : "soft cap, ") +
-              FormatTenths(d.UncappedTenths) + " becomes " + FormatTenths(d.Caps.Tenths);
-    else
-      line += "no cap needed";
-  }
-  if (d.MaxIndexCap)
-    line +=
-        (line.empty() ? "Index " + FormatTenths(d.LowIndexTenths ? d.Caps.Tenths : d.UncappedTenths)
-                      : std::string(";")) +
-        " held to the maximum of " + FormatTenths(kWhsMaxIndexTenths);
-  return line.empty() ? line : line + ".";
+  const std::string maximum = FormatTenths(kWhsMaxIndexTenths);
+  if (!d.LowIndexTenths)
+    return d.MaxIndexCap ? "Index " + FormatTenths(d.UncappedTenths) + " held to the maximum of " +
+                               maximum + "."
+                         : "";
+  std::string line = "Low index " + FormatTenths(*d.LowIndexTenths) + ": ";
+  if (d.Caps.SoftCap)
+    line += std::string(d.Caps.HardCap ? "soft and hard cap, " : "soft cap, ") +
+            FormatTenths(d.UncappedTenths) + " becomes " + FormatTenths(d.Caps.Tenths);
+  else
+    line += "no cap needed";
+  if (d.MaxIndexCap) line += ", held to " + maximum;
+  return line + ".";
 }
 
 // The explanation under WHS: line A, line B with the count rule, the used

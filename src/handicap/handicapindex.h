@@ -112,6 +112,18 @@ struct IndexOptions {
 // at NUL and sets the rating of counted rounds with rating or slope "XXX" to
 // "0.0", in the table itself. Throws ConversionError on a rating or slope that
 // is not a number; nothing is output then.
+//
+// Under options.Rules == kWhs every complete round is read, since the low
+// index and the exceptional-score reductions come from the whole history
+// (see whsreplay.h); a round counted without a differential takes a place
+// among the newest 20 but not in the table's count. The explanation is: line
+// A as under the program's own rules; line B naming the rules with the count
+// rule ("World Handicap System: lowest 2 of 6 differentials, less 1.0.") or,
+// without an index, how many more rounds are needed; one line per used
+// differential as reduced, with "  (less 1.0)" when it was; a line listing
+// the exceptional scores; a line with the low index and the caps (or the 54.0
+// maximum); an empty line; line Z. The dialog receives them one a field from
+// Field1, never more than its 14.
 IndexResult ComputeIndex(ScoreTable& scores, const IndexGolfer& golfer, IndexTarget& target,
                          const IndexOptions& options);
 

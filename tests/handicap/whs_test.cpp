@@ -131,6 +131,14 @@ TEST(WhsIndexTest, TheTableAtEveryCount) {
   Play(t, 1, {15.3, 15.2, 16.6});
   EXPECT_EQ(Whs(t).IndexTenths, 132);
   EXPECT_EQ(FormatIndexOrNh(Whs(t)), "13.2");
+  ScoreTable high;
+  Play(high, 1, {60.0, 61.0, 62.0});
+  std::string explanation;
+  IndexTextFile file(explanation);
+  EXPECT_TRUE(ComputeIndex(high, kMan, file, kWhs).MaxIndexCap);
+  EXPECT_NE(explanation.find("\r\nIndex 58.0 held to the maximum of 54.0.\r\n\r\n"
+                             "The current index for Pat Jones is 54.0"),
+            std::string::npos);
   ScoreTable equal;
   Play(equal, 1, {12.0, 12.0, 12.0, 12.0, 12.0});  // equals: the newer round
   EXPECT_EQ(Whs(equal).UsedScores[0], 1);
