@@ -219,18 +219,17 @@ TEST(ReportFilesTest, UnderWhsEveryReportNamesTheRules) {
   const ReportDate today{2002, 1, 10, '/'};
   ScoreTable scores;
   const std::vector<int> places = {1, 2};
+  // Beside the rules line, the heading is that of the program's own rules.
+  ReportLines list = HandicapListLines(folder, golfers, places, course, today, whs, scores);
+  const ReportLines own =
+      HandicapListLines(folder, golfers, places, course, today, IndexOptions{}, scores);
+  ASSERT_EQ(list.size(), 11u);
+  EXPECT_EQ(list[1], kWhsRulesLine);
+  list.erase(list.begin() + 1);
+  EXPECT_EQ(Strings(list.begin(), list.begin() + 8), Strings(own.begin(), own.begin() + 8));
   // clang-format off
   // Index 20.0; course handicap 20.0 x 125 / 113 - 1.5 = 20.62.
-  EXPECT_EQ(HandicapListLines(folder, golfers, places, course, today, whs, scores), (Strings{
-      "FAIRWICK COURSE HANDICAPS AS OF:  01/10/2002",
-      "Handicap rules: World Handicap System",
-      "",
-      "Course: Oak Hills",
-      "Rating: 70.5  Slope: 125  Par: 72",
-      "",
-      "                                 Course   Predicted",
-      "Golfer                 Index   Handicap       Score",
-      "",
+  EXPECT_EQ(Strings(list.begin() + 8, list.end()), (Strings{
       "Pat Jones           " "   " " 20.0" "        " " 21" "         " " 93",
       "Christopher Alexande" "   " "   NH" "        " " NH" "         " " NH",
   }));
