@@ -217,6 +217,21 @@ void BM_PartIndex(benchmark::State& state) {
 }
 BENCHMARK(BM_PartIndex)->Unit(benchmark::kMillisecond);
 
+// The index after every day of one golfer's 200 rounds, as the progress chart
+// draws it, under the program's own rules (0) and under WHS (1).
+void BM_ReplayIndexes(benchmark::State& state) {
+  const fwbench::Club& club = TheClub();
+  const std::vector<fw::ScoreTable> tables = ParsedClub();
+  fw::IndexOptions options;
+  options.Rules = state.range(0) ? fw::HandicapRules::kWhs : fw::HandicapRules::kFairwick;
+  for (auto _ : state) {
+    const std::vector<fw::IndexPoint> points =
+        fw::ReplayIndexes(tables.front(), club.Golfers().front().Golfer, options);
+    benchmark::DoNotOptimize(points.data());
+  }
+}
+BENCHMARK(BM_ReplayIndexes)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
 // Shows the usual table and keeps, for each benchmark, the fastest real and CPU
 // seconds per iteration over its repetitions (the least disturbed by other load).
 class RecordingReporter : public benchmark::ConsoleReporter {

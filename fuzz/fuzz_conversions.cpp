@@ -9,6 +9,7 @@
 #include "data/convert.h"
 #include "data/textutil.h"
 #include "fuzzfolder.h"
+#include "handicap/whs.h"
 #include "scores/typeddate.h"
 
 namespace {
@@ -51,6 +52,20 @@ void CheckNumbers(std::string_view text) {
   }
   // A whole number is also a real one, of the same value.
   if (whole) FUZZ_CHECK(real && *real == static_cast<double>(*whole), fwfuzz::Shown(text));
+  // Tenths read from the digits: refused exactly where the real number is,
+  // within half a tenth of it, and an exact whole number of tenths as it is.
+  try {
+    const long long tenths = StrToTenths(text);
+    FUZZ_CHECK(real.has_value());
+    if (std::abs(*real) < 1e12) {
+      FUZZ_CHECK(std::abs(static_cast<double>(tenths) - *real * 10.0) <= 0.5 + 1e-6,
+                 fwfuzz::Shown(text));
+      FUZZ_CHECK(StrToTenths(FormatTenths(tenths)) == tenths);
+    }
+  } catch (const ConversionError& e) {
+    FUZZ_CHECK(!real);
+    FUZZ_CHECK(e.what() == Refusal(text, "floating point"));
+  }
   if (!real) return;
   FUZZ_CHECK(std::isfinite(*real));
 

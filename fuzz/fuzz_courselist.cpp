@@ -1,6 +1,9 @@
 // The course list (or the sample list it is seeded from) as any bytes: both
-// loaders, the sort, course handicaps and predicted scores, the save.
+// loaders, the sort, course handicaps and predicted scores, the save. The same
+// bytes as the hole list "holes.fwc": its load, format and save round trips,
+// the lookup of stroke indexes and what a course rename or delete does.
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -8,7 +11,9 @@
 
 #include "data/convert.h"
 #include "data/courselist.h"
+#include "data/holelist.h"
 #include "data/recordtext.h"
+#include "data/textutil.h"
 #include "fuzzfolder.h"
 #include "handicap/coursehandicap.h"
 #include "handicap/handicapindex.h"
@@ -34,6 +39,59 @@ constexpr double kIndexes[] = {(0.0 - kMaxRating) * 113.0 / kMinSlope * 0.96,
                                kMaxIndexMan,
                                kMaxIndexWoman};
 
+// The hole list of the bytes: what is saved reads back the same and saves the
+// same again; a course's stroke indexes are those of its first line when they
+// hold each of 1 to 18 once; setting, renaming and removing them do just that.
+void CheckHoleList(const fwfuzz::Scratch& scratch, const WorkFolder& folder,
+                   std::string_view bytes) {
+  scratch.Write(kHoleListFile, bytes);
+  HoleTable holes;
+  try {
+    LoadHoleList(folder, holes);
+  } catch (const NotADataFileError&) {
+    // UTF-16 text, refused and left as it is.
+    FUZZ_CHECK(holes.Empty());
+    FUZZ_CHECK(scratch.Read(kHoleListFile) == bytes);
+    folder.Remove(kHoleListFile);
+    return;
+  }
+  const std::string formatted = FormatHoleList(holes);
+  HoleTable reread;
+  ParseHoleList(formatted, reread);
+  FUZZ_CHECK(fwfuzz::SameRecords(reread, holes), fwfuzz::Shown(formatted));
+  SaveHoleList(folder, holes, fwfuzz::OnDisk(folder, kHoleListFile));
+  LoadHoleList(folder, reread);
+  FUZZ_CHECK(fwfuzz::SameRecords(reread, holes));
+  FUZZ_CHECK(FormatHoleList(reread) == formatted);
+
+  for (int i = 1; i <= holes.Count(); ++i) {
+    const std::optional<StrokeIndexes> found = StrokeIndexesOf(holes, holes[i].Name);
+    if (FindHoleRec(holes, holes[i].Name) != i) continue;
+    std::array<std::string, 18> texts;
+    for (std::size_t h = 0; h < 18; ++h) texts[h] = holes[i].StrokeIndex[h].str();
+    const StrokeIndexCheck check = CheckStrokeIndexes(texts);
+    FUZZ_CHECK(found == check.Values);
+    if (found) {
+      std::array<int, 19> uses{};
+      for (int n : *found) ++uses[static_cast<std::size_t>(n)];
+      FUZZ_CHECK(std::count(uses.begin() + 1, uses.end(), 1) == 18);
+    }
+  }
+  if (!holes.Empty()) {
+    const std::string name = holes[1].Name.str();
+    StrokeIndexes straight;
+    for (std::size_t h = 0; h < 18; ++h) straight[h] = static_cast<int>(h) + 1;
+    SetStrokeIndexes(holes, name, straight);
+    FUZZ_CHECK(StrokeIndexesOf(holes, name) == straight);
+    RenameHoleRecs(holes, name, "Fuzz Renamed");
+    FUZZ_CHECK(StrokeIndexesOf(holes, "fuzz renamed") == straight);
+    FUZZ_CHECK(FindHoleRec(holes, name) == 0 || SameTextIgnoringCase(name, "Fuzz Renamed"));
+    RemoveHoleRecs(holes, "FUZZ RENAMED");
+    FUZZ_CHECK(FindHoleRec(holes, "Fuzz Renamed") == 0);
+  }
+  folder.Remove(kHoleListFile);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -43,6 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const WorkFolder folder(scratch.Work());
   const std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
   const bool seeded = (data[0] & 1) != 0;
+  CheckHoleList(scratch, folder, bytes);
   scratch.Write(seeded ? kSampleCourseFile : kCourseListFile, bytes);
 
   QuietMessenger messenger;

@@ -1,5 +1,6 @@
 #include "data/convert.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -70,6 +71,38 @@ double StrToFloat(std::string_view text) {
   std::optional<double> value = ReadFloat(text);
   if (!value) Fail(text, "floating point");
   return *value;
+}
+
+long long StrToTenths(std::string_view text) {
+  StrToFloat(text);  // the shape, with its message when it is not a number
+  std::string_view s = StripBlanks(text);
+  bool negative = false;
+  if (s.front() == '+' || s.front() == '-') {
+    negative = s.front() == '-';
+    s.remove_prefix(1);
+  }
+  constexpr long long kMost = 1000000000000000;  // 10^15 tenths
+  long long tenths = 0;
+  std::size_t i = 0;
+  for (; i < s.size() && s[i] != '.'; ++i)
+    tenths = std::min(kMost, tenths * 10 + (s[i] - '0') * 10);
+  if (i < s.size()) ++i;  // the point
+  if (i < s.size()) tenths = std::min(kMost, tenths + (s[i++] - '0'));
+  // The rest decides the rounding: at least a half goes up, and for a
+  // negative value an exact half goes towards zero.
+  const std::string_view rest = s.substr(i);
+  const bool half = !rest.empty() && rest.front() == '5' &&
+                    rest.find_first_not_of('0', 1) == std::string_view::npos;
+  const bool aboveHalf = !rest.empty() && (rest.front() > '5' || (rest.front() == '5' && !half));
+  if (aboveHalf || (half && !negative)) tenths = std::min(kMost, tenths + 1);
+  return negative ? -tenths : tenths;
+}
+
+long long DivideRoundingHalfUp(long long num, long long den) {
+  // floor((2 num + den) / (2 den)), with the floor taken for negatives too.
+  const long long a = 2 * num + den;
+  const long long b = 2 * den;
+  return a / b - ((a % b != 0) && (a < 0) ? 1 : 0);
 }
 
 std::string IntToStr(long long value) {

@@ -32,6 +32,16 @@ double StrToFloat(std::string_view text);
 // StrToFloat without the error: nothing when the text is not a plain decimal.
 std::optional<double> ReadFloat(std::string_view text);
 
+// StrToFloat's text as a whole number of tenths, read from its digits so that
+// no binary rounding decides it: "70.5" -> 705, "8.45" -> 85, "-1.55" -> -15
+// (what lies beyond the tenths rounds to the nearest tenth, an exact half up).
+// Raises StrToFloat's ConversionError on the same texts. Held to +-10^15.
+long long StrToTenths(std::string_view text);
+
+// num / den to the nearest whole number, an exact half up (towards the larger
+// value: 17 / 2 -> 9, -17 / 2 -> -8); den must be above 0.
+long long DivideRoundingHalfUp(long long num, long long den);
+
 // Decimal text of a whole number, no padding.
 std::string IntToStr(long long value);
 

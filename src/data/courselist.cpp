@@ -25,20 +25,6 @@ bool SeedCourseList(const WorkFolder& folder, Messenger& messenger) {
   return false;
 }
 
-// Calls store(field, text) for every field closed by its tilde, fields numbered
-// from 1; characters after the last field are ignored.
-template <class Store>
-void ScanFields(std::string_view line, int lastField, Store store) {
-  int field = 1;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < line.size() && field <= lastField; ++i) {
-    if (line[i] != '~') continue;
-    store(field, line.substr(start, i - start));
-    ++field;
-    start = i + 1;
-  }
-}
-
 template <class Rec, class Table, class Parse>
 void LoadCourses(const WorkFolder& folder, Table& courses, Messenger& messenger, FileSnapshot* seen,
                  Rec placeholder, Parse parse) {
@@ -89,7 +75,7 @@ void LoadCourseList(const WorkFolder& folder, CourseTable& courses, Messenger& m
                     FileSnapshot* seen) {
   LoadCourses(folder, courses, messenger, seen, InitCourseRec(),
               [](std::string_view line, TCourseRec& rec) {
-                ScanFields(line, kCourseFields, [&](int field, std::string_view text) {
+                ScanTildeFields(line, kCourseFields, [&](int field, std::string_view text) {
                   if (field <= 4)
                     StoreHeadField(rec, field, text);
                   else
@@ -102,7 +88,7 @@ void LoadCourseSummaries(const WorkFolder& folder, CourseSummaryTable& courses,
                          Messenger& messenger, FileSnapshot* seen) {
   LoadCourses(folder, courses, messenger, seen, InitCourseSummary(),
               [](std::string_view line, TCourseSummary& rec) {
-                ScanFields(line, 4, [&](int field, std::string_view text) {
+                ScanTildeFields(line, 4, [&](int field, std::string_view text) {
                   StoreHeadField(rec, field, text);
                 });
               });

@@ -6,6 +6,7 @@
 
 #include "data/convert.h"
 #include "data/recordtext.h"
+#include "data/textutil.h"
 
 namespace fw {
 namespace {
@@ -17,16 +18,7 @@ std::string_view TrimSpace(std::string_view s) {
 }
 
 bool SameName(std::string_view a, std::string_view b) {
-  a = TrimSpace(a);
-  b = TrimSpace(b);
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-    if (x != y) return false;
-  }
-  return true;
+  return SameTextIgnoringCase(TrimSpace(a), TrimSpace(b));
 }
 
 // One line of the file as the settings functions see it.
@@ -118,22 +110,39 @@ std::optional<int> ParseInteger(std::string_view v) {
 IniFile::IniFile(const WorkFolder& folder, std::string name)
     : folder_(folder), name_(std::move(name)) {}
 
-int IniFile::ReadInteger(std::string_view section, std::string_view key, int def) const {
+std::optional<std::string> IniFile::ReadValue(std::string_view section,
+                                              std::string_view key) const {
   std::string bytes;
   try {
     bytes = folder_.ReadText(name_);
   } catch (const FileError&) {
-    return def;
+    return std::nullopt;
   }
   std::vector<IniLine> lines = SplitLines(bytes);
   auto span = FindSection(lines, section);
-  if (!span) return def;
+  if (!span) return std::nullopt;
   auto at = FindKey(lines, *span, key);
-  if (!at) return def;
-  return ParseInteger(lines[*at].value).value_or(def);
+  if (!at) return std::nullopt;
+  return std::string(lines[*at].value);
+}
+
+int IniFile::ReadInteger(std::string_view section, std::string_view key, int def) const {
+  const std::optional<std::string> value = ReadValue(section, key);
+  if (!value) return def;
+  return ParseInteger(*value).value_or(def);
+}
+
+std::string IniFile::ReadString(std::string_view section, std::string_view key,
+                                std::string_view def) const {
+  return ReadValue(section, key).value_or(std::string(def));
 }
 
 void IniFile::WriteInteger(std::string_view section, std::string_view key, int value) const {
+  WriteString(section, key, IntToStr(value));
+}
+
+void IniFile::WriteString(std::string_view section, std::string_view key,
+                          std::string_view value) const {
   try {
     std::string bytes;
     // A file that exists but cannot be read is left alone rather than overwritten.
@@ -143,7 +152,10 @@ void IniFile::WriteInteger(std::string_view section, std::string_view key, int v
     std::vector<std::string> out;
     out.reserve(lines.size() + 2);
     for (const IniLine& line : lines) out.emplace_back(line.text);
-    std::string valueText = IntToStr(value);
+    std::string valueText(value);
+    // A line break would end the value early and start a line of its own.
+    for (char& c : valueText)
+      if (c == '\r' || c == '\n') c = ' ';
 
     if (auto span = FindSection(lines, section)) {
       if (auto at = FindKey(lines, *span, key)) {

@@ -1,6 +1,7 @@
 #pragma once
 // The settings file "fairwick.ini": [Section] lines followed by key=value lines.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,8 +25,20 @@ class IniFile {
   bool ReadFlag(std::string_view section, std::string_view key, bool def) const;
   // Writes "1" or "0".
   void WriteFlag(std::string_view section, std::string_view key, bool value) const;
+  // The value as written, without the blanks around it and without quotes
+  // that enclose it; `def` when the file, section or key is missing.
+  std::string ReadString(std::string_view section, std::string_view key,
+                         std::string_view def) const;
+  // Writes the text as the value, creating the file, section or key as needed;
+  // a CR or LF in it becomes a blank, so it stays one line. A refused write is
+  // ignored.
+  void WriteString(std::string_view section, std::string_view key, std::string_view value) const;
 
  private:
+  // The value of the key as written; nothing when the file (or one that can be
+  // read), the section or the key is missing.
+  std::optional<std::string> ReadValue(std::string_view section, std::string_view key) const;
+
   const WorkFolder& folder_;
   std::string name_;
 };

@@ -30,6 +30,21 @@ class LineCursor {
 // The number of lines LineCursor finds in the bytes.
 int CountLines(std::string_view bytes);
 
+// Calls store(field, text) for every field of the line closed by its tilde,
+// fields numbered from 1, up to field `lastField`; what follows it is ignored,
+// and so is a last field that no tilde closes.
+template <class Store>
+void ScanTildeFields(std::string_view line, int lastField, Store store) {
+  int field = 1;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < line.size() && field <= lastField; ++i) {
+    if (line[i] != '~') continue;
+    store(field, line.substr(start, i - start));
+    ++field;
+    start = i + 1;
+  }
+}
+
 // Stores a collected field value in a record: up to its first NUL, then at
 // most `room` characters.
 void StoreField(std::string& dst, std::string_view collected, std::size_t room);

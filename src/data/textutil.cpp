@@ -25,6 +25,17 @@ std::string TrimBlanks(std::string_view text) {
   return std::string(s);
 }
 
+bool SameTextIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    char x = a[i], y = b[i];
+    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
+    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
+    if (x != y) return false;
+  }
+  return true;
+}
+
 std::string PadRight(std::string_view text, int n) {
   std::string s = CutAtNul(text);
   s.resize(n < 0 ? 0 : static_cast<std::size_t>(n), ' ');

@@ -18,6 +18,10 @@ std::string CutTo(std::string_view text, std::size_t room);
 // trailing blanks. Only the blank (code 32) counts; tabs stay.
 std::string TrimBlanks(std::string_view text);
 
+// True when the texts are equal once capital letters A to Z are read as small
+// ones; other characters must match exactly.
+bool SameTextIgnoringCase(std::string_view a, std::string_view b);
+
 // Exactly n characters: the text (cut at NUL) left-justified, cut or blank-filled.
 std::string PadRight(std::string_view text, int n);
 

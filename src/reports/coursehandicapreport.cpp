@@ -7,19 +7,20 @@
 namespace fw {
 
 CourseHandicapTexts CourseHandicapTextsFor(std::string_view golferName, std::string_view indexText,
-                                           const TCourseSummary& course) {
-  const int h =
-      CourseHandicapOf(StrToFloat(CutAtNul(indexText)), StrToFloat(CutAtNul(course.Slope)));
-  const int predicted = PredictedScoreOf(h, course.ParTotal);
+                                           const TCourseSummary& course, HandicapRules rules) {
+  const std::optional<CourseFigures> figures = CourseFiguresFor(indexText, course, rules);
+  const std::string h = figures ? IntToStr(figures->CourseHandicap) : kNoIndexText;
+  const std::string predicted = figures ? IntToStr(figures->PredictedScore) : kNoIndexText;
   const std::string name(golferName);
-  return {"Handicap for " + name + " at this course is: " + IntToStr(h),
-          "Predicted score for " + name + " is: " + IntToStr(predicted)};
+  return {"Handicap for " + name + " at this course is: " + h,
+          "Predicted score for " + name + " is: " + predicted};
 }
 
 ReportLines CourseHandicapLines(const ReportDate& today, std::string_view golferName,
                                 std::string_view indexText, const TCourseSummary& course,
-                                std::string_view hdcp1, std::string_view hdcp2) {
-  return {
+                                std::string_view hdcp1, std::string_view hdcp2,
+                                HandicapRules rules) {
+  ReportLines lines = {
       "FAIRWICK COURSE HANDICAP AS OF:  " + FormatReportDate(today),
       "FOR:  " + CutAtNul(golferName),
       "AT:   " + CutAtNul(course.Name),
@@ -32,6 +33,8 @@ ReportLines CourseHandicapLines(const ReportDate& today, std::string_view golfer
       CutAtNul(hdcp1),
       CutAtNul(hdcp2),
   };
+  InsertRulesLine(lines, rules);
+  return lines;
 }
 
 }  // namespace fw

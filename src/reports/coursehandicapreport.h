@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "data/courselist.h"
+#include "handicap/handicaprules.h"
 #include "reports/reportoutput.h"
 
 namespace fw {
@@ -15,16 +16,20 @@ struct CourseHandicapTexts {
   std::string Hdcp2;  // "Predicted score for <name> is: <score>"
 };
 
-// The result lines for the golfer's index text on the course. Throws
-// ConversionError when the index or the slope is not a number or the par total
-// not a whole number.
+// The result lines for the golfer's index text on the course, under `rules`
+// (see CourseFiguresFor); under WHS an index "NH" gives "NH" for both. Throws
+// ConversionError when the index, the slope or (under WHS) the rating is not a
+// number or the par total not a whole number.
 CourseHandicapTexts CourseHandicapTextsFor(std::string_view golferName, std::string_view indexText,
-                                           const TCourseSummary& course);
+                                           const TCourseSummary& course,
+                                           HandicapRules rules = HandicapRules::kFairwick);
 
 // The printout: heading, golfer and course, the course's figures and the
-// index, then the window's two result lines as they stand.
+// index, then the window's two result lines as they stand. Under WHS the
+// heading is followed by the line naming the rules (kWhsRulesLine).
 ReportLines CourseHandicapLines(const ReportDate& today, std::string_view golferName,
                                 std::string_view indexText, const TCourseSummary& course,
-                                std::string_view hdcp1, std::string_view hdcp2);
+                                std::string_view hdcp1, std::string_view hdcp2,
+                                HandicapRules rules = HandicapRules::kFairwick);
 
 }  // namespace fw

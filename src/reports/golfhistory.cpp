@@ -5,20 +5,26 @@
 #include "data/convert.h"
 #include "data/textutil.h"
 #include "handicap/scoreeval.h"
+#include "handicap/whs.h"
 
 namespace fw {
 namespace {
 
 constexpr std::size_t kMaxLine = 121;
 
-// The differential of a listed round, from its stored texts: none without a
-// total, or without a usable rating and slope.
-double ListedDifferential(const TScoreRec& round) {
-  if (round.TotalScore.empty() || round.TotalScore == "0") return 0.0;
-  return RoundDifferential(round);
+// The differential column of a listed round, from its stored texts: " 0.0"
+// without a total, or without a usable rating and slope; under WHS rounded as
+// WHS rounds it.
+std::string ListedDifferential(const TScoreRec& round, HandicapRules rules) {
+  if (round.TotalScore.empty() || round.TotalScore == "0") return FormatDifferential(0.0);
+  if (rules == HandicapRules::kWhs) {
+    const std::optional<WhsDifferential> d = WhsRoundDifferential(round);
+    return FormatTenths(d ? d->Tenths() : 0, 4);
+  }
+  return FormatDifferential(RoundDifferential(round));
 }
 
-std::string ScoreLine(int n, const TScoreRec& round, char mark) {
+std::string ScoreLine(int n, const TScoreRec& round, char mark, HandicapRules rules) {
   std::string line(1, mark);
   line += PadLeft(IntToStr(n), 3);
   line += " - ";
@@ -34,7 +40,7 @@ std::string ScoreLine(int n, const TScoreRec& round, char mark) {
   line += "    ";
   line += round.Slope;
   line += "    ";
-  line += FormatDifferential(ListedDifferential(round));
+  line += ListedDifferential(round, rules);
   if (line.size() > kMaxLine) line.resize(kMaxLine);
   return line;
 }
@@ -46,6 +52,7 @@ ReportLines GolfHistoryLines(ScoreTable& scores, const TGolferRec& golfer,
   ReportLines lines;
   lines.reserve(static_cast<std::size_t>(scores.Count()) + 20);
   lines.push_back("FAIRWICK PERSONAL GOLF HISTORY FOR:  " + golfer.LongName);
+  InsertRulesLine(lines, options.Rules);
   lines.emplace_back();
 
   ReportLineCollector collector(lines);
@@ -68,7 +75,7 @@ ReportLines GolfHistoryLines(ScoreTable& scores, const TGolferRec& golfer,
       mark = '*';
     else if (!IsCompleteScore(round))
       mark = 'I';
-    lines.push_back(ScoreLine(n, round, mark));
+    lines.push_back(ScoreLine(n, round, mark, options.Rules));
   }
   lines.emplace_back();
   lines.push_back("* = score used in index calculation.");

@@ -14,7 +14,8 @@ namespace fw {
 // index calculation does, the report cuts the texts it reads at NUL in the
 // table itself, and the calculation sets the rating of the rounds it counts
 // without a usable rating to "0.0". Throws ConversionError on a number text
-// that is not one.
+// that is not one. Under WHS (options.Rules) the heading is followed by
+// kWhsRulesLine, and the explanation and the differentials are WHS's.
 ReportLines GolfHistoryLines(ScoreTable& scores, const TGolferRec& golfer,
                              const IndexOptions& options);
 

@@ -67,12 +67,14 @@ CardLines HandicapCardLines(std::string_view longName, std::string_view courseNa
                             const ReportDate& today, const ScoreTable& scores,
                             const IndexResult& index, int courseHandicap) {
   CardLines lines;
+  // Under WHS the card names its rules in the free line above the name.
+  if (index.Rules == HandicapRules::kWhs) lines[1] = std::string("Rules:   ") + kWhsRulesName;
   lines[2] = "Name:    " + CutTo(longName, kCardNameRoom);
   lines[3] = "Course:  " + CutTo(courseName, kCardNameRoom);
   lines[4] = "Printed: " + FormatReportDate(today);
   lines[5] = "Scores Posted: " + PadLeft(IntToStr(scores.Count()), 3);
-  lines[6] = "INDEX: " + FormatFixed(index.Index, 5, 1) +
-             "    HCP: " + PadLeft(IntToStr(courseHandicap), 3);
+  lines[6] = "INDEX: " + FormatIndexOrNh(index, 5) +
+             "    HCP: " + PadLeft(index.HasIndex ? IntToStr(courseHandicap) : kNoIndexText, 3);
   lines[8] = "NEWEST --> --> --> OLDEST  *USED";
   for (int row = 0; row < kGridLines; ++row)
     lines[static_cast<std::size_t>(9 + row)] = CardGridLine(scores, index, 1 + row * kGridCells);
@@ -94,7 +96,7 @@ std::vector<HandicapCard> HandicapCards(const WorkFolder& folder, GolferTable& g
     SortScores(scores);
     const IndexResult index =
         ComputeIndex(scores, IndexGolfer{golfer.LongName.str(), golfer.Sex}, none, options);
-    const int courseHandicap = CourseHandicapOf(index.Index, StrToFloat(course.Slope));
+    const int courseHandicap = CourseHandicapFor(index, course).value_or(0);
     cards.push_back(HandicapCard{where[k], HandicapCardLines(golfer.LongName, course.Name, today,
                                                              scores, index, courseHandicap)});
     usedScores.assign(index.UsedScores.begin(),

@@ -54,7 +54,9 @@ std::string CardGridLine(const ScoreTable& scores, const IndexResult& index, int
 using CardLines = std::array<std::string, kCardLineCount>;
 
 // The 13 lines of one golfer's card; `scores` is the golfer's sorted score
-// table, `index` the calculation over it.
+// table, `index` the calculation over it. Under WHS (index.Rules) line 2
+// names the rules, and without an index the index and the course handicap
+// read "NH".
 CardLines HandicapCardLines(std::string_view longName, std::string_view courseName,
                             const ReportDate& today, const ScoreTable& scores,
                             const IndexResult& index, int courseHandicap);
@@ -70,7 +72,7 @@ struct HandicapCard {
 // each get their own figures. `cardsOnFirstSheet` is counted down as
 // CardPlaces does; `usedScores` receives the used positions of the last card.
 // Throws FileError when a score file cannot be read and ConversionError when
-// the course's slope is not a number.
+// the course's slope (under WHS also its rating or par total) is not a number.
 std::vector<HandicapCard> HandicapCards(const WorkFolder& folder, GolferTable& golfers,
                                         std::span<const int> places, const TCourseSummary& course,
                                         const ReportDate& today, const IndexOptions& options,

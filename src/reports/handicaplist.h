@@ -22,12 +22,15 @@ std::string HandicapListGolferLine(std::string_view longName, double index, int 
                                    int predictedScore);
 
 // The whole list for the golfers at the given places of the golfer table
-// (from 1), in that order, on `course`. Each golfer's score file is loaded into
+// (from 1), in that order, on `course`, under options.Rules: under WHS the
+// heading names the rules (kWhsRulesLine), the course handicap comes from the
+// course's slope, rating and par total, and a golfer without an index shows
+// "NH" for all three figures. Each golfer's score file is loaded into
 // `scores` and sorted, and the index computed without output. Every line is the
 // figures of the golfer at its place, so two golfers of one name each get
 // their own. The long names of the listed golfers are cut at NUL in the table.
 // Throws FileError when a score file cannot be read and ConversionError when
-// the course's slope or par total is not a number.
+// the course's slope, par total or (under WHS) rating is not a number.
 ReportLines HandicapListLines(const WorkFolder& folder, GolferTable& golfers,
                               std::span<const int> places, const TCourseSummary& course,
                               const ReportDate& today, const IndexOptions& options,

@@ -16,6 +16,11 @@ constexpr std::uint16_t kReportFontPoints = 12;
 
 }  // namespace
 
+void InsertRulesLine(ReportLines& lines, HandicapRules rules) {
+  if (rules != HandicapRules::kWhs) return;
+  lines.insert(lines.empty() ? lines.end() : lines.begin() + 1, kWhsRulesLine);
+}
+
 std::string FormatReportDate(const ReportDate& date) {
   char buf[32];
   std::snprintf(buf, sizeof buf, "%02d%c%02d%c%04d", date.Month, date.Separator, date.Day,

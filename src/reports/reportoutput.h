@@ -29,6 +29,13 @@ class ReportLineCollector final : public LinePrinter {
   ReportLines& lines_;
 };
 
+// Under WHS every report names the rules in the line after its first heading
+// line, so that no paper can be taken for one made under the other rules.
+inline constexpr const char* kWhsRulesLine = "Handicap rules: World Handicap System";
+// Puts kWhsRulesLine after the first line under WHS; changes nothing under
+// the program's own rules.
+void InsertRulesLine(ReportLines& lines, HandicapRules rules);
+
 // Today's date as the report headings show it: month, day, year, separated by
 // the system's date separator.
 struct ReportDate {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "handicap/handicaprules.h"
 #include "support/fsizelimit.h"
 #include "support/tempfolder.h"
 
@@ -137,6 +138,24 @@ TEST(IniFileTest, RefusedWriteIsIgnored) {
   tmp2.Write("bom.ini", "\xEF\xBB\xBF[MainForm]\rHeight=5\r");
   IniFile ini4(folder2, "bom.ini");
   EXPECT_EQ(ini4.ReadInteger("MainForm", "Height", 7), 5);
+}
+
+TEST(IniFileTest, StringsAndTheHandicapRules) {
+  fwtest::TempFolder tmp;
+  WorkFolder folder(tmp.Path());
+  IniFile ini(folder);
+  EXPECT_EQ(ReadHandicapRules(ini), HandicapRules::kFairwick);
+  WriteHandicapRules(ini, HandicapRules::kWhs);
+  ini.WriteString("Settings", "Note", "two\r\nlines");
+  EXPECT_EQ(tmp.Read("fairwick.ini"), "[Settings]\r\nHandicapSystem=WHS\r\nNote=two  lines\r\n");
+  EXPECT_EQ(ReadHandicapRules(ini), HandicapRules::kWhs);
+  EXPECT_EQ(ini.ReadString("settings", "NOTE", "-"), "two  lines");
+  EXPECT_EQ(ini.ReadString("Settings", "Missing", "-"), "-");
+  for (const char* value : {"whs", "WHS2", "", "Fairwick"})
+    EXPECT_EQ(RulesFromSetting(value), HandicapRules::kFairwick) << value;
+  WriteHandicapRules(ini, HandicapRules::kFairwick);
+  EXPECT_EQ(RulesFromSetting(ini.ReadString("Settings", "HandicapSystem", "")),
+            HandicapRules::kFairwick);
 }
 
 }  // namespace

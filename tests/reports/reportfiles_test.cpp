@@ -11,6 +11,7 @@
 #include "data/scorefile.h"
 #include "reports/coursehandicapreport.h"
 #include "reports/golfhistory.h"
+#include "reports/handicapcards.h"
 #include "reports/handicaplist.h"
 #include "reports/reportsupport.h"
 #include "support/tempfolder.h"
@@ -200,6 +201,65 @@ TEST(ReportFilesTest, CourseHandicap) {
                                         "Predicted score for Pat Jones is: 86",
                                     }));
   EXPECT_EQ(messenger.shown, Strings{"Handicap file \"PJONES.fwh\" created."});
+}
+
+TEST(ReportFilesTest, UnderWhsEveryReportNamesTheRules) {
+  TempFolder dir;
+  dir.Write("golfers.fwc", "Pat Jones~PJONES~0~\r\nChristopher Alexander Longname~CLONG~0~\r\n");
+  std::string rounds;
+  for (int n = 5; n >= 1; --n)
+    rounds += ScoreLine("2002010" + std::to_string(n), "Oak Hills", "92", "72.0", "113", "92");
+  dir.Write("PJONES.fwp", rounds);
+  dir.Write("CLONG.fwp", "");
+  const WorkFolder folder(dir.Path());
+  GolferTable golfers;
+  LoadGolferList(folder, golfers);
+  const TCourseSummary course{"Oak Hills", "70.5", "125", "72"};
+  const IndexOptions whs{true, false, HandicapRules::kWhs};
+  const ReportDate today{2002, 1, 10, '/'};
+  ScoreTable scores;
+  const std::vector<int> places = {1, 2};
+  // Beside the rules line, the heading is that of the program's own rules.
+  ReportLines list = HandicapListLines(folder, golfers, places, course, today, whs, scores);
+  const ReportLines own =
+      HandicapListLines(folder, golfers, places, course, today, IndexOptions{}, scores);
+  ASSERT_EQ(list.size(), 11u);
+  EXPECT_EQ(list[1], kWhsRulesLine);
+  list.erase(list.begin() + 1);
+  EXPECT_EQ(Strings(list.begin(), list.begin() + 8), Strings(own.begin(), own.begin() + 8));
+  // clang-format off
+  // Index 20.0; course handicap 20.0 x 125 / 113 - 1.5 = 20.62.
+  EXPECT_EQ(Strings(list.begin() + 8, list.end()), (Strings{
+      "Pat Jones           " "   " " 20.0" "        " " 21" "         " " 93",
+      "Christopher Alexande" "   " "   NH" "        " " NH" "         " " NH",
+  }));
+  // clang-format on
+  LoadScoreFile(folder, "PJONES.fwp", scores);
+  const ReportLines history = GolfHistoryLines(scores, golfers[1], whs);
+  EXPECT_EQ(Strings(history.begin(), history.begin() + 8),
+            (Strings{"FAIRWICK PERSONAL GOLF HISTORY FOR:  Pat Jones", kWhsRulesLine, "",
+                     "5 scores on file for Pat Jones.  (5 are valid)",
+                     "World Handicap System: lowest 1 of 5 differentials.",
+                     "Differential 1   = 20.0  01/05/2002  Oak Hills", "",
+                     "The current index for Pat Jones is 20.0"}));
+  EXPECT_EQ(history[10], "*  1 - 01/05/2002  Oak Hills               92   92  72.0    113    20.0");
+
+  const CourseHandicapTexts nh = CourseHandicapTextsFor("Al", "NH", course, HandicapRules::kWhs);
+  EXPECT_EQ(nh.Hdcp1 + " " + nh.Hdcp2,
+            "Handicap for Al at this course is: NH Predicted score for Al is: NH");
+  EXPECT_EQ(CourseHandicapTextsFor("Al", "20.0", course, HandicapRules::kWhs).Hdcp2,
+            "Predicted score for Al is: 93");
+  const ReportLines printout =
+      CourseHandicapLines(today, "Al", "NH", course, nh.Hdcp1, nh.Hdcp2, HandicapRules::kWhs);
+  EXPECT_EQ(printout[1], kWhsRulesLine);
+  EXPECT_EQ(printout[8], "Index:         NH");
+
+  NoIndexOutput none;
+  ScoreTable empty;
+  const IndexResult noIndex = ComputeIndex(empty, {"Al", 0}, none, whs);
+  const CardLines card = HandicapCardLines("Al", "Oak Hills", today, empty, noIndex, 0);
+  EXPECT_EQ(card[1], "Rules:   World Handicap System");
+  EXPECT_EQ(card[6], "INDEX:    NH    HCP:  NH");
 }
 
 }  // namespace
