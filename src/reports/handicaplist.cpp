@@ -1,6 +1,8 @@
 #include "reports/handicaplist.h"
 
 #include "data/convert.h"
+#include "data/cp1252.h"
+#include "data/csv.h"
 #include "data/textutil.h"
 #include "handicap/coursehandicap.h"
 
@@ -27,6 +29,36 @@ std::string HandicapListGolferLine(std::string_view longName, double index, int 
   return line;
 }
 
+std::vector<HandicapListRow> HandicapListRows(const WorkFolder& folder, const GolferTable& golfers,
+                                              std::span<const int> places,
+                                              const TCourseSummary& course,
+                                              const IndexOptions& options, ScoreTable& scores) {
+  std::vector<HandicapListRow> rows;
+  rows.reserve(places.size());
+  NoIndexOutput none;
+  for (int place : places) {
+    const TGolferRec& golfer = golfers[place];
+    LoadScoreFile(folder, ScoreFileName(golfer.ShortName), scores);
+    SortScores(scores);
+    HandicapListRow row;
+    row.LongName = golfer.LongName.str();
+    row.Index = ComputeIndex(scores, IndexGolfer{row.LongName, golfer.Sex}, none, options).Index;
+    row.CourseHandicap = CourseHandicapOf(row.Index, StrToFloat(course.Slope));
+    row.PredictedScore = PredictedScoreOf(row.CourseHandicap, course.ParTotal);
+    rows.push_back(std::move(row));
+  }
+  return rows;
+}
+
+std::string HandicapListCsv(std::span<const HandicapListRow> rows) {
+  std::string out;
+  AppendCsvRecord(out, {"Golfer", "Index", "Course handicap", "Predicted score"});
+  for (const HandicapListRow& row : rows)
+    AppendCsvRecord(out, {Cp1252ToUtf8(row.LongName), FormatFixed(row.Index, 1, 1),
+                          IntToStr(row.CourseHandicap), IntToStr(row.PredictedScore)});
+  return out;
+}
+
 ReportLines HandicapListLines(const WorkFolder& folder, GolferTable& golfers,
                               std::span<const int> places, const TCourseSummary& course,
                               const ReportDate& today, const IndexOptions& options,
@@ -43,17 +75,10 @@ ReportLines HandicapListLines(const WorkFolder& folder, GolferTable& golfers,
   lines.push_back("Golfer                 Index   Handicap       Score");
   lines.emplace_back();
 
-  NoIndexOutput none;
-  for (int place : places) {
-    const TGolferRec& golfer = golfers[place];
-    LoadScoreFile(folder, ScoreFileName(golfer.ShortName), scores);
-    SortScores(scores);
-    const double index =
-        ComputeIndex(scores, IndexGolfer{golfer.LongName.str(), golfer.Sex}, none, options).Index;
-    const int courseHandicap = CourseHandicapOf(index, StrToFloat(course.Slope));
-    const int predicted = PredictedScoreOf(courseHandicap, course.ParTotal);
-    lines.push_back(HandicapListGolferLine(golfer.LongName, index, courseHandicap, predicted));
-  }
+  for (const HandicapListRow& row :
+       HandicapListRows(folder, golfers, places, course, options, scores))
+    lines.push_back(
+        HandicapListGolferLine(row.LongName, row.Index, row.CourseHandicap, row.PredictedScore));
   return lines;
 }
 
