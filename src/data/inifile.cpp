@@ -6,6 +6,7 @@
 
 #include "data/convert.h"
 #include "data/recordtext.h"
+#include "data/textutil.h"
 
 namespace fw {
 namespace {
@@ -17,16 +18,7 @@ std::string_view TrimSpace(std::string_view s) {
 }
 
 bool SameName(std::string_view a, std::string_view b) {
-  a = TrimSpace(a);
-  b = TrimSpace(b);
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-    if (x != y) return false;
-  }
-  return true;
+  return EqualsIgnoringAsciiCase(TrimSpace(a), TrimSpace(b));
 }
 
 // One line of the file as the settings functions see it.

@@ -135,20 +135,9 @@ void AppendRounds(std::string& out, const std::vector<std::string>& lead, const 
   }
 }
 
+// Column names match ignoring case and the blanks around them.
 bool SameColumnName(std::string_view a, std::string_view b) {
-  auto trim = [](std::string_view s) {
-    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-    return s;
-  };
-  a = trim(a);
-  b = trim(b);
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    auto fold = [](char ch) { return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch + 32) : ch; };
-    if (fold(a[i]) != fold(b[i])) return false;
-  }
-  return true;
+  return EqualsIgnoringAsciiCase(TrimBlanks(a), TrimBlanks(b));
 }
 
 bool IsLeapYear(int y) {
