@@ -3,8 +3,10 @@
 # missing. Uses sudo when not run as root.
 set -euo pipefail
 
-packages=(g++ make cmake qt6-base-dev libgtest-dev libbenchmark-dev fonts-dejavu-core
-  fonts-urw-base35 poppler-utils "$@")
+# libzip-dev (found through pkg-config) makes the club backups; the program
+# builds without it, but then cannot make them.
+packages=(g++ make cmake qt6-base-dev pkg-config libzip-dev libgtest-dev libbenchmark-dev
+  fonts-dejavu-core fonts-urw-base35 poppler-utils "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -2,14 +2,16 @@
 # Builds the Debian package, installs it with apt and checks the installed
 # program: the desktop entry and AppStream metainfo validate, the icons are in
 # place at every size, and the launcher, started offscreen in a fresh home
-# folder, seeds ~/Fairwick with the sample courses and shows the main window.
+# folder, seeds ~/Fairwick with the sample courses and the settings of a new
+# club and shows the main window; with --backup it first writes a zip of the
+# club's data files.
 # Shares the build folder with scripts/test.sh, which CI runs first. The
 # package stays installed (apt-get remove fairwick takes it away).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${FAIRWICK_BUILD_DIR:-$root/build}
 
-"$root/scripts/deps.sh" appstream desktop-file-utils dpkg-dev file
+"$root/scripts/deps.sh" appstream desktop-file-utils dpkg-dev file unzip
 cmake -S "$root" -B "$build" -DFAIRWICK_WERROR=ON
 cmake --build "$build" -j"$(nproc)"
 rm -f "$build"/fairwick_*.deb
@@ -25,7 +27,7 @@ fail() {
 echo "== $(basename "$deb")"
 dpkg-deb -f "$deb" Package Version Depends
 depends=$(dpkg-deb -f "$deb" Depends)
-for p in libqt6widgets6 libqt6printsupport6 fonts-urw-base35 fonts-dejavu-core; do
+for p in libqt6widgets6 libqt6printsupport6 libzip4 fonts-urw-base35 fonts-dejavu-core; do
   [[ $depends == *"$p"* ]] || fail "the package does not depend on $p"
 done
 
@@ -56,7 +58,7 @@ start() {
   local log
   log=$(mktemp)
   if ! HOME=$home QT_QPA_PLATFORM=offscreen LD_PRELOAD=$hook \
-    timeout 60 "$prefix/bin/fairwick-launcher" "$@" 2>"$log"; then
+    timeout 60 "$prefix/bin/fairwick-launcher" "$@" >"$log" 2>&1; then
     cat "$log" >&2
     fail "the launcher failed (arguments: $*)"
   fi
@@ -73,6 +75,8 @@ echo "$seen"
 [ -f "$home/Fairwick/courses.fwc" ] || fail "~/Fairwick/courses.fwc was not seeded"
 [ ! -e "$home/Fairwick/sample.fwc" ] || fail "the sample course list was not renamed"
 cmp "$home/Fairwick/courses.fwc" "$prefix/share/fairwick/sample.fwc"
+printf '[Settings]\r\nHandicapSystem=WHS\r\n' | cmp - "$home/Fairwick/fairwick.ini" ||
+  fail "~/Fairwick did not start with the settings of a new club"
 
 echo "== a club folder from an older installation, upper-case names"
 club=$(mktemp -d)
@@ -88,5 +92,25 @@ if HOME=$home "$prefix/bin/fairwick-launcher" "$club/missing" 2>/dev/null; then
 fi
 [ ! -e "$club/missing" ] || fail "the launcher created a folder it was given"
 
-rm -rf "$home" "$club"
+echo "== a backup before the start"
+rm -rf "$club"
+club=$(mktemp -d)
+backups=$(mktemp -d)
+cp "$root"/sample/*.fwp "$root/sample/golfers.fwc" "$club"
+cp "$root/sample/sample.fwc" "$club/COURSES.FWC"
+seen=$(start --backup "$backups" "$club")
+echo "$seen"
+[ "$seen" = "$expected" ] || fail "the main window did not show after the backup"
+zip=$backups/fairwick-backup-$(date +%Y-%m-%d).zip
+[ "$(unzip -Z1 "$zip" | sort)" = "$(ls "$club" | sort)" ] ||
+  fail "$zip does not hold the club's files: $(unzip -Z1 "$zip" | tr '\n' ' ')"
+for f in "$club"/*; do
+  unzip -p "$zip" "$(basename "$f")" | cmp - "$f" || fail "$zip holds another $(basename "$f")"
+done
+if (cd "$home" && "$prefix/bin/fairwick" --backup "$backups/none.zip" 2>/dev/null); then
+  fail "fairwick --backup succeeded in a folder without data files"
+fi
+[ ! -e "$backups/none.zip" ] || fail "a failed backup left $backups/none.zip"
+
+rm -rf "$home" "$club" "$backups"
 echo "package test passed"

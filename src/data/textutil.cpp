@@ -60,6 +60,14 @@ std::string FormatFixed(double value, int width, int decimals) {
   return buf;
 }
 
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+  auto fold = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (fold(a[i]) != fold(b[i])) return false;
+  return true;
+}
+
 std::string StoredDateToDisplay(std::string_view stored) {
   std::string s = CutAtNul(stored);
   if (s.size() == 8) return s.substr(4, 2) + "/" + s.substr(6, 2) + "/" + s.substr(0, 4);

@@ -34,6 +34,10 @@ std::string PadLeft(std::string_view text, int n);
 // Rounds halves to even like every other rounding of the program.
 std::string FormatFixed(double value, int width, int decimals);
 
+// The texts are equal when the letters A-Z are taken as a-z: how file names,
+// settings keys and column names are matched. Other bytes must be equal.
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
+
 // "yyyymmdd" -> "mm/dd/yyyy"; "yymmdd" -> "mm/dd/19yy" or "mm/dd/20yy"
 // (19 when the first character is '7' or later in code order); any other
 // length -> "99/99/9999". Characters are not checked to be digits.

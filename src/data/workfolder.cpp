@@ -11,6 +11,8 @@
 #include <random>
 #include <system_error>
 
+#include "data/outfile.h"
+
 namespace fw {
 namespace fs = std::filesystem;
 
@@ -551,6 +553,42 @@ void WorkFolder::RemoveLeftoverTempFiles() const {
     std::error_code typeEc;
     if (it->is_symlink(typeEc) || !it->is_regular_file(typeEc)) continue;
     if (IsTempName(it->path().filename().string())) ::unlink(it->path().c_str());
+  }
+}
+
+namespace {
+
+// The file the user named and the system's text for the error.
+[[noreturn]] void ThrowNamedError(const FileError& error, const fs::path& file) {
+  throw FileError(file.string() + ": " + error.what());
+}
+
+}  // namespace
+
+void ReplaceOutsideFile(const fs::path& file, std::string_view bytes) {
+  struct stat st {};
+  if (::stat(file.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+    throw NotADataFileError(file.string() + " is not a file that can be replaced.");
+  try {
+    const fs::path target = SaveTarget(file);
+    if (ReadOnly(target)) throw FileError("the file is read-only");
+    WriteReplacing(target, bytes, ModeFor(target));
+  } catch (const NotADataFileError&) {
+    throw;
+  } catch (const FileError& error) {
+    ThrowNamedError(error, file);
+  }
+}
+
+void WriteNewFile(const fs::path& file, std::string_view bytes) {
+  Descriptor fd(OpenRetrying(file, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, 0666));
+  if (fd.Get() < 0) ThrowNamedError(FileError(std::strerror(errno)), file);
+  int err = WriteAll(fd.Get(), bytes);
+  if (err == 0 && ::fsync(fd.Get()) != 0) err = errno;
+  if (const int closed = fd.Close(); err == 0) err = closed;
+  if (err != 0) {
+    ::unlink(file.c_str());
+    ThrowNamedError(FileError(std::strerror(err)), file);
   }
 }
 

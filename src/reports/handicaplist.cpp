@@ -1,6 +1,8 @@
 #include "reports/handicaplist.h"
 
 #include "data/convert.h"
+#include "data/cp1252.h"
+#include "data/csv.h"
 #include "data/textutil.h"
 #include "handicap/coursehandicap.h"
 
@@ -34,6 +36,42 @@ std::string HandicapListGolferLine(std::string_view longName, double index, int 
                     IntToStr(predictedScore));
 }
 
+std::vector<HandicapListRow> HandicapListRows(const WorkFolder& folder, const GolferTable& golfers,
+                                              std::span<const int> places,
+                                              const TCourseSummary& course,
+                                              const IndexOptions& options, ScoreTable& scores) {
+  std::vector<HandicapListRow> rows;
+  rows.reserve(places.size());
+  NoIndexOutput none;
+  for (int place : places) {
+    const TGolferRec& golfer = golfers[place];
+    LoadScoreFile(folder, ScoreFileName(golfer.ShortName), scores);
+    SortScores(scores);
+    HandicapListRow row;
+    row.LongName = golfer.LongName.str();
+    const IndexResult index =
+        ComputeIndex(scores, IndexGolfer{row.LongName, golfer.Sex}, none, options);
+    row.Index = index.Index;
+    row.IndexText = FormatIndexOrNh(index, 5);
+    row.CourseHandicap = CourseHandicapFor(index, course);
+    if (row.CourseHandicap)
+      row.PredictedScore = PredictedScoreOf(*row.CourseHandicap, course.ParTotal);
+    rows.push_back(std::move(row));
+  }
+  return rows;
+}
+
+std::string HandicapListCsv(std::span<const HandicapListRow> rows) {
+  std::string out;
+  AppendCsvRecord(out, {"Golfer", "Index", "Course handicap", "Predicted score"});
+  for (const HandicapListRow& row : rows)
+    AppendCsvRecord(out, {Cp1252ToUtf8(row.LongName),
+                          row.CourseHandicap ? FormatFixed(row.Index, 1, 1) : kNoIndexText,
+                          row.CourseHandicap ? IntToStr(*row.CourseHandicap) : kNoIndexText,
+                          row.PredictedScore ? IntToStr(*row.PredictedScore) : kNoIndexText});
+  return out;
+}
+
 ReportLines HandicapListLines(const WorkFolder& folder, GolferTable& golfers,
                               std::span<const int> places, const TCourseSummary& course,
                               const ReportDate& today, const IndexOptions& options,
@@ -51,22 +89,14 @@ ReportLines HandicapListLines(const WorkFolder& folder, GolferTable& golfers,
   lines.push_back("Golfer                 Index   Handicap       Score");
   lines.emplace_back();
 
-  NoIndexOutput none;
-  for (int place : places) {
-    const TGolferRec& golfer = golfers[place];
-    LoadScoreFile(folder, ScoreFileName(golfer.ShortName), scores);
-    SortScores(scores);
-    const IndexResult index =
-        ComputeIndex(scores, IndexGolfer{golfer.LongName.str(), golfer.Sex}, none, options);
-    const std::optional<int> courseHandicap = CourseHandicapFor(index, course);
-    if (!courseHandicap) {
-      lines.push_back(
-          GolferLine(golfer.LongName, FormatIndexOrNh(index, 5), kNoIndexText, kNoIndexText));
+  for (const HandicapListRow& row :
+       HandicapListRows(folder, golfers, places, course, options, scores)) {
+    if (!row.CourseHandicap) {
+      lines.push_back(GolferLine(row.LongName, row.IndexText, kNoIndexText, kNoIndexText));
       continue;
     }
-    const int predicted = PredictedScoreOf(*courseHandicap, course.ParTotal);
     lines.push_back(
-        HandicapListGolferLine(golfer.LongName, index.Index, *courseHandicap, predicted));
+        HandicapListGolferLine(row.LongName, row.Index, *row.CourseHandicap, *row.PredictedScore));
   }
   return lines;
 }
