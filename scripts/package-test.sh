@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
-# Builds the Debian package, installs it with apt and checks the installed
-# program: the desktop entry and AppStream metainfo validate, the icons are in
-# place at every size, and the launcher, started offscreen in a fresh home
-# folder, seeds ~/Fairwick with the sample courses and the settings of a new
-# club and shows the main window; with --backup it first writes a zip of the
-# club's data files.
+# Builds the Debian package, checks it with lintian (no error, no warning),
+# installs it with apt and checks the installed program: the desktop entry and
+# AppStream metainfo validate, the icons are in place at every size, the
+# manual pages and the copyright file are there, and the launcher, started
+# offscreen in a fresh home folder, seeds ~/Fairwick with the sample courses
+# and the settings of a new club and shows the main window; with --backup it
+# first writes a zip of the club's data files.
 # Shares the build folder with scripts/test.sh, which CI runs first. The
 # package stays installed (apt-get remove fairwick takes it away).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${FAIRWICK_BUILD_DIR:-$root/build}
 
-"$root/scripts/deps.sh" appstream desktop-file-utils dpkg-dev file unzip
+"$root/scripts/deps.sh" appstream desktop-file-utils dpkg-dev file lintian unzip
 cmake -S "$root" -B "$build" -DFAIRWICK_WERROR=ON
 cmake --build "$build" -j"$(nproc)"
 rm -f "$build"/fairwick_*.deb
@@ -31,6 +32,9 @@ for p in libqt6widgets6 libqt6printsupport6 libzip4 fonts-urw-base35 fonts-dejav
   [[ $depends == *"$p"* ]] || fail "the package does not depend on $p"
 done
 
+echo "== lintian"
+lintian --fail-on error,warning "$deb" || fail "lintian found errors or warnings"
+
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 (cd "$(dirname "$deb")" &&
@@ -40,7 +44,9 @@ prefix=/usr
 id=org.fairwick.Fairwick
 for f in bin/fairwick bin/fairwick-launcher share/fairwick/sample.fwc \
   share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
-  share/icons/hicolor/scalable/apps/$id.svg; do
+  share/icons/hicolor/scalable/apps/$id.svg share/doc/fairwick/copyright \
+  share/doc/fairwick/changelog.Debian.gz share/man/man1/fairwick.1.gz \
+  share/man/man1/fairwick-launcher.1.gz; do
   [ -f "$prefix/$f" ] || fail "$prefix/$f is not installed"
 done
 for side in 16 24 32 48 64 128 256; do
