@@ -328,8 +328,8 @@ std::vector<std::string> ProgressStatsLines(const ProgressStats& stats) {
         Plural(mean.Count, "hole", "holes") + " in " + Plural(stats.ParRounds, "round", "rounds")));
   }
   if (stats.ParRoundsLeftOut > 0)
-    lines.push_back("  (" + Plural(stats.ParRoundsLeftOut, "round", "rounds") +
-                    " at courses not in the course list left out of the par figures)");
+    lines.push_back("  (left out: " + Plural(stats.ParRoundsLeftOut, "round", "rounds") +
+                    " at courses not in the list)");
   lines.push_back(FigureLine("Front nine", stats.FrontNine, 1,
                              Plural(stats.FrontNine.Count, "round", "rounds")));
   lines.push_back(
