@@ -146,7 +146,8 @@ void TProgressForm::ShowGolfer(const QString& longName, int sex, const QString& 
 fw::ui::ProgressChartText TProgressForm::ChartText() const {
   fw::ui::ProgressChartText text;
   text.title = longName_;
-  if (!series_.Empty() && RangeField->currentIndex() == 1)
+  if (!series_.Empty() &&
+      kRanges[std::max(0, RangeField->currentIndex())] == fw::ProgressRange::kLastYear)
     text.empty = QStringLiteral("No rounds in the last year");
   return text;
 }
