@@ -1,0 +1,354 @@
+#include "reports/progressstats.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <map>
+
+#include "data/convert.h"
+#include "data/textutil.h"
+#include "handicap/scoreeval.h"
+
+namespace fw {
+namespace {
+
+using std::chrono::days;
+using std::chrono::sys_days;
+using std::chrono::year_month_day;
+
+constexpr int kHoles = 18;
+constexpr int kNewest = 20;  // rounds of "the last 20 rounds"
+
+bool IsDigits(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+char FoldAscii(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return FoldAscii(x) == FoldAscii(y);
+         });
+}
+
+year_month_day DateOfDay(int day) {
+  return year_month_day{sys_days{days{day}}};
+}
+
+int DayOf(year_month_day date) {
+  return static_cast<int>(sys_days{date}.time_since_epoch().count());
+}
+
+// A hole's strokes or putts: an empty text is nothing entered.
+int HoleValue(std::string_view text) {
+  return text.empty() ? 0 : StrToInt(text);
+}
+
+// The gross score of a round, 0 when it has none.
+int GrossScore(const TScoreRec& round) {
+  const std::string_view total = round.TotalScore;
+  // The placeholders: "XXX", and "", "0", "00" or "000" for nothing entered.
+  if (total == "XXX" || total.find_first_not_of('0') == std::string_view::npos) return 0;
+  const int score = StrToInt(total);
+  return score > 0 && score <= kMaxRoundScore ? score : 0;
+}
+
+struct HoleByHole {
+  bool complete = false;  // a score above 0 on every hole
+  std::array<int, kHoles> strokes{};
+};
+
+HoleByHole HolesOf(const TScoreRec& round) {
+  HoleByHole holes;
+  holes.complete = true;
+  for (std::size_t h = 0; h < kHoles; ++h) {
+    holes.strokes[h] = HoleValue(round.HoleScores[h]);
+    holes.complete = holes.complete && holes.strokes[h] > 0;
+  }
+  return holes;
+}
+
+// Adds a value to a running mean kept as a sum in Value until Finish.
+void Add(Mean& mean, double value, int count = 1) {
+  mean.Value += value;
+  mean.Count += count;
+}
+void Finish(Mean& mean) {
+  if (mean.Count > 0) mean.Value /= mean.Count;
+}
+
+std::string Plural(int n, const char* one, const char* many) {
+  return IntToStr(n) + " " + (n == 1 ? one : many);
+}
+
+// "  <label padded to 20><value right-aligned in 6>  (<count>)", or "none".
+std::string FigureLine(const std::string& label, const Mean& mean, int decimals,
+                       const std::string& count) {
+  std::string line = "  " + PadRight(label, 20);
+  if (mean.Count == 0) return line + "    --  (no rounds)";
+  return line + FormatFixed(mean.Value, 6, decimals) + "  (" + count + ")";
+}
+
+std::string RoundLine(const char* label, const std::optional<RoundOnFile>& round) {
+  std::string line = PadRight(label, 22);
+  if (!round) return line + "    --";
+  return line + FormatFixed(round->Score, 6, 0) + "  " + StoredDateToDisplay(round->Date) + "  " +
+         round->Course;
+}
+
+}  // namespace
+
+std::optional<int> DayOfStoredDate(std::string_view stored) {
+  if (stored.size() != 8 || !IsDigits(stored)) return std::nullopt;
+  const year_month_day date{
+      std::chrono::year{StrToInt(stored.substr(0, 4))},
+      std::chrono::month{static_cast<unsigned>(StrToInt(stored.substr(4, 2)))},
+      std::chrono::day{static_cast<unsigned>(StrToInt(stored.substr(6, 2)))}};
+  if (!date.ok()) return std::nullopt;
+  return DayOf(date);
+}
+
+std::string StoredDateOfDay(int day) {
+  const year_month_day date = DateOfDay(day);
+  char text[16];
+  std::snprintf(text, sizeof text, "%04d%02u%02u", static_cast<int>(date.year()),
+                static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
+  return text;
+}
+
+ProgressSeries FilterProgress(const ProgressSeries& series, ProgressRange range, int today) {
+  int from = 0;
+  switch (range) {
+    case ProgressRange::kAllRounds:
+      return series;
+    case ProgressRange::kLast20Rounds:
+      if (series.Rounds.size() <= kNewest) return series;
+      from = series.Rounds[series.Rounds.size() - kNewest].Day;
+      break;
+    case ProgressRange::kLastYear: {
+      year_month_day start = DateOfDay(today) - std::chrono::years{1};
+      if (!start.ok()) start = start.year() / start.month() / std::chrono::last;
+      from = DayOf(start);
+      break;
+    }
+  }
+  ProgressSeries shown;
+  for (const ProgressIndexPoint& p : series.Indexes)
+    if (p.Day >= from) shown.Indexes.push_back(p);
+  for (const ProgressRoundPoint& p : series.Rounds)
+    if (p.Day >= from) shown.Rounds.push_back(p);
+  if (range == ProgressRange::kLast20Rounds && shown.Rounds.size() > kNewest)
+    shown.Rounds.erase(shown.Rounds.begin(), shown.Rounds.end() - kNewest);
+  return shown;
+}
+
+ProgressSeries BuildProgressSeries(const ScoreTable& scores, const IndexGolfer& golfer,
+                                   const IndexOptions& options) {
+  // The complete rounds with a calendar date, newest first; rounds of one day
+  // keep their table order.
+  struct Dated {
+    int position;
+    int day;
+  };
+  std::vector<Dated> dated;
+  for (int p = 1; p <= scores.Count(); ++p)
+    if (const auto day = DayOfStoredDate(scores[p].Date); day && IsCompleteScore(scores[p]))
+      dated.push_back({p, *day});
+  std::stable_sort(dated.begin(), dated.end(),
+                   [](const Dated& a, const Dated& b) { return a.day > b.day; });
+
+  ScoreTable whole = scores;
+  NoIndexOutput none;
+  const IndexResult today = ComputeIndex(whole, golfer, none, options);
+
+  ProgressSeries series;
+  ScoreTable upToDay;
+  // Oldest day first: the index after a day rests on the newest 20 complete
+  // rounds up to it, all the calculation ever looks at.
+  for (std::size_t end = dated.size(); end > 0;) {
+    const int day = dated[end - 1].day;
+    std::size_t first = end;
+    while (first > 0 && dated[first - 1].day == day) --first;
+    upToDay.Clear();
+    for (std::size_t i = first; i < dated.size() && upToDay.Count() < kNewest; ++i)
+      upToDay.Append(scores[dated[i].position]);
+    const IndexResult index = ComputeIndex(upToDay, golfer, none, options);
+    series.Indexes.push_back({day, index.N > 0, index.Index});
+    for (std::size_t i = end; i > first; --i) {
+      const TScoreRec& round = scores[dated[i - 1].position];
+      if (!HasUsableRating(round)) continue;
+      const int position = dated[i - 1].position;
+      const bool used = std::find(today.UsedScores.begin(), today.UsedScores.begin() + today.N,
+                                  position) != today.UsedScores.begin() + today.N;
+      series.Rounds.push_back({day, RoundDifferential(round), used});
+    }
+    end = first;
+  }
+  return series;
+}
+
+const TCourseRec* FindCourse(const CourseTable& courses, std::string_view name) {
+  for (const TCourseRec& course : courses)
+    if (course.Name == name) return &course;
+  for (const TCourseRec& course : courses)
+    if (EqualsIgnoringCase(course.Name, name)) return &course;
+  return nullptr;
+}
+
+ProgressStats ComputeProgressStats(const ScoreTable& scores, const CourseTable& courses) {
+  ProgressStats stats;
+  std::map<int, int> perYear;
+  for (const TScoreRec& round : scores) {
+    const int score = GrossScore(round);
+    if (score == 0) continue;
+    const auto day = DayOfStoredDate(round.Date);
+    if (!day) {
+      ++stats.Undated;
+      continue;
+    }
+    ++stats.Rounds;
+    ++perYear[static_cast<int>(DateOfDay(*day).year())];
+    if (stats.Last20.Count < kNewest) Add(stats.Last20, score);
+    Add(stats.AllRounds, score);
+    const RoundOnFile here{score, round.Date.str(), round.CourseName.str()};
+    if (!stats.Best || score < stats.Best->Score) stats.Best = here;
+    if (!stats.Worst || score > stats.Worst->Score) stats.Worst = here;
+
+    const HoleByHole holes = HolesOf(round);
+    int putts = 0;
+    for (const auto& putt : round.HolePutts) putts += HoleValue(putt);
+    if (putts > 0) {
+      const auto played = std::count_if(holes.strokes.begin(), holes.strokes.end(),
+                                        [](int strokes) { return strokes > 0; });
+      Add(stats.PuttsPerRound, putts);
+      Add(stats.PuttsPerHole, putts, played > 0 ? static_cast<int>(played) : kHoles);
+    }
+    if (!holes.complete) continue;
+    int front = 0;
+    int back = 0;
+    for (std::size_t h = 0; h < kHoles; ++h) (h < 9 ? front : back) += holes.strokes[h];
+    Add(stats.FrontNine, front);
+    Add(stats.BackNine, back);
+    const TCourseRec* course = FindCourse(courses, round.CourseName);
+    if (!course) {
+      ++stats.ParRoundsLeftOut;
+      continue;
+    }
+    ++stats.ParRounds;
+    for (std::size_t h = 0; h < kHoles; ++h) {
+      const int par = HoleValue(course->Pars[h]);
+      if (par >= 3 && par <= 5)
+        Add(stats.ParAverages[static_cast<std::size_t>(par - 3)], holes.strokes[h]);
+    }
+  }
+  for (const auto& [year, rounds] : perYear) stats.RoundsPerYear.emplace_back(year, rounds);
+  for (Mean* mean : {&stats.Last20, &stats.AllRounds, &stats.PuttsPerRound, &stats.PuttsPerHole,
+                     &stats.ParAverages[0], &stats.ParAverages[1], &stats.ParAverages[2],
+                     &stats.FrontNine, &stats.BackNine})
+    Finish(*mean);
+  return stats;
+}
+
+std::vector<std::string> HoleByHoleCourses(const ScoreTable& scores, const CourseTable& courses) {
+  std::vector<std::pair<std::string, int>> played;  // name and rounds
+  for (const TScoreRec& round : scores) {
+    if (GrossScore(round) == 0 || !DayOfStoredDate(round.Date) || !HolesOf(round).complete)
+      continue;
+    const TCourseRec* listed = FindCourse(courses, round.CourseName);
+    const std::string name = listed ? listed->Name.str() : round.CourseName.str();
+    auto it = std::find_if(played.begin(), played.end(),
+                           [&](const auto& p) { return EqualsIgnoringCase(p.first, name); });
+    if (it == played.end())
+      played.emplace_back(name, 1);
+    else
+      ++it->second;
+  }
+  std::sort(played.begin(), played.end(), [](const auto& a, const auto& b) {
+    return a.second != b.second ? a.second > b.second : a.first < b.first;
+  });
+  std::vector<std::string> names;
+  for (auto& p : played) names.push_back(std::move(p.first));
+  return names;
+}
+
+HoleAverages HoleAveragesOn(const ScoreTable& scores, std::string_view course,
+                            const CourseTable& courses) {
+  HoleAverages averages;
+  averages.Course = course;
+  if (const TCourseRec* listed = FindCourse(courses, course))
+    for (std::size_t h = 0; h < kHoles; ++h) averages.Pars[h] = HoleValue(listed->Pars[h]);
+  for (const TScoreRec& round : scores) {
+    if (!EqualsIgnoringCase(round.CourseName, course) || GrossScore(round) == 0 ||
+        !DayOfStoredDate(round.Date))
+      continue;
+    const HoleByHole holes = HolesOf(round);
+    if (!holes.complete) continue;
+    ++averages.Rounds;
+    for (std::size_t h = 0; h < kHoles; ++h) averages.Strokes[h] += holes.strokes[h];
+  }
+  if (averages.Rounds > 0)
+    for (double& strokes : averages.Strokes) strokes /= averages.Rounds;
+  return averages;
+}
+
+std::vector<std::string> ProgressStatsLines(const ProgressStats& stats) {
+  std::vector<std::string> lines;
+  lines.push_back("Rounds per year");
+  if (stats.RoundsPerYear.empty()) lines.push_back("  none");
+  for (const auto& [year, rounds] : stats.RoundsPerYear)
+    lines.push_back("  " + PadRight(IntToStr(year), 20) + PadLeft(IntToStr(rounds), 6));
+  if (stats.Undated > 0)
+    lines.push_back("  (" + Plural(stats.Undated, "round", "rounds") + " without a date left out)");
+  lines.push_back("");
+  lines.push_back("Scoring average");
+  lines.push_back(
+      FigureLine("Last 20 rounds", stats.Last20, 1, Plural(stats.Last20.Count, "round", "rounds")));
+  lines.push_back(FigureLine("All rounds", stats.AllRounds, 1,
+                             Plural(stats.AllRounds.Count, "round", "rounds")));
+  lines.push_back("");
+  lines.push_back(RoundLine("Best round", stats.Best));
+  lines.push_back(RoundLine("Worst round", stats.Worst));
+  lines.push_back("  (of " + Plural(stats.Rounds, "round", "rounds") + ")");
+  lines.push_back("");
+  lines.push_back("Putts");
+  lines.push_back(FigureLine("Per round", stats.PuttsPerRound, 1,
+                             Plural(stats.PuttsPerRound.Count, "round", "rounds")));
+  lines.push_back(FigureLine("Per hole", stats.PuttsPerHole, 2,
+                             Plural(stats.PuttsPerHole.Count, "hole", "holes")));
+  lines.push_back("");
+  std::string byHole = "Hole by hole (" + Plural(stats.FrontNine.Count, "round", "rounds") + ")";
+  lines.push_back(byHole);
+  for (int par = 3; par <= 5; ++par) {
+    const Mean& mean = stats.ParAverages[static_cast<std::size_t>(par - 3)];
+    lines.push_back(FigureLine(
+        "Par " + IntToStr(par) + " holes", mean, 2,
+        Plural(mean.Count, "hole", "holes") + " in " + Plural(stats.ParRounds, "round", "rounds")));
+  }
+  if (stats.ParRoundsLeftOut > 0)
+    lines.push_back("  (left out: " + Plural(stats.ParRoundsLeftOut, "round", "rounds") +
+                    " at courses not in the list)");
+  lines.push_back(FigureLine("Front nine", stats.FrontNine, 1,
+                             Plural(stats.FrontNine.Count, "round", "rounds")));
+  lines.push_back(
+      FigureLine("Back nine", stats.BackNine, 1, Plural(stats.BackNine.Count, "round", "rounds")));
+  return lines;
+}
+
+std::vector<std::string> HoleAverageLines(const HoleAverages& averages) {
+  std::vector<std::string> lines;
+  lines.push_back("Average on each hole of " + averages.Course + " (" +
+                  Plural(averages.Rounds, "round", "rounds") + ")");
+  if (averages.Rounds == 0) return lines;
+  lines.push_back("  Hole  Par  Average");
+  for (std::size_t h = 0; h < kHoles; ++h) {
+    const int par = averages.Pars[h];
+    lines.push_back("  " + PadLeft(IntToStr(static_cast<long long>(h) + 1), 4) + "  " +
+                    PadLeft(par > 0 ? IntToStr(par) : "-", 3) +
+                    FormatFixed(averages.Strokes[h], 9, 2));
+  }
+  return lines;
+}
+
+}  // namespace fw
