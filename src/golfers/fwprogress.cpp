@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "data/outfile.h"
 #include "data/workfolder.h"
 #include "ui/appstate.h"
 #include "ui/fwcodec.h"
@@ -231,10 +232,9 @@ void SavePngFile(const QImage& image, const QString& path) {
   buffer.open(QIODevice::WriteOnly);
   if (!image.save(&buffer, "PNG"))
     throw fw::FileError("The chart could not be made into a PNG image.");
-  const QFileInfo file(path);
-  const fw::WorkFolder folder(file.absolutePath().toStdString());
-  folder.Replace(file.fileName().toStdString(),
-                 std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  fw::ReplaceOutsideFile(
+      QFile::encodeName(path).toStdString(),
+      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 }  // namespace fw::ui

@@ -129,7 +129,8 @@ TEST_F(ProgressFormTest, ShowsAGolferAndPrintsAndSavesTheChart) {
   Click(form->SavePngButton);
   EXPECT_EQ(QImage(QString::fromStdString((folder.Path() / "progress.png").string())).size(),
             QSize(1200, 720));
-  EXPECT_FALSE(folder.Has(fw::WorkFolder::TempNameFor("progress.png")));
+  for (const std::string& name : folder.Names()) EXPECT_FALSE(fw::WorkFolder::IsTempName(name));
+
   pngName = "missing/progress.png";
   Click(form->SavePngButton);
   EXPECT_EQ(messages.size(), 1u);
