@@ -1,4 +1,12 @@
 #include <QApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLockFile>
+#include <QScreen>
+#include <QSysInfo>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "app/fwmain.h"
 #include "app/fwstartup.h"
@@ -98,6 +106,76 @@ TEST_F(StartupTest, TheGolferListKeepsItsOptionWhenTheProgramEnds) {
   Click(form.ExitButton);
   EXPECT_EQ(exitCodes, std::vector<int>{0});
   EXPECT_FALSE(fw::IniFile(App().folder).ReadFlag("Settings", "UseMaxIndex", true));
+}
+
+TEST_F(StartupTest, AnotherCopyOnTheFolderIsToldOfAndAnInterruptedCopyIsTidiedUp) {
+  const QString lockName = QString::fromStdString((folder.Path() / fw::ui::kLockFile).string());
+  // Another copy of Fairwick, as another process, holds the folder.
+  int ready[2], done[2];
+  ASSERT_EQ(::pipe(ready), 0);
+  ASSERT_EQ(::pipe(done), 0);
+  const pid_t other = ::fork();
+  ASSERT_GE(other, 0);
+  if (other == 0) {
+    QLockFile theirs(lockName);
+    char c = theirs.tryLock(0) ? 'y' : 'n';
+    if (::write(ready[1], &c, 1) != 1 || ::read(done[0], &c, 1) != 1) ::_exit(1);
+    ::_exit(0);
+  }
+  char locked = 0;
+  ASSERT_EQ(::read(ready[0], &locked, 1), 1);
+  ASSERT_EQ(locked, 'y');
+  {
+    QLockFile mine(lockName);
+    bool owned = true;
+    Answer(MsgAnswer::kQuit);
+    EXPECT_FALSE(fw::ui::ClaimFolder(mine, owned));
+    Answer(MsgAnswer::kContinue);
+    EXPECT_TRUE(fw::ui::ClaimFolder(mine, owned));
+    EXPECT_FALSE(owned);
+    ASSERT_EQ(messages.size(), 2u);
+    const QString since = QFileInfo(lockName).lastModified().toString(QStringLiteral("HH:mm"));
+    EXPECT_EQ(messages[0].text,
+              QStringLiteral("Fairwick is already open on this folder (on %1 since %2). Changes "
+                             "made in both at once can conflict.")
+                  .arg(QSysInfo::machineHostName(), since));
+    EXPECT_EQ(messages[0].buttons, fw::ui::MsgButtons::kContinueQuit);
+  }
+  ASSERT_EQ(::write(done[1], "x", 1), 1);
+  ::waitpid(other, nullptr, 0);
+  // Its lock is stale now: this copy takes the folder, and tidies up after a
+  // copy that stopped in the middle of its work.
+  messages.clear();
+  folder.Write("golfers.fwc", "Pat Jones~PATJ~1~\r\n");
+  folder.Write("golfers.intent", "delete~OLDIE~\r\n");
+  folder.Write("OLDIE.fwp", "");
+  folder.Write("PATJ.fwp", "rounds");
+  folder.Write(".golfers.fwc.Ab12Cd.tmp", "half a save");
+  QLockFile mine(lockName);
+  bool owned = false;
+  EXPECT_TRUE(fw::ui::ClaimFolder(mine, owned));
+  EXPECT_TRUE(owned);
+  fw::ui::TidyFolder();
+  EXPECT_EQ(folder.Names(), (std::vector<std::string>{"PATJ.fwp", "fairwick.lock", "golfers.fwc"}));
+  EXPECT_EQ(MessageTexts(),
+            QStringList{QStringLiteral("The deletion of golfer OLDIE, cut short when Fairwick last "
+                                       "stopped, has been completed.")});
+}
+
+TEST_F(StartupTest, StoredSizesAreBroughtOntoTheScreen) {
+  const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+  for (const auto& [width, height] : {std::pair{-500, 353}, std::pair{100000, 100000}}) {
+    fw::IniFile(App().folder).WriteInteger("MainForm", "Width", width);
+    fw::IniFile(App().folder).WriteInteger("MainForm", "Height", height);
+    TMainForm form;
+    SCOPED_TRACE(width);
+    EXPECT_GE(form.width(), form.minimumSizeHint().width());
+    EXPECT_LE(form.width(), screen.width());
+    EXPECT_LE(form.height(), screen.height());
+    if (width < 0) {
+      EXPECT_EQ(form.width(), 472);
+    }
+  }
 }
 
 }  // namespace

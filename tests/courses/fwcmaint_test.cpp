@@ -8,6 +8,7 @@
 #include "courses/fwcmaint.h"
 #include "courses/fwcourse.h"
 #include "data/inifile.h"
+#include "scores/fwscore.h"
 #include "support/uitest.h"
 #include "ui/fwform.h"
 
@@ -416,6 +417,28 @@ TEST_F(CMaintTest, LeavingTheWindowCancelsItsOpenDialog) {
   EXPECT_TRUE(Closed());
   EXPECT_FALSE(dialog->isVisible());
   EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("0"));
+}
+
+TEST_F(CMaintTest, ACourseAddedFromScoreEntryJoinsTheOpenWindow) {
+  OpenThree();
+  Select(1);
+  Answer(MsgAnswer::kYes);
+  Click(form->DeleteButton);  // BIRCH, not saved yet
+  // Score entry's Add Course writes the course list at once.
+  TScoreForm* entry = App().ScoreForm;
+  ShowActive(entry);
+  Click(entry->AddCourseButton);
+  WaitForDialog();
+  TypeTotalOnlyCourse(QStringLiteral("ASPEN"), QStringLiteral("69.0"), QStringLiteral("120"),
+                      QStringLiteral("71"));
+  EXPECT_NE(folder.Read("courses.fwc").find("ASPEN"), std::string::npos);
+  EXPECT_EQ(Lines(), (QStringList{"ASPEN", "CEDAR", "MAPLE"}));
+  // The window's save keeps both: the deletion and the new course.
+  Click(form->SaveButton);
+  const std::string saved = folder.Read("courses.fwc");
+  EXPECT_NE(saved.find("ASPEN"), std::string::npos);
+  EXPECT_EQ(saved.find("BIRCH"), std::string::npos);
+  EXPECT_TRUE(messages.size() == 1u) << MessageTexts().join("|").toStdString();
 }
 
 }  // namespace

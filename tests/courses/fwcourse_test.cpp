@@ -357,5 +357,30 @@ TEST_F(CourseFormTest, TabVisitsTheFieldsInOrderPassingOutAndIn) {
   EXPECT_EQ(dialog->ParTotal->text(), QStringLiteral("72"));
 }
 
+TEST_F(CourseFormTest, ImplausibleRatingsAndSlopesAreRefused) {
+  OpenEmpty();
+  TypeAndLeave(dialog->CourseName, QStringLiteral("OAK HILLS"));
+  // "7O.2" with the letter O arrives as 7.2.
+  TypeAndLeave(dialog->RatingField, QStringLiteral("7O.2"));
+  EXPECT_EQ(dialog->RatingField->text(), QStringLiteral("7.2"));
+  TypeAndLeave(dialog->SlopeField, QStringLiteral("121"));
+  Click(dialog->OKButton);
+  TypeAndLeave(dialog->RatingField, QStringLiteral("70.2"));
+  TypeAndLeave(dialog->SlopeField, QStringLiteral("200"));
+  Click(dialog->OKButton);
+  EXPECT_EQ(MessageTexts(),
+            (QStringList{QStringLiteral("The rating must lie between 50.0 and 90.0 (or be 0 for a "
+                                        "course that has no rating)."),
+                         QStringLiteral("The slope must lie between 55 and 155 (or be 0 for a "
+                                        "course that has no slope rating).")}));
+  EXPECT_EQ(FocusName(), QStringLiteral("SlopeField"));
+  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("0"));
+  // 0 stays allowed for a course not rated.
+  TypeAndLeave(dialog->SlopeField, QStringLiteral("0"));
+  TypeAndLeave(dialog->ParTotal, QStringLiteral("72"));  // leaving hole 1 at 0 reset it
+  Click(dialog->OKButton);
+  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("1"));
+}
+
 }  // namespace
 }  // namespace fwtest

@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <functional>
@@ -16,6 +14,7 @@
 #include "data/golferlist.h"
 #include "data/recordingmessenger.h"
 #include "data/scorefile.h"
+#include "support/anothercopy.h"
 #include "support/tempfolder.h"
 
 namespace fw {
@@ -28,23 +27,6 @@ std::string ErrorOf(const std::function<void()>& action) {
     return e.what();
   }
   return "(no error)";
-}
-
-// Runs `work` in another process, as another copy of Fairwick would.
-void InAnotherCopy(const std::function<void()>& work) {
-  const pid_t pid = ::fork();
-  ASSERT_GE(pid, 0);
-  if (pid == 0) {
-    try {
-      work();
-    } catch (...) {
-      ::_exit(1);
-    }
-    ::_exit(0);
-  }
-  int status = 0;
-  ::waitpid(pid, &status, 0);
-  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
 TScoreRec Round(const char* date) {
@@ -89,7 +71,7 @@ TEST(FileSafetyTest, ASaveNeverOverwritesWhatAnotherWindowOrCopySavedMeanwhile) 
   SaveScoreFile(folder, "PJONES.fwp", two, empty);
   LoadScoreFile(folder, "PJONES.fwp", shown, shownSeen);
   shown.Delete(1);
-  InAnotherCopy([&] {
+  fwtest::InAnotherCopy([&] {
     ScoreTable scratch;
     if (!StoreRound(folder, "PJONES.fwp", Round("20260103"), scratch).Stored) throw 1;
   });

@@ -5,6 +5,7 @@
 #include "app/fwstartup.h"
 #include "data/inifile.h"
 #include "golfers/fwgname.h"
+#include "support/anothercopy.h"
 #include "support/fsizelimit.h"
 #include "support/uitest.h"
 
@@ -569,6 +570,58 @@ TEST_F(GolferMaintTest, ExitAndTheCloseBoxAskAboutUnsavedChanges) {
 TEST_F(GolferMaintTest, AGolferListThatCannotBeReadOpensNoWindow) {
   folder.MakeDir("golfers.fwc");
   EXPECT_THROW(TGMaintForm window, fw::FileError);
+}
+
+TEST_F(GolferMaintTest, ASaveOverAListChangedElsewhereOffersReloadOrKeepEditing) {
+  folder.Write("golfers.fwc", "Pat Jones~PJONES~1~\r\n");
+  TGMaintForm* window = Open();
+  AddGolfer(window, QStringLiteral("Ann Lee"));
+  // Another copy of Fairwick adds a golfer meanwhile.
+  const std::string theirs = "Pat Jones~PJONES~1~\r\nBo Dee~BO~0~\r\n";
+  InAnotherCopy([&] {
+    const fw::WorkFolder other(folder.Path());
+    fw::GolferTable golfers;
+    fw::FileSnapshot seen;
+    fw::LoadGolferList(other, golfers, &seen);
+    golfers.Append({"Bo Dee", "BO", 0});
+    fw::SaveGolferList(other, golfers, seen);
+  });
+
+  // Keep Editing: nothing written, the window's change kept, also through the
+  // exit question's Yes.
+  Answer(MsgAnswer::kKeepEditing);
+  Click(window->SaveButton);
+  EXPECT_EQ(messages.back().text,
+            QStringLiteral("golfers.fwc was not saved: another window or another copy of Fairwick "
+                           "changed it after this window read it. Your changes are still here."));
+  EXPECT_EQ(messages.back().buttons, MsgButtons::kReloadKeepEditing);
+  EXPECT_EQ(folder.Read("golfers.fwc"), theirs);
+  EXPECT_EQ(Lines(window), (QStringList{"Ann Lee", "Pat Jones"}));
+  Answer(MsgAnswer::kYes);
+  Answer(MsgAnswer::kKeepEditing);
+  Click(window->ExitButton);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_TRUE(window->SaveButton->isEnabled());
+
+  // Reload, confirmed: the list as it is now; the window's change is dropped.
+  Answer(MsgAnswer::kReload);
+  Answer(MsgAnswer::kYes);
+  Click(window->SaveButton);
+  EXPECT_EQ(messages.back().text,
+            QStringLiteral("Drop the changes made in this window and load golfers.fwc again?"));
+  EXPECT_EQ(Lines(window), (QStringList{"Bo Dee", "Pat Jones"}));
+  EXPECT_FALSE(window->SaveButton->isEnabled());
+
+  // Without changes of its own, the window shows a list changed elsewhere as
+  // soon as it becomes active again, and saves over it without a word.
+  folder.Write("golfers.fwc", theirs + "Cy Fox~CY~0~\r\n");
+  window->FormActivate();
+  EXPECT_EQ(Lines(window), (QStringList{"Bo Dee", "Cy Fox", "Pat Jones"}));
+  const std::size_t shown = messages.size();
+  AddGolfer(window, QStringLiteral("Di Low"));
+  Click(window->SaveButton);
+  EXPECT_EQ(messages.size(), shown);
+  EXPECT_NE(folder.Read("golfers.fwc").find("Cy Fox"), std::string::npos);
 }
 
 }  // namespace

@@ -218,5 +218,24 @@ TEST_F(GolferNameTest, CancelEscapeEnterAndTheCloseBox) {
   EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("0"));
 }
 
+TEST_F(GolferNameTest, AShortNameAnotherGolferUsesIsRefused) {
+  // Two golfers sharing one score file would lose each other's rounds when
+  // either is deleted.
+  Open(Mode::kAdd);
+  dialog->Fill(Mode::kAdd, fw::TGolferRec{}, {fw::TGolferRec{"Pat Jones", "PJONES", 1}});
+  TypeAndLeave(dialog->LongName, QStringLiteral("Paul Jones"));
+  TypeAndLeave(dialog->ShortName, QStringLiteral("pjones"));
+  Click(dialog->OKButton);
+  EXPECT_EQ(MessageTexts(),
+            QStringList{QStringLiteral("The short name PJONES is already used by Pat Jones. Each "
+                                       "golfer must have a unique Short Name value.")});
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_FALSE(folder.Has("PJONES.fwp"));
+  // The name derived from the long name passes the other golfer's by.
+  dialog->ShortName->clear();
+  TypeAndLeave(dialog->LongName, QStringLiteral("PJones"));
+  EXPECT_EQ(dialog->ShortName->text(), QStringLiteral("PJONES1"));
+}
+
 }  // namespace
 }  // namespace fwtest

@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QMenuBar>
 #include <QPointer>
+#include <algorithm>
 
 #include "app/fwstartup.h"
 #include "data/inifile.h"
@@ -11,6 +12,7 @@
 #include "golfers/golferfiles.h"
 #include "handicap/fwindex.h"
 #include "scores/fwscore.h"
+#include "support/anothercopy.h"
 #include "support/uitest.h"
 
 namespace fwtest {
@@ -577,6 +579,46 @@ TEST_F(GolferFormRoundTest, ARoundFromTheGolferListIsNotTakenByTheScoreList) {
   EXPECT_EQ(scoreList->ScoresListBox->count(), 11);
   EXPECT_FALSE(scoreList->ScoresChanged);
   EXPECT_TRUE(messages.empty()) << MessageTexts().join("|").toStdString();
+}
+
+TEST_F(GolferFormRoundTest, ARoundStoredElsewhereJoinsTheUnsavedListAndAnotherCopysIsNotSavedOver) {
+  QPointer<TGPickForm> pick = EditScoresOf(0);
+  auto onDisk = [this] {
+    fw::ScoreTable scores;
+    fw::LoadScoreFile(fw::WorkFolder(folder.Path()), "PJONES.fwp", scores);
+    return scores;
+  };
+  const int onFile = scoreList->Scores.Count();
+  DeleteLine(3);  // not saved yet
+  // Add a Score from the golfer list stores the round in the file at once;
+  // it joins the score list's table, sorted in.
+  ShowActive(pick);
+  Click(pick->AddAScoreButton);
+  const fw::TScoreRec round = ConfirmRound(entry, "Oak Hills", "88");
+  ASSERT_EQ(onDisk().Count(), onFile + 1);
+  EXPECT_EQ(scoreList->Scores.Count(), onFile);
+  auto holds = [&round](const fw::ScoreTable& scores) {
+    return std::find(scores.begin(), scores.end(), round) != scores.end();
+  };
+  EXPECT_TRUE(holds(scoreList->Scores));
+  EXPECT_TRUE(scoreList->ScoresChanged);
+  Click(scoreList->SaveButton);
+  EXPECT_EQ(onDisk().Count(), onFile);  // the deletion and the new round
+  EXPECT_TRUE(holds(onDisk()));
+
+  // A round stored by another copy is not saved over: the save says why.
+  DeleteLine(1);
+  InAnotherCopy([&] {
+    fw::ScoreTable scratch;
+    fw::TScoreRec theirs = round;
+    theirs.TotalScore = "77";
+    fw::StoreRound(fw::WorkFolder(folder.Path()), "PJONES.fwp", theirs, scratch);
+  });
+  Answer(MsgAnswer::kKeepEditing);
+  Click(scoreList->SaveButton);
+  EXPECT_EQ(messages.back().buttons, fw::ui::MsgButtons::kReloadKeepEditing);
+  EXPECT_EQ(onDisk().Count(), onFile + 1);
+  EXPECT_EQ(scoreList->Scores.Count(), onFile - 1);
 }
 
 }  // namespace

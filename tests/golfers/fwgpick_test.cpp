@@ -4,6 +4,7 @@
 #include <QPointer>
 
 #include "app/fwstartup.h"
+#include "data/golferchanges.h"
 #include "data/inifile.h"
 #include "golfers/fwgolfer.h"
 #include "golfers/golferfiles.h"
@@ -389,6 +390,35 @@ TEST_F(GPickRoundTest, EditViewScoresShowsTheGolfersScoreList) {
   EXPECT_EQ(scoreList->GolferName->text(), "BEABEST.fwp");
   EXPECT_EQ(scoreList->GolferSex->text(), "1");
   EXPECT_EQ(scoreList->IndexField->text(), "40.4");
+}
+
+TEST_F(GPickRoundTest, TheListFollowsRenamesAndAFileTooLongIsNamedOnce) {
+  QPointer<TGPickForm> pick = OpenAt(0);  // Al Able, ALABLE
+  // Golfer maintenance renames him meanwhile.
+  fw::FileSnapshot seen;
+  ASSERT_TRUE(fw::RenameGolfer(fw::WorkFolder(folder.Path()), "ALABLE", "AL", seen));
+  pick->FormActivate();  // the user comes back to the golfer list
+
+  Click(pick->AddAScoreButton);
+  const fw::TScoreRec round = ConfirmRound(entry, "Oak Hills", "90");
+  EXPECT_EQ(folder.Read("AL.fwp"), FileWith({round}));
+  EXPECT_FALSE(folder.Has("ALABLE.fwp"));
+  EXPECT_TRUE(messages.empty()) << MessageTexts().join("|").toStdString();
+
+  // A score file of 205 rounds shows its first 200 and says so, once.
+  folder.Write("BEABEST.fwp", Rounds(205));
+  pick->GolferListBox->setCurrentRow(1);
+  Click(pick->EditScoresButton);
+  TGolferForm* scoreList = fw::ui::App().GolferForm;
+  Click(scoreList->ExitButton);
+  ShowActive(pick);
+  Click(pick->EditScoresButton);
+  EXPECT_EQ(MessageTexts(),
+            QStringList{QStringLiteral(
+                "BEABEST.fwp holds 205 rounds, more than the 200 Fairwick can keep. The first 200 "
+                "are shown, and the file will not be saved from here, so that none of the others "
+                "is lost.")});
+  EXPECT_EQ(scoreList->ScoresListBox->count(), 200);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "reports/fw2choic.h"
 #include "reports/fwhndicp.h"
 #include "reports/fwprthdp.h"
+#include "support/fsizelimit.h"
 #include "support/reporttest.h"
 #include "ui/fwprintdialog.h"
 
@@ -66,6 +67,19 @@ TEST_F(ReportTest, GolfHistoryGoesToAFileAPdfOrNowhere) {
 
   EXPECT_EQ(folder.Read("out.pdf"), before);
   EXPECT_TRUE(pick->isVisible());
+
+  // A disk that fills while the PDF is written: no "Printing completed.", the
+  // older file kept, nothing left beside it.
+  pdf = "out.pdf";
+  {
+    FileSizeLimit full(600);
+    Click(pick->PrintScoresButton);
+  }
+  EXPECT_EQ(MessageTexts().last(),
+            QStringLiteral("out.pdf was not written: the file came out incomplete; the disk may "
+                           "be full. An older file of that name is as it was."));
+  EXPECT_EQ(folder.Read("out.pdf"), before);
+  for (const std::string& name : folder.Names()) EXPECT_FALSE(fw::WorkFolder::IsTempName(name));
 }
 
 TEST_F(ReportTest, GolferListOpensTheReportWindowsForTheSelectedGolfer) {

@@ -4,10 +4,13 @@
 #include <QTimer>
 #include <QToolTip>
 #include <filesystem>
+#include <functional>
 #include <tuple>
 
 #include "app/fwabout.h"
 #include "courses/fwcourse.h"
+#include "scores/roundstore.h"
+#include "support/fsizelimit.h"
 #include "support/uitest.h"
 #include "ui/fwcodec.h"
 
@@ -616,6 +619,83 @@ TEST_F(ScoreFormTest, TheCourseLimitAndTheHelpMenu) {
   });
   Trigger(form, "AboutFairwick1");
   EXPECT_TRUE(aboutShown);
+}
+
+TEST_F(ScoreFormTest, ARoundThatCannotBeStoredOrIsTypedIsNotThrownAway) {
+  Make();
+  const fw::TGolferRec pat{"Pat Jones", "PJONES", 1};
+  auto store = [&pat](const fw::TScoreRec& round) {
+    return fw::ui::StoreConfirmedRound(pat, round);
+  };
+  form->PrepareNewRound(QStringLiteral("Pat Jones"), QStringLiteral("12.4"));
+  form->ShowFor(nullptr, store);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+  Pick("BRIAR CREEK");
+  TypeAndLeave(form->ScoreTotal, QStringLiteral("90"));
+
+  // The golfer's file is gone (renamed meanwhile): the error, and the round stays.
+  Click(form->OKButton);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].text,
+            QStringLiteral("PJONES.fwp, the score file of Pat Jones, was not found: the golfer "
+                           "may have been renamed or deleted meanwhile."));
+  EXPECT_EQ(messages[0].informativeText,
+            QStringLiteral("The round was not stored. It is still here: press OK again once the "
+                           "cause is mended, or Cancel to drop it."));
+  EXPECT_TRUE(form->isVisible());
+  // A full disk: the same.
+  folder.Write("PJONES.fwp", "");
+  {
+    FileSizeLimit full(16);
+    Click(form->OKButton);
+  }
+  EXPECT_EQ(messages.back().text, QStringLiteral("PJONES.fwp was not saved: File too large. Your "
+                                                 "changes are still here."));
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_EQ(folder.Read("PJONES.fwp"), "");
+  // The cause mended, OK stores it.
+  Click(form->OKButton);
+  EXPECT_FALSE(form->isVisible());
+  EXPECT_NE(folder.Read("PJONES.fwp").find("~BRIAR CREEK~90~"), std::string::npos);
+
+  // Typed work is not dropped by a key or a click without asking.
+  messages.clear();
+  form->PrepareNewRound(QStringLiteral("Pat Jones"), QStringLiteral("12.4"));
+  form->ShowFor(nullptr, store);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+  Click(form->CancelButton);  // nothing typed: nothing asked
+  EXPECT_FALSE(form->isVisible());
+  EXPECT_TRUE(messages.empty());
+  form->ShowFor(nullptr, store);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+  TypeAndLeave(form->Score[1], QStringLiteral("5"));
+  // Escape in the open course list only closes the list.
+  form->CourseField->showPopup();
+  QWidget* popup = QApplication::activePopupWidget();
+  ASSERT_NE(popup, nullptr);
+  QTest::keyClick(popup, Qt::Key_Escape);
+  QApplication::processEvents();
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_TRUE(messages.empty());
+  // Escape, Cancel and the close box ask; No keeps the round. (Offscreen, the
+  // closed list hands activation back to nobody.)
+  ShowActive(form);
+
+  for (auto leave : {std::function<void()>([&] {
+                       Focus(form->Score[2]);
+                       Key(form->Score[2], Qt::Key_Escape);
+                     }),
+                     std::function<void()>([&] { Click(form->CancelButton); }),
+                     std::function<void()>([&] { form->close(); })}) {
+    Answer(fw::ui::MsgAnswer::kNo);
+    leave();
+    EXPECT_TRUE(form->isVisible());
+  }
+  EXPECT_EQ(MessageTexts(), QStringList(3, QStringLiteral("Discard this round?")));
+  Answer(fw::ui::MsgAnswer::kYes);
+  Click(form->CancelButton);
+  EXPECT_FALSE(form->isVisible());
+  EXPECT_EQ(form->OkPressed->text(), QStringLiteral("0"));
 }
 
 }  // namespace
