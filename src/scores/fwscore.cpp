@@ -365,8 +365,11 @@ void TScoreForm::ConnectHandlers() {
   // tilde is refused, and named, when the text changes).
   OnKeyPress(CommentField, [this](QKeyEvent* key) {
     if (IsEnter(key)) return true;
-    if (!key->text().isEmpty() || key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete)
+    const bool printable = !key->text().isEmpty() && key->text().at(0).isPrint();
+    if (printable || key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete ||
+        key->matches(QKeySequence::Paste) || key->matches(QKeySequence::Cut))
       roundTouched_ = true;
+
     return false;
   });
 }

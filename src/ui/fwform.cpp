@@ -11,7 +11,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QWindow>
 
 #include "ui/appstate.h"
@@ -75,8 +74,12 @@ QSize FwForm::UsableSize(QSize wanted, QSize defaults) const {
   if (wanted.width() <= 0) wanted.setWidth(defaults.width());
   if (wanted.height() <= 0) wanted.setHeight(defaults.height());
   wanted = wanted.expandedTo(minimumSizeHint()).expandedTo(minimumSize());
-  if (const QScreen* shown = screen()) wanted = wanted.boundedTo(shown->availableGeometry().size());
+  // The frame (title bar and borders) the window manager adds must fit too.
+  const QSize frame(16, 48);
+  if (const QScreen* shown = screen())
+    wanted = wanted.boundedTo(shown->availableGeometry().size() - frame);
   return wanted;
+
 }
 
 void FwForm::WritePlacement() {
@@ -154,6 +157,10 @@ void FwForm::closeEvent(QCloseEvent* event) {
 }
 
 void FwForm::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && escapeButton_) {
+    if (escapeButton_->isEnabled()) escapeButton_->click();
+    return;
+  }
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
     auto* button = qobject_cast<QPushButton*>(focusWidget());
     if (button && button->isEnabled() && button->isVisible() && button->window() == this) {
@@ -165,12 +172,9 @@ void FwForm::keyPressEvent(QKeyEvent* event) {
 }
 
 void FwForm::CancelOnEscape(QAbstractButton* cancel) {
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(escape, &QShortcut::activated, cancel, [cancel] {
-    // Escape in an open drop-down list only closes the list.
-    if (QApplication::activePopupWidget()) return;
-    if (cancel->isEnabled()) cancel->click();
-  });
+  // Handled as the key reaches the window, as a dialog does: a control that
+  // uses Escape itself (an open drop-down list closing) keeps it.
+  escapeButton_ = cancel;
 }
 
 FwForm::FieldHandlers& FwForm::HandlersOf(QWidget* field) {

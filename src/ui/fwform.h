@@ -123,6 +123,7 @@ class FwForm : public QMainWindow {
   FieldHandlers& HandlersOf(QWidget* field);
 
   QPointer<FwForm> opener_;
+  QPointer<QAbstractButton> escapeButton_;
   const char* placementSection_ = nullptr;
   bool skipPlacementWhenExiting_ = true;
   bool centreOnFirstShow_ = false;
