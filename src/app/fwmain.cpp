@@ -148,10 +148,6 @@ void TMainForm::Image1Click() {
   box.exec();
 }
 
-void TMainForm::Help2Click() {
-  Warn(QStringLiteral("Help not implemented yet."));
-}
-
 bool TMainForm::SettleOpenWindows() {
   for (QWidget* widget : QApplication::topLevelWidgets()) {
     auto* form = qobject_cast<FwForm*>(widget);

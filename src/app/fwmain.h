@@ -35,7 +35,6 @@ class TMainForm : public fw::ui::FwForm {
   void EditCoursesButtonClick();
   void EnterScoresButtonClick();
   void Image1Click();
-  void Help2Click();
   void ExitButtonClick();
   void Exit1Click();
   bool FormCloseQuery() override;

@@ -48,7 +48,7 @@ QLabel* HoleLabel(QWidget* parent, const QString& name, const QString& text) {
 }  // namespace
 
 TCourseForm::TCourseForm(QWidget* parent)
-    : FwForm(parent, kDialogFrame | Qt::MSWindowsFixedSizeDialogHint) {
+    : FwDialog(parent, kDialogFrame | Qt::MSWindowsFixedSizeDialogHint) {
   setObjectName(QStringLiteral("CourseForm"));
   setWindowTitle(QStringLiteral("Course Maintenance"));
 
@@ -149,6 +149,8 @@ TCourseForm::TCourseForm(QWidget* parent)
   for (int hole = 1; hole <= 18; ++hole) OnExit(Par[hole], [this, hole] { ParExit(hole); });
   OnClick(OKButton, [this] { OKButtonClick(); });
   OnClick(CancelButton, [this] { CancelButtonClick(); });
+  // Enter confirms from any field, Escape cancels.
+  SetDefaultButton(OKButton);
   CancelOnEscape(CancelButton);
 
   CentreOnFirstShow();
@@ -260,6 +262,7 @@ void TCourseForm::ParExit(int hole) {
 }
 
 void TCourseForm::OKButtonClick() {
+  FinishEditing();
   // A course without a name cannot be told apart in the lists nor picked.
   if (CourseName->text().trimmed().isEmpty()) {
     fw::ui::Inform(QStringLiteral("Please enter a course name."));
@@ -311,7 +314,7 @@ void TCourseForm::OKButtonClick() {
   FocusAndSelect(ParTotal);
 }
 
-std::optional<fw::TCourseRec> TCourseForm::TakeConfirmed(const fw::ui::FwForm* opener) {
+std::optional<fw::TCourseRec> TCourseForm::TakeConfirmed(const fw::ui::FormBase* opener) {
   if (!opener || Opener() != opener || OkPressed->text() != QStringLiteral("1"))
     return std::nullopt;
   OkPressed->setText(kZero);

@@ -13,7 +13,7 @@
 #include "data/courselist.h"
 #include "ui/fwform.h"
 
-class TCourseForm : public fw::ui::FwForm {
+class TCourseForm : public fw::ui::FwDialog {
   Q_OBJECT
  public:
   explicit TCourseForm(QWidget* parent = nullptr);
@@ -37,7 +37,7 @@ class TCourseForm : public fw::ui::FwForm {
   fw::TCourseRec Course() const;
   // The course confirmed here, when this dialog was last shown by `opener`;
   // OkPressed goes back to "0", so that it is taken once only.
-  std::optional<fw::TCourseRec> TakeConfirmed(const fw::ui::FwForm* opener);
+  std::optional<fw::TCourseRec> TakeConfirmed(const fw::ui::FormBase* opener);
 
   void UpdateParTotals(bool recomputeTotal);
   void FormShow() override;

@@ -24,7 +24,7 @@ std::string ScoreFileOf(const QString& shortName) {
 
 }  // namespace
 
-TGNameForm::TGNameForm(QWidget* parent) : FwForm(parent, kDialogFrame) {
+TGNameForm::TGNameForm(QWidget* parent) : FwDialog(parent) {
   setObjectName(QStringLiteral("GNameForm"));
   setWindowTitle(QStringLiteral("Golfer Name"));
 
@@ -97,14 +97,9 @@ TGNameForm::TGNameForm(QWidget* parent) : FwForm(parent, kDialogFrame) {
   OnClick(OKButton, [this] { OKButtonClick(); });
   OnClick(CancelButton, [this] { CancelButtonClick(); });
 
-  // Enter confirms as a click on OK does (leaving the field first, so its exit
-  // handler runs); Escape cancels.
-  auto pressOk = [this] {
-    OKButton->setFocus(Qt::OtherFocusReason);
-    OKButton->click();
-  };
-  connect(LongName, &QLineEdit::returnPressed, this, pressOk);
-  connect(ShortName, &QLineEdit::returnPressed, this, pressOk);
+  // Enter confirms (OK leaves the field being edited first, so its exit
+  // handler runs), wherever the focus is; Escape cancels.
+  SetDefaultButton(OKButton);
   CancelOnEscape(CancelButton);
 
   setFixedSize(472, 214);
@@ -143,7 +138,7 @@ void TGNameForm::Fill(Mode mode, const fw::TGolferRec& golfer, std::vector<fw::T
   OkPressed->setText(QStringLiteral("0"));
 }
 
-std::optional<fw::TGolferRec> TGNameForm::TakeConfirmed(const fw::ui::FwForm* opener) {
+std::optional<fw::TGolferRec> TGNameForm::TakeConfirmed(const fw::ui::FormBase* opener) {
   if (!opener || Opener() != opener || OkPressed->text() != QStringLiteral("1"))
     return std::nullopt;
   OkPressed->setText(QStringLiteral("0"));
@@ -218,6 +213,7 @@ bool TGNameForm::ConfirmExistingFile(const QString& fileName) {
 }
 
 void TGNameForm::OKButtonClick() {
+  FinishEditing();
   const QString shortName = ShortName->text();
   if (shortName.isEmpty()) {
     RefuseShortName(QStringLiteral("You must enter a value in the short name field."));

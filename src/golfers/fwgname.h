@@ -14,7 +14,7 @@
 #include "ui/fwform.h"
 #include "ui/fwwidgets.h"
 
-class TGNameForm : public fw::ui::FwForm {
+class TGNameForm : public fw::ui::FwDialog {
   Q_OBJECT
  public:
   enum class Mode { kAdd, kEdit };
@@ -38,7 +38,7 @@ class TGNameForm : public fw::ui::FwForm {
   void Fill(Mode mode, const fw::TGolferRec& golfer, std::vector<fw::TGolferRec> others);
   // The golfer confirmed here, when this dialog was last shown by `opener`;
   // OkPressed goes back to "0", so that the answer is taken once only.
-  std::optional<fw::TGolferRec> TakeConfirmed(const fw::ui::FwForm* opener);
+  std::optional<fw::TGolferRec> TakeConfirmed(const fw::ui::FormBase* opener);
   // Puts the short name the golfer keeps back into the field, when the change
   // to a new one could not be made.
   void KeepShortName(const QString& shortName) { ShortName->setText(shortName); }

@@ -2,8 +2,6 @@
 
 #include <QFontMetrics>
 #include <QHBoxLayout>
-#include <QKeySequence>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "ui/fwcodec.h"
@@ -19,7 +17,7 @@ const QString kWidestLine = QStringLiteral(
 
 }  // namespace
 
-TIndexForm::TIndexForm(QWidget* parent) : FwForm(parent) {
+TIndexForm::TIndexForm(QWidget* parent) : FwDialog(parent) {
   setObjectName(QStringLiteral("IndexForm"));
   setWindowTitle(QStringLiteral("Current Index"));
 
@@ -61,11 +59,8 @@ TIndexForm::TIndexForm(QWidget* parent) : FwForm(parent) {
   OnClick(OkButton, [this] { OkButtonClick(); });
   OnClick(CancelButton, [this] { CancelButtonClick(); });
   // Enter and Escape leave the dialog as its two buttons do.
-  for (auto key : {Qt::Key_Return, Qt::Key_Enter})
-    connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this,
-            [this] { OkButtonClick(); });
-  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
-          [this] { CancelButtonClick(); });
+  SetDefaultButton(OkButton);
+  CancelOnEscape(CancelButton);
 
   // Wide enough for the longest line of the explanation.
   const int textWidth = QFontMetrics(Field[1]->font()).horizontalAdvance(kWidestLine);

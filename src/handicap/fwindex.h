@@ -9,7 +9,7 @@
 #include "handicap/handicapindex.h"
 #include "ui/fwform.h"
 
-class TIndexForm : public fw::ui::FwForm {
+class TIndexForm : public fw::ui::FwDialog {
   Q_OBJECT
  public:
   explicit TIndexForm(QWidget* parent = nullptr);

@@ -15,7 +15,7 @@
 #include <QWindow>
 #include <algorithm>
 
-#include "ui/fwform.h"
+#include <QScreen>
 
 // The manual is compiled into the static windows library; naming its resource
 // here makes the linker keep it in the program.
@@ -274,7 +274,10 @@ void ShowHelp(const QString& section, QWidget* opener) {
       window->winId();
       window->windowHandle()->setScreen(opener->screen());
     }
-    CentreOnScreen(window);
+    if (const QScreen* screen = window->screen()) {
+      const QRect area = screen->availableGeometry();
+      window->move(area.center() - window->rect().center());
+    }
   }
   if (!window->ShowSection(section)) window->ShowSection(HelpSections().value(0));
   // A dialog that waits for an answer blocks every other window, except the

@@ -179,10 +179,6 @@ void THandicapForm::PrintButtonClick() {
       });
 }
 
-void THandicapForm::Help2Click() {
-  fw::ui::Warn(QStringLiteral("Help not implemented yet."));
-}
-
 void THandicapForm::AboutFairwick1Click() {
   if (App().showAbout) App().showAbout(this);
 }

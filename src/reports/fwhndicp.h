@@ -54,6 +54,5 @@ class THandicapForm : public fw::ui::FwForm {
   void CourseFieldClick();
   void OKButtonClick();
   void PrintButtonClick();
-  void Help2Click();
   void AboutFairwick1Click();
 };

@@ -43,7 +43,7 @@ QListWidget* MultiSelectList(QWidget* parent, const char* name) {
 
 }  // namespace
 
-TPrintHandicapsDlg::TPrintHandicapsDlg(QWidget* parent) : FwForm(parent, kDialogFrame) {
+TPrintHandicapsDlg::TPrintHandicapsDlg(QWidget* parent) : FwDialog(parent) {
   setObjectName(QStringLiteral("PrintHandicapsDlg"));
   setWindowTitle(QStringLiteral("Print Handicaps Dialog"));
 

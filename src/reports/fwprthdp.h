@@ -14,7 +14,7 @@
 #include "data/scorefile.h"
 #include "ui/fwform.h"
 
-class TPrintHandicapsDlg : public fw::ui::FwForm {
+class TPrintHandicapsDlg : public fw::ui::FwDialog {
   Q_OBJECT
  public:
   // Loads the course and golfer lists. When one of them cannot be read the

@@ -37,7 +37,6 @@ const QString kCourseNotFound = QStringLiteral("ERROR: Course not found in list?
 const QString kCourseLimit = QStringLiteral(
     "You have reached the maximum allowed number of courses.  If possible, delete some courses "
     "that you do not use.  Then, you can enter more new ones.");
-const QString kNoHelp = QStringLiteral("Help not implemented yet.");
 const QString kDiscardRound = QStringLiteral("Discard this round?");
 const QString kRoundKept = QStringLiteral(
     "The round was not stored. It is still here: press OK again once the cause is mended, or "
@@ -308,7 +307,7 @@ void TScoreForm::ConnectHandlers() {
   click(SaveExit1, &TScoreForm::SaveExit1Click);
   click(Exit1, &TScoreForm::Exit1Click);
   click(EditCourses1, &TScoreForm::EditCourses1Click);
-  click(Help2, &TScoreForm::Help2Click);
+  OnClick(Help2, [this] { Help2Click(); });
   click(AboutFairwick1, &TScoreForm::AboutFairwick1Click);
   // A course chosen with the mouse or the keyboard; not when the window
   // selects one itself.
@@ -392,7 +391,7 @@ bool TScoreForm::MayDiscardRound() {
   return true;
 }
 
-void TScoreForm::ShowFor(fw::ui::FwForm* opener, RoundTaker taker) {
+void TScoreForm::ShowFor(fw::ui::FormBase* opener, RoundTaker taker) {
   taker_ = std::move(taker);
   FwForm::ShowFor(opener);
 }
@@ -581,7 +580,6 @@ void TScoreForm::AddCourse(const fw::TCourseRec& course, fw::Messenger& messenge
   // window holds it.
   fw::SortCourseList(courses);
   if (courses.Count() >= fw::ui::App().MaxCourses || courses.Full() || seen.Partial()) {
-
     fw::ui::Warn(kCourseLimit);
     return;
   }
@@ -599,7 +597,6 @@ bool TScoreForm::FormCloseQuery() {
   // The close box throws the round away as Cancel does: not without asking.
   // The marker stays as it was.
   return MayDiscardRound();
-
 }
 
 // ---- Courses ----
@@ -1048,10 +1045,6 @@ void TScoreForm::EditCourses1Click() {
   // A clean dialog: empty name, rating and slope, every par 0.
   dialog->ClearCourse();
   dialog->ShowFor(this);
-}
-
-void TScoreForm::Help2Click() {
-  fw::ui::Warn(kNoHelp);
 }
 
 void TScoreForm::AboutFairwick1Click() {

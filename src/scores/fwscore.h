@@ -94,7 +94,7 @@ class TScoreForm : public fw::ui::FwForm {
                              const QString& date, const QString& course);
   // Shows the prepared round for `opener`, which `taker` stores when it is
   // confirmed.
-  void ShowFor(fw::ui::FwForm* opener, RoundTaker taker);
+  void ShowFor(fw::ui::FormBase* opener, RoundTaker taker);
   // The round in the fields as a score record: the date in stored form, every
   // text cut to its room in the score file.
   fw::TScoreRec Round() const;
@@ -118,7 +118,6 @@ class TScoreForm : public fw::ui::FwForm {
   void Exit1Click();
   void AddCourseButtonClick();
   void EditCourses1Click();
-  void Help2Click();
   void AboutFairwick1Click();
 
  private:

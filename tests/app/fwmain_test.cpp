@@ -57,13 +57,11 @@ TEST_F(MainFormTest, AboutBoxShowsVersionAndDate) {
   EXPECT_EQ(box.VersionField->text(), QStringLiteral("2.8 r04 - 1/10/2002"));
 }
 
-TEST_F(MainFormTest, HelpIsAWarningWithOneButton) {
+TEST_F(MainFormTest, HelpOpensTheManualAtTheMainWindow) {
   TMainForm form;
   Trigger(&form, "Help2");
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].text, QStringLiteral("Help not implemented yet."));
-  EXPECT_EQ(messages[0].kind, fw::ui::MsgKind::kWarning);
-  EXPECT_EQ(messages[0].buttons, fw::ui::MsgButtons::kOk);
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(HelpShown(), QStringLiteral("main-window"));
 }
 
 TEST_F(MainFormTest, AMaintenanceWindowIsOpenedOnceAndBroughtToTheFront) {

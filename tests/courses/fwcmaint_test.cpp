@@ -64,7 +64,7 @@ class CMaintTest : public UiTest {
   }
   void Select(int line) { form->CourseListBox->setCurrentRow(line - 1); }
 
-  void WaitForDialog() { ASSERT_TRUE(QTest::qWaitForWindowActive(dialog)); }
+  void WaitForDialog() { ASSERT_TRUE(WaitActive(dialog)); }
 
   // Types a course whose holes are left at 0 and only the total is given.
   void TypeTotalOnlyCourse(const QString& name, const QString& rating, const QString& slope,

@@ -35,7 +35,7 @@ class CourseFormTest : public UiTest {
   void OpenEmpty() {
     dialog->ClearCourse();
     dialog->ShowFor(opener);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    ASSERT_TRUE(WaitActive(dialog));
   }
 
   static fw::TCourseRec Stored(std::string name, std::string pars, std::string total) {
@@ -143,7 +143,7 @@ TEST_F(CourseFormTest, AParThatIsNotANumberLeavesTheSumsAsTheyWere) {
   // Such a par can only come from a course list edited by hand.
   dialog->SetCourse(Stored("BAD PAR", "434544354434544354", "72"));
   dialog->ShowFor(opener);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+  ASSERT_TRUE(WaitActive(dialog));
   dialog->Par[12]->setText(QStringLiteral("x"));
   TypeAndLeave(dialog->Par[1], QStringLiteral("5"));
   EXPECT_EQ(MessageTexts(), QStringList{QStringLiteral("'x' is not a valid integer value")});
@@ -195,7 +195,7 @@ TEST_F(CourseFormTest, AStoredCourseKeepsItsTotalWhenOpened) {
 
   dialog->SetCourse(Stored("OAK HILLS", "453445344453445344", "70"));
   dialog->ShowFor(opener);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+  ASSERT_TRUE(WaitActive(dialog));
   dialog->FormActivate();  // safe to run again
   EXPECT_EQ(dialog->ParOut->text(), QStringLiteral("36"));
   EXPECT_EQ(dialog->ParIn->text(), QStringLiteral("36"));
@@ -287,7 +287,7 @@ TEST_F(CourseFormTest, OkRefusesAnEmptyNameAndARatingOrSlopeThatIsNotANumber) {
   junk.Slope = "-12";
   dialog->SetCourse(junk);
   dialog->ShowFor(opener);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+  ASSERT_TRUE(WaitActive(dialog));
   EXPECT_EQ(dialog->RatingField->text(), QStringLiteral("abc"));
   messages.clear();
   Click(dialog->OKButton);
@@ -342,7 +342,7 @@ TEST_F(CourseFormTest, CancelAndCloseBoxLeaveUnconfirmed) {
 TEST_F(CourseFormTest, TabVisitsTheFieldsInOrderPassingOutAndIn) {
   dialog->SetCourse(Stored("OAK HILLS", "453445344453445344", "72"));
   dialog->ShowFor(opener);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+  ASSERT_TRUE(WaitActive(dialog));
   QStringList visited{FocusName()};
   for (int i = 0; i < 24; ++i) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

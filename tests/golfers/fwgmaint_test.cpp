@@ -72,7 +72,7 @@ class GolferMaintTest : public UiTest {
   // Waits for the name dialog opened by a click and checks who opened it.
   void ExpectDialogFor(TGMaintForm* window, TGNameForm::Mode mode) {
     ASSERT_TRUE(name->isVisible());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(name));
+    ASSERT_TRUE(WaitActive(name));
     EXPECT_EQ(name->Opener(), window);
     EXPECT_EQ(name->DialogMode, mode);
   }

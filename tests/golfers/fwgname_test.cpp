@@ -35,7 +35,7 @@ class GolferNameTest : public UiTest {
     // on the hidden dialog; the opener takes it first, as on a desktop.)
     ShowActive(opener);
     dialog->ShowFor(opener);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    ASSERT_TRUE(WaitActive(dialog));
     ASSERT_TRUE(dialog->isActiveWindow());
   }
 

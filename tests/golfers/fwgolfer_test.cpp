@@ -77,7 +77,7 @@ class GolferFormTest : public UiTest {
   QPointer<TGolferForm> ShowPat() {
     QPointer<TGolferForm> form = new TGolferForm;
     form->ShowGolfer("PJONES.fwp", "Pat Jones", 0, nullptr);
-    EXPECT_TRUE(QTest::qWaitForWindowActive(form));
+    EXPECT_TRUE(WaitActive(form));
     return form;
   }
 
@@ -224,7 +224,7 @@ TEST_F(GolferFormTest, DeletingTheOnlyRoundLeavesAnEmptyList) {
   folder.Write("SSMITH.fwp", RoundLine(Round("20020102", "Oak Hills", "90", "90", "70.5", "121")));
   TGolferForm form;
   form.ShowGolfer("SSMITH.fwp", "Sue Smith", 1, nullptr);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  ASSERT_TRUE(WaitActive(&form));
   EXPECT_EQ(
       Lines(form.ScoresListBox),
       QStringList({"  1   01/02/2002   90   90  70.5   121   18.2   Oak Hills                "}));
@@ -262,7 +262,7 @@ TEST_F(GolferFormTest, LeavingWithChangesAsksYesNoCancel) {
   EXPECT_EQ(folder.Read("PJONES.fwp"), before);
   form->ShowGolfer("PJONES.fwp", "Pat Jones", 0, nullptr);
   EXPECT_EQ(Lines(form->ScoresListBox), kPatsLines);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+  ASSERT_TRUE(WaitActive(form));
 
   // The window frame asks too; Yes saves.
   Select(form->ScoresListBox, 1);
@@ -307,7 +307,7 @@ TEST_F(GolferFormTest, FileExitAndEnterOnExitAskLikeTheExitButton) {
 
   // Yes saves. Enter on the focused Exit button presses it.
   form->ShowGolfer("PJONES.fwp", "Pat Jones", 0, nullptr);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+  ASSERT_TRUE(WaitActive(form));
   Select(form->ScoresListBox, 1);
   Answer(MsgAnswer::kYes);
   Click(form->DeleteButton);
@@ -364,7 +364,7 @@ class GolferFormRoundTest : public GolferFormTest {
     ShowActive(pick);
     pick->GolferListBox->setCurrentRow(row);
     Click(pick->EditScoresButton);
-    EXPECT_TRUE(QTest::qWaitForWindowActive(scoreList));
+    EXPECT_TRUE(WaitActive(scoreList));
     return pick;
   }
 

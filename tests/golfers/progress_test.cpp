@@ -98,7 +98,7 @@ TEST_F(ProgressFormTest, ShowsAGolferAndPrintsAndSavesTheChart) {
   fw::CourseTable courses;
   QPointer<TProgressForm> form = new TProgressForm;
   form->ShowGolfer("Pat Jones", 0, "PJONES", scores, courses);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+  ASSERT_TRUE(WaitActive(form));
 
   EXPECT_EQ(form->windowTitle(), "Progress - Pat Jones");
   EXPECT_EQ(form->RangeField->count(), 3);

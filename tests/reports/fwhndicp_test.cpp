@@ -31,7 +31,7 @@ class CourseHandicapFormTest : public ReportSeamTest {
     w->GolferShortName->setText(shortName);
     w->IndexField->setText(index);
     w->ShowFor(nullptr);
-    EXPECT_TRUE(QTest::qWaitForWindowActive(w));
+    EXPECT_TRUE(WaitActive(w));
     return w;
   }
 

@@ -601,7 +601,8 @@ TEST_F(ScoreFormTest, TheCourseLimitAndTheHelpMenu) {
   const QString limit = QStringLiteral(
       "You have reached the maximum allowed number of courses.  If possible, delete some courses "
       "that you do not use.  Then, you can enter more new ones.");
-  EXPECT_EQ(MessageTexts(), (QStringList{limit, limit, "Help not implemented yet."}));
+  EXPECT_EQ(MessageTexts(), (QStringList{limit, limit}));
+  EXPECT_EQ(HelpShown(), QStringLiteral("score-entry"));
   for (const auto& shown : messages) EXPECT_EQ(shown.kind, fw::ui::MsgKind::kWarning);
   EXPECT_FALSE(App().CourseForm->isVisible());
 
@@ -629,7 +630,7 @@ TEST_F(ScoreFormTest, ARoundThatCannotBeStoredOrIsTypedIsNotThrownAway) {
   };
   form->PrepareNewRound(QStringLiteral("Pat Jones"), QStringLiteral("12.4"));
   form->ShowFor(nullptr, store);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+  ASSERT_TRUE(WaitActive(form));
   Pick("BRIAR CREEK");
   TypeAndLeave(form->ScoreTotal, QStringLiteral("90"));
 
@@ -662,12 +663,12 @@ TEST_F(ScoreFormTest, ARoundThatCannotBeStoredOrIsTypedIsNotThrownAway) {
   messages.clear();
   form->PrepareNewRound(QStringLiteral("Pat Jones"), QStringLiteral("12.4"));
   form->ShowFor(nullptr, store);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+  ASSERT_TRUE(WaitActive(form));
   Click(form->CancelButton);  // nothing typed: nothing asked
   EXPECT_FALSE(form->isVisible());
   EXPECT_TRUE(messages.empty());
   form->ShowFor(nullptr, store);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+  ASSERT_TRUE(WaitActive(form));
   TypeAndLeave(form->Score[1], QStringLiteral("5"));
   // Escape in the open course list only closes the list.
   form->CourseField->showPopup();

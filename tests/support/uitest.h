@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "app/fwabout.h"
+#include "help/fwhelp.h"
 #include "support/tempfolder.h"
 #include "ui/appstate.h"
 #include "ui/fwmessage.h"
@@ -30,6 +31,13 @@ struct ShownMessage {
   fw::ui::MsgButtons buttons;
   QString informativeText;
 };
+
+// Waits until the window is the application's active window. (A dialog kept
+// above its opener reads as active to the window system as soon as the
+// opener does; the application learns of its own activation a moment later.)
+inline bool WaitActive(QWidget* window) {
+  return QTest::qWaitFor([window] { return window->isActiveWindow(); }, 5000);
+}
 
 class UiTest : public ::testing::Test {
  protected:
@@ -80,7 +88,7 @@ class UiTest : public ::testing::Test {
     window->show();
     window->raise();
     window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    ASSERT_TRUE(WaitActive(window));
   }
 
   // The child of `root` with that object name; fails the test when missing.
@@ -120,6 +128,14 @@ class UiTest : public ::testing::Test {
   static void Click(QAbstractButton* button) {
     QTest::mouseClick(button, Qt::LeftButton);
     QApplication::processEvents();
+  }
+
+  // The section the manual's window shows, or "" when it is not open.
+  static QString HelpShown() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+      if (auto* help = qobject_cast<fw::ui::THelpForm*>(widget); help && help->isVisible())
+        return help->ShownSection();
+    return {};
   }
 
   static void Trigger(QObject* window, const char* actionName) {

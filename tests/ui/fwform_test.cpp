@@ -59,7 +59,7 @@ TEST_F(FormTest, HidingADialogHandsActivationBackToItsOpener) {
   dialog.ShowFor(&opener);
   dialog.hide();
   EXPECT_GT(opener.activations, before);
-  EXPECT_TRUE(QTest::qWaitForWindowActive(&opener));
+  EXPECT_TRUE(WaitActive(&opener));
 
   // A hidden opener is left alone.
   opener.hide();
@@ -101,7 +101,7 @@ TEST_F(FormTest, KeysAndDialogFramesWorkAsOnEveryDesktop) {
   int cancelled = 0;
   QObject::connect(dialog.cancel, &QPushButton::clicked, [&] { ++cancelled; });
   dialog.ShowFor(&probe);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  ASSERT_TRUE(WaitActive(&dialog));
   QTest::keyClick(&dialog, Qt::Key_Escape);
   EXPECT_EQ(cancelled, 1);
 }
