@@ -23,20 +23,6 @@
 namespace fw::ui {
 namespace {
 
-// Shows an error that escaped every handler and lets the program go on.
-class FairwickApplication : public QApplication {
- public:
-  using QApplication::QApplication;
-  bool notify(QObject* receiver, QEvent* event) override {
-    try {
-      return QApplication::notify(receiver, event);
-    } catch (const std::exception& e) {
-      ReportError(e);
-    }
-    return false;
-  }
-};
-
 // The desktop's style, with the arrows of a menu bar's overflow button drawn
 // here. The style would read them from image files, and reading the first
 // image file loads every image format plugin Qt has, before the main window
@@ -105,6 +91,12 @@ void TidyFolder() {
     const std::string done = fw::FinishInterruptedGolferChange(folder);
     if (!done.empty()) Inform(ToQt(done));
   });
+}
+
+bool FairwickApplication::notify(QObject* receiver, QEvent* event) {
+  bool handled = false;
+  Guarded([&] { handled = QApplication::notify(receiver, event); });
+  return handled;
 }
 
 void CreateLongLivedWindows() {

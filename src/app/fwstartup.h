@@ -2,9 +2,20 @@
 // Start-up: the application, the main window, the windows that live for the
 // whole run, and the event loop.
 
+#include <QApplication>
+
 class QLockFile;
 
 namespace fw::ui {
+
+// The program's application object, with the backstop for errors that escape
+// every handler: one the user can mend is shown and the program goes on;
+// anything else is a fault of the program, which ends it (ReportFault).
+class FairwickApplication : public QApplication {
+ public:
+  using QApplication::QApplication;
+  bool notify(QObject* receiver, QEvent* event) override;
+};
 
 // Creates, hidden and in this order, the about box, the score entry window,
 // the golfer score list, the course edit dialog and the golfer name dialog.

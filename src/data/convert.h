@@ -7,13 +7,15 @@
 #include <string>
 #include <string_view>
 
+#include "data/usererror.h"
+
 namespace fw {
 
 // Raised when a text is not a number. what() is the message shown to the user,
 // for example "'12a' is not a valid integer value".
-class ConversionError : public std::runtime_error {
+class ConversionError : public UserError {
  public:
-  using std::runtime_error::runtime_error;
+  using UserError::UserError;
 };
 
 // Whole number of a text. Leading and trailing blanks are allowed, an optional

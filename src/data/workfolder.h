@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <optional>
 #include <stdexcept>
+
+#include "data/usererror.h"
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,9 +19,9 @@ namespace fw {
 // A file operation that failed. what() is the system's text for the error
 // ("No such file or directory", "Permission denied", ...) or, for a refused
 // name, a sentence saying why.
-class FileError : public std::runtime_error {
+class FileError : public UserError {
  public:
-  using std::runtime_error::runtime_error;
+  using UserError::UserError;
 };
 
 // The file does not exist: what() is "File not found".

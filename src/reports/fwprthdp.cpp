@@ -113,7 +113,7 @@ TPrintHandicapsDlg::TPrintHandicapsDlg(QWidget* parent) : FwDialog(parent) {
   try {
     LoadCourses();
     LoadGolfers();
-  } catch (const std::exception& error) {
+  } catch (const fw::UserError& error) {
     fw::ui::ReportError(error);
     return;
   }

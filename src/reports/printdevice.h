@@ -7,13 +7,15 @@
 #include <stdexcept>
 #include <string>
 
+#include "data/usererror.h"
+
 namespace fw {
 
 // A print job that could not be started or carried on. what() is the text
 // shown to the user.
-class PrintError : public std::runtime_error {
+class PrintError : public UserError {
  public:
-  using std::runtime_error::runtime_error;
+  using UserError::UserError;
 };
 
 // A set of font styles.

@@ -987,7 +987,7 @@ void TScoreForm::ConfirmRound(bool courseRequired) {
     bool taken = false;
     try {
       taken = taker_(Round());
-    } catch (const std::exception& error) {
+    } catch (const fw::UserError& error) {
       fw::ui::MessageRequest request;
       request.text = ToQt(error.what());
       request.kind = fw::ui::MsgKind::kError;

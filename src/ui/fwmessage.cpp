@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <cstdio>
+#include <cstdlib>
 #include <QPushButton>
 
 #include "ui/fwcodec.h"
@@ -106,6 +108,25 @@ MessageHandler SetMessageHandler(MessageHandler handler) {
 
 void ReportError(const std::exception& error) {
   ShowMessage(ToQt(error.what()), MsgKind::kError);
+}
+
+void ReportFault(const char* what) {
+  std::fprintf(stderr, "fairwick: a fault in the program: %s\n", what);
+  std::fflush(stderr);
+  MessageRequest request;
+  request.text = QStringLiteral(
+      "Fairwick has met a fault in its own program and must close. Nothing more is saved: "
+      "changes not saved yet are lost, the files keep what was last saved.");
+  request.kind = MsgKind::kError;
+  request.informativeText = QStringLiteral("The details were written to standard error: ") +
+                            QString::fromLocal8Bit(what);
+  ShowMessage(request);
+  EndAfterFault()(kFaultExitCode);
+}
+
+std::function<void(int)>& EndAfterFault() {
+  static std::function<void(int)> end = [](int code) { std::_Exit(code); };
+  return end;
 }
 
 void UiMessenger::ShowMessage(const std::string& text) {

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "data/messenger.h"
+#include "data/usererror.h"
 
 namespace fw::ui {
 
@@ -58,14 +59,29 @@ inline MsgAnswer AskYesNoCancel(const QString& text) {
 // Shows an error that reached an event handler: its text in an error box.
 void ReportError(const std::exception& error);
 
-// Runs an event handler; a conversion or file error (any exception) is shown
-// with its text and the handler simply ends, leaving the window open.
+// A fault of the program itself, not something the user can mend (an index
+// out of range, a table overfilled): no ordinary message the user cannot act
+// on, and no going on in an unknown state. Says that Fairwick must close,
+// writes the details to standard error and ends the program with a non-zero
+// exit code at once, saving nothing more.
+void ReportFault(const char* what);
+inline constexpr int kFaultExitCode = 70;
+// How the program ends after a fault; tests replace it.
+std::function<void(int)>& EndAfterFault();
+
+// Runs an event handler. An error the user can mend (a conversion, a file, a
+// printer) is shown with its text and the handler simply ends, leaving the
+// window open; anything else is a fault of the program (ReportFault).
 template <class F>
 void Guarded(F&& handler) {
   try {
     handler();
-  } catch (const std::exception& e) {
+  } catch (const UserError& e) {
     ReportError(e);
+  } catch (const std::exception& e) {
+    ReportFault(e.what());
+  } catch (...) {
+    ReportFault("an exception of unknown type");
   }
 }
 

@@ -5,12 +5,17 @@
 #include <QScreen>
 #include <QSysInfo>
 
+#include <functional>
+#include <utility>
+
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "app/fwmain.h"
 #include "app/fwstartup.h"
+#include "data/convert.h"
 #include "data/inifile.h"
+#include "data/scorefile.h"
 #include "golfers/fwgmaint.h"
 #include "golfers/fwgname.h"
 #include "golfers/fwgpick.h"
@@ -176,6 +181,38 @@ TEST_F(StartupTest, StoredSizesAreBroughtOntoTheScreen) {
       EXPECT_EQ(form.width(), 472);
     }
   }
+}
+
+TEST_F(StartupTest, AFaultEndsTheProgramAndAMistakeTheUserCanMendDoesNot) {
+  std::vector<int> ended;
+  auto previous =
+      std::exchange(fw::ui::EndAfterFault(), [&ended](int code) { ended.push_back(code); });
+  // An event whose handler throws, as any window's might.
+  class Throwing : public QObject {
+   public:
+    std::function<void()> raise;
+    bool event(QEvent* event) override {
+      if (event->type() == QEvent::User) raise();
+      return QObject::event(event);
+    }
+  } target;
+  QEvent poke(QEvent::User);
+  target.raise = [] { throw fw::ConversionError("'12a' is not a valid integer value"); };
+  QApplication::sendEvent(&target, &poke);
+  EXPECT_EQ(MessageTexts(), QStringList{QStringLiteral("'12a' is not a valid integer value")});
+  EXPECT_TRUE(ended.empty());
+
+  messages.clear();
+  target.raise = [] { fw::ScoreTable().Delete(3); };  // record 3 of 0
+  QApplication::sendEvent(&target, &poke);
+  EXPECT_EQ(ended, std::vector<int>{fw::ui::kFaultExitCode});
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].text, QStringLiteral("Fairwick has met a fault in its own program and must "
+                                             "close. Nothing more is saved: changes not saved yet "
+                                             "are lost, the files keep what was last saved."));
+  EXPECT_EQ(messages[0].informativeText,
+            QStringLiteral("The details were written to standard error: record 3 of 0"));
+  fw::ui::EndAfterFault() = previous;
 }
 
 }  // namespace

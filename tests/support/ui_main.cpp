@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <string>
 
+#include "app/fwstartup.h"
+
 namespace {
 // The offscreen platform reports every raise() it cannot do; that is noise here.
 QtMessageHandler standardHandler = nullptr;
@@ -31,7 +33,8 @@ int main(int argc, char** argv) {
   qputenv("XDG_RUNTIME_DIR", runtime.c_str());
   standardHandler = qInstallMessageHandler(FilterMessages);
   testing::InitGoogleTest(&argc, argv);
-  QApplication application(argc, argv);
+  // The program's own application object, with its backstop for errors.
+  fw::ui::FairwickApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Fairwick for Windows"));
   return RUN_ALL_TESTS();
 }
