@@ -1,6 +1,7 @@
 #include "ui/fwprintdialog.h"
 
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <utility>
 
@@ -9,6 +10,11 @@ namespace {
 
 PrintDialogHandler& Handler() {
   static PrintDialogHandler handler;
+  return handler;
+}
+
+PrintPreviewHandler& PreviewHandler() {
+  static PrintPreviewHandler handler;
   return handler;
 }
 
@@ -22,6 +28,19 @@ bool RunPrintDialog(QPrinter& printer, QWidget* parent) {
 
 PrintDialogHandler SetPrintDialogHandler(PrintDialogHandler handler) {
   return std::exchange(Handler(), std::move(handler));
+}
+
+bool RunPrintPreview(const PreviewRequest& request) {
+  if (PreviewHandler()) return PreviewHandler()(request);
+  QPrintPreviewDialog dialog(&request.printer, request.parent);
+  QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                   [&request](QPrinter* printer) { request.paint(*printer); });
+  // The preview closes itself as accepted once it has printed.
+  return dialog.exec() == QDialog::Accepted;
+}
+
+PrintPreviewHandler SetPrintPreviewHandler(PrintPreviewHandler handler) {
+  return std::exchange(PreviewHandler(), std::move(handler));
 }
 
 }  // namespace fw::ui

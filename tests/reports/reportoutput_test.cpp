@@ -58,6 +58,31 @@ TEST(ReportOutputTest, PrinterAndFileGetTheSameLinesAndTheirMessages) {
   EXPECT_EQ(one.FileMessage, "Handicap file \"PJONES.fwh\" created.");
 }
 
+TEST(ReportOutputTest, PreviewShowsThePrintedPagesAndPrintsOnlyFromThere) {
+  // Enough lines for three pages.
+  ReportLines lines;
+  for (int n = 1; n <= 100; ++n) lines.push_back("line " + std::to_string(n));
+  TempFolder dir;
+  const WorkFolder folder(dir.Path());
+  ScriptedChoice printed;
+  printed.answer = kChoosePrinter;
+  RecordingMessenger messenger;
+  OutputReport(HandicapListDestination(), printed, messenger, folder, [&] { return lines; });
+  ASSERT_EQ(printed.drawn.back().Page, 3);
+
+  ScriptedChoice preview;
+  preview.answer = kChoosePreview;
+  preview.printFromPreview = true;
+  EXPECT_EQ(
+      OutputReport(HandicapListDestination(), preview, messenger, folder, [&] { return lines; }),
+      ReportResult::kPrinted);
+  EXPECT_EQ(preview.previewed, printed.drawn);
+  EXPECT_EQ(preview.drawn, printed.drawn);
+  EXPECT_EQ(preview.printDialogs, 0);
+  EXPECT_EQ(messenger.shown, Strings(2, "Printing completed."));
+  EXPECT_TRUE(dir.Names().empty());
+}
+
 TEST(ReportOutputTest, GivingUpOrStoppingLeavesNoOutputAndNoMessage) {
   enum class Stop { kNone, kConversion, kFileInTheWay };
   struct Case {
@@ -71,6 +96,8 @@ TEST(ReportOutputTest, GivingUpOrStoppingLeavesNoOutputAndNoMessage) {
       {"question cancelled", -1, true, Stop::kNone, false},
       {"question closed by its frame", 0, true, Stop::kNone, false},
       {"print dialog not confirmed", kChoosePrinter, false, Stop::kNone, false},
+      {"preview closed without printing", kChoosePreview, false, Stop::kNone, true},
+      {"conversion error on the way to the preview", kChoosePreview, true, Stop::kConversion, true},
       {"conversion error on the way to the printer", kChoosePrinter, true, Stop::kConversion, true},
       {"conversion error on the way to the file", kChooseFile, true, Stop::kConversion, true},
       {"the file cannot be replaced", kChooseFile, true, Stop::kFileInTheWay, true},
@@ -85,6 +112,7 @@ TEST(ReportOutputTest, GivingUpOrStoppingLeavesNoOutputAndNoMessage) {
     ScriptedChoice choice;
     choice.answer = c.answer;
     choice.confirmPrinter = c.confirmPrinter;
+    choice.printFromPreview = c.confirmPrinter;
     RecordingMessenger messenger;
     int built = 0;
     auto build = [&] {

@@ -1,7 +1,8 @@
 #pragma once
 // The windows' side of the report output, scripted for tests: the answer to
-// the printer-or-file question, whether the print dialog is confirmed, and a
-// recording printer whose drawing survives the report.
+// the printer-or-file question, whether the print dialog is confirmed or the
+// preview printed from, and a recording printer and preview whose drawing
+// survives the report.
 
 #include <memory>
 #include <string>
@@ -37,6 +38,17 @@ class ScriptedChoice : public fw::ReportOutputChoice {
     if (!confirmPrinter) return nullptr;
     return std::make_unique<Printer>(*this);
   }
+  // Records the preview's pages; printing from the preview draws them again
+  // on the recording printer.
+  bool ShowPreview(const fw::PagePainter& pages) override {
+    RecordingDevice screen;
+    pages(screen);
+    previewed = screen.drawn;
+    if (!printFromPreview) return false;
+    Printer paper(*this);
+    pages(paper);
+    return true;
+  }
 
   // The texts drawn on paper, in order.
   std::vector<std::string> DrawnTexts() const {
@@ -48,7 +60,9 @@ class ScriptedChoice : public fw::ReportOutputChoice {
   int answer = fw::kChooseFile;
   bool confirmPrinter = true;
   std::vector<std::string> questions;
+  bool printFromPreview = false;
   int printDialogs = 0;
+  std::vector<RecordingDevice::Drawn> previewed;
   std::vector<RecordingDevice::Drawn> drawn;
   int begun = 0;
   int ended = 0;
