@@ -7,6 +7,7 @@
 #include "reports/fw2choic.h"
 #include "reports/fwcrddet.h"
 #include "reports/qtreportclock.h"
+#include "scores/fwscore.h"
 #include "support/reporttest.h"
 #include "ui/fwprintdialog.h"
 
@@ -197,6 +198,21 @@ TEST_F(PrintHandicapsTest, PrintListWantsACourseAndAGolfer) {
   EXPECT_FALSE(broken.Loaded());
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].kind, fw::ui::MsgKind::kError);
+}
+
+TEST_F(PrintHandicapsTest, WithoutACourseListTheMessageSaysWhatToDo) {
+  // Started in a folder with neither a course list nor its sample: at the
+  // start (score entry loads the courses) and again in Print Handicaps.
+  std::filesystem::remove(folder.Path() / "courses.fwc");
+  folder.Write("golfers.fwc", "");
+  delete new TScoreForm;
+  EXPECT_EQ(Open()->CourseField->count(), 0);
+  ASSERT_EQ(messages.size(), 2u);
+  for (const ShownMessage& shown : messages) {
+    EXPECT_EQ(shown.text, QStringLiteral("Error renaming sample courses file!"));
+    EXPECT_TRUE(shown.informativeText.contains(QStringLiteral("fairwick-launcher")));
+    EXPECT_TRUE(shown.informativeText.contains(QStringLiteral("sample.fwc into this folder")));
+  }
 }
 
 TEST_F(PrintHandicapsTest, HandicapListFileShowsEachNamesakesOwnFigures) {
