@@ -1,8 +1,11 @@
 #include "ui/fwprintdialog.h"
 
+#include <QGuiApplication>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
+#include <QWidget>
 #include <utility>
 
 namespace fw::ui {
@@ -35,6 +38,13 @@ bool RunPrintPreview(const PreviewRequest& request) {
   QPrintPreviewDialog dialog(&request.printer, request.parent);
   QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                    [&request](QPrinter* printer) { request.paint(*printer); });
+  // Tall enough for a whole page to be read at the start.
+  const QScreen* screen =
+      request.parent ? request.parent->screen() : QGuiApplication::primaryScreen();
+  if (screen) {
+    const QRect area = screen->availableGeometry();
+    dialog.resize(area.width() * 3 / 5, area.height() * 9 / 10);
+  }
   // The preview closes itself as accepted once it has printed.
   return dialog.exec() == QDialog::Accepted;
 }
