@@ -66,11 +66,12 @@ TCourseSummary InitCourseSummary();
 
 // Both loaders first seed "courses.fwc" by renaming "sample.fwc" when the course
 // list does not exist; when that fails they show kSampleRenameError with
-// kSampleRenameAdvice through `messenger` and leave the table empty. File order; sort afterwards.
-// Stop at MaxCourses. Throw FileError when the file cannot be read, NotADataFileError when it or
-// the sample to be renamed is no data file (a folder, a named pipe, UTF-16 text). `seen`, when
-// given, remembers what was read for SaveCourseList; a list of more than MaxCourses courses is
-// marked partial.
+// kSampleRenameAdvice through `messenger` and leave the table empty. File
+// order; sort afterwards. Stop at MaxCourses. Throw FileError when the file
+// cannot be read, NotADataFileError when it or the sample to be renamed is no
+// data file (a folder, a named pipe, UTF-16 text).
+// `seen`, when given, remembers what was read for SaveCourseList; a list of
+// more than MaxCourses courses is marked partial.
 void LoadCourseList(const WorkFolder& folder, CourseTable& courses, Messenger& messenger,
                     FileSnapshot* seen = nullptr);
 void LoadCourseSummaries(const WorkFolder& folder, CourseSummaryTable& courses,

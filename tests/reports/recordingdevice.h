@@ -17,16 +17,10 @@ class RecordingDevice : public fw::PrintDevice {
     std::int32_t Y = 0;
     std::string Text;
     std::string Font;  // name and points, such as "Courier 12"
-
     bool operator==(const Drawn&) const = default;
   };
   struct Guide {
-    int Page = 0;
-    std::int32_t X = 0;
-    std::int32_t Y = 0;
-    std::int32_t Width = 0;
-    std::int32_t Height = 0;
-
+    int Page, X, Y, Width, Height;
     bool operator==(const Guide&) const = default;
   };
 
@@ -67,9 +61,9 @@ class RecordingDevice : public fw::PrintDevice {
   void DrawGuide(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height) override {
     guides.push_back({page, x, y, width, height});
   }
+  std::vector<Guide> guides;
 
   std::vector<Drawn> drawn;
-  std::vector<Guide> guides;
   int begun = 0;
   int ended = 0;
   int page = 0;

@@ -46,6 +46,18 @@ TEST(ReportOutputTest, PrinterAndFileGetTheSameLinesAndTheirMessages) {
     EXPECT_EQ(choice.begun, 1);
     EXPECT_EQ(choice.ended, 1);
     EXPECT_EQ(messenger.shown, Strings{"Printing completed."});
+    // The preview shows the printed pages, three of them, and prints them from there.
+    ReportLines long_(100, "line");
+    OutputReport(history, choice, messenger, folder, [&] { return long_; });
+    choice.answer = kChoosePreview;
+    choice.printFromPreview = true;
+    const std::vector<fwtest::RecordingDevice::Drawn> printed = choice.drawn;
+    EXPECT_EQ(OutputReport(history, choice, messenger, folder, [&] { return long_; }),
+              ReportResult::kPrinted);
+    EXPECT_EQ(printed.back().Page, 3);
+    EXPECT_EQ(choice.previewed, printed);
+    EXPECT_EQ(choice.drawn, printed);
+    EXPECT_EQ(messenger.shown, Strings(3, "Printing completed."));
   }
 
   const ReportDestination list = HandicapListDestination();
@@ -56,31 +68,6 @@ TEST(ReportOutputTest, PrinterAndFileGetTheSameLinesAndTheirMessages) {
   EXPECT_EQ(one.Question, "Output handicap list to the printer or to a file?");
   EXPECT_EQ(one.FileName, "PJONES.fwh");
   EXPECT_EQ(one.FileMessage, "Handicap file \"PJONES.fwh\" created.");
-}
-
-TEST(ReportOutputTest, PreviewShowsThePrintedPagesAndPrintsOnlyFromThere) {
-  // Enough lines for three pages.
-  ReportLines lines;
-  for (int n = 1; n <= 100; ++n) lines.push_back("line " + std::to_string(n));
-  TempFolder dir;
-  const WorkFolder folder(dir.Path());
-  ScriptedChoice printed;
-  printed.answer = kChoosePrinter;
-  RecordingMessenger messenger;
-  OutputReport(HandicapListDestination(), printed, messenger, folder, [&] { return lines; });
-  ASSERT_EQ(printed.drawn.back().Page, 3);
-
-  ScriptedChoice preview;
-  preview.answer = kChoosePreview;
-  preview.printFromPreview = true;
-  EXPECT_EQ(
-      OutputReport(HandicapListDestination(), preview, messenger, folder, [&] { return lines; }),
-      ReportResult::kPrinted);
-  EXPECT_EQ(preview.previewed, printed.drawn);
-  EXPECT_EQ(preview.drawn, printed.drawn);
-  EXPECT_EQ(preview.printDialogs, 0);
-  EXPECT_EQ(messenger.shown, Strings(2, "Printing completed."));
-  EXPECT_TRUE(dir.Names().empty());
 }
 
 TEST(ReportOutputTest, GivingUpOrStoppingLeavesNoOutputAndNoMessage) {
@@ -111,8 +98,7 @@ TEST(ReportOutputTest, GivingUpOrStoppingLeavesNoOutputAndNoMessage) {
       dir.Write("hdcplist.fwo", "previous list\r\n");
     ScriptedChoice choice;
     choice.answer = c.answer;
-    choice.confirmPrinter = c.confirmPrinter;
-    choice.printFromPreview = c.confirmPrinter;
+    choice.confirmPrinter = choice.printFromPreview = c.confirmPrinter;
     RecordingMessenger messenger;
     int built = 0;
     auto build = [&] {

@@ -1,8 +1,7 @@
 #pragma once
 // The windows' side of the report output, scripted for tests: the answer to
-// the printer-or-file question, whether the print dialog is confirmed or the
-// preview printed from, and a recording printer and preview whose drawing
-// survives the report.
+// the printer-or-file question, whether the print dialog is confirmed, and a
+// recording printer whose drawing survives the report.
 
 #include <memory>
 #include <string>
@@ -38,8 +37,7 @@ class ScriptedChoice : public fw::ReportOutputChoice {
     if (!confirmPrinter) return nullptr;
     return std::make_unique<Printer>(*this);
   }
-  // Records the preview's pages; printing from the preview draws them again
-  // on the recording printer.
+  // Records the preview's pages; printed from the preview, they go to the printer.
   bool ShowPreview(const fw::PagePainter& pages) override {
     RecordingDevice screen;
     pages(screen);
@@ -59,10 +57,10 @@ class ScriptedChoice : public fw::ReportOutputChoice {
 
   int answer = fw::kChooseFile;
   bool confirmPrinter = true;
-  std::vector<std::string> questions;
   bool printFromPreview = false;
-  int printDialogs = 0;
   std::vector<RecordingDevice::Drawn> previewed;
+  std::vector<std::string> questions;
+  int printDialogs = 0;
   std::vector<RecordingDevice::Drawn> drawn;
   int begun = 0;
   int ended = 0;

@@ -1,7 +1,6 @@
 #pragma once
-// A fixture for report windows: the printer-or-file question, the print
-// dialog and the print preview are answered by the test, and what they were
-// asked is kept.
+// A fixture for report windows: the printer-or-file question and the print
+// dialog are answered by the test, and what they were asked is kept.
 
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -9,7 +8,6 @@
 #include <string>
 
 #include "reports/fw2choic.h"
-#include "reports/recordingdevice.h"
 #include "support/uitest.h"
 #include "ui/fwprintdialog.h"
 
@@ -29,8 +27,7 @@ class ReportSeamTest : public UiTest {
         printer.setOutputFileName(QString::fromStdString((folder.Path() / pdf).string()));
       return confirmPrint;
     });
-    // Qt's preview widget, the heart of the preview dialog, asks for the pages
-    // on its printer; printing from it prints into the PDF.
+    // Qt's own preview widget asks for the pages; confirmed, it prints them.
     fw::ui::SetPrintPreviewHandler([this](const fw::ui::PreviewRequest& request) {
       offeredPdf = request.printer.outputFileName();
       QPrintPreviewWidget preview(&request.printer);
@@ -38,12 +35,9 @@ class ReportSeamTest : public UiTest {
                        [&request](QPrinter* printer) { request.paint(*printer); });
       preview.updatePreview();
       previewPages = preview.pageCount();
-      previewed = RecordingDevice();
-      request.pages(previewed);
-      if (!confirmPrint) return false;
       request.printer.setOutputFileName(QString::fromStdString((folder.Path() / pdf).string()));
-      preview.print();
-      return true;
+      if (confirmPrint) preview.print();
+      return confirmPrint;
     });
   }
   void TearDown() override {
@@ -54,10 +48,8 @@ class ReportSeamTest : public UiTest {
   }
 
   int choice = -1;              // the answer to the printer-or-file question
-  bool confirmPrint = false;    // whether the print dialog is confirmed, or
-                                // the preview printed from
+  bool confirmPrint = false;    // whether the print dialog (or preview) prints
   int previewPages = 0;         // the pages the last preview showed
-  RecordingDevice previewed;    // and the same pages, recorded
   std::string pdf = "out.pdf";  // the PDF a confirmed dialog prints to
   QString offeredPdf;           // the file the print dialog offered
   QStringList questions;        // the printer-or-file questions asked

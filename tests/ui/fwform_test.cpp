@@ -1,10 +1,8 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
-#include <QTimer>
 #include <QToolTip>
 #include <QVBoxLayout>
 
@@ -208,23 +206,6 @@ TEST_F(FormTest, InputRulesRefuseWhatTheFilesCannotHold) {
   std::string all;
   for (int b = 1; b < 256; ++b) all.push_back(static_cast<char>(b));
   EXPECT_EQ(fw::ui::FromQt(fw::ui::ToQt(all)), all);
-}
-
-TEST_F(FormTest, AShortMessageLeavesRoomForTheTitle) {
-  // The real box, titled with the program's name over a text much shorter.
-  fw::ui::SetMessageHandler({});
-  int width = 0;
-  QTimer::singleShot(0, [&width] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    ASSERT_NE(box, nullptr);
-    width = box->width();
-    box->accept();
-  });
-  fw::ui::Inform(QStringLiteral("Done."));
-  QFont bold = QApplication::font();
-  bold.setBold(true);
-  // The title in a bold face, and beside it a frame's icon and three buttons.
-  EXPECT_GE(width, QFontMetrics(bold).horizontalAdvance(QApplication::applicationName()) + 100);
 }
 
 }  // namespace
