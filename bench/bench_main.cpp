@@ -101,6 +101,7 @@ class FileChoice final : public fw::ReportOutputChoice {
  public:
   int AskPrinterOrFile(const std::string&) override { return fw::kChooseFile; }
   std::unique_ptr<fw::PrintDevice> ChoosePrinter() override { return nullptr; }
+  bool ShowPreview(const fw::PagePainter&) override { return false; }
 };
 class NoMessages final : public fw::Messenger {
  public:

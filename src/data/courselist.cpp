@@ -21,7 +21,7 @@ bool SeedCourseList(const WorkFolder& folder, Messenger& messenger) {
     // A folder the system does not let us change: the same message.
   }
   if (renamed) return true;
-  messenger.ShowMessage(kSampleRenameError);
+  messenger.ShowMessageWithAdvice(kSampleRenameError, kSampleRenameAdvice);
   return false;
 }
 

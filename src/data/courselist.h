@@ -48,6 +48,13 @@ struct TCourseSummary {
 inline constexpr const char* kCourseListFile = "courses.fwc";
 inline constexpr const char* kSampleCourseFile = "sample.fwc";
 inline constexpr const char* kSampleRenameError = "Error renaming sample courses file!";
+// What a newcomer who started Fairwick in some other folder can do about
+// kSampleRenameError.
+inline constexpr const char* kSampleRenameAdvice =
+    "Fairwick works on the files of the folder it is started in, and found there no course list "
+    "(courses.fwc) and no sample list (sample.fwc) to make one of. Start Fairwick from its "
+    "launcher (Fairwick in the menu of programs, or fairwick-launcher), which sets up a club "
+    "folder with the sample courses, or put a course list or sample.fwc into this folder.";
 
 using CourseTable = Table<TCourseRec, MaxCourses>;
 using CourseSummaryTable = Table<TCourseSummary, MaxCourses>;
@@ -58,11 +65,11 @@ TCourseRec InitCourseRec();
 TCourseSummary InitCourseSummary();
 
 // Both loaders first seed "courses.fwc" by renaming "sample.fwc" when the course
-// list does not exist; when that fails they show kSampleRenameError through
-// `messenger` and leave the table empty. File order; sort afterwards. Stop at
-// MaxCourses. Throw FileError when the file cannot be read, NotADataFileError
-// when it or the sample to be renamed is no data file (a folder, a named pipe,
-// UTF-16 text).
+// list does not exist; when that fails they show kSampleRenameError with
+// kSampleRenameAdvice through `messenger` and leave the table empty. File
+// order; sort afterwards. Stop at MaxCourses. Throw FileError when the file
+// cannot be read, NotADataFileError when it or the sample to be renamed is no
+// data file (a folder, a named pipe, UTF-16 text).
 // `seen`, when given, remembers what was read for SaveCourseList; a list of
 // more than MaxCourses courses is marked partial.
 void LoadCourseList(const WorkFolder& folder, CourseTable& courses, Messenger& messenger,

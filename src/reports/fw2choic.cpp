@@ -45,16 +45,20 @@ TTwoChoiceDlg::TTwoChoiceDlg(QWidget* parent) : QDialog(parent, fw::ui::FwForm::
   };
   Button1 = button("Button1", {}, 1);
   Button2 = button("Button2", {}, 2);
+  Button3 = button("Button3", {}, 3);
   CancelButton = button("CancelButton", QStringLiteral("Cancel"), -1);
   // Escape and the close box end the dialog as Cancel does.
   connect(this, &QDialog::rejected, this, [this] {
-    if (ChoiceResult != 1 && ChoiceResult != 2) ChoiceResult = -1;
+    if (ChoiceResult < 1 || ChoiceResult > 3) ChoiceResult = -1;
   });
 
   auto* buttons = new QHBoxLayout;
-  buttons->addWidget(Button1);
-  buttons->addWidget(Button2);
-  buttons->addWidget(CancelButton);
+  for (QPushButton* b : {Button1, Button2, Button3, CancelButton}) {
+    // The buttons share the dialog's width evenly, four of them too.
+    b->setSizePolicy(QSizePolicy::Ignored, b->sizePolicy().verticalPolicy());
+    buttons->addWidget(b);
+  }
+  Button3->hide();
   auto* panel = new QVBoxLayout(Panel1);
   panel->addWidget(MemoField, 1);
   panel->addLayout(buttons);
@@ -64,11 +68,13 @@ TTwoChoiceDlg::TTwoChoiceDlg(QWidget* parent) : QDialog(parent, fw::ui::FwForm::
 }
 
 void TTwoChoiceDlg::Ask(const QString& caption, const QString& question, const QString& first,
-                        const QString& second) {
+                        const QString& second, const QString& third) {
   setWindowTitle(caption);
   MemoField->setText(question);
   Button1->setText(first);
   Button2->setText(second);
+  Button3->setText(third);
+  Button3->setVisible(!third.isEmpty());
   ChoiceResult = -1;
   Button1->setFocus();
 }

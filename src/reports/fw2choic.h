@@ -1,7 +1,7 @@
 #pragma once
-// The two-choice question, such as "Printer or File": a message and three
-// buttons, shown modally. ChoiceResult is 1 after Button1, 2 after Button2 and
-// -1 after Cancel, Escape or the close box.
+// The choice question, such as "Printer or File": a message, two or three
+// choices and Cancel, shown modally. ChoiceResult is 1 after Button1, 2 after
+// Button2, 3 after Button3 and -1 after Cancel, Escape or the close box.
 
 #include <QDialog>
 #include <functional>
@@ -19,12 +19,14 @@ class TTwoChoiceDlg : public QDialog {
   QLabel* MemoField = nullptr;
   QPushButton* Button1 = nullptr;
   QPushButton* Button2 = nullptr;
+  QPushButton* Button3 = nullptr;
   QPushButton* CancelButton = nullptr;
   int ChoiceResult = -1;
 
-  // Fills in the caption, the question and the two choices.
+  // Fills in the caption, the question and the choices; without a third
+  // choice Button3 is hidden.
   void Ask(const QString& caption, const QString& question, const QString& first,
-           const QString& second);
+           const QString& second, const QString& third = {});
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -317,22 +317,21 @@ void TPrintHandicapsDlg::PrintHandicapCards() {
     }
     CardsOnFirstSheet = count;
   }
-  // Cards always go to the printer; a PDF printer offers cards.pdf.
-  fw::ui::WindowReportOutput output(this, QStringLiteral("cards.pdf"));
-  std::unique_ptr<fw::PrintDevice> printer = output.ChoosePrinter();
-  if (!printer) return;
-
   const fw::TCourseSummary chosen = Courses[CourseField->currentIndex() + 1];
   const std::vector<int> places = PrintListPlaces();
   fw::IndexOptions options;
   options.UseMaxIndex = App().UseMaxIndex;
   const fw::ReportDate today = fw::ui::QtReportClock(App().today).Today();
-  // Every card is worked out before the job starts, so a score file that
-  // cannot be read prints nothing.
+  // Every card is worked out before the preview opens, so a score file that
+  // cannot be read shows and prints nothing.
   const std::vector<fw::HandicapCard> cards = fw::HandicapCards(
       App().folder, Golfers, places, chosen, today, options, Scores, CardsOnFirstSheet, UsedScores);
-  fw::PrintHandicapCards(*printer, cards);
-  printer.reset();
+  // Cards always go to the printer, from the preview that shows where each
+  // falls on its sheet; a PDF printer offers cards.pdf.
+  fw::ui::WindowReportOutput output(this, QStringLiteral("cards.pdf"));
+  if (!output.ShowPreview(
+          [&cards](fw::PrintDevice& device) { fw::PrintHandicapCards(device, cards); }))
+    return;
   fw::ui::Inform(kCardsSent);
 }
 

@@ -4,11 +4,13 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QPaintEngine>
 #include <QTemporaryFile>
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <utility>
 
 #include "reports/fw2choic.h"
@@ -84,6 +86,9 @@ class PdfFileDevice final : public fw::PrintDevice {
   void DrawText(std::int32_t x, std::int32_t y, const std::string& text) override {
     inner_->DrawText(x, y, text);
   }
+  void DrawGuide(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height) override {
+    inner_->DrawGuide(x, y, width, height);
+  }
 
  private:
   [[noreturn]] void Fail(const QString& reason) const {
@@ -98,6 +103,21 @@ class PdfFileDevice final : public fw::PrintDevice {
   std::unique_ptr<QtPrintDevice> inner_;
 };
 
+// The device that prints on the printer as its dialog left it: into a PDF
+// file, whole or not at all, or on the printer itself.
+std::unique_ptr<fw::PrintDevice> PrinterDevice(QPrinter& printer) {
+  if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+    return std::make_unique<PdfFileDevice>(printer, printer.outputFileName());
+  return std::make_unique<QtPrintDevice>(printer);
+}
+
+// Qt's preview records the pages through a picture engine of its own; when
+// the user prints from the preview, the printer draws with its own engine.
+bool DrawsForPreview(const QPrinter& printer) {
+  const QPaintEngine* engine = printer.paintEngine();
+  return engine != nullptr && engine->type() == QPaintEngine::Picture;
+}
+
 }  // namespace
 
 WindowReportOutput::WindowReportOutput(QWidget* caller, QString pdfName)
@@ -109,21 +129,48 @@ int WindowReportOutput::AskPrinterOrFile(const std::string& question) {
   TTwoChoiceDlg dialog(caller_);
   dialog.Ask(QString::fromLatin1(fw::kPrinterOrFileCaption), ToQt(question),
              QString::fromLatin1(fw::kPrinterChoiceCaption),
-             QString::fromLatin1(fw::kFileChoiceCaption));
+             QString::fromLatin1(fw::kFileChoiceCaption),
+             QString::fromLatin1(fw::kPreviewChoiceCaption));
   return ShowTwoChoices(dialog);
 }
 
-std::unique_ptr<fw::PrintDevice> WindowReportOutput::ChoosePrinter() {
+void WindowReportOutput::OfferPdf() {
   const QString pdfPath =
       QString::fromStdString((App().folder.Dir() / pdfName_.toStdString()).string());
   printer_.setDocName(pdfName_);
   // Without a printer the dialog offers only a PDF file: name it after the
   // report, in the working folder.
   if (printer_.outputFormat() == QPrinter::PdfFormat) printer_.setOutputFileName(pdfPath);
+}
+
+std::unique_ptr<fw::PrintDevice> WindowReportOutput::ChoosePrinter() {
+  OfferPdf();
   if (!RunPrintDialog(printer_, caller_)) return nullptr;
-  if (printer_.outputFormat() == QPrinter::PdfFormat && !printer_.outputFileName().isEmpty())
-    return std::make_unique<PdfFileDevice>(printer_, printer_.outputFileName());
-  return std::make_unique<QtPrintDevice>(printer_);
+  return PrinterDevice(printer_);
+}
+
+bool WindowReportOutput::ShowPreview(const fw::PagePainter& pages) {
+  OfferPdf();
+  // Errors may not travel through Qt's signals: the first one is kept, stops
+  // all further drawing, and is thrown once the preview has closed.
+  std::exception_ptr failure;
+  auto paint = [&pages, &failure](QPrinter& target) {
+    if (failure) return;
+    try {
+      if (DrawsForPreview(target)) {
+        QtPrintDevice screen(target, QtPrintDevice::Guides::kShown);
+        pages(screen);
+      } else {
+        const std::unique_ptr<fw::PrintDevice> paper = PrinterDevice(target);
+        pages(*paper);
+      }
+    } catch (...) {
+      failure = std::current_exception();
+    }
+  };
+  const bool printed = RunPrintPreview(PreviewRequest{printer_, caller_, pages, paint});
+  if (failure) std::rethrow_exception(failure);
+  return printed;
 }
 
 fw::ReportResult RunReport(QWidget* caller, const fw::ReportDestination& destination,

@@ -1,7 +1,7 @@
 #pragma once
 // A report run from a window: the printer-or-file question in a new
-// TTwoChoiceDlg, the print dialog, then the same lines on paper or in the
-// report file, and the completion message.
+// TTwoChoiceDlg, the print dialog or the print preview, then the same lines on
+// paper, on the screen or in the report file, and the completion message.
 
 #include <QPrinter>
 #include <QString>
@@ -25,10 +25,20 @@ class WindowReportOutput final : public fw::ReportOutputChoice {
 
   int AskPrinterOrFile(const std::string& question) override;
   std::unique_ptr<fw::PrintDevice> ChoosePrinter() override;
+  // Qt's print preview over this object's printer (the default printer, or a
+  // PDF page when there is none). Its pages are drawn by `pages` on a device
+  // over the preview's printer, with the guides shown; printing from the
+  // preview draws them again on the printer, a PDF file whole or not at all.
+  // An error while drawing is thrown once the preview has closed.
+  bool ShowPreview(const fw::PagePainter& pages) override;
 
   QPrinter& Printer() { return printer_; }
 
  private:
+  // Names the document after the report and, for a PDF printer, offers the
+  // PDF file in the working folder.
+  void OfferPdf();
+
   QWidget* caller_;
   QString pdfName_;
   QPrinter printer_;

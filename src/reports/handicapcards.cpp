@@ -133,6 +133,10 @@ void PrintHandicapCards(PrintDevice& device, std::span<const HandicapCard> cards
       ++sheet;
     }
     const float top = kFirstCardTop + kCardHeight * static_cast<float>(card.Place.Row - 1);
+    // On the screen the card's edges show where it falls on the sheet, so
+    // that a sheet laid out for the wrong free positions is seen in time.
+    engine.PlaceGuide(kFirstCardLeft + kCardWidth * static_cast<float>(card.Place.Column - 1), top,
+                      kCardWidth, kCardHeight);
     for (int line = 0; line < kCardLineCount; ++line)
       engine.PlaceTextAtTab(card.Place.Column, card.Lines[static_cast<std::size_t>(line)],
                             top + step * static_cast<float>(line));

@@ -27,6 +27,10 @@ inline constexpr int kCardLineCount = 13;
 inline constexpr float kCardHeight = 2.0f;
 inline constexpr float kFirstCardTop = 0.5f;
 inline constexpr float kRightColumnStop = 4.6f;
+// The stock's cards are 3.5 inches wide, the two columns side by side from
+// 0.75 inch.
+inline constexpr float kCardWidth = 3.5f;
+inline constexpr float kFirstCardLeft = 0.75f;
 
 // Where one card goes: sheet from 1, row 1 to 5, column 1 (left, tab stop 1)
 // or 2 (right, tab stop 2).
@@ -83,7 +87,7 @@ std::vector<HandicapCard> HandicapCards(const WorkFolder& folder, GolferTable& g
 // every card on its own sheet. The lines of a card step down by the line
 // height, but never by more than leaves room for all 13 inside the card, and
 // the automatic page break stays off: no line runs into the card below or
-// onto the next sheet.
+// onto the next sheet. A preview also shows the edges of each card.
 void PrintHandicapCards(PrintDevice& device, std::span<const HandicapCard> cards);
 
 // The vertical step between the lines of a card for a line height in inches.

@@ -4,6 +4,7 @@
 // windows library implements it over a QPrinter; tests record what is drawn.
 
 #include <cstdint>
+#include <functional>
 #include <stdexcept>
 #include <string>
 
@@ -68,6 +69,15 @@ class PrintDevice {
   // Draws Windows-1252 text with the top-left corner of its first character
   // cell at (x, y) of the drawing surface, in the current font.
   virtual void DrawText(std::int32_t x, std::int32_t y, const std::string& text) = 0;
+  // Outlines a rectangle whose top-left corner is at (x, y) of the drawing
+  // surface: a faint guide for the eye, such as the edges of a card on its
+  // sheet. Only a preview on the screen shows it; paper never gets it.
+  virtual void DrawGuide(std::int32_t x, std::int32_t y, std::int32_t width,
+                         std::int32_t height) = 0;
 };
+
+// Draws a document's pages on a device; the same pages on paper and on the
+// screen.
+using PagePainter = std::function<void(PrintDevice&)>;
 
 }  // namespace fw

@@ -134,6 +134,12 @@ void TPrintObject::PlaceTextAtTab(int n, const std::string& text, float y) {
   PlaceText(text, TabStopPosition(n), y);
 }
 
+void TPrintObject::PlaceGuide(float left, float top, float width, float height) {
+  device_.DrawGuide(ToPixels(left, horizontalResolution_) - leftBorder_,
+                    ToPixels(top, verticalResolution_) - topBorder_,
+                    ToPixels(width, horizontalResolution_), ToPixels(height, verticalResolution_));
+}
+
 void TPrintObject::NextPage() {
   currentLine_ = detailTop_ - LineHeightInches();
   device_.NewPage();

@@ -47,6 +47,10 @@ class TPrintObject {
   // Tab stops 1 to 20; other numbers are ignored.
   void SetTabStop(int n, float position, float width);
   void PlaceTextAtTab(int n, const std::string& text, float y);
+  // Outlines a rectangle given in inches from the top-left corner of the
+  // sheet, as a guide that only a preview shows (PrintDevice::DrawGuide).
+  // CurrentLine does not move.
+  void PlaceGuide(float left, float top, float width, float height);
   void NextPage();
   // Switches the break before a NextLine text below the detail bottom on or
   // off; BeginJob switches it on.

@@ -30,7 +30,8 @@ QFont PrinterFont(const QString& family, int points, fw::FontStyle style) {
   return font;
 }
 
-QtPrintDevice::QtPrintDevice(QPrinter& printer) : printer_(printer) {}
+QtPrintDevice::QtPrintDevice(QPrinter& printer, Guides guides)
+    : printer_(printer), guides_(guides) {}
 
 QtPrintDevice::~QtPrintDevice() {
   if (painter_.isActive()) {
@@ -92,6 +93,19 @@ void QtPrintDevice::DrawText(std::int32_t x, std::int32_t y, const std::string& 
   // QPainter places text on its baseline; the engine gives the cell's top.
   const QFontMetrics metrics(font_, &printer_);
   painter_.drawText(QPoint(x, y + metrics.ascent()), ToQt(text));
+}
+
+void QtPrintDevice::DrawGuide(std::int32_t x, std::int32_t y, std::int32_t width,
+                              std::int32_t height) {
+  if (guides_ != Guides::kShown || !painter_.isActive()) return;
+  painter_.save();
+  // A cosmetic pen stays one screen pixel wide at every zoom of the preview.
+  QPen pen(QColor(170, 170, 170), 0, Qt::DashLine);
+  pen.setCosmetic(true);
+  painter_.setPen(pen);
+  painter_.setBrush(Qt::NoBrush);
+  painter_.drawRect(QRect(x, y, width, height));
+  painter_.restore();
 }
 
 QFontInfo QtPrintDevice::ResolvedFont() const {

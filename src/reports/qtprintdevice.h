@@ -15,9 +15,12 @@ namespace fw::ui {
 
 class QtPrintDevice final : public fw::PrintDevice {
  public:
+  // Whether the guides (DrawGuide) are drawn: on a preview's pages only.
+  enum class Guides { kLeftOut, kShown };
+
   // Prints on `printer`, which must outlive the device (usually the printer
   // of the calling window's print dialog).
-  explicit QtPrintDevice(QPrinter& printer);
+  explicit QtPrintDevice(QPrinter& printer, Guides guides = Guides::kLeftOut);
   // A job begun and not ended is aborted.
   ~QtPrintDevice() override;
   QtPrintDevice(const QtPrintDevice&) = delete;
@@ -34,6 +37,8 @@ class QtPrintDevice final : public fw::PrintDevice {
   fw::DevicePixels PrintingOffset() const override;
   fw::DevicePixels PrintableSize() const override;
   void DrawText(std::int32_t x, std::int32_t y, const std::string& text) override;
+  // A thin, light grey dashed outline when the guides are shown.
+  void DrawGuide(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height) override;
 
   // The font as asked for, and the face the printer actually uses for it.
   const QFont& Font() const { return font_; }
@@ -41,6 +46,7 @@ class QtPrintDevice final : public fw::PrintDevice {
 
  private:
   QPrinter& printer_;
+  Guides guides_;
   QPainter painter_;
   QFont font_;
 };

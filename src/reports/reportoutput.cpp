@@ -58,6 +58,13 @@ ReportResult OutputReport(const ReportDestination& destination, ReportOutputChoi
     messenger.ShowMessage(kPrintingCompleted);
     return ReportResult::kPrinted;
   }
+  if (answer == kChoosePreview) {
+    const ReportLines lines = buildLines();
+    if (!choice.ShowPreview([&lines](PrintDevice& device) { PrintReportLines(device, lines); }))
+      return ReportResult::kNothing;
+    messenger.ShowMessage(kPrintingCompleted);
+    return ReportResult::kPrinted;
+  }
   if (answer == kChooseFile) {
     const ReportLines lines = buildLines();
     folder.Replace(destination.FileName, ReportFileBytes(lines));

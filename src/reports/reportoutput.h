@@ -70,22 +70,29 @@ ReportDestination CourseHandicapDestination(std::string_view shortName);
 inline constexpr const char* kPrinterOrFileCaption = "Printer or File";
 inline constexpr const char* kPrinterChoiceCaption = "Printer";
 inline constexpr const char* kFileChoiceCaption = "File";
+inline constexpr const char* kPreviewChoiceCaption = "Preview";
 inline constexpr const char* kPrintingCompleted = "Printing completed.";
 inline constexpr int kChoosePrinter = 1;
 inline constexpr int kChooseFile = 2;
+inline constexpr int kChoosePreview = 3;
 
-// The windows' part of the output: the question and the print dialog.
+// The windows' part of the output: the question, the print dialog and the
+// print preview.
 class ReportOutputChoice {
  public:
   virtual ~ReportOutputChoice() = default;
   // Asks the question in a new TTwoChoiceDlg captioned kPrinterOrFileCaption,
-  // with kPrinterChoiceCaption on Button1 and kFileChoiceCaption on Button2,
-  // and returns its ChoiceResult: kChoosePrinter, kChooseFile, or anything else
-  // to give up.
+  // with kPrinterChoiceCaption on Button1, kFileChoiceCaption on Button2 and
+  // kPreviewChoiceCaption on Button3, and returns its ChoiceResult:
+  // kChoosePrinter, kChooseFile, kChoosePreview, or anything else to give up.
   virtual int AskPrinterOrFile(const std::string& question) = 0;
   // Shows the calling window's print dialog; the chosen printer, or nullptr
   // when the dialog was not confirmed.
   virtual std::unique_ptr<PrintDevice> ChoosePrinter() = 0;
+  // Shows the pages in a print preview, laid out for the printer (a PDF page
+  // when there is none); the user pages through them and may print them from
+  // there through a print dialog. True when they were printed.
+  virtual bool ShowPreview(const PagePainter& pages) = 0;
 };
 
 enum class ReportResult { kNothing, kPrinted, kFiled };
@@ -93,11 +100,13 @@ enum class ReportResult { kNothing, kPrinted, kFiled };
 // The output procedure shared by the handicap list, the golf history and the
 // course handicap printout. Asks; for the printer shows the print dialog; then
 // builds the lines (only now, so a report given up reads nothing) and sends
-// them to the engine or replaces the report file with them atomically; then
-// shows kPrintingCompleted or the destination's file message. A conversion or
-// file error while building or writing propagates to the caller, who shows it:
-// nothing has been printed then, the previous report file is as it was, and no
-// completion message is shown.
+// them to the engine, shows them in the preview (whose pages are the engine's
+// own) or replaces the report file with them atomically; then shows
+// kPrintingCompleted or the destination's file message. A preview closed
+// without printing ends the report silently. A conversion or file error while
+// building or writing propagates to the caller, who shows it: nothing has
+// been printed then, the previous report file is as it was, and no completion
+// message is shown.
 ReportResult OutputReport(const ReportDestination& destination, ReportOutputChoice& choice,
                           Messenger& messenger, const WorkFolder& folder,
                           const std::function<ReportLines()>& buildLines);

@@ -1,10 +1,13 @@
 #include "ui/fwmessage.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <cstdio>
 #include <cstdlib>
 #include <QPushButton>
+#include <QSpacerItem>
 
 #include "ui/fwcodec.h"
 
@@ -14,6 +17,25 @@ namespace {
 MessageHandler& Handler() {
   static MessageHandler handler;
   return handler;
+}
+
+// The room a window frame takes beside its title: the window's icon and the
+// buttons to minimise, maximise and close it, with their spacing.
+constexpr int kTitleFrameRoom = 120;
+
+// QMessageBox sizes itself to its text and leaves the window manager little
+// more than that for the title, which a short message then cuts ("Fairwic…
+// indows"). A spacer across the bottom of the box's grid keeps it wide enough
+// for its title in a bold face, as title bars mostly show it. Added last, as
+// setting the texts and buttons may lay the box out anew.
+void KeepTitleReadable(QMessageBox& box) {
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  if (!grid) return;
+  QFont bold = box.font();
+  bold.setBold(true);
+  const int width = QFontMetrics(bold).horizontalAdvance(box.windowTitle()) + kTitleFrameRoom;
+  grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                grid->rowCount(), 0, 1, grid->columnCount());
 }
 
 MsgAnswer ShowRealBox(const MessageRequest& request) {
@@ -66,6 +88,7 @@ MsgAnswer ShowRealBox(const MessageRequest& request) {
       box.setEscapeButton(quit);
       break;
   }
+  KeepTitleReadable(box);
   box.exec();
   if (reload || carryOn) {
     if (box.clickedButton() == reload) return MsgAnswer::kReload;
@@ -131,6 +154,11 @@ std::function<void(int)>& EndAfterFault() {
 
 void UiMessenger::ShowMessage(const std::string& text) {
   Inform(ToQt(text));
+}
+
+void UiMessenger::ShowMessageWithAdvice(const std::string& text, const std::string& advice) {
+  fw::ui::ShowMessage(
+      MessageRequest{ToQt(text), MsgKind::kInformation, MsgButtons::kOk, ToQt(advice)});
 }
 
 }  // namespace fw::ui

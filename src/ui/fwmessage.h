@@ -89,6 +89,8 @@ void Guarded(F&& handler) {
 class UiMessenger final : public Messenger {
  public:
   void ShowMessage(const std::string& text) override;
+  // The advice is the box's informative text.
+  void ShowMessageWithAdvice(const std::string& text, const std::string& advice) override;
 };
 
 }  // namespace fw::ui

@@ -18,12 +18,13 @@ TEST_F(TwoChoiceTest, EachWayOutGivesItsResult) {
     TTwoChoiceDlg dialog;
     dialog.Ask(QStringLiteral("Printer or File"),
                QStringLiteral("Output scores to the printer or to a file?"),
-               QStringLiteral("Printer"), QStringLiteral("File"));
+               QStringLiteral("Printer"), QStringLiteral("File"), QStringLiteral("Preview"));
     QTimer::singleShot(0, &dialog, [&] { leave(dialog); });
     return fw::ui::ShowTwoChoices(dialog);
   };
   EXPECT_EQ(ask([](TTwoChoiceDlg& d) { d.Button1->click(); }), 1);
   EXPECT_EQ(ask([](TTwoChoiceDlg& d) { d.Button2->click(); }), 2);
+  EXPECT_EQ(ask([](TTwoChoiceDlg& d) { d.Button3->click(); }), 3);
   EXPECT_EQ(ask([](TTwoChoiceDlg& d) { d.CancelButton->click(); }), -1);
   EXPECT_EQ(ask([](TTwoChoiceDlg& d) { QTest::keyClick(&d, Qt::Key_Escape); }), -1);
   EXPECT_EQ(ask([](TTwoChoiceDlg& d) { d.close(); }), -1);
@@ -43,6 +44,7 @@ TEST_F(TwoChoiceTest, EachWayOutGivesItsResult) {
   EXPECT_EQ(dialog.Button1->text(), QStringLiteral("Printer"));
   EXPECT_EQ(dialog.Button2->text(), QStringLiteral("File"));
   EXPECT_EQ(dialog.CancelButton->text(), QStringLiteral("Cancel"));
+  EXPECT_TRUE(dialog.Button3->isHidden());  // two choices asked for
   EXPECT_EQ(dialog.size(), QSize(349, 147));
   EXPECT_FALSE(dialog.windowFlags() & Qt::WindowMaximizeButtonHint);
 }

@@ -7,6 +7,7 @@
 #include "reports/fw2choic.h"
 #include "reports/fwcrddet.h"
 #include "reports/qtreportclock.h"
+#include "scores/fwscore.h"
 #include "support/reporttest.h"
 #include "ui/fwprintdialog.h"
 
@@ -199,6 +200,19 @@ TEST_F(PrintHandicapsTest, PrintListWantsACourseAndAGolfer) {
   EXPECT_EQ(messages[0].kind, fw::ui::MsgKind::kError);
 }
 
+TEST_F(PrintHandicapsTest, WithoutACourseListTheMessageSaysWhatToDo) {
+  // At the start (score entry loads the courses) and again in Print Handicaps.
+  std::filesystem::remove(folder.Path() / "courses.fwc");
+  folder.Write("golfers.fwc", "");
+  delete new TScoreForm;
+  Open();
+  ASSERT_EQ(messages.size(), 2u);
+  for (const ShownMessage& shown : messages) {
+    EXPECT_EQ(shown.text, QStringLiteral("Error renaming sample courses file!"));
+    EXPECT_TRUE(shown.informativeText.contains(QStringLiteral("sample.fwc into this folder")));
+  }
+}
+
 TEST_F(PrintHandicapsTest, HandicapListFileShowsEachNamesakesOwnFigures) {
   WriteNamesakes();
   TPrintHandicapsDlg* dialog = Open();
@@ -284,13 +298,14 @@ TEST_F(PrintHandicapsTest, PrintCardsAsksTheFirstSheetThenPrintsEachNamesakesCar
   EXPECT_EQ(offeredPdf, none);
   EXPECT_EQ(dialog->CardsOnFirstSheet, -1);
 
-  // The print dialog offers cards.pdf in the working folder; declined, it
-  // prints nothing and says nothing.
+  // The preview offers cards.pdf in the working folder; closed, it prints
+  // nothing and says nothing.
   answers = {1};
   confirmPrint = false;
   Click(dialog->PrintCardsButton);
   EXPECT_EQ(offeredPdf, QString::fromStdString((folder.Path() / "cards.pdf").string()));
   EXPECT_FALSE(folder.Has("out.pdf"));
+  EXPECT_FALSE(folder.Has("cards.pdf"));
   EXPECT_TRUE(messages.empty());
 
   // One free position on the first sheet.
@@ -312,7 +327,7 @@ TEST_F(PrintHandicapsTest, PrintCardsAsksTheFirstSheetThenPrintsEachNamesakesCar
   // The woman (first in the table) fills the free position, the man opens
   // sheet 2, each with the figures of their own scores.
   QStringList pages = QString::fromUtf8(text.readAllStandardOutput()).split(QChar('\f'));
-  ASSERT_GE(pages.size(), 2);
+  ASSERT_EQ(pages.size(), previewPages + 1);  // the preview's pages, a form feed after each
   for (QString& page : pages) page = page.simplified();
   EXPECT_TRUE(pages[0].contains(QStringLiteral("INDEX: 9.6 HCP: 11"))) << pages[0].toStdString();
   EXPECT_FALSE(pages[0].contains(QStringLiteral("INDEX: 19.2")));

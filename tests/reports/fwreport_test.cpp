@@ -66,6 +66,11 @@ TEST_F(ReportTest, GolfHistoryGoesToAFileAPdfOrNowhere) {
                            "that name is as it was."));
 
   EXPECT_EQ(folder.Read("out.pdf"), before);
+  choice = 3;  // printed from the preview, it is reported once that closes
+  Click(pick->PrintScoresButton);
+  EXPECT_EQ(previewPages, 1);
+  ASSERT_EQ(messages.size(), 4u);
+  EXPECT_EQ(messages[3].text, messages[2].text);
   EXPECT_TRUE(pick->isVisible());
 
   // A disk that fills while the PDF is written: no "Printing completed.", the

@@ -227,6 +227,15 @@ TEST(HandicapCardsTest, EveryLineStaysOnItsCardAndSheet) {
       EXPECT_GE(y, top);
       EXPECT_LE(y + lineHeight, top + 2.0 + 1e-6) << c.cellHeight << " " << d.Text;
     }
+    // The preview outlines each card, 3.5 x 2 inches, around its lines: the
+    // left column's edge at 0.75 inch, the right one's at 4.25.
+    ASSERT_EQ(device.guides.size(), cards.size());
+    for (std::size_t k = 0; k < cards.size(); ++k) {
+      const CardPlace& place = cards[k].Place;
+      const RecordingDevice::Guide edges{place.Sheet, (place.Column == 1 ? 450 : 2550) - 150,
+                                         300 + 1200 * (place.Row - 1) - 150, 2100, 1200};
+      EXPECT_EQ(device.guides[k], edges) << k;
+    }
   }
 }
 

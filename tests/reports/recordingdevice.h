@@ -17,6 +17,11 @@ class RecordingDevice : public fw::PrintDevice {
     std::int32_t Y = 0;
     std::string Text;
     std::string Font;  // name and points, such as "Courier 12"
+    bool operator==(const Drawn&) const = default;
+  };
+  struct Guide {
+    int Page, X, Y, Width, Height;
+    bool operator==(const Guide&) const = default;
   };
 
   // Geometry and metrics; the defaults are a letter sheet at 600 pixels per
@@ -53,6 +58,10 @@ class RecordingDevice : public fw::PrintDevice {
   void DrawText(std::int32_t x, std::int32_t y, const std::string& text) override {
     drawn.push_back({page, x, y, text, font});
   }
+  void DrawGuide(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height) override {
+    guides.push_back({page, x, y, width, height});
+  }
+  std::vector<Guide> guides;
 
   std::vector<Drawn> drawn;
   int begun = 0;

@@ -46,6 +46,18 @@ TEST(ReportOutputTest, PrinterAndFileGetTheSameLinesAndTheirMessages) {
     EXPECT_EQ(choice.begun, 1);
     EXPECT_EQ(choice.ended, 1);
     EXPECT_EQ(messenger.shown, Strings{"Printing completed."});
+    // The preview shows the printed pages, three of them, and prints them from there.
+    ReportLines long_(100, "line");
+    OutputReport(history, choice, messenger, folder, [&] { return long_; });
+    choice.answer = kChoosePreview;
+    choice.printFromPreview = true;
+    const std::vector<fwtest::RecordingDevice::Drawn> printed = choice.drawn;
+    EXPECT_EQ(OutputReport(history, choice, messenger, folder, [&] { return long_; }),
+              ReportResult::kPrinted);
+    EXPECT_EQ(printed.back().Page, 3);
+    EXPECT_EQ(choice.previewed, printed);
+    EXPECT_EQ(choice.drawn, printed);
+    EXPECT_EQ(messenger.shown, Strings(3, "Printing completed."));
   }
 
   const ReportDestination list = HandicapListDestination();
@@ -71,6 +83,8 @@ TEST(ReportOutputTest, GivingUpOrStoppingLeavesNoOutputAndNoMessage) {
       {"question cancelled", -1, true, Stop::kNone, false},
       {"question closed by its frame", 0, true, Stop::kNone, false},
       {"print dialog not confirmed", kChoosePrinter, false, Stop::kNone, false},
+      {"preview closed without printing", kChoosePreview, false, Stop::kNone, true},
+      {"conversion error on the way to the preview", kChoosePreview, true, Stop::kConversion, true},
       {"conversion error on the way to the printer", kChoosePrinter, true, Stop::kConversion, true},
       {"conversion error on the way to the file", kChooseFile, true, Stop::kConversion, true},
       {"the file cannot be replaced", kChooseFile, true, Stop::kFileInTheWay, true},
@@ -84,7 +98,7 @@ TEST(ReportOutputTest, GivingUpOrStoppingLeavesNoOutputAndNoMessage) {
       dir.Write("hdcplist.fwo", "previous list\r\n");
     ScriptedChoice choice;
     choice.answer = c.answer;
-    choice.confirmPrinter = c.confirmPrinter;
+    choice.confirmPrinter = choice.printFromPreview = c.confirmPrinter;
     RecordingMessenger messenger;
     int built = 0;
     auto build = [&] {

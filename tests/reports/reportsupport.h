@@ -37,6 +37,16 @@ class ScriptedChoice : public fw::ReportOutputChoice {
     if (!confirmPrinter) return nullptr;
     return std::make_unique<Printer>(*this);
   }
+  // Records the preview's pages; printed from the preview, they go to the printer.
+  bool ShowPreview(const fw::PagePainter& pages) override {
+    RecordingDevice screen;
+    pages(screen);
+    previewed = screen.drawn;
+    if (!printFromPreview) return false;
+    Printer paper(*this);
+    pages(paper);
+    return true;
+  }
 
   // The texts drawn on paper, in order.
   std::vector<std::string> DrawnTexts() const {
@@ -47,6 +57,8 @@ class ScriptedChoice : public fw::ReportOutputChoice {
 
   int answer = fw::kChooseFile;
   bool confirmPrinter = true;
+  bool printFromPreview = false;
+  std::vector<RecordingDevice::Drawn> previewed;
   std::vector<std::string> questions;
   int printDialogs = 0;
   std::vector<RecordingDevice::Drawn> drawn;
