@@ -8,6 +8,7 @@
 
 #include "data/convert.h"
 #include "data/inifile.h"
+#include "data/workfolder.h"
 #include "support/uitest.h"
 #include "ui/fwcodec.h"
 #include "ui/fwform.h"
@@ -41,7 +42,7 @@ class Probe : public FwForm {
       fw::StrToInt(fw::ui::FromQt(first->text()));
     });
     OnKeyPress(first, [this](QKeyEvent* key) { return key->text() == QStringLiteral("+"); });
-    OnClick(button, [] { throw std::runtime_error("boom"); });
+    OnClick(button, [] { throw fw::FileError("boom"); });
   }
   QLineEdit* first;
   QLineEdit* second;
