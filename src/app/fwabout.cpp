@@ -4,11 +4,19 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPointer>
 #include <QVBoxLayout>
 
 #include "app/fwpictures.h"
 #include "ui/appstate.h"
 #include "ui/fwform.h"
+
+namespace {
+QPointer<TAboutBox>& SharedInstance() {
+  static QPointer<TAboutBox> instance;
+  return instance;
+}
+}  // namespace
 
 TAboutBox::TAboutBox(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
@@ -83,4 +91,12 @@ void UseAboutBox() {
     TAboutBox box(parent);
     box.exec();
   };
+}
+
+TAboutBox* TAboutBox::Instance() {
+  return SharedInstance();
+}
+
+void TAboutBox::SetInstance(TAboutBox* instance) {
+  SharedInstance() = instance;
 }

@@ -10,6 +10,10 @@ class TAboutBox : public QDialog {
  public:
   explicit TAboutBox(QWidget* parent = nullptr);
 
+  // The one instance of the run, made hidden at start-up; nullptr before.
+  static TAboutBox* Instance();
+  static void SetInstance(TAboutBox* instance);
+
   QLineEdit* VersionField = nullptr;
   QPushButton* OKButton = nullptr;
 

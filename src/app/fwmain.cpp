@@ -126,9 +126,6 @@ TMainForm::TMainForm(QWidget* parent)
   app.VersionText = QStringLiteral("2.8 r04");
   app.VersionDate = QStringLiteral("1/10/2002");
   VersionField->setText((QStringLiteral("Version ") + app.VersionText).left(38));
-  app.MaxGolfers = 300;
-  app.MaxScores = 200;
-  app.MaxCourses = 200;
 }
 
 void TMainForm::EditGolferButtonClick() {

@@ -100,12 +100,11 @@ bool FairwickApplication::notify(QObject* receiver, QEvent* event) {
 }
 
 void CreateLongLivedWindows() {
-  AppState& app = App();
-  app.AboutBox = new TAboutBox;
-  app.ScoreForm = new TScoreForm;
-  app.GolferForm = new TGolferForm;
-  app.CourseForm = new TCourseForm;
-  app.GNameForm = new TGNameForm;
+  TAboutBox::SetInstance(new TAboutBox);
+  TScoreForm::SetInstance(new TScoreForm);
+  TGolferForm::SetInstance(new TGolferForm);
+  TCourseForm::SetInstance(new TCourseForm);
+  TGNameForm::SetInstance(new TGNameForm);
 }
 
 int RunFairwick(int argc, char** argv) {
@@ -132,12 +131,11 @@ int RunFairwick(int argc, char** argv) {
   mainForm->show();
   int code = QApplication::exec();
 
-  AppState& app = App();
-  delete app.GNameForm;
-  delete app.CourseForm;
-  delete app.GolferForm;
-  delete app.ScoreForm;
-  delete app.AboutBox;
+  delete TGNameForm::Instance();
+  delete TCourseForm::Instance();
+  delete TGolferForm::Instance();
+  delete TScoreForm::Instance();
+  delete TAboutBox::Instance();
   delete mainForm;
   return code;
 }

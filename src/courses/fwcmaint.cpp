@@ -1,6 +1,7 @@
 #include "courses/fwcmaint.h"
 
 #include "courses/fwcourse.h"
+#include "data/limitmessages.h"
 #include "data/textutil.h"
 #include "ui/appstate.h"
 #include "ui/dataevents.h"
@@ -8,14 +9,6 @@
 #include "ui/fwmessage.h"
 
 using fw::ui::App;
-
-namespace {
-
-const QString kCourseLimitWarning = QStringLiteral(
-    "You have reached the maximum allowed number of courses.  If possible, delete some courses "
-    "that you do not use.  Then, you can enter more new ones.");
-
-}  // namespace
 
 TCMaintForm::TCMaintForm(QWidget* parent)
     : FwMaintForm(parent, "CourseListBox", QStringLiteral("Course"),
@@ -85,7 +78,7 @@ void TCMaintForm::FillList(int line) {
 }
 
 bool TCMaintForm::CourseDialogOpenHere() const {
-  TCourseForm* dialog = App().CourseForm;
+  TCourseForm* dialog = TCourseForm::Instance();
   return dialog && dialog->isVisible() && dialog->Opener() == this;
 }
 
@@ -95,7 +88,7 @@ void TCMaintForm::ShowCourseDialog(TCourseForm* dialog) {
 }
 
 void TCMaintForm::FormActivate() {
-  TCourseForm* dialog = App().CourseForm;
+  TCourseForm* dialog = TCourseForm::Instance();
   // Only a course confirmed for this window is taken; the score entry window
   // shares the dialog and takes its own.
   std::optional<fw::TCourseRec> confirmed;
@@ -128,10 +121,10 @@ void TCMaintForm::FormActivate() {
 }
 
 void TCMaintForm::AddButtonClick() {
-  TCourseForm* dialog = App().CourseForm;
+  TCourseForm* dialog = TCourseForm::Instance();
   if (!dialog) return;
-  if (Courses.Count() >= App().MaxCourses || Courses.Full()) {
-    fw::ui::Warn(kCourseLimitWarning);
+  if (Courses.Full()) {
+    fw::ui::Warn(QString::fromLatin1(fw::kCourseLimitWarning));
     return;
   }
   EditedCourse = 0;
@@ -140,7 +133,7 @@ void TCMaintForm::AddButtonClick() {
 }
 
 void TCMaintForm::ModifyButtonClick() {
-  TCourseForm* dialog = App().CourseForm;
+  TCourseForm* dialog = TCourseForm::Instance();
   int line = SelectedLine();
   if (!dialog || line == 0) return;
   EditedCourse = line;
@@ -178,7 +171,7 @@ bool TCMaintForm::SaveChanges() {
 void TCMaintForm::FormClose() {
   // A course dialog left open for this window would confirm into nothing.
   if (!CourseDialogOpenHere()) return;
-  TCourseForm* dialog = App().CourseForm;
+  TCourseForm* dialog = TCourseForm::Instance();
   dialog->SetOpener(nullptr);
   dialog->CancelButtonClick();
 }

@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPointer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <utility>
@@ -45,6 +46,13 @@ QLabel* HoleLabel(QWidget* parent, const QString& name, const QString& text) {
   return label;
 }
 
+}  // namespace
+
+namespace {
+QPointer<TCourseForm>& SharedInstance() {
+  static QPointer<TCourseForm> instance;
+  return instance;
+}
 }  // namespace
 
 TCourseForm::TCourseForm(QWidget* parent)
@@ -324,4 +332,12 @@ std::optional<fw::TCourseRec> TCourseForm::TakeConfirmed(const fw::ui::FormBase*
 void TCourseForm::CancelButtonClick() {
   OkPressed->setText(kZero);
   hide();
+}
+
+TCourseForm* TCourseForm::Instance() {
+  return SharedInstance();
+}
+
+void TCourseForm::SetInstance(TCourseForm* instance) {
+  SharedInstance() = instance;
 }

@@ -18,6 +18,10 @@ class TCourseForm : public fw::ui::FwDialog {
  public:
   explicit TCourseForm(QWidget* parent = nullptr);
 
+  // The one instance of the run, made hidden at start-up; nullptr before.
+  static TCourseForm* Instance();
+  static void SetInstance(TCourseForm* instance);
+
   QLineEdit* CourseName = nullptr;
   QLineEdit* RatingField = nullptr;
   QLineEdit* SlopeField = nullptr;

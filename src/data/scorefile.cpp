@@ -5,6 +5,7 @@
 #include <cstring>
 #include <type_traits>
 #include <utility>
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif

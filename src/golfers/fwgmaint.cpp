@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "data/golferchanges.h"
+#include "data/limitmessages.h"
 #include "data/scorefile.h"
 #include "golfers/fwgname.h"
 #include "ui/appstate.h"
@@ -14,15 +15,6 @@
 using namespace fw::ui;
 
 namespace {
-
-const QString kLimitMessage = QStringLiteral(
-    "You have reached the maximum allowed number of golfers.  If possible, delete some golfers "
-    "that are inactive.  Then, you can enter more new ones.");
-
-// The program-wide limit, never more than the table holds.
-int GolferLimit() {
-  return std::min(App().MaxGolfers, fw::GolferTable::kLimit);
-}
 
 // Position (from 1) of the golfer of that short name, exactly as spelt; 0
 // when none. Golfers are told apart by their short names, since long names
@@ -91,7 +83,7 @@ void TGMaintForm::UpdateChanged() {
 }
 
 bool TGMaintForm::NameDialogOpenHere() const {
-  TGNameForm* dialog = App().GNameForm;
+  TGNameForm* dialog = TGNameForm::Instance();
   return dialog && dialog->Opener() == this && dialog->isVisible();
 }
 
@@ -103,11 +95,11 @@ std::vector<fw::TGolferRec> TGMaintForm::OtherGolfers(int except) const {
 }
 
 void TGMaintForm::AddButtonClick() {
-  if (Golfers.Count() >= GolferLimit()) {
-    Warn(kLimitMessage);
+  if (Golfers.Full()) {
+    Warn(QString::fromLatin1(fw::kGolferLimitWarning));
     return;
   }
-  TGNameForm* dialog = App().GNameForm;
+  TGNameForm* dialog = TGNameForm::Instance();
   EditedGolfer = 0;
   dialog->Fill(TGNameForm::Mode::kAdd, fw::TGolferRec{}, OtherGolfers(0));
   awaitingNameDialog_ = true;
@@ -117,7 +109,7 @@ void TGMaintForm::AddButtonClick() {
 void TGMaintForm::ModifyButtonClick() {
   int p = SelectedLine();
   if (p == 0) return;
-  TGNameForm* dialog = App().GNameForm;
+  TGNameForm* dialog = TGNameForm::Instance();
   EditedGolfer = p;
   dialog->Fill(TGNameForm::Mode::kEdit, Golfers[p], OtherGolfers(p));
   awaitingNameDialog_ = true;
@@ -125,7 +117,7 @@ void TGMaintForm::ModifyButtonClick() {
 }
 
 void TGMaintForm::FormActivate() {
-  TGNameForm* dialog = App().GNameForm;
+  TGNameForm* dialog = TGNameForm::Instance();
   if (!awaitingNameDialog_ || !dialog || dialog->Opener() != this) {
     // Nothing of this window's own is waiting: a list changed meanwhile by
     // another window or copy is shown as it is now, unless this window holds
@@ -157,8 +149,8 @@ void TGMaintForm::TakeNameDialogResult(const fw::TGolferRec& confirmed) {
     // A sex code the dialog cannot show (a hand-edited file) stays as it was.
     if (sex >= 0) golfer.Sex = sex;
   } else {
-    if (Golfers.Count() >= GolferLimit()) {
-      Warn(kLimitMessage);
+    if (Golfers.Full()) {
+      Warn(QString::fromLatin1(fw::kGolferLimitWarning));
       return;
     }
     Golfers.Append(fw::TGolferRec{longName, shortName, std::max(sex, 0)});
@@ -176,12 +168,12 @@ std::string TGMaintForm::RenameScoreFile(int index, const std::string& wanted) {
     // The file, or the list, said why; the golfer keeps his name.
     Inform(ToQt(error.what()) +
            QStringLiteral(" The golfer keeps the short name %1.").arg(ToQt(old)));
-    App().GNameForm->KeepShortName(ToQt(old));
+    TGNameForm::Instance()->KeepShortName(ToQt(old));
     return old;
   }
   if (!renamed) {
     Inform(QStringLiteral("ERROR: Unable to rename golfer file!  Try a different name."));
-    App().GNameForm->KeepShortName(ToQt(old));
+    TGNameForm::Instance()->KeepShortName(ToQt(old));
     return old;
   }
 
@@ -195,8 +187,8 @@ void TGMaintForm::DeleteButtonClick() {
   if (p == 0) return;
   // The dialog may be changing this very golfer; finish that first.
   if (NameDialogOpenHere()) {
-    App().GNameForm->raise();
-    App().GNameForm->activateWindow();
+    TGNameForm::Instance()->raise();
+    TGNameForm::Instance()->activateWindow();
     return;
   }
   const std::string shortName = Golfers[p].ShortName.str();
@@ -227,7 +219,7 @@ bool TGMaintForm::SaveChanges() {
 void TGMaintForm::FormClose() {
   // The name dialog works for this window only; it goes when the window goes.
   if (NameDialogOpenHere()) {
-    TGNameForm* dialog = App().GNameForm;
+    TGNameForm* dialog = TGNameForm::Instance();
     dialog->SetOpener(nullptr);
     dialog->OkPressed->setText(QStringLiteral("0"));
     dialog->hide();

@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QPointer>
 #include <QVBoxLayout>
 
 #include "data/scorefile.h"
@@ -22,6 +23,13 @@ std::string ScoreFileOf(const QString& shortName) {
   return fw::ScoreFileName(FromQt(shortName));
 }
 
+}  // namespace
+
+namespace {
+QPointer<TGNameForm>& SharedInstance() {
+  static QPointer<TGNameForm> instance;
+  return instance;
+}
 }  // namespace
 
 TGNameForm::TGNameForm(QWidget* parent) : FwDialog(parent) {
@@ -251,4 +259,12 @@ void TGNameForm::OKButtonClick() {
 void TGNameForm::CancelButtonClick() {
   OkPressed->setText(QStringLiteral("0"));
   hide();
+}
+
+TGNameForm* TGNameForm::Instance() {
+  return SharedInstance();
+}
+
+void TGNameForm::SetInstance(TGNameForm* instance) {
+  SharedInstance() = instance;
 }

@@ -21,6 +21,10 @@ class TGNameForm : public fw::ui::FwDialog {
 
   explicit TGNameForm(QWidget* parent = nullptr);
 
+  // The one instance of the run, made hidden at start-up; nullptr before.
+  static TGNameForm* Instance();
+  static void SetInstance(TGNameForm* instance);
+
   QLabel* Label1 = nullptr;  // "Long Name"
   QLabel* Label2 = nullptr;  // "Short Name"
   QLineEdit* LongName = nullptr;

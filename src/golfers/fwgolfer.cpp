@@ -1,18 +1,20 @@
 #include "golfers/fwgolfer.h"
-#include "reports/fwhndicp.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QMenuBar>
+#include <QPointer>
 #include <QStyle>
 #include <QVBoxLayout>
 
 #include "data/convert.h"
+#include "data/limitmessages.h"
 #include "data/textutil.h"
 #include "handicap/fwindex.h"
 #include "handicap/handicapindex.h"
 #include "handicap/scoreeval.h"
+#include "reports/fwhndicp.h"
 #include "scores/fwscore.h"
 #include "scores/roundstore.h"
 #include "ui/appstate.h"
@@ -27,12 +29,6 @@ using fw::ui::ToQt;
 
 namespace {
 
-const QString kOverLimitNews = QStringLiteral(
-    "Bad News!  The score you just entered puts you over the maximum number of scores allowed for "
-    "a golfer.  It can not be saved.  You must delete some old scores for this golfer before you "
-    "can enter more scores.");
-const QString kOverLimitReminder =
-    QStringLiteral("Remember, the last 20 complete scores are used to calculate the index.");
 const QString kSaveQuestion = QStringLiteral("Save changes made to scores?");
 
 // Blanks in front of the date of a list line: the mark, a blank, three
@@ -61,6 +57,13 @@ double ListDifferential(const fw::TScoreRec& round) {
                                  fw::StrToFloat(slope));
 }
 
+}  // namespace
+
+namespace {
+QPointer<TGolferForm>& SharedInstance() {
+  static QPointer<TGolferForm> instance;
+  return instance;
+}
 }  // namespace
 
 TGolferForm::TGolferForm(QWidget* parent) : FwForm(parent) {
@@ -276,9 +279,8 @@ bool TGolferForm::TakeRound(const fw::TScoreRec& round) {
   // A round confirmed with nothing pending here (its change was already
   // taken, or another golfer has been loaded since) is not stored.
   if (EditedScore == 0) {
-    if (Scores.Count() >= App().MaxScores || Scores.Full()) {
-      fw::ui::Inform(kOverLimitNews);
-      fw::ui::Inform(kOverLimitReminder);
+    if (Scores.Full()) {
+      fw::ui::TellRoundOverLimit();
       return false;
     }
     EditedScore = -1;
@@ -307,10 +309,10 @@ int TGolferForm::SelectedPosition() const {
 }
 
 void TGolferForm::AddButtonClick() {
-  TScoreForm* entry = App().ScoreForm;
+  TScoreForm* entry = TScoreForm::Instance();
   if (!entry) return;
-  if (Scores.Count() >= App().MaxScores) {
-    fw::ui::Warn(fw::ui::kScoreLimitWarning);
+  if (Scores.Full()) {
+    fw::ui::Warn(QString::fromLatin1(fw::kScoreLimitWarning));
     return;
   }
   if (!entry->PrepareNewRound(GolferName2->text(), IndexField->text())) return;
@@ -319,7 +321,7 @@ void TGolferForm::AddButtonClick() {
 }
 
 void TGolferForm::ModifyButtonClick() {
-  TScoreForm* entry = App().ScoreForm;
+  TScoreForm* entry = TScoreForm::Instance();
   const int p = SelectedPosition();
   if (!entry || p == 0) return;
   if (!entry->PrepareStoredRound(GolferName2->text(), IndexField->text(), Scores[p])) return;
@@ -404,4 +406,12 @@ void TGolferForm::Handicap1Click() {
   window->GolferName->setText(GolferName2->text());
   window->IndexField->setText(IndexField->text());
   window->ShowFor(this);
+}
+
+TGolferForm* TGolferForm::Instance() {
+  return SharedInstance();
+}
+
+void TGolferForm::SetInstance(TGolferForm* instance) {
+  SharedInstance() = instance;
 }

@@ -18,6 +18,10 @@ class TGolferForm : public fw::ui::FwForm {
  public:
   explicit TGolferForm(QWidget* parent = nullptr);
 
+  // The one instance of the run, made hidden at start-up; nullptr before.
+  static TGolferForm* Instance();
+  static void SetInstance(TGolferForm* instance);
+
   QLabel* Label1 = nullptr;          // "Scores for "
   QLabel* Label2 = nullptr;          // "Index:"
   QLineEdit* GolferName = nullptr;   // hidden: the score file name

@@ -4,6 +4,7 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 
+#include "data/limitmessages.h"
 #include "data/textutil.h"
 #include "golfers/fwgolfer.h"
 #include "handicap/fwindex.h"
@@ -28,11 +29,6 @@ using fw::ui::ToQt;
 int TGPickForm::SelectedGolfer = 0;
 
 namespace {
-
-const QString kScoreLimitWarning = QStringLiteral(
-    "This golfer has reached the maximum allowed number of scores for a golfer.  You must delete "
-    "some old scores for this golfer before you can add any new scores.  REMEMBER: the last 20 "
-    "complete scores are used to calculate the index.  You should not delete those.");
 
 fw::IndexGolfer IndexGolferOf(const fw::TGolferRec& golfer) {
   return {golfer.LongName.str(), golfer.Sex};
@@ -183,12 +179,13 @@ void TGPickForm::LoadScoresOf(const fw::TGolferRec& golfer) {
 
 void TGPickForm::AddAScore() {
   const fw::TGolferRec* golfer = StartActivity(true);
-  TScoreForm* entry = App().ScoreForm;
+  TScoreForm* entry = TScoreForm::Instance();
   if (!golfer || !entry) return;
   ActivityMode = Activity::kAddScore;
   LoadScoresOf(*golfer);
-  if (Scores.Count() >= App().MaxScores) {
-    fw::ui::Warn(kScoreLimitWarning);
+  if (Scores.Full()) {
+    fw::ui::Warn(QString::fromLatin1(fw::kScoreLimitWarning) +
+                 QString::fromLatin1(fw::kDoNotDeleteThose));
     return;
   }
   fw::NoIndexOutput none;
@@ -215,7 +212,7 @@ void TGPickForm::AddGroupOfScores() {
 
 void TGPickForm::EditScores() {
   const fw::TGolferRec* golfer = StartActivity(true);
-  TGolferForm* scoreList = App().GolferForm;
+  TGolferForm* scoreList = TGolferForm::Instance();
   if (!golfer || !scoreList) return;
   if (!scoreList->ShowGolfer(ToQt(fw::ScoreFileName(golfer->ShortName)), ToQt(golfer->LongName),
                              golfer->Sex, this))

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTextBrowser>
@@ -14,8 +15,6 @@
 #include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
-
-#include <QScreen>
 
 // The manual is compiled into the static windows library; naming its resource
 // here makes the linker keep it in the program.

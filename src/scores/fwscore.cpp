@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPointer>
 #include <QSignalBlocker>
 #include <QTextCursor>
 #include <QVBoxLayout>
@@ -15,6 +16,7 @@
 
 #include "courses/fwcourse.h"
 #include "data/convert.h"
+#include "data/limitmessages.h"
 #include "data/textutil.h"
 #include "handicap/coursehandicap.h"
 #include "handicap/scoreeval.h"
@@ -34,9 +36,6 @@ const QString kZero = QStringLiteral("0");
 const QString kOne = QStringLiteral("1");
 const QString kPickACourse = QStringLiteral("You must pick a course.");
 const QString kCourseNotFound = QStringLiteral("ERROR: Course not found in list??");
-const QString kCourseLimit = QStringLiteral(
-    "You have reached the maximum allowed number of courses.  If possible, delete some courses "
-    "that you do not use.  Then, you can enter more new ones.");
 const QString kDiscardRound = QStringLiteral("Discard this round?");
 const QString kRoundKept = QStringLiteral(
     "The round was not stored. It is still here: press OK again once the cause is mended, or "
@@ -88,6 +87,13 @@ QLineEdit* ShownField(QWidget* parent, const char* name, int width) {
   return field;
 }
 
+}  // namespace
+
+namespace {
+QPointer<TScoreForm>& SharedInstance() {
+  static QPointer<TScoreForm> instance;
+  return instance;
+}
 }  // namespace
 
 TScoreForm::TScoreForm(QWidget* parent) : FwForm(parent) {
@@ -530,7 +536,7 @@ void TScoreForm::FormShow() {
 void TScoreForm::FormActivate() {
   fw::ui::UiMessenger messenger;
   // A course confirmed in the course edit dialog opened from here.
-  TCourseForm* dialog = fw::ui::App().CourseForm;
+  TCourseForm* dialog = TCourseForm::Instance();
   std::optional<fw::TCourseRec> confirmed;
   if (dialog) confirmed = dialog->TakeConfirmed(this);
   const bool added = confirmed.has_value();
@@ -579,8 +585,8 @@ void TScoreForm::AddCourse(const fw::TCourseRec& course, fw::Messenger& messenge
   // The list is written sorted by name, with the new course last, as this
   // window holds it.
   fw::SortCourseList(courses);
-  if (courses.Count() >= fw::ui::App().MaxCourses || courses.Full() || seen.Partial()) {
-    fw::ui::Warn(kCourseLimit);
+  if (courses.Full() || seen.Partial()) {
+    fw::ui::Warn(QString::fromLatin1(fw::kCourseLimitWarning));
     return;
   }
   const fw::FileSnapshot before = seen;
@@ -1027,8 +1033,8 @@ void TScoreForm::Exit1Click() {
 }
 
 void TScoreForm::AddCourseButtonClick() {
-  if (Courses.Count() >= fw::ui::App().MaxCourses) {
-    fw::ui::Warn(kCourseLimit);
+  if (Courses.Full()) {
+    fw::ui::Warn(QString::fromLatin1(fw::kCourseLimitWarning));
     return;
   }
   CourseName2->setText(CourseField->currentText());
@@ -1036,11 +1042,11 @@ void TScoreForm::AddCourseButtonClick() {
 }
 
 void TScoreForm::EditCourses1Click() {
-  if (Courses.Count() >= fw::ui::App().MaxCourses) {
-    fw::ui::Warn(kCourseLimit);
+  if (Courses.Full()) {
+    fw::ui::Warn(QString::fromLatin1(fw::kCourseLimitWarning));
     return;
   }
-  TCourseForm* dialog = fw::ui::App().CourseForm;
+  TCourseForm* dialog = TCourseForm::Instance();
   if (!dialog) return;
   // A clean dialog: empty name, rating and slope, every par 0.
   dialog->ClearCourse();
@@ -1049,4 +1055,12 @@ void TScoreForm::EditCourses1Click() {
 
 void TScoreForm::AboutFairwick1Click() {
   if (fw::ui::App().showAbout) fw::ui::App().showAbout(this);
+}
+
+TScoreForm* TScoreForm::Instance() {
+  return SharedInstance();
+}
+
+void TScoreForm::SetInstance(TScoreForm* instance) {
+  SharedInstance() = instance;
 }

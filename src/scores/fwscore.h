@@ -35,6 +35,10 @@ class TScoreForm : public fw::ui::FwForm {
 
   explicit TScoreForm(QWidget* parent = nullptr);
 
+  // The one instance of the run, made hidden at start-up; nullptr before.
+  static TScoreForm* Instance();
+  static void SetInstance(TScoreForm* instance);
+
   QComboBox* CourseField = nullptr;
   QLineEdit* DateField = nullptr;
   QCheckBox* SkipPuttsChkBox = nullptr;

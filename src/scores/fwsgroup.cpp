@@ -5,6 +5,7 @@
 #include <QPalette>
 #include <algorithm>
 
+#include "data/limitmessages.h"
 #include "handicap/handicapindex.h"
 #include "scores/fwscore.h"
 #include "scores/roundstore.h"
@@ -87,7 +88,7 @@ void TGroupOfScoresForm::SelectGroupGolfer() {
 }
 
 void TGroupOfScoresForm::KeepDateAndCourse() {
-  TScoreForm* entry = App().ScoreForm;
+  TScoreForm* entry = TScoreForm::Instance();
   if (!entry || entry->Opener() != this) return;
   keptDate_ = entry->DateField->text();
   keptCourse_ = entry->CourseName2->text();
@@ -121,7 +122,7 @@ void TGroupOfScoresForm::FormActivate() {
 
 void TGroupOfScoresForm::AddAScore() {
   const QList<QListWidgetItem*> selected = GolferListBox->selectedItems();
-  TScoreForm* entry = App().ScoreForm;
+  TScoreForm* entry = TScoreForm::Instance();
   if (selected.isEmpty() || !entry) return;
   const int line = GolferListBox->row(selected.first()) + 1;
   if (line < 1 || line > Golfers.Count()) return;
@@ -129,8 +130,8 @@ void TGroupOfScoresForm::AddAScore() {
   const fw::TGolferRec golfer = Golfers[line];
   fw::LoadScoreFile(App().folder, fw::ScoreFileName(golfer.ShortName), Scores);
   fw::SortScores(Scores);
-  if (Scores.Count() >= App().MaxScores) {
-    fw::ui::Warn(fw::ui::kScoreLimitWarning);
+  if (Scores.Full()) {
+    fw::ui::Warn(QString::fromLatin1(fw::kScoreLimitWarning));
     return;
   }
   fw::NoIndexOutput none;
@@ -163,7 +164,7 @@ void TGroupOfScoresForm::FormClose() {
   // Closing by the close box is the same as Exit: a round still being entered
   // is no longer taken over by this window.
   GroupMode = Mode::kNone;
-  if (TScoreForm* entry = App().ScoreForm; entry && entry->Opener() == this)
+  if (TScoreForm* entry = TScoreForm::Instance(); entry && entry->Opener() == this)
     entry->SetOpener(nullptr);
   Golfers.Clear();
   Scores.Clear();

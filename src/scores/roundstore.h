@@ -9,9 +9,8 @@
 
 namespace fw::ui {
 
-// The warning of the score list and the group window when a golfer's file
-// already holds the most rounds a golfer may have.
-extern const QString kScoreLimitWarning;
+// The two "Bad News!" messages: a round came back for a file that is full.
+void TellRoundOverLimit();
 
 // Stores the round in the golfer's score file as it stands on disk (rounds may
 // have been added elsewhere while it was being entered): appended, sorted

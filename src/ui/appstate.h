@@ -1,10 +1,11 @@
 #pragma once
-// The few program-wide values every window reads: the working folder, the table
-// limits, the maximum index option, the exit flag, the clock, and the windows
-// that live for the whole run. The main window fills them when it is created.
+// The few program-wide values every window reads: the working folder, the
+// maximum index option, the exit flag, the version and the clock. The main
+// window fills them when it is created. (The table limits are the tables'
+// own, in the data files' headers; the windows that live for the whole run are
+// their classes' Instance().)
 
 #include <QDate>
-#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <filesystem>
@@ -14,11 +15,6 @@
 #include "data/inifile.h"
 #include "data/workfolder.h"
 
-class TAboutBox;
-class TScoreForm;
-class TGolferForm;
-class TCourseForm;
-class TGNameForm;
 
 namespace fw::ui {
 
@@ -27,9 +23,6 @@ struct AppState {
 
   WorkFolder folder;
 
-  int MaxGolfers = 300;
-  int MaxScores = 200;
-  int MaxCourses = 200;
   bool UseMaxIndex = true;
   bool ProgramExiting = false;
   QString VersionText = QStringLiteral("2.8 r04");
@@ -42,12 +35,6 @@ struct AppState {
   // Shows the about box over a window; the application installs it.
   std::function<void(QWidget*)> showAbout;
 
-  // The windows that live for the whole run, created hidden at start-up.
-  QPointer<TAboutBox> AboutBox;
-  QPointer<TScoreForm> ScoreForm;
-  QPointer<TGolferForm> GolferForm;
-  QPointer<TCourseForm> CourseForm;
-  QPointer<TGNameForm> GNameForm;
 };
 
 // The program's state. StartApp must have been called.

@@ -4,10 +4,10 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
-#include <cstdio>
-#include <cstdlib>
 #include <QPushButton>
 #include <QSpacerItem>
+#include <cstdio>
+#include <cstdlib>
 
 #include "ui/fwcodec.h"
 
@@ -141,8 +141,8 @@ void ReportFault(const char* what) {
       "Fairwick has met a fault in its own program and must close. Nothing more is saved: "
       "changes not saved yet are lost, the files keep what was last saved.");
   request.kind = MsgKind::kError;
-  request.informativeText = QStringLiteral("The details were written to standard error: ") +
-                            QString::fromLocal8Bit(what);
+  request.informativeText =
+      QStringLiteral("The details were written to standard error: ") + QString::fromLocal8Bit(what);
   ShowMessage(request);
   EndAfterFault()(kFaultExitCode);
 }

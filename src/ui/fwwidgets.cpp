@@ -1,12 +1,11 @@
 #include "ui/fwwidgets.h"
 
-#include <algorithm>
-
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace fw::ui {
 

@@ -3,6 +3,9 @@
 
 #include "app/fwabout.h"
 #include "app/fwmain.h"
+#include "data/courselist.h"
+#include "data/golferlist.h"
+#include "data/scorefile.h"
 #include "courses/fwcmaint.h"
 #include "golfers/fwgmaint.h"
 #include "support/uitest.h"
@@ -31,9 +34,10 @@ TEST_F(MainFormTest, CreationSetsVersionLimitsAndDefaults) {
   EXPECT_EQ(form.height(), 353);
   EXPECT_TRUE(App().UseMaxIndex);
   EXPECT_FALSE(App().ProgramExiting);
-  EXPECT_EQ(App().MaxGolfers, 300);
-  EXPECT_EQ(App().MaxScores, 200);
-  EXPECT_EQ(App().MaxCourses, 200);
+  // The limits are the tables' own.
+  EXPECT_EQ(fw::GolferTable::kLimit, 300);
+  EXPECT_EQ(fw::ScoreTable::kLimit, 200);
+  EXPECT_EQ(fw::CourseTable::kLimit, 200);
   for (const char* name : {"EditGolferButton", "EditCoursesButton", "EnterScoresButton"})
     EXPECT_NE(Find<QPushButton>(&form, name), nullptr);
   EXPECT_EQ(Find<QPushButton>(&form, "ExitButton")->text(), QStringLiteral("Exit"));

@@ -45,15 +45,15 @@ TEST_F(StartupTest, FirstRunTurnsTheSampleIntoTheCourseList) {
   EXPECT_TRUE(folder.Has("courses.fwc"));
   EXPECT_FALSE(folder.Has("sample.fwc"));
   EXPECT_TRUE(messages.empty());
-  ASSERT_EQ(App().ScoreForm->CourseField->count(), 1);
-  EXPECT_EQ(App().ScoreForm->CourseField->itemText(0), QStringLiteral("OAK HILLS"));
+  ASSERT_EQ(TScoreForm::Instance()->CourseField->count(), 1);
+  EXPECT_EQ(TScoreForm::Instance()->CourseField->itemText(0), QStringLiteral("OAK HILLS"));
 }
 
 TEST_F(StartupTest, WithoutAnySampleTheProgramStillStarts) {
   TMainForm form;
   fw::ui::CreateLongLivedWindows();
   EXPECT_EQ(MessageTexts(), QStringList{QStringLiteral("Error renaming sample courses file!")});
-  EXPECT_EQ(App().ScoreForm->CourseField->count(), 0);
+  EXPECT_EQ(TScoreForm::Instance()->CourseField->count(), 0);
   ShowActive(&form);
 }
 
@@ -78,7 +78,7 @@ TEST_F(StartupTest, LeavingTheProgramSettlesUnsavedChangesFirst) {
   EXPECT_FALSE(golfers->GolfersChanged);
   golfers->GolferListBox->setCurrentRow(0);
   Click(golfers->ModifyButton);
-  TGNameForm* name = App().GNameForm;
+  TGNameForm* name = TGNameForm::Instance();
   ASSERT_TRUE(name->isVisible());
   TypeAndLeave(name->LongName, QStringLiteral("Annie"));
   Click(name->OKButton);

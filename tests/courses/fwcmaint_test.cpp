@@ -45,7 +45,7 @@ class CMaintTest : public UiTest {
     form = new TCMaintForm;
     form->setAttribute(Qt::WA_DeleteOnClose);
     ShowActive(form);
-    dialog = App().CourseForm;
+    dialog = TCourseForm::Instance();
   }
   void OpenThree() {
     Open(Line("MAPLE", "72.0", "131", "72", kFlat) + Line("BIRCH", "70.1", "125", "72", kFlat) +
@@ -129,7 +129,7 @@ TEST_F(CMaintTest, WithoutAnyCourseListTheUserStartsOne) {
   EXPECT_EQ(messages.size(), 1u);
 
   fw::ui::CreateLongLivedWindows();
-  dialog = App().CourseForm;
+  dialog = TCourseForm::Instance();
   Click(form->AddButton);
   WaitForDialog();
   TypeTotalOnlyCourse("oak hills", "70.5", "121", "72");
@@ -425,7 +425,7 @@ TEST_F(CMaintTest, ACourseAddedFromScoreEntryJoinsTheOpenWindow) {
   Answer(MsgAnswer::kYes);
   Click(form->DeleteButton);  // BIRCH, not saved yet
   // Score entry's Add Course writes the course list at once.
-  TScoreForm* entry = App().ScoreForm;
+  TScoreForm* entry = TScoreForm::Instance();
   ShowActive(entry);
   Click(entry->AddCourseButton);
   WaitForDialog();

@@ -25,7 +25,7 @@ class CourseFormTest : public UiTest {
     UiTest::SetUp();
     folder.Write("courses.fwc", "");
     fw::ui::CreateLongLivedWindows();
-    dialog = App().CourseForm;
+    dialog = TCourseForm::Instance();
     ASSERT_NE(dialog, nullptr);
     opener = new Opener;  // deleted with the other windows after the test
     ShowActive(opener);

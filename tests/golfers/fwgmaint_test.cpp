@@ -29,7 +29,7 @@ class GolferMaintTest : public UiTest {
     UiTest::SetUp();
     fw::ui::CreateLongLivedWindows();
     messages.clear();  // what start-up had to say about the course list
-    name = fw::ui::App().GNameForm;
+    name = TGNameForm::Instance();
   }
 
   TGMaintForm* Open() {

@@ -19,7 +19,7 @@ class GolferNameTest : public UiTest {
     UiTest::SetUp();
     fw::ui::CreateLongLivedWindows();
     messages.clear();  // what start-up had to say about the course list
-    dialog = fw::ui::App().GNameForm;
+    dialog = TGNameForm::Instance();
     opener = new fw::ui::FwForm;
     ShowActive(opener);
   }

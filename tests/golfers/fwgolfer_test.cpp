@@ -351,8 +351,8 @@ class GolferFormRoundTest : public GolferFormTest {
     GolferFormTest::SetUp();
     folder.Write("courses.fwc", kTestCourses);
     fw::ui::CreateLongLivedWindows();
-    entry = fw::ui::App().ScoreForm;
-    scoreList = fw::ui::App().GolferForm;
+    entry = TScoreForm::Instance();
+    scoreList = TGolferForm::Instance();
     ASSERT_NE(entry, nullptr);
     ASSERT_NE(scoreList, nullptr);
   }

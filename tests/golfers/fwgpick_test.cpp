@@ -221,7 +221,7 @@ class GPickRoundTest : public GPickTest {
     GPickTest::SetUp();
     folder.Write("courses.fwc", kTestCourses);
     fw::ui::CreateLongLivedWindows();
-    entry = fw::ui::App().ScoreForm;
+    entry = TScoreForm::Instance();
     ASSERT_NE(entry, nullptr);
   }
 
@@ -355,7 +355,7 @@ TEST_F(GPickRoundTest, AfterEditViewScoresAConfirmedRoundIsStillStoredForItsGolf
   Click(pick->AddAScoreButton);
   pick->GolferListBox->setCurrentRow(1);
   Click(pick->EditScoresButton);
-  TGolferForm* scoreList = fw::ui::App().GolferForm;
+  TGolferForm* scoreList = TGolferForm::Instance();
   ASSERT_TRUE(scoreList->isVisible());
   EXPECT_EQ(scoreList->windowTitle(), "Golfer - Bea Best");
   // The round typed for Al is his, whatever the list does meanwhile.
@@ -374,7 +374,7 @@ TEST_F(GPickRoundTest, EditViewScoresShowsTheGolfersScoreList) {
   const QPoint line = list->visualItemRect(list->item(2)).center();
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, line);
   QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, line);
-  TGolferForm* scoreList = fw::ui::App().GolferForm;
+  TGolferForm* scoreList = TGolferForm::Instance();
   ASSERT_TRUE(scoreList->isVisible());
   EXPECT_EQ(scoreList->GolferName->text(), "CYHIGH.fwp");
   EXPECT_EQ(scoreList->GolferName2->text(), "Cy High");
@@ -409,7 +409,7 @@ TEST_F(GPickRoundTest, TheListFollowsRenamesAndAFileTooLongIsNamedOnce) {
   folder.Write("BEABEST.fwp", Rounds(205));
   pick->GolferListBox->setCurrentRow(1);
   Click(pick->EditScoresButton);
-  TGolferForm* scoreList = fw::ui::App().GolferForm;
+  TGolferForm* scoreList = TGolferForm::Instance();
   Click(scoreList->ExitButton);
   ShowActive(pick);
   Click(pick->EditScoresButton);

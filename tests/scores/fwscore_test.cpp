@@ -34,9 +34,9 @@ class ScoreFormTest : public UiTest {
 
   // The window as start-up makes it, with the course edit dialog beside it.
   void Make() {
-    App().CourseForm = new TCourseForm;
+    TCourseForm::SetInstance(new TCourseForm);
     form = new TScoreForm;
-    App().ScoreForm = form;
+    TScoreForm::SetInstance(form);
   }
 
   void Pick(const char* course) {
@@ -550,7 +550,7 @@ TEST_F(ScoreFormTest, EscapeCancelsAndEnterPressesTheFocusedButton) {
 
 TEST_F(ScoreFormTest, AddingACourseFromHere) {
   Make();
-  TCourseForm* dialog = App().CourseForm;
+  TCourseForm* dialog = TCourseForm::Instance();
   if (!dialog->CourseName) GTEST_SKIP() << "the course edit dialog is not built yet";
   form->PrepareNewRound(QStringLiteral("John Smith"), QStringLiteral("12.4"));
   ShowActive(form);
@@ -592,8 +592,11 @@ TEST_F(ScoreFormTest, AddingACourseFromHere) {
 }
 
 TEST_F(ScoreFormTest, TheCourseLimitAndTheHelpMenu) {
+  std::string full;
+  for (int i = 0; i < fw::CourseTable::kLimit; ++i)
+    full += "COURSE " + std::to_string(i) + "~70.0~113~72~\r\n";
+  folder.Write("courses.fwc", full);
   Make();
-  App().MaxCourses = 3;
   ShowActive(form);
   Click(form->AddCourseButton);
   Trigger(form, "EditCourses1");
@@ -604,14 +607,15 @@ TEST_F(ScoreFormTest, TheCourseLimitAndTheHelpMenu) {
   EXPECT_EQ(MessageTexts(), (QStringList{limit, limit}));
   EXPECT_EQ(HelpShown(), QStringLiteral("score-entry"));
   for (const auto& shown : messages) EXPECT_EQ(shown.kind, fw::ui::MsgKind::kWarning);
-  EXPECT_FALSE(App().CourseForm->isVisible());
+  EXPECT_FALSE(TCourseForm::Instance()->isVisible());
 
-  App().MaxCourses = 4;
+  folder.Write("courses.fwc", full.substr(0, full.rfind("COURSE")));  // room for one more
+  form->FormActivate();
   form->CourseName2->setText(QStringLiteral("BRIAR CREEK"));
   Trigger(form, "EditCourses1");
-  EXPECT_TRUE(App().CourseForm->isVisible());
+  EXPECT_TRUE(TCourseForm::Instance()->isVisible());
   EXPECT_EQ(form->CourseName2->text(), QStringLiteral("BRIAR CREEK"));
-  App().CourseForm->hide();
+  TCourseForm::Instance()->hide();
 
   bool aboutShown = false;
   QTimer::singleShot(0, [&aboutShown] {

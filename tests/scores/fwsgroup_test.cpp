@@ -27,7 +27,7 @@ class GroupTest : public UiTest {
     folder.Write("BEABEST.fwp", FiveRounds(100));
     folder.Write("CYHIGH.fwp", FiveRounds(400));
     fw::ui::CreateLongLivedWindows();
-    entry = App().ScoreForm;
+    entry = TScoreForm::Instance();
     ASSERT_NE(entry, nullptr);
   }
 
