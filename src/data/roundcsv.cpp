@@ -10,12 +10,11 @@
 #include "data/convert.h"
 #include "data/cp1252.h"
 #include "data/csv.h"
+#include "data/placeholders.h"
 #include "data/textutil.h"
 
 namespace fw {
 namespace {
-
-constexpr std::string_view kMissingDate = "99999999";
 
 // What a column holds, for the checks of the import.
 enum class Kind { kDate, kText, kWhole, kDecimal };
@@ -88,7 +87,7 @@ constexpr std::string_view kShortNameColumn = "Short name";
 // yyyymmdd as yyyy-mm-dd, the missing date as nothing; a stored date of
 // another shape as it is, for the import to name.
 std::string ExportDate(std::string_view stored) {
-  if (stored == kMissingDate) return "";
+  if (IsMissingDate(stored)) return "";
   if (stored.size() != 8 || stored.find_first_not_of("0123456789") != std::string_view::npos)
     return Cp1252ToUtf8(stored);
   std::string date(stored.substr(0, 4));
@@ -176,8 +175,7 @@ std::string ImportField(const Column& column, std::string_view cell) {
   if (text.size() > column.Room)
     throw ConversionError("it holds " + std::to_string(text.size()) + " characters; the " +
                           "score file has room for " + std::to_string(column.Room));
-  const bool placeholder = !text.empty() && text.find_first_not_of('X') == std::string::npos;
-  if (!text.empty() && !placeholder) {
+  if (!text.empty() && !IsUnsetFill(text)) {
     if (column.Type == Kind::kWhole) StrToInt(text);
     if (column.Type == Kind::kDecimal) StrToFloat(text);
   }
@@ -242,7 +240,7 @@ ImportPlan PlanRoundImport(std::string_view csv, const ScoreTable& stored) {
   ImportPlan plan;
   std::map<RoundKey, int> known;  // line of the file, 0 for a stored round
   for (const TScoreRec& rec : stored) known.emplace(KeyOf(rec), 0);
-  const std::size_t room = static_cast<std::size_t>(MaxScores - stored.Count());
+  const std::size_t room = static_cast<std::size_t>(stored.kLimit - stored.Count());
 
   for (std::size_t r = 1; r < records.size(); ++r) {
     const CsvRecord& row = records[r];
@@ -278,8 +276,8 @@ ImportPlan PlanRoundImport(std::string_view csv, const ScoreTable& stored) {
     }
     if (plan.Add.size() >= room) {
       known.erase(it);
-      plan.Refused.push_back(
-          {row.line, "the golfer would have more than " + std::to_string(MaxScores) + " rounds"});
+      plan.Refused.push_back({row.line, "the golfer would have more than " +
+                                            std::to_string(stored.kLimit) + " rounds"});
       continue;
     }
     plan.Add.push_back({row.line, rec});
