@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "data/convert.h"
+#include "data/placeholders.h"
 #include "data/textutil.h"
 #include "handicap/scoreeval.h"
 #include "handicap/whsreplay.h"
@@ -111,14 +112,16 @@ void Send(const std::vector<std::string>& lines, int used, IndexTarget& target) 
 }
 
 // The differential of a counted round under the program's own rules, when it
-// may enter the best list: rating and slope above 0. Converts score, rating
-// and slope in that order (ConversionError).
-bool OwnRulesDifferential(const TScoreRec& round, double& d) {
-  const double score = StrToFloat(DifferentialScore(round));
-  const double rating = StrToFloat(round.Rating);
-  const double slope = StrToFloat(round.Slope);
-  d = ComputeDifferential(score, rating, slope);
-  return rating > 0.0 && slope > 0.0;
+// has one (ConversionError on a text that is no number).
+std::optional<double> OwnRulesDifferential(const TScoreRec& round) {
+  const std::optional<int> tenths = RoundDifferentialTenths(round, HandicapRules::kFairwick);
+  if (!tenths) return std::nullopt;
+  return TenthsValue(*tenths);
+}
+
+// A counted round whose rating or slope was never set has no differential.
+bool HasUnsetRating(const TScoreRec& round) {
+  return IsUnset(round.Rating) || IsUnset(round.Slope);
 }
 
 // Rounds counted without a usable differential can leave fewer differentials
@@ -157,13 +160,11 @@ IndexResult ComputeOwnRulesIndex(ScoreTable& scores, const IndexGolfer& golfer, 
     if (!IsCompleteScore(round)) continue;
     ++counted;
 
-    double d = 0.0;
-    if (round.Rating == "XXX" || round.Slope == "XXX") {
-      // Counted, but without a differential: a rating of "0.0" keeps it out of
-      // the best list below.
-      round.Rating = "0.0";
-    } else if (OwnRulesDifferential(round, d)) {
-      best.Offer(d, p);
+    if (HasUnsetRating(round)) {
+      // Counted, but without a differential: the rating says so from now on.
+      round.Rating = kNoRating;
+    } else if (const std::optional<double> d = OwnRulesDifferential(round)) {
+      best.Offer(*d, p);
     }
   }
 
@@ -277,7 +278,7 @@ IndexResult ComputeWhsIndex(ScoreTable& scores, const IndexGolfer& golfer, Index
     TScoreRec& round = scores[p];
     if (!IsCompleteScore(round)) continue;
     ++counted;
-    if (round.Rating == "XXX" || round.Slope == "XXX") round.Rating = "0.0";
+    if (HasUnsetRating(round)) round.Rating = kNoRating;
   }
 
   IndexResult result;
@@ -356,8 +357,11 @@ std::vector<IndexPoint> ReplayIndexes(const ScoreTable& scores, const IndexGolfe
     const TScoreRec& round = scores[p];
     if (!IsCompleteScore(round)) continue;
     CountedRound counted{&round, false, 0.0};
-    if (round.Rating != "XXX" && round.Slope != "XXX")
-      counted.Usable = OwnRulesDifferential(round, counted.Differential);
+    if (!HasUnsetRating(round)) {
+      const std::optional<double> d = OwnRulesDifferential(round);
+      counted.Usable = d.has_value();
+      counted.Differential = d.value_or(0.0);
+    }
     rounds.push_back(counted);
   }
   for (std::size_t last = 0; last < rounds.size(); ++last) {
@@ -373,6 +377,16 @@ std::vector<IndexPoint> ReplayIndexes(const ScoreTable& scores, const IndexGolfe
     points.push_back(IndexPoint{date.str(), true, ClampToInt(RoundHalfEven(index * 10.0)), index});
   }
   return points;
+}
+
+std::vector<RoundFigures> RoundFiguresOf(const ScoreTable& scores, const IndexResult& index) {
+  std::vector<RoundFigures> figures;
+  figures.reserve(static_cast<std::size_t>(scores.Count()));
+  const auto usedEnd = index.UsedScores.begin() + std::clamp(index.N, 0, kBestSize);
+  for (int p = 1; p <= scores.Count(); ++p)
+    figures.push_back({TrimBlanks(RoundDifferentialText(scores[p], index.Rules)),
+                       std::find(index.UsedScores.begin(), usedEnd, p) != usedEnd});
+  return figures;
 }
 
 std::string FormatIndex(double index) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "data/convert.h"
+#include "data/placeholders.h"
 #include "data/textutil.h"
 #include "handicap/scoreeval.h"
 
@@ -55,10 +56,16 @@ std::optional<WhsDifferential> WhsDifferentialOf(long long scoreTenths, long lon
   return WhsDifferential{kStandardSlopeTenths * (scoreTenths - ratingTenths), slopeTenths};
 }
 
+std::optional<WhsDifferential> WhsDifferentialOfTexts(const DifferentialTexts& texts) {
+  const std::optional<DifferentialBasis> basis = DifferentialBasisOf(texts);
+  if (!basis) return std::nullopt;
+  const long long score = StrToTenths(basis->Score);
+  const long long rating = StrToTenths(basis->Rating);
+  return WhsDifferentialOf(score, rating, StrToTenths(basis->Slope));
+}
+
 std::optional<WhsDifferential> WhsRoundDifferential(const TScoreRec& round) {
-  if (!HasUsableRating(round)) return std::nullopt;
-  return WhsDifferentialOf(StrToTenths(DifferentialScore(round)), StrToTenths(round.Rating),
-                           StrToTenths(round.Slope));
+  return WhsDifferentialOfTexts(DifferentialTextsOf(round));
 }
 
 int ExceptionalReductionTenths(const WhsDifferential& differential, int indexBeforeTenths) {
@@ -174,7 +181,7 @@ std::string AdjustGrossScoreWhs(std::string_view totalScore, const HoleTexts& ho
                                 const std::optional<StrokeIndexes>& strokeIndexes,
                                 std::optional<int> courseHandicap) {
   const std::string total = CutAtNul(totalScore);
-  if (total.empty() || total == "0" || total == "00") return "";
+  if (IsNoTotal(total)) return "";
 
   long long reduction = 0;
   for (std::size_t h = 0; h < holes.size(); ++h) {

@@ -5,24 +5,11 @@
 #include "data/convert.h"
 #include "data/textutil.h"
 #include "handicap/scoreeval.h"
-#include "handicap/whs.h"
 
 namespace fw {
 namespace {
 
 constexpr std::size_t kMaxLine = 121;
-
-// The differential column of a listed round, from its stored texts: " 0.0"
-// without a total, or without a usable rating and slope; under WHS rounded as
-// WHS rounds it.
-std::string ListedDifferential(const TScoreRec& round, HandicapRules rules) {
-  if (round.TotalScore.empty() || round.TotalScore == "0") return FormatDifferential(0.0);
-  if (rules == HandicapRules::kWhs) {
-    const std::optional<WhsDifferential> d = WhsRoundDifferential(round);
-    return FormatTenths(d ? d->Tenths() : 0, 4);
-  }
-  return FormatDifferential(RoundDifferential(round));
-}
 
 std::string ScoreLine(int n, const TScoreRec& round, char mark, HandicapRules rules) {
   std::string line(1, mark);
@@ -40,7 +27,7 @@ std::string ScoreLine(int n, const TScoreRec& round, char mark, HandicapRules ru
   line += "    ";
   line += round.Slope;
   line += "    ";
-  line += ListedDifferential(round, rules);
+  line += RoundDifferentialText(round, rules);
   if (line.size() > kMaxLine) line.resize(kMaxLine);
   return line;
 }

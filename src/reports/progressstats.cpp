@@ -6,6 +6,7 @@
 #include <map>
 
 #include "data/convert.h"
+#include "data/placeholders.h"
 #include "data/textutil.h"
 #include "handicap/scoreeval.h"
 
@@ -50,7 +51,7 @@ int HoleValue(std::string_view text) {
 int GrossScore(const TScoreRec& round) {
   const std::string_view total = round.TotalScore;
   // The placeholders: "XXX", and "", "0", "00" or "000" for nothing entered.
-  if (total == "XXX" || total.find_first_not_of('0') == std::string_view::npos) return 0;
+  if (IsUnset(total) || total.find_first_not_of('0') == std::string_view::npos) return 0;
   const int score = StrToInt(total);
   return score > 0 && score <= kMaxRoundScore ? score : 0;
 }
@@ -178,11 +179,12 @@ ProgressSeries BuildProgressSeries(const ScoreTable& scores, const IndexGolfer& 
     series.Indexes.push_back({day, index.N > 0, index.Index});
     for (std::size_t i = end; i > first; --i) {
       const TScoreRec& round = scores[dated[i - 1].position];
-      if (!HasUsableRating(round)) continue;
+      const std::optional<int> differential = RoundDifferentialTenths(round, options.Rules);
+      if (!differential) continue;
       const int position = dated[i - 1].position;
       const bool used = std::find(today.UsedScores.begin(), today.UsedScores.begin() + today.N,
                                   position) != today.UsedScores.begin() + today.N;
-      series.Rounds.push_back({day, RoundDifferential(round), used});
+      series.Rounds.push_back({day, TenthsValue(*differential), used});
     }
     end = first;
   }
