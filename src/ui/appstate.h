@@ -13,6 +13,7 @@
 
 #include "data/inifile.h"
 #include "data/workfolder.h"
+#include "fwversion.h"
 
 class TAboutBox;
 class TScoreForm;
@@ -32,8 +33,8 @@ struct AppState {
   int MaxCourses = 200;
   bool UseMaxIndex = true;
   bool ProgramExiting = false;
-  QString VersionText = QStringLiteral("2.8 r04");
-  QString VersionDate = QStringLiteral("1/10/2002");
+  QString VersionText = QLatin1String(fw::kVersionText);
+  QString VersionDate = QLatin1String(fw::kVersionDate);
 
   // Today's date; tests replace it.
   std::function<QDate()> today = [] { return QDate::currentDate(); };
