@@ -56,12 +56,12 @@ constexpr std::array<int, kWindow + 1> kDifferentialsFor = {0, 0, 0, 0, 0, 1, 1,
 // blank in front, which lines its digits up with two-digit differentials.
 std::vector<std::string> ReportLines(const ScoreTable& scores, const std::string& name, int counted,
                                      int used, const std::array<BestEntry, kBestSize>& best,
-                                     double index, bool forDialog, bool scoreListLineA) {
+                                     double index, bool forDialog, const IndexOptions& options) {
   std::vector<std::string> lines;
   lines.reserve(static_cast<std::size_t>(used) + 4);
 
   std::string a = IntToStr(scores.Count()) + " scores on file for " + name + ".";
-  if (counted <= 19 && !scoreListLineA) a += "  (" + IntToStr(counted) + " are valid)";
+  if (counted <= 19 && !options.ScoreListLineA) a += "  (" + IntToStr(counted) + " are valid)";
   lines.push_back(std::move(a));
 
   if (used == 0)
@@ -75,8 +75,8 @@ std::vector<std::string> ReportLines(const ScoreTable& scores, const std::string
     const TScoreRec& round = scores[e.Position];
     std::string d = "Differential " + IntToStr(k) + (k <= 9 ? "   = " : "  = ");
     if (forDialog && e.Differential < 10.0) d += ' ';
-    d += FormatDifferential(e.Differential) + "  " + StoredDateToDisplay(round.Date) + "  " +
-         CutAtNul(round.CourseName);
+    d += FormatDifferential(e.Differential) + "  " +
+         StoredDateToDisplay(round.Date, options.Order) + "  " + CutAtNul(round.CourseName);
     lines.push_back(std::move(d));
   }
 
@@ -182,7 +182,7 @@ IndexResult ComputeOwnRulesIndex(ScoreTable& scores, const IndexGolfer& golfer, 
   // Without a target nothing is sent, so there are no lines to make.
   if (target.TargetKind() != IndexTarget::Kind::kNone) {
     result.Lines = ReportLines(scores, CutAtNul(golfer.LongName), counted, used, best.Entries(),
-                               index, forDialog, options.ScoreListLineA);
+                               index, forDialog, options);
     Send(result.Lines, used, target);
   }
   return result;
@@ -201,12 +201,13 @@ std::string LineA(const ScoreTable& scores, const std::string& name, int counted
 
 // "Exceptional scores: 06/01/2023 less 1.0, 07/15/2023 less 2.0." while that
 // fits in a line; else how many there are.
-std::string ExceptionalLine(const ScoreTable& scores, const WhsIndexDetail& d) {
+std::string ExceptionalLine(const ScoreTable& scores, const WhsIndexDetail& d, DateOrder order) {
   std::string line = "Exceptional scores: ";
   // Newest first, as the table and the differentials are listed.
   for (auto it = d.Exceptional.rbegin(); it != d.Exceptional.rend(); ++it) {
     if (it != d.Exceptional.rbegin()) line += ", ";
-    line += StoredDateToDisplay(scores[it->first].Date) + " less " + FormatTenths(it->second);
+    line +=
+        StoredDateToDisplay(scores[it->first].Date, order) + " less " + FormatTenths(it->second);
   }
   line += ".";
   if (line.size() <= kMaxWhsLine) return line;
@@ -236,9 +237,9 @@ std::string CapLine(const WhsIndexDetail& d) {
 // empty line and line Z. At most 14 lines, the dialog's fields.
 std::vector<std::string> WhsReportLines(const ScoreTable& scores, const std::string& name,
                                         const WhsIndexDetail& d, const IndexResult& result,
-                                        bool forDialog, bool scoreListLineA) {
+                                        bool forDialog, const IndexOptions& options) {
   std::vector<std::string> lines;
-  lines.push_back(LineA(scores, name, d.Counted, scoreListLineA));
+  lines.push_back(LineA(scores, name, d.Counted, options.ScoreListLineA));
   if (!d.HasIndex) {
     const int more = result.RoundsNeeded;
     lines.push_back(std::string("World Handicap System: a golfer needs 3 valid scores; ") +
@@ -254,12 +255,12 @@ std::vector<std::string> WhsReportLines(const ScoreTable& scores, const std::str
     const TScoreRec& round = scores[u.Position];
     std::string line = "Differential " + IntToStr(static_cast<long long>(k) + 1) + "   = ";
     if (forDialog && u.Tenths < 100) line += ' ';
-    line += FormatTenths(u.Tenths, 4) + "  " + StoredDateToDisplay(round.Date) + "  " +
-            CutAtNul(round.CourseName);
+    line += FormatTenths(u.Tenths, 4) + "  " + StoredDateToDisplay(round.Date, options.Order) +
+            "  " + CutAtNul(round.CourseName);
     if (u.ReductionTenths != 0) line += "  (less " + FormatTenths(u.ReductionTenths) + ")";
     lines.push_back(std::move(line));
   }
-  if (!d.Exceptional.empty()) lines.push_back(ExceptionalLine(scores, d));
+  if (!d.Exceptional.empty()) lines.push_back(ExceptionalLine(scores, d, options.Order));
   if (std::string caps = CapLine(d); !caps.empty()) lines.push_back(std::move(caps));
   lines.emplace_back();
   lines.push_back("The current index for " + name + " is " + FormatIndexOrNh(result));
@@ -305,8 +306,7 @@ IndexResult ComputeWhsIndex(ScoreTable& scores, const IndexGolfer& golfer, Index
   result.ExceptionalRounds = static_cast<int>(d.Exceptional.size());
 
   if (target.TargetKind() != IndexTarget::Kind::kNone) {
-    result.Lines = WhsReportLines(scores, CutAtNul(golfer.LongName), d, result, forDialog,
-                                  options.ScoreListLineA);
+    result.Lines = WhsReportLines(scores, CutAtNul(golfer.LongName), d, result, forDialog, options);
     if (forDialog) {
       // One line to a field, from Field1.
       auto& fields = static_cast<IndexDialogFields&>(target).Field;

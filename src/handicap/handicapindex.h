@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "data/dateorder.h"
 #include "data/roundcsv.h"
 #include "data/scorefile.h"
 #include "handicap/handicaprules.h"
@@ -107,6 +108,9 @@ struct IndexOptions {
   // The score list window's line A ends at "." without the "(n are valid)" part.
   bool ScoreListLineA = false;
   HandicapRules Rules = HandicapRules::kFairwick;
+  // The order the dates of the explanation, and of every report built with
+  // these options, are shown in.
+  DateOrder Order = DateOrder::kMonthDayYear;
 };
 
 // `scores` must be sorted newest first. The calculation cuts the examined texts

@@ -11,11 +11,11 @@ namespace {
 
 constexpr std::size_t kMaxLine = 121;
 
-std::string ScoreLine(int n, const TScoreRec& round, char mark, HandicapRules rules) {
+std::string ScoreLine(int n, const TScoreRec& round, char mark, const IndexOptions& options) {
   std::string line(1, mark);
   line += PadLeft(IntToStr(n), 3);
   line += " - ";
-  line += StoredDateToDisplay(round.Date);
+  line += StoredDateToDisplay(round.Date, options.Order);
   line += "  ";
   line += PadRight(round.CourseName, 21);
   line += "  ";
@@ -27,7 +27,7 @@ std::string ScoreLine(int n, const TScoreRec& round, char mark, HandicapRules ru
   line += "    ";
   line += round.Slope;
   line += "    ";
-  line += RoundDifferentialText(round, rules);
+  line += RoundDifferentialText(round, options.Rules);
   if (line.size() > kMaxLine) line.resize(kMaxLine);
   return line;
 }
@@ -62,7 +62,7 @@ ReportLines GolfHistoryLines(ScoreTable& scores, const TGolferRec& golfer,
       mark = '*';
     else if (!IsCompleteScore(round))
       mark = 'I';
-    lines.push_back(ScoreLine(n, round, mark, options.Rules));
+    lines.push_back(ScoreLine(n, round, mark, options));
   }
   lines.emplace_back();
   lines.push_back("* = score used in index calculation.");

@@ -92,11 +92,11 @@ std::string FigureLine(const std::string& label, const Mean& mean, int decimals,
   return line + FormatFixed(mean.Value, 6, decimals) + "  (" + count + ")";
 }
 
-std::string RoundLine(const char* label, const std::optional<RoundOnFile>& round) {
+std::string RoundLine(const char* label, const std::optional<RoundOnFile>& round, DateOrder order) {
   std::string line = PadRight(label, 22);
   if (!round) return line + "    --";
-  return line + FormatFixed(round->Score, 6, 0) + "  " + StoredDateToDisplay(round->Date) + "  " +
-         round->Course;
+  return line + FormatFixed(round->Score, 6, 0) + "  " + StoredDateToDisplay(round->Date, order) +
+         "  " + round->Course;
 }
 
 }  // namespace
@@ -295,7 +295,7 @@ HoleAverages HoleAveragesOn(const ScoreTable& scores, std::string_view course,
   return averages;
 }
 
-std::vector<std::string> ProgressStatsLines(const ProgressStats& stats) {
+std::vector<std::string> ProgressStatsLines(const ProgressStats& stats, DateOrder order) {
   std::vector<std::string> lines;
   lines.push_back("Rounds per year");
   if (stats.RoundsPerYear.empty()) lines.push_back("  none");
@@ -310,8 +310,8 @@ std::vector<std::string> ProgressStatsLines(const ProgressStats& stats) {
   lines.push_back(FigureLine("All rounds", stats.AllRounds, 1,
                              Plural(stats.AllRounds.Count, "round", "rounds")));
   lines.push_back("");
-  lines.push_back(RoundLine("Best round", stats.Best));
-  lines.push_back(RoundLine("Worst round", stats.Worst));
+  lines.push_back(RoundLine("Best round", stats.Best, order));
+  lines.push_back(RoundLine("Worst round", stats.Worst, order));
   lines.push_back("  (of " + Plural(stats.Rounds, "round", "rounds") + ")");
   lines.push_back("");
   lines.push_back("Putts");
