@@ -59,12 +59,6 @@ constexpr bool IsNoSlope(std::string_view slope) {
   return slope.empty() || slope == kNothingEntered;
 }
 
-// Empty, "0" or "00": a total score with nothing entered, of which no
-// adjusted gross score is formed.
-constexpr bool IsNoTotal(std::string_view total) {
-  return total.empty() || total == kNothingEntered || total == kNothingEntered2;
-}
-
 // True for a text that reads as the number zero: "0", "00", "000", also with
 // blanks around it or a sign in front.
 constexpr bool IsZeroText(std::string_view text) {
@@ -75,6 +69,18 @@ constexpr bool IsZeroText(std::string_view text) {
   while (i < text.size() && text[i] == '0') ++i, ++zeros;
   while (i < text.size() && text[i] == ' ') ++i;
   return zeros > 0 && i == text.size();
+}
+
+// Empty, "XXX" or zero in any spelling ("0", "000", ...): a total or adjusted
+// gross score with nothing in it.
+constexpr bool IsNoScore(std::string_view score) {
+  return score.empty() || IsUnset(score) || IsZeroText(score);
+}
+
+// Empty, "0" or "00": a total score with nothing entered, of which no
+// adjusted gross score is formed.
+constexpr bool IsNoTotal(std::string_view total) {
+  return total.empty() || total == kNothingEntered || total == kNothingEntered2;
 }
 
 }  // namespace fw

@@ -99,15 +99,10 @@ std::string FormatDifferential(double differential) {
 
 namespace {
 
-// A score of a round that was played: not empty, "XXX" or zero.
-bool IsPlayedScore(std::string_view score) {
-  return !score.empty() && !IsUnset(score) && !IsZeroText(score);
-}
-
 // Step 2 of DifferentialTenths.
 std::string_view ScoreTextOf(const DifferentialTexts& texts) {
   const std::string_view adjusted = UpToNul(texts.AdjustedScore);
-  return IsPlayedScore(adjusted) ? adjusted : UpToNul(texts.TotalScore);
+  return IsNoScore(adjusted) ? UpToNul(texts.TotalScore) : adjusted;
 }
 
 bool UsableRating(std::string_view rating, std::string_view slope) {
@@ -123,8 +118,7 @@ DifferentialTexts DifferentialTextsOf(const TScoreRec& round) {
 std::optional<DifferentialBasis> DifferentialBasisOf(const DifferentialTexts& texts) {
   const std::string_view rating = UpToNul(texts.Rating);
   const std::string_view slope = UpToNul(texts.Slope);
-  if (!IsPlayedScore(UpToNul(texts.TotalScore)) || !UsableRating(rating, slope))
-    return std::nullopt;
+  if (IsNoScore(UpToNul(texts.TotalScore)) || !UsableRating(rating, slope)) return std::nullopt;
   return DifferentialBasis{ScoreTextOf(texts), rating, slope};
 }
 

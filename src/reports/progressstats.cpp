@@ -50,8 +50,7 @@ int HoleValue(std::string_view text) {
 // The gross score of a round, 0 when it has none.
 int GrossScore(const TScoreRec& round) {
   const std::string_view total = round.TotalScore;
-  // The placeholders: "XXX", and "", "0", "00" or "000" for nothing entered.
-  if (IsUnset(total) || total.find_first_not_of('0') == std::string_view::npos) return 0;
+  if (IsNoScore(total)) return 0;
   const int score = StrToInt(total);
   return score > 0 && score <= kMaxRoundScore ? score : 0;
 }
