@@ -204,13 +204,19 @@ TEST(ReportFilesTest, CourseHandicap) {
   EXPECT_EQ(messenger.shown, Strings{"Handicap file \"PJONES.fwh\" created."});
 }
 
-TEST(ReportFilesTest, DatesInTheUsersOrder) {
-  TempFolder dir;
-  dir.Write("golfers.fwc", "Pat Jones~PJONES~0~\r\n");
+// Pat Jones, PJONES, first in golfers.fwc before `others`, with five rounds of
+// 92 at 72.0 / 113 from 1 to 5 January 2002.
+void WritePatJones(TempFolder& dir, const std::string& others = "") {
+  dir.Write("golfers.fwc", "Pat Jones~PJONES~0~\r\n" + others);
   std::string rounds;
   for (int n = 5; n >= 1; --n)
     rounds += ScoreLine("2002010" + std::to_string(n), "Oak Hills", "92", "72.0", "113", "92");
   dir.Write("PJONES.fwp", rounds);
+}
+
+TEST(ReportFilesTest, DatesInTheUsersOrder) {
+  TempFolder dir;
+  WritePatJones(dir);
   const WorkFolder folder(dir.Path());
   GolferTable golfers;
   LoadGolferList(folder, golfers);
@@ -242,11 +248,7 @@ TEST(ReportFilesTest, DatesInTheUsersOrder) {
 
 TEST(ReportFilesTest, UnderWhsEveryReportNamesTheRules) {
   TempFolder dir;
-  dir.Write("golfers.fwc", "Pat Jones~PJONES~0~\r\nChristopher Alexander Longname~CLONG~0~\r\n");
-  std::string rounds;
-  for (int n = 5; n >= 1; --n)
-    rounds += ScoreLine("2002010" + std::to_string(n), "Oak Hills", "92", "72.0", "113", "92");
-  dir.Write("PJONES.fwp", rounds);
+  WritePatJones(dir, "Christopher Alexander Longname~CLONG~0~\r\n");
   dir.Write("CLONG.fwp", "");
   const WorkFolder folder(dir.Path());
   GolferTable golfers;
