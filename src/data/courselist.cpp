@@ -39,7 +39,7 @@ void LoadCourses(const WorkFolder& folder, Table& courses, Messenger& messenger,
   // Every line counts as a course, an empty one too (it keeps the placeholders).
   while (!courses.Full() && lines.Next(line)) parse(line, courses.Append(placeholder));
   const int inFile = courses.Count() + CountLines(lines.Rest());
-  if (inFile > courses.kLimit) read.MarkPartial(inFile, courses.kLimit, "courses");
+  if (inFile > courses.kLimit) read.MarkPartial(inFile, courses, "courses");
   if (seen) *seen = std::move(read);
 }
 

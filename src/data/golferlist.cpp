@@ -98,7 +98,7 @@ void LoadGolferList(const WorkFolder& folder, GolferTable& golfers, FileSnapshot
     named = RebuildFromScoreFiles(folder, golfers);
   else
     named = ParseGolferList(folder.ReadText(kGolferListFile, read), golfers);
-  if (named > golfers.kLimit) read.MarkPartial(named, golfers.kLimit, "golfers");
+  if (named > golfers.kLimit) read.MarkPartial(named, golfers, "golfers");
   if (seen) *seen = std::move(read);
 }
 

@@ -310,7 +310,7 @@ void LoadScoreFile(const WorkFolder& folder, std::string_view fileName, ScoreTab
     throw;
   }
   const int rounds = ParseScoreFile(bytes, scores, kind);
-  if (rounds > scores.kLimit) seen.MarkPartial(rounds, scores.kLimit, "rounds");
+  if (rounds > scores.kLimit) seen.MarkPartial(rounds, scores, "rounds");
 }
 
 bool LoadScoreFileOrReport(const WorkFolder& folder, std::string_view fileName, ScoreTable& scores,
