@@ -139,10 +139,6 @@ bool SameColumnName(std::string_view a, std::string_view b) {
   return EqualsIgnoringAsciiCase(TrimBlanks(a), TrimBlanks(b));
 }
 
-bool IsLeapYear(int y) {
-  return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-}
-
 // yyyy-mm-dd of a real calendar day as yyyymmdd; nothing for anything else.
 std::optional<std::string> ImportDate(std::string_view text) {
   if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
@@ -152,10 +148,7 @@ std::optional<std::string> ImportDate(std::string_view text) {
   const int year = std::stoi(digits.substr(0, 4));
   const int month = std::stoi(digits.substr(4, 2));
   const int day = std::stoi(digits.substr(6, 2));
-  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (year < 1 || month < 1 || month > 12 || day < 1) return std::nullopt;
-  const int last = kDays[month - 1] + (month == 2 && IsLeapYear(year) ? 1 : 0);
-  if (day > last) return std::nullopt;
+  if (year < 1 || !IsCalendarDay(year, month, day)) return std::nullopt;
   return digits;
 }
 

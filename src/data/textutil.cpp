@@ -97,6 +97,13 @@ std::string JoinDate(std::string_view year, std::string_view month, std::string_
 
 }  // namespace
 
+bool IsCalendarDay(int year, int month, int day) {
+  static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (month < 1 || month > 12 || day < 1) return false;
+  const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+  return day <= (month == 2 && leap ? 29 : kDays[month - 1]);
+}
+
 std::string MissingDateShown(DateOrder order) {
   return JoinDate("9999", "99", "99", order, '/');
 }

@@ -40,6 +40,11 @@ std::string FormatFixed(double value, int width, int decimals);
 // settings keys and column names are matched. Other bytes must be equal.
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
 
+// True for a day of the calendar: a month 1 to 12 and a day that month has,
+// 29 February only in leap years (divisible by 4, century years only when
+// divisible by 400).
+bool IsCalendarDay(int year, int month, int day);
+
 // The date shown in `order` for a stored date that cannot be shown:
 // "99/99/9999" (mm/dd/yyyy and dd/mm/yyyy) or "9999-99-99" (yyyy-mm-dd).
 std::string MissingDateShown(DateOrder order = DateOrder::kMonthDayYear);

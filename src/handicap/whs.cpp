@@ -116,10 +116,7 @@ std::optional<int> DayNumber(std::string_view stored) {
   int y = digits[0] * 1000 + digits[1] * 100 + digits[2] * 10 + digits[3];
   const int m = digits[4] * 10 + digits[5];
   const int d = digits[6] * 10 + digits[7];
-  static constexpr int kDaysIn[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (m < 1 || m > 12 || d < 1 || d > kDaysIn[m - 1]) return std::nullopt;
-  const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-  if (m == 2 && d == 29 && !leap) return std::nullopt;
+  if (!IsCalendarDay(y, m, d)) return std::nullopt;
   // Days since 1 March of year 0 by the civil calendar; the year starts in
   // March so that the leap day comes last.
   if (m <= 2) --y;

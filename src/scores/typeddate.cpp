@@ -106,10 +106,7 @@ bool IsCalendarDate(std::string_view date, DateOrder order) {
     if (digit ? !IsDigit(date[i]) : date[i] != at.Separator) return false;
   }
   const DayOfYear d = PartsOf(date, order);
-  if (d.month < 1 || d.month > 12 || d.day < 1) return false;
-  const bool leap = d.year % 4 == 0 && (d.year % 100 != 0 || d.year % 400 == 0);
-  constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return d.day <= (d.month == 2 && leap ? 29 : kDays[d.month - 1]);
+  return IsCalendarDay(d.year, d.month, d.day);
 }
 
 std::string DayLater(std::string_view typed, DateOrder order) {
