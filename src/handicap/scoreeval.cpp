@@ -27,15 +27,13 @@ bool WithinOrNotANumber(std::string_view text, double max, double min = 0.0) {
   return *value >= min && *value > 0.0 && *value <= max;
 }
 
-// The values of a real round and course; written so that NaN fails every
-// test too.
-bool InRangeForDifferential(double score, double rating, double slope) {
-  return score > 0.0 && score <= kMaxRoundScore && rating > 0.0 && rating <= kMaxRating &&
-         slope >= kMinSlope && slope <= kMaxSlope;
-}
-
-double UnroundedDifferential(double score, double rating, double slope) {
-  return (score - rating) * kStandardSlope / slope;
+// ComputeDifferential in whole tenths; nothing outside the values of a real
+// round and course (written so that NaN fails every test too).
+std::optional<long long> OwnRulesTenths(double score, double rating, double slope) {
+  if (!(score > 0.0 && score <= kMaxRoundScore && rating > 0.0 && rating <= kMaxRating &&
+        slope >= kMinSlope && slope <= kMaxSlope))
+    return std::nullopt;
+  return RoundHalfEven((score - rating) * kStandardSlope / slope * 10.0);
 }
 
 }  // namespace
@@ -88,9 +86,8 @@ std::string AdjustGrossScore(std::string_view totalScore, const HoleTexts& holes
 }
 
 double ComputeDifferential(double score, double rating, double slope) {
-  if (!InRangeForDifferential(score, rating, slope)) return 0.0;
   // Rounding first gives a whole number of tenths, so -0.04 becomes 0.0, never -0.0.
-  return TenthsValue(RoundHalfEven(UnroundedDifferential(score, rating, slope) * 10.0));
+  return TenthsValue(OwnRulesTenths(score, rating, slope).value_or(0));
 }
 
 std::string FormatDifferential(double differential) {
@@ -132,9 +129,9 @@ std::optional<int> DifferentialTenths(const DifferentialTexts& texts, HandicapRu
   if (!basis) return std::nullopt;
   const double score = StrToFloat(basis->Score);
   const double rating = StrToFloat(basis->Rating);
-  const double slope = StrToFloat(basis->Slope);
-  if (!InRangeForDifferential(score, rating, slope)) return std::nullopt;
-  return static_cast<int>(RoundHalfEven(UnroundedDifferential(score, rating, slope) * 10.0));
+  const std::optional<long long> tenths = OwnRulesTenths(score, rating, StrToFloat(basis->Slope));
+  if (!tenths) return std::nullopt;
+  return static_cast<int>(*tenths);
 }
 
 std::optional<int> RoundDifferentialTenths(const TScoreRec& round, HandicapRules rules) {
