@@ -1,5 +1,5 @@
 // Any text through the strict conversions, the stored and display dates and
-// the typed-date routines of the score entry window.
+// the typed-date routines of the score entry window, in every date order.
 
 #include <cmath>
 #include <cstdint>
@@ -20,11 +20,18 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-// "mm/dd/yyyy" with digits where the digits go.
-bool HasDateShape(const std::string& d) {
-  if (d.size() != 10 || d[2] != '/' || d[5] != '/') return false;
-  for (std::size_t i : {0, 1, 3, 4, 6, 7, 8, 9})
-    if (!IsDigit(d[i])) return false;
+constexpr DateOrder kOrders[] = {DateOrder::kMonthDayYear, DateOrder::kDayMonthYear,
+                                 DateOrder::kYearMonthDay};
+
+// The order's shape, "mm/dd/yyyy" or another, with digits where the digits go.
+bool HasDateShape(const std::string& d, DateOrder order) {
+  const DateLayout at = LayoutOf(order);
+  if (d.size() != 10) return false;
+  for (std::size_t i = 0; i < d.size(); ++i) {
+    const bool digit = (i >= at.Year && i < at.Year + 4) || (i >= at.Month && i < at.Month + 2) ||
+                       (i >= at.Day && i < at.Day + 2);
+    if (digit ? !IsDigit(d[i]) : d[i] != at.Separator) return false;
+  }
   return true;
 }
 
@@ -101,39 +108,43 @@ void CheckTexts(std::string_view text) {
   FUZZ_CHECK(trimmed.size() <= text.size());
 }
 
-void CheckStoredDates(std::string_view text) {
-  const std::string display = StoredDateToDisplay(text);
-  FUZZ_CHECK(display.size() == 10 && display[2] == '/' && display[5] == '/');
+void CheckStoredDates(std::string_view text, DateOrder order) {
+  const std::string display = StoredDateToDisplay(text, order);
+  const DateLayout at = LayoutOf(order);
+  FUZZ_CHECK(display.size() == 10 && display[at.Year == 0 ? 4 : 2] == at.Separator);
   const std::string cut = CutAtNul(text);
   if (cut.size() == 8)
-    FUZZ_CHECK(DisplayDateToStored(display) == cut);
+    FUZZ_CHECK(DisplayDateToStored(display, order) == cut);
   else if (cut.size() == 6)
-    FUZZ_CHECK(DisplayDateToStored(display).substr(2) == cut);
+    FUZZ_CHECK(DisplayDateToStored(display, order).substr(2) == cut);
   else
-    FUZZ_CHECK(display == "99/99/9999");
-  const std::string stored = DisplayDateToStored(text);
+    FUZZ_CHECK(display == MissingDateShown(order));
+  const std::string stored = DisplayDateToStored(text, order);
   FUZZ_CHECK(stored.size() <= 8);
 }
 
-void CheckTypedDates(std::string_view text) {
-  const std::string date = NormaliseTypedDate(text);
+void CheckTypedDates(std::string_view text, DateOrder order) {
+  const std::string date = NormaliseTypedDate(text, order);
   if (date.empty()) {
-    FUZZ_CHECK(DayLater(text).empty() && DayEarlier(text).empty());
+    FUZZ_CHECK(DayLater(text, order).empty() && DayEarlier(text, order).empty());
     return;
   }
-  FUZZ_CHECK(HasDateShape(date), fwfuzz::Shown(date));
-  FUZZ_CHECK(NormaliseTypedDate(date) == date);
-  const std::string later = DayLater(text);
-  const std::string earlier = DayEarlier(text);
-  FUZZ_CHECK(later.empty() || HasDateShape(later), fwfuzz::Shown(later));
-  FUZZ_CHECK(earlier.empty() || HasDateShape(earlier), fwfuzz::Shown(earlier));
-  if (!IsCalendarDate(date)) return;
+  FUZZ_CHECK(HasDateShape(date, order), fwfuzz::Shown(date));
+  FUZZ_CHECK(NormaliseTypedDate(date, order) == date);
+  // Shown and stored, a date reads back as it was.
+  FUZZ_CHECK(StoredDateToDisplay(DisplayDateToStored(date, order), order) == date);
+  const std::string later = DayLater(text, order);
+  const std::string earlier = DayEarlier(text, order);
+  FUZZ_CHECK(later.empty() || HasDateShape(later, order), fwfuzz::Shown(later));
+  FUZZ_CHECK(earlier.empty() || HasDateShape(earlier, order), fwfuzz::Shown(earlier));
+  if (!IsCalendarDate(date, order)) return;
   // Between days of the calendar the keys undo each other, except where the
   // window's leap rule (every fourth year) and the calendar's differ.
-  const int year = std::stoi(date.substr(6));
+  const int year = std::stoi(date.substr(LayoutOf(order).Year, 4));
   if (year % 100 == 0 || year <= 1 || year >= 9999) return;
-  FUZZ_CHECK(IsCalendarDate(later) && IsCalendarDate(earlier), date + " " + later + " " + earlier);
-  FUZZ_CHECK(DayEarlier(later) == date && DayLater(earlier) == date,
+  FUZZ_CHECK(IsCalendarDate(later, order) && IsCalendarDate(earlier, order),
+             date + " " + later + " " + earlier);
+  FUZZ_CHECK(DayEarlier(later, order) == date && DayLater(earlier, order) == date,
              date + " " + later + " " + earlier);
 }
 
@@ -144,7 +155,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   CheckNumbers(text);
   CheckTexts(text);
-  CheckStoredDates(text);
-  CheckTypedDates(text);
+  for (DateOrder order : kOrders) {
+    CheckStoredDates(text, order);
+    CheckTypedDates(text, order);
+  }
   return 0;
 }

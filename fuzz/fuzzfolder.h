@@ -18,6 +18,8 @@
 #include <string_view>
 #include <vector>
 
+#include "data/workfolder.h"
+
 namespace fwfuzz {
 
 [[noreturn]] inline void Fail(const char* what, const std::string& detail = "") {

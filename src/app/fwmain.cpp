@@ -6,6 +6,7 @@
 #include "app/fwabout.h"
 #include "app/fwpictures.h"
 #include "courses/fwcmaint.h"
+#include "fwversion.h"
 #include "golfers/fwgmaint.h"
 #include "golfers/fwgpick.h"
 #include "ui/appstate.h"
@@ -123,8 +124,8 @@ TMainForm::TMainForm(QWidget* parent)
   UsePlacement("MainForm", {353, 146, 113, 472}, /*skipWhenExiting=*/false);
   app.UseMaxIndex = Settings().ReadFlag("Settings", "UseMaxIndex", true);
   app.ProgramExiting = false;
-  app.VersionText = QStringLiteral("2.8 r04");
-  app.VersionDate = QStringLiteral("1/10/2002");
+  app.VersionText = QLatin1String(fw::kVersionText);
+  app.VersionDate = QLatin1String(fw::kVersionDate);
   VersionField->setText((QStringLiteral("Version ") + app.VersionText).left(38));
 }
 

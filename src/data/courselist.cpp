@@ -1,5 +1,6 @@
 #include "data/courselist.h"
 
+#include "data/placeholders.h"
 #include "data/recordtext.h"
 
 namespace fw {
@@ -38,7 +39,7 @@ void LoadCourses(const WorkFolder& folder, Table& courses, Messenger& messenger,
   // Every line counts as a course, an empty one too (it keeps the placeholders).
   while (!courses.Full() && lines.Next(line)) parse(line, courses.Append(placeholder));
   const int inFile = courses.Count() + CountLines(lines.Rest());
-  if (inFile > MaxCourses) read.MarkPartial(inFile, MaxCourses, "courses");
+  if (inFile > courses.kLimit) read.MarkPartial(inFile, courses, "courses");
   if (seen) *seen = std::move(read);
 }
 
@@ -46,16 +47,17 @@ void LoadCourses(const WorkFolder& folder, Table& courses, Messenger& messenger,
 
 TCourseRec InitCourseRec() {
   TCourseRec rec;
-  rec.Name = std::string(kCourseNameRoom, 'X');
-  rec.Rating = "XXXX";
-  rec.Slope = "XXX";
-  rec.Pars.fill("0");
-  rec.ParTotal = "00";
+  rec.Name = UnsetFill(kCourseNameRoom);
+  rec.Rating = UnsetFill(kRatingRoom);
+  rec.Slope = UnsetFill(kSlopeRoom);
+  rec.Pars.fill(kNothingEntered);
+  rec.ParTotal = kNothingEntered2;
   return rec;
 }
 
 TCourseSummary InitCourseSummary() {
-  return TCourseSummary{std::string(kCourseNameRoom, 'X'), "00.0", "000", "00"};
+  return TCourseSummary{UnsetFill(kCourseNameRoom), kSummaryNoRating, kSummaryNoSlope,
+                        kNothingEntered2};
 }
 
 namespace {
@@ -96,12 +98,9 @@ void LoadCourseSummaries(const WorkFolder& folder, CourseSummaryTable& courses,
 
 namespace {
 
-// Exchange sort, kept step for step: it fixes where equal names end up.
 template <class Table>
 void SortByName(Table& courses) {
-  for (int i = courses.Count(); i >= 2; --i)
-    for (int j = i - 1; j >= 1; --j)
-      if (TextLess(courses[i].Name, courses[j].Name)) courses.Exchange(i, j);
+  SortByText(courses, [](const auto& rec) { return rec.Name.view(); });
 }
 
 }  // namespace

@@ -12,7 +12,6 @@
 
 namespace fw {
 
-inline constexpr int MaxCourses = 200;
 inline constexpr std::size_t kCourseNameRoom = 30;
 inline constexpr std::size_t kRatingRoom = 4;
 inline constexpr std::size_t kSlopeRoom = 3;
@@ -56,8 +55,11 @@ inline constexpr const char* kSampleRenameAdvice =
     "launcher (Fairwick in the menu of programs, or fairwick-launcher), which sets up a club "
     "folder with the sample courses, or put a course list or sample.fwc into this folder.";
 
-using CourseTable = Table<TCourseRec, MaxCourses>;
-using CourseSummaryTable = Table<TCourseSummary, MaxCourses>;
+// The course table holds at most 200 courses, and the summaries of as many;
+// MaxCourses names that limit.
+using CourseTable = Table<TCourseRec, 200>;
+using CourseSummaryTable = Table<TCourseSummary, CourseTable::kLimit>;
+inline constexpr int MaxCourses = CourseTable::kLimit;
 
 // Placeholders: thirty X, "XXXX", "XXX", every par "0", total "00".
 TCourseRec InitCourseRec();

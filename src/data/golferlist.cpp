@@ -1,6 +1,7 @@
 #include "data/golferlist.h"
 
 #include "data/convert.h"
+#include "data/placeholders.h"
 #include "data/recordtext.h"
 #include "data/scorefile.h"
 #include "data/textutil.h"
@@ -29,13 +30,21 @@ int RebuildFromScoreFiles(const WorkFolder& folder, GolferTable& golfers) {
     } catch (const FileError&) {
       continue;
     }
-    if (++named > MaxGolfers) continue;
+    if (++named > GolferTable::kLimit) continue;
     TGolferRec& rec = golfers.Append(TGolferRec{});
     rec.LongName = name;
     rec.ShortName = name;
     rec.Sex = 0;
   }
   return named;
+}
+
+// The Sex field keeps the value of its last character, a digit or else 0;
+// an empty field leaves `kept` as it was.
+void KeepSexDigit(int& kept, std::string_view field) {
+  if (field.empty()) return;
+  const char c = field.back();
+  kept = (c >= '0' && c <= '9') ? c - '0' : 0;
 }
 
 // Returns the number of golfers the file holds.
@@ -47,25 +56,21 @@ int ParseGolferList(std::string_view bytes, GolferTable& golfers) {
   std::string_view line;
   while (!golfers.Full() && lines.Next(line)) {
     TGolferRec& rec = golfers.Append(InitGolferRec());
-    int field = 0;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < line.size() && field <= 2; ++i) {
-      char c = line[i];
-      if (c != '~') {
-        if (field == 2) keptDigit = (c >= '0' && c <= '9') ? c - '0' : 0;
-        continue;
+    const TildeFields found = ScanTildeFields(line, 3, [&](int field, std::string_view text) {
+      if (field == 1) rec.LongName = text;
+      if (field == 2) rec.ShortName = text;
+      if (field == 3) {
+        KeepSexDigit(keptDigit, text);
+        rec.Sex = keptDigit;
       }
-      std::string_view collected = line.substr(start, i - start);
-      if (field == 0) rec.LongName = collected;
-      if (field == 1) rec.ShortName = collected;
-      if (field == 2) rec.Sex = keptDigit;
-      ++field;
-      start = i + 1;
-    }
+    });
     // A line that ends inside its Sex field (Pat~PAT~) takes the kept digit; one
     // with fewer than two tildes never opened that field and keeps the
     // placeholder.
-    if (field == 2) rec.Sex = keptDigit;
+    if (found.Closed == 2) {
+      KeepSexDigit(keptDigit, found.Open);
+      rec.Sex = keptDigit;
+    }
   }
   return golfers.Count() + CountLines(lines.Rest());
 }
@@ -82,7 +87,7 @@ std::string WrittenShortName(const TGolferRec& rec) {
 }  // namespace
 
 TGolferRec InitGolferRec() {
-  return TGolferRec{std::string(kLongNameRoom, 'X'), std::string(kShortNameRoom, 'X'), 0};
+  return TGolferRec{UnsetFill(kLongNameRoom), UnsetFill(kShortNameRoom), 0};
 }
 
 void LoadGolferList(const WorkFolder& folder, GolferTable& golfers, FileSnapshot* seen) {
@@ -93,15 +98,12 @@ void LoadGolferList(const WorkFolder& folder, GolferTable& golfers, FileSnapshot
     named = RebuildFromScoreFiles(folder, golfers);
   else
     named = ParseGolferList(folder.ReadText(kGolferListFile, read), golfers);
-  if (named > MaxGolfers) read.MarkPartial(named, MaxGolfers, "golfers");
+  if (named > golfers.kLimit) read.MarkPartial(named, golfers, "golfers");
   if (seen) *seen = std::move(read);
 }
 
 void SortGolferList(GolferTable& golfers) {
-  // Exchange sort, kept step for step: it fixes where equal names end up.
-  for (int i = golfers.Count(); i >= 2; --i)
-    for (int j = i - 1; j >= 1; --j)
-      if (TextLess(golfers[i].LongName, golfers[j].LongName)) golfers.Exchange(i, j);
+  SortByText(golfers, [](const TGolferRec& rec) { return rec.LongName.view(); });
 }
 
 void SaveGolferList(const WorkFolder& folder, const GolferTable& golfers, FileSnapshot& seen) {

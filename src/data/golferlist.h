@@ -9,7 +9,6 @@
 
 namespace fw {
 
-inline constexpr int MaxGolfers = 300;
 inline constexpr std::size_t kLongNameRoom = 40;
 inline constexpr std::size_t kShortNameRoom = 8;
 
@@ -22,7 +21,9 @@ struct TGolferRec {
 };
 inline constexpr const char* kGolferListFile = "golfers.fwc";
 
-using GolferTable = Table<TGolferRec, MaxGolfers>;
+// The golfer table holds at most 300 golfers; MaxGolfers names that limit.
+using GolferTable = Table<TGolferRec, 300>;
+inline constexpr int MaxGolfers = GolferTable::kLimit;
 
 // A record holding the placeholders: forty X, eight X, sex 0.
 TGolferRec InitGolferRec();

@@ -20,9 +20,6 @@ namespace fw {
 
 inline constexpr const char* kHoleListFile = "holes.fwc";
 inline constexpr std::size_t kStrokeIndexRoom = 2;
-// Far above the 200 courses, so that lines of courses removed by hand from
-// the course list never crowd out a new one.
-inline constexpr int MaxHoleLines = 1000;
 
 using StrokeIndexText = FixedText<kStrokeIndexRoom>;
 // The stroke index of holes 1 to 18 as numbers: each of 1 to 18 exactly once,
@@ -36,7 +33,10 @@ struct THoleRec {
   bool operator==(const THoleRec&) const = default;
 };
 
-using HoleTable = Table<THoleRec, MaxHoleLines>;
+// Far above the 200 courses, so that lines of courses removed by hand from
+// the course list never crowd out a new one; MaxHoleLines names that limit.
+using HoleTable = Table<THoleRec, 1000>;
+inline constexpr int MaxHoleLines = HoleTable::kLimit;
 
 // Parses the bytes of a hole list into the table (cleared first), stopping at
 // MaxHoleLines. Empty lines carry nothing and are skipped; a field never

@@ -10,12 +10,11 @@
 #include "data/convert.h"
 #include "data/cp1252.h"
 #include "data/csv.h"
+#include "data/placeholders.h"
 #include "data/textutil.h"
 
 namespace fw {
 namespace {
-
-constexpr std::string_view kMissingDate = "99999999";
 
 // What a column holds, for the checks of the import.
 enum class Kind { kDate, kText, kWhole, kDecimal };
@@ -88,7 +87,7 @@ constexpr std::string_view kShortNameColumn = "Short name";
 // yyyymmdd as yyyy-mm-dd, the missing date as nothing; a stored date of
 // another shape as it is, for the import to name.
 std::string ExportDate(std::string_view stored) {
-  if (stored == kMissingDate) return "";
+  if (IsMissingDate(stored)) return "";
   if (stored.size() != 8 || stored.find_first_not_of("0123456789") != std::string_view::npos)
     return Cp1252ToUtf8(stored);
   std::string date(stored.substr(0, 4));
@@ -140,10 +139,6 @@ bool SameColumnName(std::string_view a, std::string_view b) {
   return EqualsIgnoringAsciiCase(TrimBlanks(a), TrimBlanks(b));
 }
 
-bool IsLeapYear(int y) {
-  return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-}
-
 // yyyy-mm-dd of a real calendar day as yyyymmdd; nothing for anything else.
 std::optional<std::string> ImportDate(std::string_view text) {
   if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
@@ -153,10 +148,7 @@ std::optional<std::string> ImportDate(std::string_view text) {
   const int year = std::stoi(digits.substr(0, 4));
   const int month = std::stoi(digits.substr(4, 2));
   const int day = std::stoi(digits.substr(6, 2));
-  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (year < 1 || month < 1 || month > 12 || day < 1) return std::nullopt;
-  const int last = kDays[month - 1] + (month == 2 && IsLeapYear(year) ? 1 : 0);
-  if (day > last) return std::nullopt;
+  if (year < 1 || !IsCalendarDay(year, month, day)) return std::nullopt;
   return digits;
 }
 
@@ -176,8 +168,7 @@ std::string ImportField(const Column& column, std::string_view cell) {
   if (text.size() > column.Room)
     throw ConversionError("it holds " + std::to_string(text.size()) + " characters; the " +
                           "score file has room for " + std::to_string(column.Room));
-  const bool placeholder = !text.empty() && text.find_first_not_of('X') == std::string::npos;
-  if (!text.empty() && !placeholder) {
+  if (!text.empty() && !IsUnsetFill(text)) {
     if (column.Type == Kind::kWhole) StrToInt(text);
     if (column.Type == Kind::kDecimal) StrToFloat(text);
   }
@@ -242,7 +233,7 @@ ImportPlan PlanRoundImport(std::string_view csv, const ScoreTable& stored) {
   ImportPlan plan;
   std::map<RoundKey, int> known;  // line of the file, 0 for a stored round
   for (const TScoreRec& rec : stored) known.emplace(KeyOf(rec), 0);
-  const std::size_t room = static_cast<std::size_t>(MaxScores - stored.Count());
+  const std::size_t room = static_cast<std::size_t>(stored.kLimit - stored.Count());
 
   for (std::size_t r = 1; r < records.size(); ++r) {
     const CsvRecord& row = records[r];
@@ -278,8 +269,8 @@ ImportPlan PlanRoundImport(std::string_view csv, const ScoreTable& stored) {
     }
     if (plan.Add.size() >= room) {
       known.erase(it);
-      plan.Refused.push_back(
-          {row.line, "the golfer would have more than " + std::to_string(MaxScores) + " rounds"});
+      plan.Refused.push_back({row.line, "the golfer would have more than " +
+                                            std::to_string(stored.kLimit) + " rounds"});
       continue;
     }
     plan.Add.push_back({row.line, rec});

@@ -1,8 +1,10 @@
 #include "data/scorefile.h"
 
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <tuple>
 #include <type_traits>
 #include <utility>
 
@@ -10,6 +12,7 @@
 #include <emmintrin.h>
 #endif
 
+#include "data/placeholders.h"
 #include "data/recordtext.h"
 #include "data/textutil.h"
 
@@ -18,129 +21,112 @@ namespace {
 
 constexpr int kScoreFields = 45;
 constexpr int kCommentField = 6;
-constexpr std::string_view kMissingDate = "99999999";
-constexpr std::string_view kCourseNamePlaceholder = "XXXXXXXXXXXXXXXXXXXXXXXXXXXXXX";
-static_assert(kCourseNamePlaceholder.size() == kScoreCourseRoom);
 
-// Calls fn(n, field) for the fields of a score line in their order, n from 1
-// to 45; the record may be const.
-template <class Rec, class Fn>
-void ForEachField(Rec& rec, Fn&& fn) {
-  fn(1, rec.Date);
-  fn(2, rec.CourseName);
-  fn(3, rec.TotalScore);
-  fn(4, rec.Rating);
-  fn(5, rec.Slope);
-  fn(6, rec.Comment);
-  for (int h = 0; h < 18; ++h) fn(7 + h, rec.HoleScores[static_cast<std::size_t>(h)]);
-  for (int h = 0; h < 18; ++h) fn(25 + h, rec.HolePutts[static_cast<std::size_t>(h)]);
-  fn(43, rec.AdjustedScore);
-  fn(44, rec.IndexAtEntry);
-  fn(45, rec.CourseHdcp);
-}
+// One entry of the score line's table: a field of the record, or the run of
+// 18 fields of an array (the hole scores, the putts), with the placeholder it
+// keeps when its line does not close it, in the standard records and in the
+// score list window's. The room is the record field's own.
+template <auto Member>
+struct ScoreField {
+  std::string_view Standard;
+  std::string_view ScoreList;
 
-// Field n (1 to 45) of the record, chosen at compile time.
-template <int n, class Rec>
-auto& FieldOf(Rec& rec) {
-  if constexpr (n == 1)
-    return rec.Date;
-  else if constexpr (n == 2)
-    return rec.CourseName;
-  else if constexpr (n == 3)
-    return rec.TotalScore;
-  else if constexpr (n == 4)
-    return rec.Rating;
-  else if constexpr (n == 5)
-    return rec.Slope;
-  else if constexpr (n == 6)
-    return rec.Comment;
-  else if constexpr (n <= 24)
-    return rec.HoleScores[n - 7];
-  else if constexpr (n <= 42)
-    return rec.HolePutts[n - 25];
-  else if constexpr (n == 43)
-    return rec.AdjustedScore;
-  else if constexpr (n == 44)
-    return rec.IndexAtEntry;
-  else
-    return rec.CourseHdcp;
-}
-
-// Fields 2 to 45 of the usual line: all 45 fields closed, no NUL, and at least
-// the largest room of the file after the line's end, so every field is copied
-// as one block of its room's size. Unrolled over the fields.
-template <std::size_t... k>
-void ParseWholeLine(const char* begin, const std::uint32_t* tilde, TScoreRec& rec,
-                    std::index_sequence<k...>) {
-  const char* from = begin + tilde[0] + 1;
-  auto field = [&](auto& dst, std::uint32_t stop) {
-    constexpr std::size_t room = std::remove_reference_t<decltype(dst)>::kRoom;
-    const std::size_t size = static_cast<std::size_t>(begin + stop - from);
-    dst.AssignFromBlock(from, size < room ? size : room);
-    from = begin + stop + 1;
-  };
-  (field(FieldOf<static_cast<int>(k) + 2>(rec), tilde[k + 1]), ...);
-}
-
-constexpr std::size_t RoomOf(int field) {
-  switch (field) {
-    case 1:
-      return kDateRoom;
-    case 2:
-      return kScoreCourseRoom;
-    case 3:
-      return kTotalScoreRoom;
-    case 4:
-      return kScoreRatingRoom;
-    case 5:
-      return kScoreSlopeRoom;
-    case 6:
-      return kCommentRoom;
-    case 43:
-      return kAdjustedRoom;
-    case 44:
-      return kIndexAtEntryRoom;
-    case 45:
-      return kCourseHdcpRoom;
-    default:
-      return kHoleRoom;
-  }
-}
-
-constexpr std::string_view PlaceholderOf(int field, ScorePlaceholders kind) {
-  switch (field) {
-    case 1:
-      return kMissingDate;
-    case 2:
-      return kCourseNamePlaceholder;
-    case 3:
-      return "XXX";
-    case 4:
-      return "XXXX";
-    case 5:
-      return "XXX";
-    case 6:
-      return "";
-    case 43:
-      return kind == ScorePlaceholders::kScoreList ? "0" : "XXX";
-    default:
-      return "0";  // holes, putts, index and course handicap at entry
-  }
-}
-
-// Room and placeholders (standard, score list) of each field.
-struct FieldTable {
-  std::size_t room[kScoreFields + 1] = {};
-  std::string_view placeholder[2][kScoreFields + 1] = {};
-  constexpr FieldTable() {
-    for (int f = 1; f <= kScoreFields; ++f) {
-      room[f] = RoomOf(f);
-      placeholder[0][f] = PlaceholderOf(f, ScorePlaceholders::kStandard);
-      placeholder[1][f] = PlaceholderOf(f, ScorePlaceholders::kScoreList);
-    }
+  constexpr std::string_view Placeholder(ScorePlaceholders kind) const {
+    return kind == ScorePlaceholders::kScoreList ? ScoreList : Standard;
   }
 };
-constexpr FieldTable kFields;
+template <auto Member>
+constexpr ScoreField<Member> Field(std::string_view placeholder) {
+  return {placeholder, placeholder};
+}
+
+// The fields of a score line in the file's order: everything the reader,
+// the writer and InitScoreRec know of them.
+constexpr std::tuple kScoreLine{
+    Field<&TScoreRec::Date>(kMissingDate),
+    Field<&TScoreRec::CourseName>(UnsetFill(kScoreCourseRoom)),
+    Field<&TScoreRec::TotalScore>(UnsetFill(kTotalScoreRoom)),
+    Field<&TScoreRec::Rating>(UnsetFill(kScoreRatingRoom)),
+    Field<&TScoreRec::Slope>(UnsetFill(kScoreSlopeRoom)),
+    Field<&TScoreRec::Comment>(""),
+    Field<&TScoreRec::HoleScores>(kNothingEntered),
+    Field<&TScoreRec::HolePutts>(kNothingEntered),
+    ScoreField<&TScoreRec::AdjustedScore>{UnsetFill(kAdjustedRoom), kNothingEntered},
+    Field<&TScoreRec::IndexAtEntry>(kNothingEntered),
+    Field<&TScoreRec::CourseHdcp>(kNothingEntered),
+};
+
+template <class T>
+concept OneField = requires {
+  std::remove_cvref_t<T>::kRoom;
+};
+
+template <class Rec, auto Member, class Fn>
+constexpr void VisitField(Rec& rec, const ScoreField<Member>& entry, int& n, Fn& fn) {
+  auto& member = rec.*Member;
+  if constexpr (OneField<decltype(member)>) {
+    fn(n++, member, entry);
+  } else {
+    for (auto& text : member) fn(n++, text, entry);
+  }
+}
+
+// Calls fn(n, text, entry) for the fields of a score line in their order, n
+// from 1 to 45: the record's text of the field (the record may be const) and
+// its entry of kScoreLine.
+template <class Rec, class Fn>
+constexpr void ForEachField(Rec& rec, Fn&& fn) {
+  int n = 1;
+  std::apply([&](const auto&... entry) { (VisitField(rec, entry, n, fn), ...); }, kScoreLine);
+}
+
+// How many fields of the line an entry of kScoreLine stands for.
+template <auto Member>
+constexpr int FieldsIn(const ScoreField<Member>&) {
+  using Text = std::remove_cvref_t<decltype(std::declval<TScoreRec&>().*Member)>;
+  if constexpr (OneField<Text>)
+    return 1;
+  else
+    return static_cast<int>(std::tuple_size_v<Text>);
+}
+template <auto Member>
+constexpr auto MemberOf(const ScoreField<Member>&) {
+  return Member;
+}
+
+// Where field n (from 1) stands in kScoreLine: the entry and the place in it.
+struct FieldPlace {
+  std::size_t Entry = 0;
+  std::size_t Offset = 0;
+};
+constexpr FieldPlace PlaceOf(int n) {
+  FieldPlace place;
+  int first = 1;
+  std::apply(
+      [&](const auto&... entry) {
+        std::size_t e = 0;
+        ((n >= first && n < first + FieldsIn(entry)
+              ? void(place = FieldPlace{e, static_cast<std::size_t>(n - first)})
+              : void(),
+          first += FieldsIn(entry), ++e),
+         ...);
+      },
+      kScoreLine);
+  return place;
+}
+static_assert(std::apply([](const auto&... entry) { return (FieldsIn(entry) + ...); },
+                         kScoreLine) == kScoreFields);
+
+// Field n (1 to 45) of the record, found at compile time.
+template <int n, class Rec>
+auto& FieldOf(Rec& rec) {
+  constexpr FieldPlace place = PlaceOf(n);
+  auto& member = rec.*MemberOf(std::get<place.Entry>(kScoreLine));
+  if constexpr (OneField<decltype(member)>)
+    return member;
+  else
+    return member[place.Offset];
+}
 
 // The date as collected: six digits are widened to eight ("19" before a first
 // character of '7' or later, else "20"); any length other than eight is a
@@ -214,46 +200,53 @@ void ScanLine(const char* p, const char* end, LineScan& scan) {
   scan.size = base;
 }
 
-// One line into a record. Fields closed by their tilde take the collected text,
-// the others their placeholder; a line ending inside the comment keeps the
-// comment collected so far. The line starts at `begin`; the file ends at
+// Fields 2 to 45 of the usual line: all 45 fields closed, no NUL, and at least
+// the largest room of the file after the line's end, so every field is copied
+// as one block of its room's size. Unrolled over the fields.
+template <std::size_t... k>
+void ParseWholeLine(const char* begin, const std::uint32_t* tilde, TScoreRec& rec,
+                    std::index_sequence<k...>) {
+  const char* from = begin + tilde[0] + 1;
+  auto field = [&](auto& dst, std::uint32_t stop) {
+    constexpr std::size_t room = std::remove_reference_t<decltype(dst)>::kRoom;
+    const std::size_t size = static_cast<std::size_t>(begin + stop - from);
+    dst.AssignFromBlock(from, size < room ? size : room);
+    from = begin + stop + 1;
+  };
+  (field(FieldOf<static_cast<int>(k) + 2>(rec), tilde[k + 1]), ...);
+}
+
+// One line into a record, split by the data files' splitter. Fields closed by
+// their tilde take the collected text, the others their placeholder; a line
+// ending inside the comment keeps the comment collected so far.
+void ParseAnyLine(std::string_view line, TScoreRec& rec, ScorePlaceholders kind) {
+  std::array<std::string_view, kScoreFields> texts;
+  const TildeFields found = ScanTildeFields(
+      line, kScoreFields, [&](int n, std::string_view text) { texts[n - 1] = text; });
+  ForEachField(rec, [&](int n, auto& dst, const auto& entry) {
+    if (n == 1 && found.Closed >= 1)
+      StoreDate(rec.Date, texts[0], true);
+    else if (n <= found.Closed)
+      dst = texts[n - 1];
+    else if (n == kCommentField && found.Closed == kCommentField - 1)
+      dst = found.Open;
+    else
+      dst = entry.Placeholder(kind);
+  });
+}
+
+// One line into a record; the line starts at `begin`, the file ends at
 // `readEnd`.
 void ParseScoreLine(const char* begin, const char* readEnd, const LineScan& scan, TScoreRec& rec,
-                    int kindIndex) {
-  const int closed = scan.closed;
+                    ScorePlaceholders kind) {
   // No field has more room than the comment.
-  if (closed == kScoreFields && !scan.hasNul &&
+  if (scan.closed == kScoreFields && !scan.hasNul &&
       readEnd - (begin + scan.size) >= static_cast<std::ptrdiff_t>(kCommentRoom)) {
     StoreDate(rec.Date, std::string_view(begin, scan.tilde[0]), false);
     ParseWholeLine(begin, scan.tilde, rec, std::make_index_sequence<kScoreFields - 1>());
     return;
   }
-  const char* from = begin;  // where the next field starts
-  ForEachField(rec, [&](int field, auto& dst) {
-    if (field <= closed) {
-      const char* const stop = begin + scan.tilde[field - 1];
-      const std::size_t size = static_cast<std::size_t>(stop - from);
-      const char* const text = from;
-      from = stop + 1;
-      if (field == 1) {
-        StoreDate(rec.Date, std::string_view(text, size), scan.hasNul);
-      } else if (scan.hasNul) {
-        dst.assign(std::string_view(text, size));
-      } else {
-        constexpr std::size_t room = std::remove_reference_t<decltype(dst)>::kRoom;
-        const std::size_t n = size < room ? size : room;
-        if (readEnd - text >= static_cast<std::ptrdiff_t>(room))
-          dst.AssignFromBlock(text, n);
-        else
-          dst.AssignFitted(text, n);
-      }
-    } else if (field == kCommentField && field == closed + 1) {
-      dst.assign(std::string_view(from, static_cast<std::size_t>(begin + scan.size - from)));
-    } else {
-      const std::string_view placeholder = kFields.placeholder[kindIndex][field];
-      dst.AssignFitted(placeholder.data(), placeholder.size());
-    }
-  });
+  ParseAnyLine(std::string_view(begin, scan.size), rec, kind);
 }
 
 // Big-endian packing of a text of at most 8 bytes without NUL: comparing the
@@ -265,37 +258,11 @@ std::uint64_t PackKey(std::string_view key) {
   return v;
 }
 
-// The exchange sort of the dates, kept step for step (it fixes the order of
-// equal dates), run over keys and positions; returns false when it exchanged
-// nothing.
-template <class Key>
-bool ExchangeSortDescending(Key* keys, int* order, int n) {
-  // An order already newest first is never changed by the sort.
-  bool sorted = true;
-  for (int k = 0; k + 1 < n && sorted; ++k) sorted = !(keys[k] < keys[k + 1]);
-  if (sorted) return false;
-  for (int i = 0; i + 1 < n; ++i) {
-    // Record i as it stands after each exchange of the inner loop.
-    Key key = keys[i];
-    int at = order[i];
-    for (int j = i + 1; j < n; ++j) {
-      if (key < keys[j]) {
-        std::swap(key, keys[j]);
-        std::swap(at, order[j]);
-      }
-    }
-    keys[i] = key;
-    order[i] = at;
-  }
-  return true;
-}
-
 }  // namespace
 
 TScoreRec InitScoreRec(ScorePlaceholders kind) {
   TScoreRec rec;
-  const int kindIndex = kind == ScorePlaceholders::kScoreList ? 1 : 0;
-  ForEachField(rec, [&](int field, auto& dst) { dst = kFields.placeholder[kindIndex][field]; });
+  ForEachField(rec, [&](int, auto& dst, const auto& entry) { dst = entry.Placeholder(kind); });
   return rec;
 }
 
@@ -304,7 +271,6 @@ std::string ScoreFileName(std::string_view shortName) {
 }
 
 int ParseScoreFile(std::string_view bytes, ScoreTable& scores, ScorePlaceholders kind) {
-  int kindIndex = kind == ScorePlaceholders::kScoreList ? 1 : 0;
   // Records already in the table are overwritten rather than rebuilt: every
   // field is set, so the result is the same as starting from an empty table.
   int reusable = scores.Count();
@@ -313,12 +279,12 @@ int ParseScoreFile(std::string_view bytes, ScoreTable& scores, ScorePlaceholders
   const char* const end = p + bytes.size();
   // Every line counts as a round, an empty one too (it keeps the placeholders);
   // a file ending with a line end has no empty line after it.
-  while (count < MaxScores && p < end) {
+  while (count < scores.kLimit && p < end) {
     ++count;
     TScoreRec& rec = count <= reusable ? scores[count] : scores.Append(TScoreRec{});
     LineScan scan;
     ScanLine(p, end, scan);
-    ParseScoreLine(p, end, scan, rec, kindIndex);
+    ParseScoreLine(p, end, scan, rec, kind);
     const char* lineEnd = p + scan.size;
     if (lineEnd == end)
       p = end;
@@ -345,7 +311,7 @@ void LoadScoreFile(const WorkFolder& folder, std::string_view fileName, ScoreTab
     throw;
   }
   const int rounds = ParseScoreFile(bytes, scores, kind);
-  if (rounds > MaxScores) seen.MarkPartial(rounds, MaxScores, "rounds");
+  if (rounds > scores.kLimit) seen.MarkPartial(rounds, scores, "rounds");
 }
 
 bool LoadScoreFileOrReport(const WorkFolder& folder, std::string_view fileName, ScoreTable& scores,
@@ -376,20 +342,34 @@ bool LoadScoreFileOrReport(const WorkFolder& folder, std::string_view fileName, 
 }
 
 void SortScores(ScoreTable& scores) {
-  int n = scores.Count();
+  const int n = scores.Count();
   if (n < 2) return;
   // A date holds at most eight characters and no NUL, so it packs into a key.
   static_assert(kDateRoom <= 8);
-  int order[MaxScores];
-  std::uint64_t keys[MaxScores];
+  std::uint64_t keys[ScoreTable::kLimit];
+  int order[ScoreTable::kLimit];  // the record (from 1) that goes to position k + 1
   for (int k = 0; k < n; ++k) {
     order[k] = k + 1;
     keys[k] = PackKey(scores[k + 1].Date);
   }
-  if (!ExchangeSortDescending(keys, order, n)) return;
+  // Newest first is the data files' ExchangeSort over the table read from its
+  // end (its position k is the table's n + 1 - k): step for step the sort that
+  // has always ordered the rounds, for i from 1 and j from i + 1, exchanging
+  // when date i is less than date j. It runs over the keys; the records then
+  // move once each.
+  const auto at = [n](int k) { return static_cast<std::size_t>(n - k); };
+  bool exchanged = false;
+  ExchangeSort(
+      n, [&](int i, int j) { return keys[at(i)] < keys[at(j)]; },
+      [&](int i, int j) {
+        std::swap(keys[at(i)], keys[at(j)]);
+        std::swap(order[at(i)], order[at(j)]);
+        exchanged = true;
+      });
+  if (!exchanged) return;
   // Position k + 1 receives the record now at order[k]: follow each cycle of
   // the permutation with one record held aside.
-  bool placed[MaxScores] = {};
+  bool placed[ScoreTable::kLimit] = {};
   for (int s = 0; s < n; ++s) {
     if (placed[s] || order[s] == s + 1) continue;
     TScoreRec held = std::move(scores[s + 1]);
@@ -411,8 +391,9 @@ std::string FormatScoreFile(const ScoreTable& scores) {
   std::string bytes;
   bytes.reserve(static_cast<std::size_t>(scores.Count()) * 160);
   for (const TScoreRec& rec : scores) {
-    ForEachField(
-        rec, [&](int field, const auto& text) { AppendField(bytes, text, kFields.room[field]); });
+    ForEachField(rec, [&](int, const auto& text, const auto&) {
+      AppendField(bytes, text, std::remove_cvref_t<decltype(text)>::kRoom);
+    });
     bytes += kLineEnd;
   }
   return bytes;

@@ -13,7 +13,6 @@
 
 namespace fw {
 
-inline constexpr int MaxScores = 200;
 inline constexpr std::size_t kDateRoom = 8;
 inline constexpr std::size_t kScoreCourseRoom = 30;
 inline constexpr std::size_t kTotalScoreRoom = 3;
@@ -46,7 +45,9 @@ struct TScoreRec {
   bool operator==(const TScoreRec&) const = default;
 };
 
-using ScoreTable = Table<TScoreRec, MaxScores>;
+// A golfer's score table holds at most 200 rounds; MaxScores names that limit.
+using ScoreTable = Table<TScoreRec, 200>;
+inline constexpr int MaxScores = ScoreTable::kLimit;
 
 // Which placeholders a window's records start from: the score list window
 // starts AdjustedScore at "0" instead of "XXX".

@@ -57,4 +57,19 @@ class Table {
   std::vector<Rec> recs_;
 };
 
+// The exchange sort the tables of the data files are ordered by, kept step for
+// step because it fixes where equal keys end up: for i from n down to 2 and j
+// from i - 1 down to 1, positions i and j (from 1) are exchanged when
+// less(i, j). The result ascends. An order that ascends already is left
+// without a step, as the sort would leave it.
+template <class Less, class Exchange>
+void ExchangeSort(int n, Less less, Exchange exchange) {
+  bool ascending = true;
+  for (int k = 1; k < n && ascending; ++k) ascending = !less(k + 1, k);
+  if (ascending) return;
+  for (int i = n; i >= 2; --i)
+    for (int j = i - 1; j >= 1; --j)
+      if (less(i, j)) exchange(i, j);
+}
+
 }  // namespace fw

@@ -68,21 +68,71 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
   return true;
 }
 
-std::string StoredDateToDisplay(std::string_view stored) {
-  std::string s = CutAtNul(stored);
-  if (s.size() == 8) return s.substr(4, 2) + "/" + s.substr(6, 2) + "/" + s.substr(0, 4);
-  if (s.size() == 6) {
-    std::string century = static_cast<unsigned char>(s[0]) >= '7' ? "/19" : "/20";
-    return s.substr(2, 2) + "/" + s.substr(4, 2) + century + s.substr(0, 2);
+namespace {
+
+// The three parts of a date in the order's places, with its separator (or
+// `separator` where the order keeps the system's).
+std::string JoinDate(std::string_view year, std::string_view month, std::string_view day,
+                     DateOrder order, char separator) {
+  std::string date;
+  date.reserve(year.size() + month.size() + day.size() + 2);
+  auto add = [&](std::string_view part, bool last) {
+    date += part;
+    if (!last) date += separator;
+  };
+  switch (order) {
+    case DateOrder::kMonthDayYear:
+      add(month, false), add(day, false), add(year, true);
+      break;
+    case DateOrder::kDayMonthYear:
+      add(day, false), add(month, false), add(year, true);
+      break;
+    case DateOrder::kYearMonthDay:
+      separator = LayoutOf(order).Separator;
+      add(year, false), add(month, false), add(day, true);
+      break;
   }
-  return "99/99/9999";
+  return date;
 }
 
-std::string DisplayDateToStored(std::string_view display) {
+}  // namespace
+
+bool IsCalendarDay(int year, int month, int day) {
+  static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (month < 1 || month > 12 || day < 1) return false;
+  const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+  return day <= (month == 2 && leap ? 29 : kDays[month - 1]);
+}
+
+std::string MissingDateShown(DateOrder order) {
+  return JoinDate("9999", "99", "99", order, '/');
+}
+
+std::string StoredDateToDisplay(std::string_view stored, DateOrder order) {
+  std::string s = CutAtNul(stored);
+  if (s.size() == 8) return JoinDate(s.substr(0, 4), s.substr(4, 2), s.substr(6, 2), order, '/');
+  if (s.size() == 6) {
+    const std::string year =
+        (static_cast<unsigned char>(s[0]) >= '7' ? "19" : "20") + s.substr(0, 2);
+    return JoinDate(year, s.substr(2, 2), s.substr(4, 2), order, '/');
+  }
+  return MissingDateShown(order);
+}
+
+std::string DisplayDateToStored(std::string_view display, DateOrder order) {
   auto part = [&](std::size_t from, std::size_t count) {
     return from < display.size() ? std::string(display.substr(from, count)) : std::string();
   };
-  return part(6, 4) + part(0, 2) + part(3, 2);
+  const DateLayout layout = LayoutOf(order);
+  return part(layout.Year, 4) + part(layout.Month, 2) + part(layout.Day, 2);
+}
+
+std::string DateText(int year, int month, int day, DateOrder order, char separator) {
+  char y[16], m[16], d[16];
+  std::snprintf(y, sizeof y, "%04d", year);
+  std::snprintf(m, sizeof m, "%02d", month);
+  std::snprintf(d, sizeof d, "%02d", day);
+  return JoinDate(y, m, d, order, separator);
 }
 
 }  // namespace fw

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "data/dateorder.h"
+
 namespace fw {
 
 // The text up to, not including, its first NUL; the whole text when it has none.
@@ -38,13 +40,32 @@ std::string FormatFixed(double value, int width, int decimals);
 // settings keys and column names are matched. Other bytes must be equal.
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
 
-// "yyyymmdd" -> "mm/dd/yyyy"; "yymmdd" -> "mm/dd/19yy" or "mm/dd/20yy"
-// (19 when the first character is '7' or later in code order); any other
-// length -> "99/99/9999". Characters are not checked to be digits.
-std::string StoredDateToDisplay(std::string_view stored);
+// True for a day of the calendar: a month 1 to 12 and a day that month has,
+// 29 February only in leap years (divisible by 4, century years only when
+// divisible by 400).
+bool IsCalendarDay(int year, int month, int day);
 
-// Characters 7-10, 1-2 and 4-5 of a display date, concatenated; positions
+// The date shown in `order` for a stored date that cannot be shown:
+// "99/99/9999" (mm/dd/yyyy and dd/mm/yyyy) or "9999-99-99" (yyyy-mm-dd).
+std::string MissingDateShown(DateOrder order = DateOrder::kMonthDayYear);
+
+// A stored date as shown in `order`: "yyyymmdd" -> "mm/dd/yyyy", "dd/mm/yyyy"
+// or "yyyy-mm-dd"; "yymmdd" the same with the year 19yy or 20yy (19 when the
+// first character is '7' or later in code order); any other length ->
+// MissingDateShown. Characters are not checked to be digits.
+std::string StoredDateToDisplay(std::string_view stored,
+                                DateOrder order = DateOrder::kMonthDayYear);
+
+// The stored form of a date shown in `order`: its year, month and day
+// characters (of "mm/dd/yyyy": 7-10, 1-2 and 4-5), concatenated; positions
 // beyond the end contribute nothing. Nothing is checked.
-std::string DisplayDateToStored(std::string_view display);
+std::string DisplayDateToStored(std::string_view display,
+                                DateOrder order = DateOrder::kMonthDayYear);
+
+// A day as shown in `order`, month and day in two digits, the year in four:
+// "01/10/2002", "10/01/2002", "2002-01-10". `separator` stands between the
+// parts of mm/dd/yyyy and dd/mm/yyyy; yyyy-mm-dd always has "-".
+std::string DateText(int year, int month, int day, DateOrder order = DateOrder::kMonthDayYear,
+                     char separator = '/');
 
 }  // namespace fw

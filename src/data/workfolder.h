@@ -75,11 +75,13 @@ class FileSnapshot {
   bool Exists() const { return exists_; }
   const std::string& Bytes() const { return bytes_; }
 
-  // Set by a loader that stopped at its table's limit of `limit` records
-  // ("rounds", "golfers", "courses"): the file holds `records` of them.
-  void MarkPartial(int records, int limit, std::string noun) {
+  // Set by a loader that stopped at the limit of the table it filled
+  // (table.h), of "rounds", "golfers" or "courses": the file holds `records`
+  // of them.
+  template <class Table>
+  void MarkPartial(int records, const Table&, std::string noun) {
     partialRecords_ = records;
-    limit_ = limit;
+    limit_ = Table::kLimit;
     noun_ = std::move(noun);
   }
   bool Partial() const { return partialRecords_ > 0; }

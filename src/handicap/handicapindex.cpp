@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "data/convert.h"
+#include "data/placeholders.h"
 #include "data/textutil.h"
 #include "handicap/scoreeval.h"
 #include "handicap/whsreplay.h"
@@ -55,12 +56,12 @@ constexpr std::array<int, kWindow + 1> kDifferentialsFor = {0, 0, 0, 0, 0, 1, 1,
 // blank in front, which lines its digits up with two-digit differentials.
 std::vector<std::string> ReportLines(const ScoreTable& scores, const std::string& name, int counted,
                                      int used, const std::array<BestEntry, kBestSize>& best,
-                                     double index, bool forDialog, bool scoreListLineA) {
+                                     double index, bool forDialog, const IndexOptions& options) {
   std::vector<std::string> lines;
   lines.reserve(static_cast<std::size_t>(used) + 4);
 
   std::string a = IntToStr(scores.Count()) + " scores on file for " + name + ".";
-  if (counted <= 19 && !scoreListLineA) a += "  (" + IntToStr(counted) + " are valid)";
+  if (counted <= 19 && !options.ScoreListLineA) a += "  (" + IntToStr(counted) + " are valid)";
   lines.push_back(std::move(a));
 
   if (used == 0)
@@ -74,8 +75,8 @@ std::vector<std::string> ReportLines(const ScoreTable& scores, const std::string
     const TScoreRec& round = scores[e.Position];
     std::string d = "Differential " + IntToStr(k) + (k <= 9 ? "   = " : "  = ");
     if (forDialog && e.Differential < 10.0) d += ' ';
-    d += FormatDifferential(e.Differential) + "  " + StoredDateToDisplay(round.Date) + "  " +
-         CutAtNul(round.CourseName);
+    d += FormatDifferential(e.Differential) + "  " +
+         StoredDateToDisplay(round.Date, options.Order) + "  " + CutAtNul(round.CourseName);
     lines.push_back(std::move(d));
   }
 
@@ -111,14 +112,16 @@ void Send(const std::vector<std::string>& lines, int used, IndexTarget& target) 
 }
 
 // The differential of a counted round under the program's own rules, when it
-// may enter the best list: rating and slope above 0. Converts score, rating
-// and slope in that order (ConversionError).
-bool OwnRulesDifferential(const TScoreRec& round, double& d) {
-  const double score = StrToFloat(DifferentialScore(round));
-  const double rating = StrToFloat(round.Rating);
-  const double slope = StrToFloat(round.Slope);
-  d = ComputeDifferential(score, rating, slope);
-  return rating > 0.0 && slope > 0.0;
+// has one (ConversionError on a text that is no number).
+std::optional<double> OwnRulesDifferential(const TScoreRec& round) {
+  const std::optional<int> tenths = RoundDifferentialTenths(round, HandicapRules::kFairwick);
+  if (!tenths) return std::nullopt;
+  return TenthsValue(*tenths);
+}
+
+// A counted round whose rating or slope was never set has no differential.
+bool HasUnsetRating(const TScoreRec& round) {
+  return IsUnset(round.Rating) || IsUnset(round.Slope);
 }
 
 // Rounds counted without a usable differential can leave fewer differentials
@@ -157,13 +160,11 @@ IndexResult ComputeOwnRulesIndex(ScoreTable& scores, const IndexGolfer& golfer, 
     if (!IsCompleteScore(round)) continue;
     ++counted;
 
-    double d = 0.0;
-    if (round.Rating == "XXX" || round.Slope == "XXX") {
-      // Counted, but without a differential: a rating of "0.0" keeps it out of
-      // the best list below.
-      round.Rating = "0.0";
-    } else if (OwnRulesDifferential(round, d)) {
-      best.Offer(d, p);
+    if (HasUnsetRating(round)) {
+      // Counted, but without a differential: the rating says so from now on.
+      round.Rating = kNoRating;
+    } else if (const std::optional<double> d = OwnRulesDifferential(round)) {
+      best.Offer(*d, p);
     }
   }
 
@@ -181,7 +182,7 @@ IndexResult ComputeOwnRulesIndex(ScoreTable& scores, const IndexGolfer& golfer, 
   // Without a target nothing is sent, so there are no lines to make.
   if (target.TargetKind() != IndexTarget::Kind::kNone) {
     result.Lines = ReportLines(scores, CutAtNul(golfer.LongName), counted, used, best.Entries(),
-                               index, forDialog, options.ScoreListLineA);
+                               index, forDialog, options);
     Send(result.Lines, used, target);
   }
   return result;
@@ -200,12 +201,13 @@ std::string LineA(const ScoreTable& scores, const std::string& name, int counted
 
 // "Exceptional scores: 06/01/2023 less 1.0, 07/15/2023 less 2.0." while that
 // fits in a line; else how many there are.
-std::string ExceptionalLine(const ScoreTable& scores, const WhsIndexDetail& d) {
+std::string ExceptionalLine(const ScoreTable& scores, const WhsIndexDetail& d, DateOrder order) {
   std::string line = "Exceptional scores: ";
   // Newest first, as the table and the differentials are listed.
   for (auto it = d.Exceptional.rbegin(); it != d.Exceptional.rend(); ++it) {
     if (it != d.Exceptional.rbegin()) line += ", ";
-    line += StoredDateToDisplay(scores[it->first].Date) + " less " + FormatTenths(it->second);
+    line +=
+        StoredDateToDisplay(scores[it->first].Date, order) + " less " + FormatTenths(it->second);
   }
   line += ".";
   if (line.size() <= kMaxWhsLine) return line;
@@ -235,9 +237,9 @@ std::string CapLine(const WhsIndexDetail& d) {
 // empty line and line Z. At most 14 lines, the dialog's fields.
 std::vector<std::string> WhsReportLines(const ScoreTable& scores, const std::string& name,
                                         const WhsIndexDetail& d, const IndexResult& result,
-                                        bool forDialog, bool scoreListLineA) {
+                                        bool forDialog, const IndexOptions& options) {
   std::vector<std::string> lines;
-  lines.push_back(LineA(scores, name, d.Counted, scoreListLineA));
+  lines.push_back(LineA(scores, name, d.Counted, options.ScoreListLineA));
   if (!d.HasIndex) {
     const int more = result.RoundsNeeded;
     lines.push_back(std::string("World Handicap System: a golfer needs 3 valid scores; ") +
@@ -253,12 +255,12 @@ std::vector<std::string> WhsReportLines(const ScoreTable& scores, const std::str
     const TScoreRec& round = scores[u.Position];
     std::string line = "Differential " + IntToStr(static_cast<long long>(k) + 1) + "   = ";
     if (forDialog && u.Tenths < 100) line += ' ';
-    line += FormatTenths(u.Tenths, 4) + "  " + StoredDateToDisplay(round.Date) + "  " +
-            CutAtNul(round.CourseName);
+    line += FormatTenths(u.Tenths, 4) + "  " + StoredDateToDisplay(round.Date, options.Order) +
+            "  " + CutAtNul(round.CourseName);
     if (u.ReductionTenths != 0) line += "  (less " + FormatTenths(u.ReductionTenths) + ")";
     lines.push_back(std::move(line));
   }
-  if (!d.Exceptional.empty()) lines.push_back(ExceptionalLine(scores, d));
+  if (!d.Exceptional.empty()) lines.push_back(ExceptionalLine(scores, d, options.Order));
   if (std::string caps = CapLine(d); !caps.empty()) lines.push_back(std::move(caps));
   lines.emplace_back();
   lines.push_back("The current index for " + name + " is " + FormatIndexOrNh(result));
@@ -277,7 +279,7 @@ IndexResult ComputeWhsIndex(ScoreTable& scores, const IndexGolfer& golfer, Index
     TScoreRec& round = scores[p];
     if (!IsCompleteScore(round)) continue;
     ++counted;
-    if (round.Rating == "XXX" || round.Slope == "XXX") round.Rating = "0.0";
+    if (HasUnsetRating(round)) round.Rating = kNoRating;
   }
 
   IndexResult result;
@@ -304,8 +306,7 @@ IndexResult ComputeWhsIndex(ScoreTable& scores, const IndexGolfer& golfer, Index
   result.ExceptionalRounds = static_cast<int>(d.Exceptional.size());
 
   if (target.TargetKind() != IndexTarget::Kind::kNone) {
-    result.Lines = WhsReportLines(scores, CutAtNul(golfer.LongName), d, result, forDialog,
-                                  options.ScoreListLineA);
+    result.Lines = WhsReportLines(scores, CutAtNul(golfer.LongName), d, result, forDialog, options);
     if (forDialog) {
       // One line to a field, from Field1.
       auto& fields = static_cast<IndexDialogFields&>(target).Field;
@@ -356,8 +357,11 @@ std::vector<IndexPoint> ReplayIndexes(const ScoreTable& scores, const IndexGolfe
     const TScoreRec& round = scores[p];
     if (!IsCompleteScore(round)) continue;
     CountedRound counted{&round, false, 0.0};
-    if (round.Rating != "XXX" && round.Slope != "XXX")
-      counted.Usable = OwnRulesDifferential(round, counted.Differential);
+    if (!HasUnsetRating(round)) {
+      const std::optional<double> d = OwnRulesDifferential(round);
+      counted.Usable = d.has_value();
+      counted.Differential = d.value_or(0.0);
+    }
     rounds.push_back(counted);
   }
   for (std::size_t last = 0; last < rounds.size(); ++last) {
@@ -373,6 +377,16 @@ std::vector<IndexPoint> ReplayIndexes(const ScoreTable& scores, const IndexGolfe
     points.push_back(IndexPoint{date.str(), true, ClampToInt(RoundHalfEven(index * 10.0)), index});
   }
   return points;
+}
+
+std::vector<RoundFigures> RoundFiguresOf(const ScoreTable& scores, const IndexResult& index) {
+  std::vector<RoundFigures> figures;
+  figures.reserve(static_cast<std::size_t>(scores.Count()));
+  const auto usedEnd = index.UsedScores.begin() + std::clamp(index.N, 0, kBestSize);
+  for (int p = 1; p <= scores.Count(); ++p)
+    figures.push_back({TrimBlanks(RoundDifferentialText(scores[p], index.Rules)),
+                       std::find(index.UsedScores.begin(), usedEnd, p) != usedEnd});
+  return figures;
 }
 
 std::string FormatIndex(double index) {

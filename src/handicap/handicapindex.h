@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "data/dateorder.h"
+#include "data/roundcsv.h"
 #include "data/scorefile.h"
 #include "handicap/handicaprules.h"
 
@@ -106,6 +108,9 @@ struct IndexOptions {
   // The score list window's line A ends at "." without the "(n are valid)" part.
   bool ScoreListLineA = false;
   HandicapRules Rules = HandicapRules::kFairwick;
+  // The order the dates of the explanation, and of every report built with
+  // these options, are shown in.
+  DateOrder Order = DateOrder::kMonthDayYear;
 };
 
 // `scores` must be sorted newest first. The calculation cuts the examined texts
@@ -135,6 +140,12 @@ std::string FormatIndex(double index);
 // aligned when there is no index.
 inline constexpr const char* kNoIndexText = "NH";
 std::string FormatIndexOrNh(const IndexResult& result, int width = 4);
+
+// The figures the CSV exports (roundcsv.h) give each round of `scores`: its
+// differential by the rules `index` was computed under (RoundDifferentialText)
+// and whether `index`, computed over the same table, used it. Throws
+// ConversionError as the differential does.
+std::vector<RoundFigures> RoundFiguresOf(const ScoreTable& scores, const IndexResult& index);
 
 // The index a golfer held after one day with a complete round.
 struct IndexPoint {

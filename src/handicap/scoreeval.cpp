@@ -1,25 +1,15 @@
 #include "handicap/scoreeval.h"
 
 #include "data/convert.h"
+#include "data/placeholders.h"
 #include "data/textutil.h"
+#include "handicap/whs.h"
 
 namespace fw {
 namespace {
 
 // The slope of a course of standard difficulty.
 constexpr double kStandardSlope = 113.0;
-
-// True for a text that reads as the number zero: "0", "00", "000", also with
-// blanks around or a sign in front. Never raises.
-bool IsZeroText(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && text[i] == ' ') ++i;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-  std::size_t zeros = 0;
-  while (i < text.size() && text[i] == '0') ++i, ++zeros;
-  while (i < text.size() && text[i] == ' ') ++i;
-  return zeros > 0 && i == text.size();
-}
 
 // The text up to its first NUL, without copying it. Record texts are short, so
 // a plain loop is quicker than a library search.
@@ -35,6 +25,15 @@ bool WithinOrNotANumber(std::string_view text, double max, double min = 0.0) {
   const std::optional<double> value = ReadFloat(text);
   if (!value || *value == 0.0) return true;
   return *value >= min && *value > 0.0 && *value <= max;
+}
+
+// ComputeDifferential in whole tenths; nothing outside the values of a real
+// round and course (written so that NaN fails every test too).
+std::optional<long long> OwnRulesTenths(double score, double rating, double slope) {
+  if (!(score > 0.0 && score <= kMaxRoundScore && rating > 0.0 && rating <= kMaxRating &&
+        slope >= kMinSlope && slope <= kMaxSlope))
+    return std::nullopt;
+  return RoundHalfEven((score - rating) * kStandardSlope / slope * 10.0);
 }
 
 }  // namespace
@@ -67,7 +66,7 @@ int EscLimit(int courseHandicap) {
 std::string AdjustGrossScore(std::string_view totalScore, const HoleTexts& holes,
                              const HoleTexts& pars, int courseHandicap) {
   const std::string total = CutAtNul(totalScore);
-  if (total.empty() || total == "0" || total == "00") return "";
+  if (IsNoTotal(total)) return "";
 
   const int limit = EscLimit(courseHandicap);
   long long reduction = 0;
@@ -87,39 +86,76 @@ std::string AdjustGrossScore(std::string_view totalScore, const HoleTexts& holes
 }
 
 double ComputeDifferential(double score, double rating, double slope) {
-  // Written so that NaN fails every test too.
-  if (!(score > 0.0 && score <= kMaxRoundScore)) return 0.0;
-  if (!(rating > 0.0 && rating <= kMaxRating)) return 0.0;
-  if (!(slope >= kMinSlope && slope <= kMaxSlope)) return 0.0;
-  const double d = (score - rating) * kStandardSlope / slope;
   // Rounding first gives a whole number of tenths, so -0.04 becomes 0.0, never -0.0.
-  return static_cast<double>(RoundHalfEven(d * 10.0)) * 0.1;
+  return TenthsValue(OwnRulesTenths(score, rating, slope).value_or(0));
 }
 
 std::string FormatDifferential(double differential) {
   return FormatFixed(differential, 4, 1);
 }
 
+namespace {
+
+// Step 2 of DifferentialTenths.
+std::string_view ScoreTextOf(const DifferentialTexts& texts) {
+  const std::string_view adjusted = UpToNul(texts.AdjustedScore);
+  return IsNoScore(adjusted) ? UpToNul(texts.TotalScore) : adjusted;
+}
+
+bool UsableRating(std::string_view rating, std::string_view slope) {
+  return !IsNoRating(rating) && !IsUnset(rating) && !IsNoSlope(slope) && !IsUnset(slope);
+}
+
+}  // namespace
+
+DifferentialTexts DifferentialTextsOf(const TScoreRec& round) {
+  return {round.TotalScore, round.AdjustedScore, round.Rating, round.Slope};
+}
+
+std::optional<DifferentialBasis> DifferentialBasisOf(const DifferentialTexts& texts) {
+  const std::string_view rating = UpToNul(texts.Rating);
+  const std::string_view slope = UpToNul(texts.Slope);
+  if (IsNoScore(UpToNul(texts.TotalScore)) || !UsableRating(rating, slope)) return std::nullopt;
+  return DifferentialBasis{ScoreTextOf(texts), rating, slope};
+}
+
+std::optional<int> DifferentialTenths(const DifferentialTexts& texts, HandicapRules rules) {
+  if (rules == HandicapRules::kWhs) {
+    const std::optional<WhsDifferential> d = WhsDifferentialOfTexts(texts);
+    if (!d) return std::nullopt;
+    return d->Tenths();
+  }
+  const std::optional<DifferentialBasis> basis = DifferentialBasisOf(texts);
+  if (!basis) return std::nullopt;
+  const double score = StrToFloat(basis->Score);
+  const double rating = StrToFloat(basis->Rating);
+  const std::optional<long long> tenths = OwnRulesTenths(score, rating, StrToFloat(basis->Slope));
+  if (!tenths) return std::nullopt;
+  return static_cast<int>(*tenths);
+}
+
+std::optional<int> RoundDifferentialTenths(const TScoreRec& round, HandicapRules rules) {
+  return DifferentialTenths(DifferentialTextsOf(round), rules);
+}
+
+std::string DifferentialText(const DifferentialTexts& texts, HandicapRules rules) {
+  return FormatDifferential(TenthsValue(DifferentialTenths(texts, rules).value_or(0)));
+}
+
+std::string RoundDifferentialText(const TScoreRec& round, HandicapRules rules) {
+  return DifferentialText(DifferentialTextsOf(round), rules);
+}
+
 std::string DifferentialScore(const TScoreRec& round) {
-  const std::string_view adjusted = UpToNul(round.AdjustedScore);
-  if (!adjusted.empty() && adjusted != "0" && adjusted != "000" && adjusted != "XXX")
-    return std::string(adjusted);
-  return std::string(UpToNul(round.TotalScore));
+  return std::string(ScoreTextOf(DifferentialTextsOf(round)));
 }
 
 bool HasUsableRating(const TScoreRec& round) {
-  const std::string_view rating = UpToNul(round.Rating);
-  const std::string_view slope = UpToNul(round.Slope);
-  return !rating.empty() && rating != "0.0" && rating != "XXX" && !slope.empty() && slope != "0" &&
-         slope != "XXX";
+  return UsableRating(UpToNul(round.Rating), UpToNul(round.Slope));
 }
 
 double RoundDifferential(const TScoreRec& round) {
-  if (!HasUsableRating(round)) return 0.0;
-  const double score = StrToFloat(DifferentialScore(round));
-  const double rating = StrToFloat(UpToNul(round.Rating));
-  const double slope = StrToFloat(UpToNul(round.Slope));
-  return ComputeDifferential(score, rating, slope);
+  return TenthsValue(RoundDifferentialTenths(round, HandicapRules::kFairwick).value_or(0));
 }
 
 bool IsCompleteScore(const TScoreRec& round) {
@@ -129,9 +165,9 @@ bool IsCompleteScore(const TScoreRec& round) {
   const std::string_view date = UpToNul(round.Date);
   // A total of zero in any spelling is a round nobody played, not a perfect one.
   if (total.empty() || IsZeroText(total)) return false;
-  if (rating.empty() || rating == "0.0") return false;
-  if (slope.empty() || slope == "0") return false;
-  if (date == "99999999") return false;
+  if (IsNoRating(rating)) return false;
+  if (IsNoSlope(slope)) return false;
+  if (IsMissingDate(date)) return false;
   // Zero keeps the meaning the markers give it; below zero, or beyond what a
   // round or a course can have, no round was played as written.
   return WithinOrNotANumber(total, kMaxRoundScore) &&

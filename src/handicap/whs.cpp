@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "data/convert.h"
+#include "data/placeholders.h"
 #include "data/textutil.h"
 #include "handicap/scoreeval.h"
 
@@ -55,10 +56,16 @@ std::optional<WhsDifferential> WhsDifferentialOf(long long scoreTenths, long lon
   return WhsDifferential{kStandardSlopeTenths * (scoreTenths - ratingTenths), slopeTenths};
 }
 
+std::optional<WhsDifferential> WhsDifferentialOfTexts(const DifferentialTexts& texts) {
+  const std::optional<DifferentialBasis> basis = DifferentialBasisOf(texts);
+  if (!basis) return std::nullopt;
+  const long long score = StrToTenths(basis->Score);
+  const long long rating = StrToTenths(basis->Rating);
+  return WhsDifferentialOf(score, rating, StrToTenths(basis->Slope));
+}
+
 std::optional<WhsDifferential> WhsRoundDifferential(const TScoreRec& round) {
-  if (!HasUsableRating(round)) return std::nullopt;
-  return WhsDifferentialOf(StrToTenths(DifferentialScore(round)), StrToTenths(round.Rating),
-                           StrToTenths(round.Slope));
+  return WhsDifferentialOfTexts(DifferentialTextsOf(round));
 }
 
 int ExceptionalReductionTenths(const WhsDifferential& differential, int indexBeforeTenths) {
@@ -109,10 +116,7 @@ std::optional<int> DayNumber(std::string_view stored) {
   int y = digits[0] * 1000 + digits[1] * 100 + digits[2] * 10 + digits[3];
   const int m = digits[4] * 10 + digits[5];
   const int d = digits[6] * 10 + digits[7];
-  static constexpr int kDaysIn[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (m < 1 || m > 12 || d < 1 || d > kDaysIn[m - 1]) return std::nullopt;
-  const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-  if (m == 2 && d == 29 && !leap) return std::nullopt;
+  if (!IsCalendarDay(y, m, d)) return std::nullopt;
   // Days since 1 March of year 0 by the civil calendar; the year starts in
   // March so that the leap day comes last.
   if (m <= 2) --y;
@@ -174,7 +178,7 @@ std::string AdjustGrossScoreWhs(std::string_view totalScore, const HoleTexts& ho
                                 const std::optional<StrokeIndexes>& strokeIndexes,
                                 std::optional<int> courseHandicap) {
   const std::string total = CutAtNul(totalScore);
-  if (total.empty() || total == "0" || total == "00") return "";
+  if (IsNoTotal(total)) return "";
 
   long long reduction = 0;
   for (std::size_t h = 0; h < holes.size(); ++h) {

@@ -15,6 +15,7 @@
 
 #include "data/holelist.h"
 #include "data/scorefile.h"
+#include "handicap/scoreeval.h"
 
 namespace fw {
 
@@ -45,8 +46,12 @@ struct WhsDifferential {
 std::optional<WhsDifferential> WhsDifferentialOf(long long scoreTenths, long long ratingTenths,
                                                  long long slopeTenths);
 
-// The differential of a stored round: of DifferentialScore, rating and slope,
-// each converted strictly (ConversionError), when HasUsableRating; else none.
+// The differential of a round's texts by the rule of DifferentialTenths
+// (scoreeval.h): of its DifferentialBasisOf, each text read as tenths
+// (StrToTenths, ConversionError); none when it has no basis or its figures lie
+// outside what a round and a course can have.
+std::optional<WhsDifferential> WhsDifferentialOfTexts(const DifferentialTexts& texts);
+// The same for a stored round.
 std::optional<WhsDifferential> WhsRoundDifferential(const TScoreRec& round);
 
 // The reduction an exceptional score brings to each of the newest 20

@@ -18,10 +18,10 @@ CourseHandicapTexts CourseHandicapTextsFor(std::string_view golferName, std::str
 
 ReportLines CourseHandicapLines(const ReportDate& today, std::string_view golferName,
                                 std::string_view indexText, const TCourseSummary& course,
-                                std::string_view hdcp1, std::string_view hdcp2,
-                                HandicapRules rules) {
+                                std::string_view hdcp1, std::string_view hdcp2, HandicapRules rules,
+                                DateOrder order) {
   ReportLines lines = {
-      "FAIRWICK COURSE HANDICAP AS OF:  " + FormatReportDate(today),
+      "FAIRWICK COURSE HANDICAP AS OF:  " + FormatReportDate(today, order),
       "FOR:  " + CutAtNul(golferName),
       "AT:   " + CutAtNul(course.Name),
       "",

@@ -26,10 +26,12 @@ CourseHandicapTexts CourseHandicapTextsFor(std::string_view golferName, std::str
 
 // The printout: heading, golfer and course, the course's figures and the
 // index, then the window's two result lines as they stand. Under WHS the
-// heading is followed by the line naming the rules (kWhsRulesLine).
+// heading is followed by the line naming the rules (kWhsRulesLine). The
+// heading's date is in `order`.
 ReportLines CourseHandicapLines(const ReportDate& today, std::string_view golferName,
                                 std::string_view indexText, const TCourseSummary& course,
                                 std::string_view hdcp1, std::string_view hdcp2,
-                                HandicapRules rules = HandicapRules::kFairwick);
+                                HandicapRules rules = HandicapRules::kFairwick,
+                                DateOrder order = DateOrder::kMonthDayYear);
 
 }  // namespace fw

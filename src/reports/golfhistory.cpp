@@ -5,30 +5,17 @@
 #include "data/convert.h"
 #include "data/textutil.h"
 #include "handicap/scoreeval.h"
-#include "handicap/whs.h"
 
 namespace fw {
 namespace {
 
 constexpr std::size_t kMaxLine = 121;
 
-// The differential column of a listed round, from its stored texts: " 0.0"
-// without a total, or without a usable rating and slope; under WHS rounded as
-// WHS rounds it.
-std::string ListedDifferential(const TScoreRec& round, HandicapRules rules) {
-  if (round.TotalScore.empty() || round.TotalScore == "0") return FormatDifferential(0.0);
-  if (rules == HandicapRules::kWhs) {
-    const std::optional<WhsDifferential> d = WhsRoundDifferential(round);
-    return FormatTenths(d ? d->Tenths() : 0, 4);
-  }
-  return FormatDifferential(RoundDifferential(round));
-}
-
-std::string ScoreLine(int n, const TScoreRec& round, char mark, HandicapRules rules) {
+std::string ScoreLine(int n, const TScoreRec& round, char mark, const IndexOptions& options) {
   std::string line(1, mark);
   line += PadLeft(IntToStr(n), 3);
   line += " - ";
-  line += StoredDateToDisplay(round.Date);
+  line += StoredDateToDisplay(round.Date, options.Order);
   line += "  ";
   line += PadRight(round.CourseName, 21);
   line += "  ";
@@ -40,7 +27,7 @@ std::string ScoreLine(int n, const TScoreRec& round, char mark, HandicapRules ru
   line += "    ";
   line += round.Slope;
   line += "    ";
-  line += ListedDifferential(round, rules);
+  line += RoundDifferentialText(round, options.Rules);
   if (line.size() > kMaxLine) line.resize(kMaxLine);
   return line;
 }
@@ -75,7 +62,7 @@ ReportLines GolfHistoryLines(ScoreTable& scores, const TGolferRec& golfer,
       mark = '*';
     else if (!IsCompleteScore(round))
       mark = 'I';
-    lines.push_back(ScoreLine(n, round, mark, options.Rules));
+    lines.push_back(ScoreLine(n, round, mark, options));
   }
   lines.emplace_back();
   lines.push_back("* = score used in index calculation.");

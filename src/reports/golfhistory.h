@@ -15,7 +15,8 @@ namespace fw {
 // table itself, and the calculation sets the rating of the rounds it counts
 // without a usable rating to "0.0". Throws ConversionError on a number text
 // that is not one. Under WHS (options.Rules) the heading is followed by
-// kWhsRulesLine, and the explanation and the differentials are WHS's.
+// kWhsRulesLine, and the explanation and the differentials are WHS's. Dates
+// are shown in options.Order.
 ReportLines GolfHistoryLines(ScoreTable& scores, const TGolferRec& golfer,
                              const IndexOptions& options);
 

@@ -65,13 +65,13 @@ std::string CardGridLine(const ScoreTable& scores, const IndexResult& index, int
 
 CardLines HandicapCardLines(std::string_view longName, std::string_view courseName,
                             const ReportDate& today, const ScoreTable& scores,
-                            const IndexResult& index, int courseHandicap) {
+                            const IndexResult& index, int courseHandicap, DateOrder order) {
   CardLines lines;
   // Under WHS the card names its rules in the free line above the name.
   if (index.Rules == HandicapRules::kWhs) lines[1] = std::string("Rules:   ") + kWhsRulesName;
   lines[2] = "Name:    " + CutTo(longName, kCardNameRoom);
   lines[3] = "Course:  " + CutTo(courseName, kCardNameRoom);
-  lines[4] = "Printed: " + FormatReportDate(today);
+  lines[4] = "Printed: " + FormatReportDate(today, order);
   lines[5] = "Scores Posted: " + PadLeft(IntToStr(scores.Count()), 3);
   lines[6] = "INDEX: " + FormatIndexOrNh(index, 5) +
              "    HCP: " + PadLeft(index.HasIndex ? IntToStr(courseHandicap) : kNoIndexText, 3);
@@ -97,8 +97,9 @@ std::vector<HandicapCard> HandicapCards(const WorkFolder& folder, GolferTable& g
     const IndexResult index =
         ComputeIndex(scores, IndexGolfer{golfer.LongName.str(), golfer.Sex}, none, options);
     const int courseHandicap = CourseHandicapFor(index, course).value_or(0);
-    cards.push_back(HandicapCard{where[k], HandicapCardLines(golfer.LongName, course.Name, today,
-                                                             scores, index, courseHandicap)});
+    cards.push_back(
+        HandicapCard{where[k], HandicapCardLines(golfer.LongName, course.Name, today, scores, index,
+                                                 courseHandicap, options.Order)});
     usedScores.assign(index.UsedScores.begin(),
                       index.UsedScores.begin() + std::clamp(index.N, 0, 10));
   }

@@ -60,10 +60,11 @@ using CardLines = std::array<std::string, kCardLineCount>;
 // The 13 lines of one golfer's card; `scores` is the golfer's sorted score
 // table, `index` the calculation over it. Under WHS (index.Rules) line 2
 // names the rules, and without an index the index and the course handicap
-// read "NH".
+// read "NH". The "Printed:" date is in `order`.
 CardLines HandicapCardLines(std::string_view longName, std::string_view courseName,
                             const ReportDate& today, const ScoreTable& scores,
-                            const IndexResult& index, int courseHandicap);
+                            const IndexResult& index, int courseHandicap,
+                            DateOrder order = DateOrder::kMonthDayYear);
 
 struct HandicapCard {
   CardPlace Place;
@@ -75,6 +76,7 @@ struct HandicapCard {
 // and sorted, the index computed without output, so two golfers of one name
 // each get their own figures. `cardsOnFirstSheet` is counted down as
 // CardPlaces does; `usedScores` receives the used positions of the last card.
+// The cards' dates are in options.Order.
 // Throws FileError when a score file cannot be read and ConversionError when
 // the course's slope (under WHS also its rating or par total) is not a number.
 std::vector<HandicapCard> HandicapCards(const WorkFolder& folder, GolferTable& golfers,

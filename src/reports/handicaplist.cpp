@@ -78,7 +78,7 @@ ReportLines HandicapListLines(const WorkFolder& folder, GolferTable& golfers,
                               ScoreTable& scores) {
   ReportLines lines;
   lines.reserve(places.size() + 8);
-  lines.push_back("FAIRWICK COURSE HANDICAPS AS OF:  " + FormatReportDate(today));
+  lines.push_back("FAIRWICK COURSE HANDICAPS AS OF:  " + FormatReportDate(today, options.Order));
   InsertRulesLine(lines, options.Rules);
   lines.emplace_back();
   lines.push_back("Course: " + course.Name);

@@ -51,12 +51,13 @@ std::string HandicapListCsv(std::span<const HandicapListRow> rows);
 // (from 1), in that order, on `course`, under options.Rules: under WHS the
 // heading names the rules (kWhsRulesLine), the course handicap comes from the
 // course's slope, rating and par total, and a golfer without an index shows
-// "NH" for all three figures. Each golfer's score file is loaded into
-// `scores` and sorted, and the index computed without output. Every line is the
-// figures of the golfer at its place, so two golfers of one name each get
-// their own. The long names of the listed golfers are cut at NUL in the table.
-// Throws FileError when a score file cannot be read and ConversionError when
-// the course's slope, par total or (under WHS) rating is not a number.
+// "NH" for all three figures. The heading's date is in options.Order. Each
+// golfer's score file is loaded into `scores` and sorted, and the index
+// computed without output. Every line is the figures of the golfer at its
+// place, so two golfers of one name each get their own. The long names of the
+// listed golfers are cut at NUL in the table. Throws FileError when a score
+// file cannot be read and ConversionError when the course's slope, par total
+// or (under WHS) rating is not a number.
 ReportLines HandicapListLines(const WorkFolder& folder, GolferTable& golfers,
                               std::span<const int> places, const TCourseSummary& course,
                               const ReportDate& today, const IndexOptions& options,

@@ -6,6 +6,7 @@
 #include <map>
 
 #include "data/convert.h"
+#include "data/placeholders.h"
 #include "data/textutil.h"
 #include "handicap/scoreeval.h"
 
@@ -49,8 +50,7 @@ int HoleValue(std::string_view text) {
 // The gross score of a round, 0 when it has none.
 int GrossScore(const TScoreRec& round) {
   const std::string_view total = round.TotalScore;
-  // The placeholders: "XXX", and "", "0", "00" or "000" for nothing entered.
-  if (total == "XXX" || total.find_first_not_of('0') == std::string_view::npos) return 0;
+  if (IsNoScore(total)) return 0;
   const int score = StrToInt(total);
   return score > 0 && score <= kMaxRoundScore ? score : 0;
 }
@@ -91,11 +91,11 @@ std::string FigureLine(const std::string& label, const Mean& mean, int decimals,
   return line + FormatFixed(mean.Value, 6, decimals) + "  (" + count + ")";
 }
 
-std::string RoundLine(const char* label, const std::optional<RoundOnFile>& round) {
+std::string RoundLine(const char* label, const std::optional<RoundOnFile>& round, DateOrder order) {
   std::string line = PadRight(label, 22);
   if (!round) return line + "    --";
-  return line + FormatFixed(round->Score, 6, 0) + "  " + StoredDateToDisplay(round->Date) + "  " +
-         round->Course;
+  return line + FormatFixed(round->Score, 6, 0) + "  " + StoredDateToDisplay(round->Date, order) +
+         "  " + round->Course;
 }
 
 }  // namespace
@@ -178,11 +178,12 @@ ProgressSeries BuildProgressSeries(const ScoreTable& scores, const IndexGolfer& 
     series.Indexes.push_back({day, index.N > 0, index.Index});
     for (std::size_t i = end; i > first; --i) {
       const TScoreRec& round = scores[dated[i - 1].position];
-      if (!HasUsableRating(round)) continue;
+      const std::optional<int> differential = RoundDifferentialTenths(round, options.Rules);
+      if (!differential) continue;
       const int position = dated[i - 1].position;
       const bool used = std::find(today.UsedScores.begin(), today.UsedScores.begin() + today.N,
                                   position) != today.UsedScores.begin() + today.N;
-      series.Rounds.push_back({day, RoundDifferential(round), used});
+      series.Rounds.push_back({day, TenthsValue(*differential), used});
     }
     end = first;
   }
@@ -293,7 +294,7 @@ HoleAverages HoleAveragesOn(const ScoreTable& scores, std::string_view course,
   return averages;
 }
 
-std::vector<std::string> ProgressStatsLines(const ProgressStats& stats) {
+std::vector<std::string> ProgressStatsLines(const ProgressStats& stats, DateOrder order) {
   std::vector<std::string> lines;
   lines.push_back("Rounds per year");
   if (stats.RoundsPerYear.empty()) lines.push_back("  none");
@@ -308,8 +309,8 @@ std::vector<std::string> ProgressStatsLines(const ProgressStats& stats) {
   lines.push_back(FigureLine("All rounds", stats.AllRounds, 1,
                              Plural(stats.AllRounds.Count, "round", "rounds")));
   lines.push_back("");
-  lines.push_back(RoundLine("Best round", stats.Best));
-  lines.push_back(RoundLine("Worst round", stats.Worst));
+  lines.push_back(RoundLine("Best round", stats.Best, order));
+  lines.push_back(RoundLine("Worst round", stats.Worst, order));
   lines.push_back("  (of " + Plural(stats.Rounds, "round", "rounds") + ")");
   lines.push_back("");
   lines.push_back("Putts");

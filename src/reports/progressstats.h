@@ -126,8 +126,10 @@ HoleAverages HoleAveragesOn(const ScoreTable& scores, std::string_view course,
                             const CourseTable& courses);
 
 // The figures as text lines for a fixed-pitch view, each with the number of
-// rounds (or holes) it rests on.
-std::vector<std::string> ProgressStatsLines(const ProgressStats& stats);
+// rounds (or holes) it rests on; the dates of the best and worst rounds in
+// `order`.
+std::vector<std::string> ProgressStatsLines(const ProgressStats& stats,
+                                            DateOrder order = DateOrder::kMonthDayYear);
 std::vector<std::string> HoleAverageLines(const HoleAverages& averages);
 
 }  // namespace fw

@@ -21,11 +21,8 @@ void InsertRulesLine(ReportLines& lines, HandicapRules rules) {
   lines.insert(lines.empty() ? lines.end() : lines.begin() + 1, kWhsRulesLine);
 }
 
-std::string FormatReportDate(const ReportDate& date) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%02d%c%02d%c%04d", date.Month, date.Separator, date.Day,
-                date.Separator, date.Year);
-  return buf;
+std::string FormatReportDate(const ReportDate& date, DateOrder order) {
+  return DateText(date.Year, date.Month, date.Day, order, date.Separator);
 }
 
 ReportDestination HandicapListDestination() {

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "data/dateorder.h"
 #include "data/messenger.h"
 #include "data/workfolder.h"
 #include "handicap/handicapindex.h"
@@ -36,8 +37,7 @@ inline constexpr const char* kWhsRulesLine = "Handicap rules: World Handicap Sys
 // the program's own rules.
 void InsertRulesLine(ReportLines& lines, HandicapRules rules);
 
-// Today's date as the report headings show it: month, day, year, separated by
-// the system's date separator.
+// Today's date for the report headings, with the system's date separator.
 struct ReportDate {
   int Year = 0;
   int Month = 0;
@@ -53,8 +53,10 @@ class ReportClock {
   virtual ReportDate Today() const = 0;
 };
 
-// "mm/dd/yyyy" with the date's separator in place of the slash.
-std::string FormatReportDate(const ReportDate& date);
+// The date as the report headings show it in `order`: "mm/dd/yyyy" or
+// "dd/mm/yyyy" with the date's separator in place of the slash, or
+// "yyyy-mm-dd" whatever the separator.
+std::string FormatReportDate(const ReportDate& date, DateOrder order = DateOrder::kMonthDayYear);
 
 // What tells one report's output from another's.
 struct ReportDestination {

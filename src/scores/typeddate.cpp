@@ -1,5 +1,10 @@
 #include "scores/typeddate.h"
 
+#include <optional>
+#include <vector>
+
+#include "data/textutil.h"
+
 namespace fw {
 namespace {
 
@@ -23,10 +28,12 @@ struct DayOfYear {
   int year;
 };
 
-// The parts of a normalised date (only digits where they are read).
-DayOfYear PartsOf(const std::string& date) {
-  return {DigitsValue(date.substr(0, 2)), DigitsValue(date.substr(3, 2)),
-          DigitsValue(date.substr(6, 4))};
+// The parts of a date as NormaliseTypedDate gives it (only digits where they
+// are read).
+DayOfYear PartsOf(std::string_view date, DateOrder order) {
+  const DateLayout at = LayoutOf(order);
+  return {DigitsValue(date.substr(at.Month, 2)), DigitsValue(date.substr(at.Day, 2)),
+          DigitsValue(date.substr(at.Year, 4))};
 }
 
 // Every year divisible by 4 is a leap year; there is no century rule, so 1900 is one.
@@ -34,64 +41,78 @@ bool IsLeapYear(int year) {
   return year % 4 == 0;
 }
 
-// Written without leading zeros and read again, so the result has the shape of
-// every other date of the window. The year keeps four digits: 0999 written as
-// 999 would be no date at all, and 0099 written as 99 would become 1999.
-std::string Written(const DayOfYear& d) {
-  std::string year = std::to_string(d.year);
-  if (d.year >= 0 && year.size() < 4) year.insert(0, 4 - year.size(), '0');
-  return NormaliseTypedDate(std::to_string(d.month) + "/" + std::to_string(d.day) + "/" + year);
+// Written and read again, so the result has the shape of every other date of
+// the window. The year keeps four digits: 0999 written as 999 would be no date
+// at all, and 0099 written as 99 would become 1999. A year beyond four digits
+// is no date.
+std::string Written(const DayOfYear& d, DateOrder order) {
+  return NormaliseTypedDate(DateText(d.year, d.month, d.day, order), order);
+}
+
+// The typed text split at its separators; nothing when it holds anything else
+// than digits and separators. Digits alone, six or eight of them, are cut
+// into two, two and the rest, or, with the year first, the year, two and two.
+std::optional<std::vector<std::string_view>> TypedFields(std::string_view typed, DateOrder order) {
+  std::vector<std::string_view> fields;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i <= typed.size(); ++i) {
+    if (i < typed.size() && IsDigit(typed[i])) continue;
+    if (i < typed.size() && !IsSeparator(typed[i])) return std::nullopt;
+    fields.push_back(typed.substr(start, i - start));
+    start = i + 1;
+  }
+  if (fields.size() == 1 && (typed.size() == 6 || typed.size() == 8)) {
+    const std::size_t year = typed.size() - 4;
+    if (order == DateOrder::kYearMonthDay)
+      fields = {typed.substr(0, year), typed.substr(year, 2), typed.substr(year + 2)};
+    else
+      fields = {typed.substr(0, 2), typed.substr(2, 2), typed.substr(4)};
+  }
+  return fields;
 }
 
 }  // namespace
 
-std::string NormaliseTypedDate(std::string_view typed) {
+std::string NormaliseTypedDate(std::string_view typed, DateOrder order) {
   if (typed.size() < 6 || typed.size() > 10) return "";
-  std::string s;
-  bool onlyDigits = true;
-  for (char c : typed) {
-    if (IsDigit(c)) {
-      s += c;
-    } else if (IsSeparator(c)) {
-      s += '/';
-      onlyDigits = false;
+  const std::optional<std::vector<std::string_view>> fields = TypedFields(typed, order);
+  if (!fields || fields->size() != 3) return "";
+  // The fields in the order's sequence: where the year stands among them.
+  const std::size_t yearField = order == DateOrder::kYearMonthDay ? 0 : 2;
+  std::string parts[3];
+  for (std::size_t f = 0; f < 3; ++f) {
+    const std::string_view field = (*fields)[f];
+    if (f == yearField) {
+      if (field.size() != 2 && field.size() != 4) return "";
+      parts[f] = field.size() == 4 ? std::string(field)
+                                   : (DigitsValue(field) <= 80 ? "20" : "19") + std::string(field);
     } else {
-      return "";
+      if (field.empty() || field.size() > 2) return "";
+      parts[f] = (field.size() == 1 ? "0" : "") + std::string(field);
     }
   }
-  // mmddyyyy and mmddyy typed without separators.
-  if (onlyDigits && (s.size() == 8 || s.size() == 6))
-    s = s.substr(0, 2) + "/" + s.substr(2, 2) + "/" + s.substr(4);
-
-  // Character at position pos, counted from 1; NUL beyond the end.
-  auto at = [&s](std::size_t pos) { return pos <= s.size() ? s[pos - 1] : '\0'; };
-  if (!IsDigit(at(1))) return "";
-  if (at(2) == '/') s.insert(0, "0");
-  if (at(3) != '/' || !IsDigit(at(4))) return "";
-  if (at(5) == '/') s.insert(3, "0");
-  if (at(6) != '/' || !IsDigit(at(7)) || !IsDigit(at(8))) return "";
-  if (s.size() > 8 && (!IsDigit(at(9)) || !IsDigit(at(10)))) return "";
-  // A year of more than four digits (1/5/200211) is no date either.
-  if (s.size() > 10) return "";
-  if (s.size() == 8) s.insert(6, DigitsValue(s.substr(6, 2)) <= 80 ? "20" : "19");
-  return s;
+  const char separator = LayoutOf(order).Separator;
+  return parts[0] + separator + parts[1] + separator + parts[2];
 }
 
-bool IsCalendarDate(std::string_view date) {
-  if (date.size() != 10 || date[2] != '/' || date[5] != '/') return false;
-  for (std::size_t i : {0, 1, 3, 4, 6, 7, 8, 9})
-    if (!IsDigit(date[i])) return false;
-  const DayOfYear d = PartsOf(std::string(date));
-  if (d.month < 1 || d.month > 12 || d.day < 1) return false;
-  const bool leap = d.year % 4 == 0 && (d.year % 100 != 0 || d.year % 400 == 0);
-  constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return d.day <= (d.month == 2 && leap ? 29 : kDays[d.month - 1]);
+bool IsCalendarDate(std::string_view date, DateOrder order) {
+  const DateLayout at = LayoutOf(order);
+  if (date.size() != 10) return false;
+  auto within = [](std::size_t i, std::size_t from, std::size_t count) {
+    return i >= from && i < from + count;
+  };
+  for (std::size_t i = 0; i < date.size(); ++i) {
+    const bool digit = within(i, at.Year, 4) || within(i, at.Month, 2) || within(i, at.Day, 2);
+    if (digit ? !IsDigit(date[i]) : date[i] != at.Separator) return false;
+  }
+  const DayOfYear d = PartsOf(date, order);
+  return IsCalendarDay(d.year, d.month, d.day);
 }
 
-std::string DayLater(std::string_view typed) {
-  const std::string date = NormaliseTypedDate(typed);
+std::string DayLater(std::string_view typed, DateOrder order) {
+  const std::string date = NormaliseTypedDate(typed, order);
   if (date.empty()) return "";
-  DayOfYear d = PartsOf(date);
+  DayOfYear d = PartsOf(date, order);
   const bool thirtyOne =
       d.month == 1 || d.month == 3 || d.month == 5 || d.month == 7 || d.month == 8 || d.month == 10;
   const bool thirty = d.month == 4 || d.month == 6 || d.month == 9 || d.month == 11;
@@ -107,13 +128,13 @@ std::string DayLater(std::string_view typed) {
     // Also a month that does not exist (13/45/2002 is kept as typed).
     ++d.day;
   }
-  return Written(d);
+  return Written(d, order);
 }
 
-std::string DayEarlier(std::string_view typed) {
-  const std::string date = NormaliseTypedDate(typed);
+std::string DayEarlier(std::string_view typed, DateOrder order) {
+  const std::string date = NormaliseTypedDate(typed, order);
   if (date.empty()) return "";
-  DayOfYear d = PartsOf(date);
+  DayOfYear d = PartsOf(date, order);
   if (d.day > 1) {
     --d.day;
   } else {
@@ -143,7 +164,7 @@ std::string DayEarlier(std::string_view typed) {
         break;
     }
   }
-  return Written(d);
+  return Written(d, order);
 }
 
 }  // namespace fw

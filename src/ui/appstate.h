@@ -14,6 +14,7 @@
 
 #include "data/inifile.h"
 #include "data/workfolder.h"
+#include "fwversion.h"
 
 
 namespace fw::ui {
@@ -25,8 +26,8 @@ struct AppState {
 
   bool UseMaxIndex = true;
   bool ProgramExiting = false;
-  QString VersionText = QStringLiteral("2.8 r04");
-  QString VersionDate = QStringLiteral("1/10/2002");
+  QString VersionText = QLatin1String(fw::kVersionText);
+  QString VersionDate = QLatin1String(fw::kVersionDate);
 
   // Today's date; tests replace it.
   std::function<QDate()> today = [] { return QDate::currentDate(); };

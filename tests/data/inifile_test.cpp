@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "data/dateorder.h"
 #include "handicap/handicaprules.h"
 #include "support/fsizelimit.h"
 #include "support/tempfolder.h"
@@ -156,6 +157,21 @@ TEST(IniFileTest, StringsAndTheHandicapRules) {
   WriteHandicapRules(ini, HandicapRules::kFairwick);
   EXPECT_EQ(RulesFromSetting(ini.ReadString("Settings", "HandicapSystem", "")),
             HandicapRules::kFairwick);
+}
+
+TEST(IniFileTest, TheDateOrder) {
+  fwtest::TempFolder tmp;
+  WorkFolder folder(tmp.Path());
+  IniFile ini(folder);
+  EXPECT_EQ(ReadDateOrder(ini), DateOrder::kMonthDayYear);
+  WriteDateOrder(ini, DateOrder::kDayMonthYear);
+  EXPECT_EQ(tmp.Read("fairwick.ini"), "[Settings]\r\nDateOrder=DMY\r\n");
+  EXPECT_EQ(ReadDateOrder(ini), DateOrder::kDayMonthYear);
+  WriteDateOrder(ini, DateOrder::kYearMonthDay);
+  EXPECT_EQ(ReadDateOrder(ini), DateOrder::kYearMonthDay);
+  EXPECT_EQ(DateOrderFromSetting(" ymd "), DateOrder::kYearMonthDay);
+  for (const char* value : {"", "MDY", "DDMMYY", "D M Y"})
+    EXPECT_EQ(DateOrderFromSetting(value), DateOrder::kMonthDayYear) << value;
 }
 
 }  // namespace

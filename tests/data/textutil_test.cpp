@@ -103,5 +103,26 @@ TEST(TextTest, DatesConvertBetweenStoredAndDisplay) {
   EXPECT_EQ(DisplayDateToStored(""), "");
 }
 
+TEST(TextTest, DatesShownAndReadBackInEveryOrder) {
+  struct Case {
+    DateOrder order;
+    const char *full, *sixDigits, *missing, *today;
+  };
+  for (const Case& c : std::initializer_list<Case>{
+           {DateOrder::kMonthDayYear, "01/10/2002", "03/15/1999", "99/99/9999", "01.10.2002"},
+           {DateOrder::kDayMonthYear, "10/01/2002", "15/03/1999", "99/99/9999", "10.01.2002"},
+           {DateOrder::kYearMonthDay, "2002-01-10", "1999-03-15", "9999-99-99", "2002-01-10"},
+       }) {
+    SCOPED_TRACE(DateOrderPattern(c.order));
+    EXPECT_EQ(StoredDateToDisplay("20020110", c.order), c.full);
+    EXPECT_EQ(StoredDateToDisplay("990315", c.order), c.sixDigits);
+    EXPECT_EQ(StoredDateToDisplay("2002011", c.order), c.missing);
+    EXPECT_EQ(MissingDateShown(c.order), c.missing);
+    EXPECT_EQ(DisplayDateToStored(c.full, c.order), "20020110");
+    EXPECT_EQ(DisplayDateToStored(c.missing, c.order), "99999999");
+    EXPECT_EQ(DateText(2002, 1, 10, c.order, '.'), c.today);
+  }
+}
+
 }  // namespace
 }  // namespace fw

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "data/convert.h"
+#include "handicap/handicapindex.h"
 #include "handicap/rounds.h"
 
 namespace fw {
@@ -318,6 +319,56 @@ TEST(IsCompleteScoreTest, NegativeOrImpossibleNumbersMakeARoundIncomplete) {
     TScoreRec r = full;
     SetField(r, c.field, c.text);
     EXPECT_EQ(IsCompleteScore(r), c.complete) << "'" << c.text << "'";
+  }
+}
+
+// The score list, the golf history, score entry and the index all take a
+// round's differential from DifferentialTenths.
+TEST(RoundDifferentialTest, OneFigureWhereverARoundIsShownOrCounted) {
+  struct Case {
+    const char *total, *adjusted, *rating, *slope, *own, *whs;
+  };
+  for (const Case& c : std::initializer_list<Case>{
+           {"90", "85", "70.0", "113", "15.0", "15.0"},
+           {"90", "000", "70.0", "113", "20.0", "20.0"},  // no adjusted score: the total
+           {"90", "00", "70.0", "113", "20.0", "20.0"},
+           {"90", "XXX", "70.0", "113", "20.0", "20.0"},
+           {"90", "", "84.0", "120", " 5.6", " 5.7"},   // 56.5 tenths: even, or up
+           {"0", "85", "70.0", "113", " 0.0", " 0.0"},  // no total, no round
+           {"XXX", "85", "70.0", "113", " 0.0", " 0.0"},
+           {"90", "85", "0.0", "113", " 0.0", " 0.0"},
+           {"90", "85", "70.0", "XXX", " 0.0", " 0.0"},
+           {"90", "85", "70.0", "30", " 0.0", " 0.0"},  // off the slope scale
+       }) {
+    SCOPED_TRACE(std::string(c.total) + " " + c.adjusted + " " + c.rating + " " + c.slope);
+    TScoreRec round = MakeRound("20020110", c.total, c.rating, c.slope);
+    round.AdjustedScore = c.adjusted;
+    const DifferentialTexts typed{c.total, c.adjusted, c.rating, c.slope};
+    EXPECT_EQ(RoundDifferentialText(round, HandicapRules::kFairwick), c.own);
+    EXPECT_EQ(DifferentialText(typed, HandicapRules::kFairwick), c.own);
+    EXPECT_EQ(RoundDifferentialText(round, HandicapRules::kWhs), c.whs);
+    EXPECT_EQ(DifferentialText(typed, HandicapRules::kWhs), c.whs);
+  }
+  EXPECT_EQ(ErrorOf([] {
+              DifferentialText({"90", "8O", "70.0", "113"}, HandicapRules::kWhs);
+            }),
+            "'8O' is not a valid floating point value");
+
+  // A round stored with the adjusted score "000" is shown with the figure the
+  // index uses: its total's.
+  for (HandicapRules rules : {HandicapRules::kFairwick, HandicapRules::kWhs}) {
+    ScoreTable t;
+    for (int p = 1; p <= 5; ++p) t.Append(MakeRound(fwtest::DateFor(p), "90", "70.0", "113"));
+    t[3].TotalScore = "75";
+    t[3].AdjustedScore = "000";
+    NoIndexOutput none;
+    const IndexResult r = ComputeIndex(t, {"Pat", 0}, none, IndexOptions{true, false, rules});
+    EXPECT_EQ(r.UsedScores[0], 3);
+    EXPECT_EQ(RoundDifferentialText(t[3], rules), " 5.0");
+    const std::vector<RoundFigures> exported = RoundFiguresOf(t, r);
+    EXPECT_TRUE(exported[2].UsedByIndex && !exported[1].UsedByIndex);
+    EXPECT_EQ(exported[2].Differential, "5.0");
+    EXPECT_EQ(FormatIndex(r.Index), rules == HandicapRules::kWhs ? " 5.0" : " 4.8");
   }
 }
 

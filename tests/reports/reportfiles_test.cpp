@@ -13,6 +13,7 @@
 #include "reports/golfhistory.h"
 #include "reports/handicapcards.h"
 #include "reports/handicaplist.h"
+#include "reports/progressstats.h"
 #include "reports/reportsupport.h"
 #include "support/tempfolder.h"
 
@@ -203,13 +204,51 @@ TEST(ReportFilesTest, CourseHandicap) {
   EXPECT_EQ(messenger.shown, Strings{"Handicap file \"PJONES.fwh\" created."});
 }
 
-TEST(ReportFilesTest, UnderWhsEveryReportNamesTheRules) {
-  TempFolder dir;
-  dir.Write("golfers.fwc", "Pat Jones~PJONES~0~\r\nChristopher Alexander Longname~CLONG~0~\r\n");
+// Pat Jones, PJONES, first in golfers.fwc before `others`, with five rounds of
+// 92 at 72.0 / 113 from 1 to 5 January 2002.
+void WritePatJones(TempFolder& dir, const std::string& others = "") {
+  dir.Write("golfers.fwc", "Pat Jones~PJONES~0~\r\n" + others);
   std::string rounds;
   for (int n = 5; n >= 1; --n)
     rounds += ScoreLine("2002010" + std::to_string(n), "Oak Hills", "92", "72.0", "113", "92");
   dir.Write("PJONES.fwp", rounds);
+}
+
+TEST(ReportFilesTest, DatesInTheUsersOrder) {
+  TempFolder dir;
+  WritePatJones(dir);
+  const WorkFolder folder(dir.Path());
+  GolferTable golfers;
+  LoadGolferList(folder, golfers);
+  const TCourseSummary course{"Oak Hills", "70.5", "125", "72"};
+  const ReportDate today{2002, 1, 10, '.'};
+  IndexOptions options;
+  options.Order = DateOrder::kDayMonthYear;
+  ScoreTable scores;
+  const std::vector<int> places = {1};
+  EXPECT_EQ(HandicapListLines(folder, golfers, places, course, today, options, scores)[0],
+            "FAIRWICK COURSE HANDICAPS AS OF:  10.01.2002");
+  NoIndexOutput none;
+  const IndexResult index = ComputeIndex(scores, {"Pat Jones", 0}, none, options);
+  EXPECT_EQ(HandicapCardLines("Pat Jones", "Oak Hills", today, scores, index, 21,
+                              DateOrder::kDayMonthYear)[4],
+            "Printed: 10.01.2002");
+  // yyyy-mm-dd keeps its dashes whatever the system's separator.
+  EXPECT_EQ(CourseHandicapLines(today, "Al", "NH", course, "", "", HandicapRules::kFairwick,
+                                DateOrder::kYearMonthDay)[0],
+            "FAIRWICK COURSE HANDICAP AS OF:  2002-01-10");
+  options.Order = DateOrder::kYearMonthDay;
+  const ReportLines history = GolfHistoryLines(scores, golfers[1], options);
+  EXPECT_EQ(history[4], "Differential 1   = 20.0  2002-01-05  Oak Hills");
+  EXPECT_EQ(history[9], "*  1 - 2002-01-05  Oak Hills               92   92  72.0    113    20.0");
+  EXPECT_EQ(
+      ProgressStatsLines(ComputeProgressStats(scores, CourseTable{}), DateOrder::kDayMonthYear)[7],
+      "Best round                92  05/01/2002  Oak Hills");
+}
+
+TEST(ReportFilesTest, UnderWhsEveryReportNamesTheRules) {
+  TempFolder dir;
+  WritePatJones(dir, "Christopher Alexander Longname~CLONG~0~\r\n");
   dir.Write("CLONG.fwp", "");
   const WorkFolder folder(dir.Path());
   GolferTable golfers;

@@ -73,4 +73,66 @@ TEST(TypedDate, OneDayEarlier) {
   EXPECT_EQ(DayEarlier("x"), "");
 }
 
+using fw::DateOrder;
+constexpr DateOrder kDmy = DateOrder::kDayMonthYear;
+constexpr DateOrder kYmd = DateOrder::kYearMonthDay;
+
+TEST(TypedDate, ShapesAUserTypesInTheOtherOrders) {
+  struct Case {
+    DateOrder order;
+    const char *typed, *shown;
+  };
+  for (const Case& c : std::initializer_list<Case>{
+           {kDmy, "10/01/2002", "10/01/2002"},
+           {kDmy, "5.1.02", "05/01/2002"},
+           {kDmy, "31122002", "31/12/2002"},
+           {kDmy, "311281", "31/12/1981"},
+           {kDmy, "45/13/2026", "45/13/2026"},
+           {kDmy, "1/5", ""},
+           {kYmd, "2002-01-10", "2002-01-10"},
+           {kYmd, "2002/1/5", "2002-01-05"},
+           {kYmd, "02.1.5", "2002-01-05"},
+           {kYmd, "81\\12\\31", "1981-12-31"},
+           {kYmd, "20020110", "2002-01-10"},
+           {kYmd, "990315", "1999-03-15"},
+           {kYmd, "2026-13-45", "2026-13-45"},
+           {kYmd, "10/01/2002", ""},
+           {kYmd, "202-01-10", ""},
+           {kYmd, "2002-011-1", ""},
+           {kYmd, "2002-01-10x", ""},
+       }) {
+    EXPECT_EQ(NormaliseTypedDate(c.typed, c.order), c.shown) << c.typed;
+  }
+}
+
+TEST(TypedDate, KeysAndTheCalendarInTheOtherOrders) {
+  struct Case {
+    DateOrder order;
+    const char *date, *later, *earlier;
+    bool calendar;
+  };
+  for (const Case& c : std::initializer_list<Case>{
+           {kDmy, "28/02/2004", "29/02/2004", "27/02/2004", true},
+           {kDmy, "29/02/2004", "01/03/2004", "28/02/2004", true},
+           {kDmy, "01/03/2003", "02/03/2003", "28/02/2003", true},
+           {kDmy, "31/12/2002", "01/01/2003", "30/12/2002", true},
+           {kDmy, "29/02/1900", "01/03/1900", "28/02/1900", false},
+           {kDmy, "02/29/2004", "03/29/2004", "01/29/2004", false},
+           {kYmd, "2004-02-28", "2004-02-29", "2004-02-27", true},
+           {kYmd, "2004-03-01", "2004-03-02", "2004-02-29", true},
+           {kYmd, "2002-01-01", "2002-01-02", "2001-12-31", true},
+           {kYmd, "2002-04-30", "2002-05-01", "2002-04-29", true},
+           {kYmd, "9999-12-31", "", "9999-12-30", true},
+           {kYmd, "2002-13-01", "2002-13-02", "2002-13-01", false},
+       }) {
+    SCOPED_TRACE(c.date);
+    EXPECT_EQ(DayLater(c.date, c.order), c.later);
+    EXPECT_EQ(DayEarlier(c.date, c.order), c.earlier);
+    EXPECT_EQ(fw::IsCalendarDate(c.date, c.order), c.calendar);
+  }
+  // A date is a calendar date only in the shape of its own order.
+  EXPECT_FALSE(fw::IsCalendarDate("2002/01/10", kYmd));
+  EXPECT_FALSE(fw::IsCalendarDate("2002-01-10", DateOrder::kMonthDayYear));
+}
+
 }  // namespace
