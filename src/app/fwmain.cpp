@@ -123,6 +123,8 @@ TMainForm::TMainForm(QWidget* parent)
   AppState& app = App();
   UsePlacement("MainForm", {353, 146, 113, 472}, /*skipWhenExiting=*/false);
   app.UseMaxIndex = Settings().ReadFlag("Settings", "UseMaxIndex", true);
+  app.Rules = fw::ReadHandicapRules(Settings());
+  app.Order = fw::ReadDateOrder(Settings());
   app.ProgramExiting = false;
   app.VersionText = QLatin1String(fw::kVersionText);
   app.VersionDate = QLatin1String(fw::kVersionDate);

@@ -9,10 +9,10 @@
 #include <optional>
 #include <stdexcept>
 
-#include "data/usererror.h"
 #include <string>
 #include <string_view>
 #include <vector>
+#include "data/usererror.h"
 
 namespace fw {
 

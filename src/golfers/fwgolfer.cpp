@@ -35,28 +35,6 @@ const QString kSaveQuestion = QStringLiteral("Save changes made to scores?");
 // characters of position and a blank. The column header starts there.
 constexpr int kDateColumn = 6;
 
-bool IsOneOf(const std::string& text, std::initializer_list<const char*> values) {
-  for (const char* v : values)
-    if (text == v) return true;
-  return false;
-}
-
-// The differential shown in the list: from the adjusted gross score, or the
-// total score when that is empty, "0" or "XXX"; 0.0 when neither is usable or
-// the rating or slope is missing.
-double ListDifferential(const fw::TScoreRec& round) {
-  const std::string adjusted = fw::CutAtNul(round.AdjustedScore);
-  const std::string total = fw::CutAtNul(round.TotalScore);
-  const std::string rating = fw::CutAtNul(round.Rating);
-  const std::string slope = fw::CutAtNul(round.Slope);
-  const std::string& score = IsOneOf(adjusted, {"", "0", "XXX"}) ? total : adjusted;
-  if (IsOneOf(score, {"", "0", "XXX"}) || IsOneOf(rating, {"", "0.0", "XXX"}) ||
-      IsOneOf(slope, {"", "0", "XXX"}))
-    return 0.0;
-  return fw::ComputeDifferential(fw::StrToFloat(score), fw::StrToFloat(rating),
-                                 fw::StrToFloat(slope));
-}
-
 }  // namespace
 
 namespace {
@@ -156,7 +134,7 @@ QString TGolferForm::ScoreLine(const fw::TScoreRec& round, int n, bool used) {
   line += "  " + fw::PadLeft(round.AdjustedScore, 3);
   line += "  " + fw::PadRight(round.Rating, 4);
   line += "   " + fw::PadRight(round.Slope, 3);
-  line += "   " + fw::FormatDifferential(ListDifferential(round));
+  line += "   " + fw::RoundDifferentialText(round, App().Rules);
   // The course name padded to 30 and cut to its first 25 characters.
   line += "   " + fw::PadRight(round.CourseName, 25);
   return ToQt(line);
@@ -244,8 +222,7 @@ void TGolferForm::FormShow() {
 
 void TGolferForm::Refresh(int select) {
   fw::NoIndexOutput none;
-  fw::IndexOptions options;
-  options.UseMaxIndex = App().UseMaxIndex;
+  fw::IndexOptions options = fw::ui::IndexOptionsNow();
   options.ScoreListLineA = true;
   const fw::IndexResult index = fw::ComputeIndex(
       Scores, {FromQt(GolferName2->text()), GolferSex->text() == QStringLiteral("1") ? 1 : 0}, none,
@@ -386,8 +363,7 @@ void TGolferForm::Exit1Click() {
 
 void TGolferForm::Index1Click() {
   fw::IndexDialogFields lines;
-  fw::IndexOptions options;
-  options.UseMaxIndex = App().UseMaxIndex;
+  fw::IndexOptions options = fw::ui::IndexOptionsNow();
   options.ScoreListLineA = true;
   fw::ComputeIndex(Scores,
                    {FromQt(GolferName2->text()), GolferSex->text() == QStringLiteral("1") ? 1 : 0},

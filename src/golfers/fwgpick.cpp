@@ -34,12 +34,6 @@ fw::IndexGolfer IndexGolferOf(const fw::TGolferRec& golfer) {
   return {golfer.LongName.str(), golfer.Sex};
 }
 
-fw::IndexOptions IndexOptionsNow() {
-  fw::IndexOptions options;
-  options.UseMaxIndex = App().UseMaxIndex;
-  return options;
-}
-
 }  // namespace
 
 TGPickForm::TGPickForm(QWidget* parent) : FwForm(parent) {
@@ -190,7 +184,7 @@ void TGPickForm::AddAScore() {
   }
   fw::NoIndexOutput none;
   const fw::IndexResult index =
-      fw::ComputeIndex(Scores, IndexGolferOf(*golfer), none, IndexOptionsNow());
+      fw::ComputeIndex(Scores, IndexGolferOf(*golfer), none, fw::ui::IndexOptionsNow());
   if (!entry->PrepareNewRound(ToQt(golfer->LongName), ToQt(fw::FormatIndex(index.Index)))) return;
   // The round is stored for the golfer it was begun for, in his file as it is
   // when the round is confirmed, whatever this window does in between.
@@ -226,7 +220,7 @@ void TGPickForm::CalculateIndex() {
   ActivityMode = Activity::kCalculateIndex;
   LoadScoresOf(*golfer);
   fw::IndexDialogFields lines;
-  fw::ComputeIndex(Scores, IndexGolferOf(*golfer), lines, IndexOptionsNow());
+  fw::ComputeIndex(Scores, IndexGolferOf(*golfer), lines, fw::ui::IndexOptionsNow());
   auto* dialog = new TIndexForm;
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->SetLines(lines);
@@ -240,7 +234,7 @@ void TGPickForm::CourseHandicap() {
   LoadScoresOf(*golfer);
   fw::NoIndexOutput none;
   const fw::IndexResult index =
-      fw::ComputeIndex(Scores, IndexGolferOf(*golfer), none, IndexOptionsNow());
+      fw::ComputeIndex(Scores, IndexGolferOf(*golfer), none, fw::ui::IndexOptionsNow());
   auto* window = new THandicapForm;
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->GolferName->setText(ToQt(golfer->LongName));
@@ -257,7 +251,7 @@ void TGPickForm::PrintScores() {
   fw::ui::RunReport(this, fw::GolfHistoryDestination(shortName), ToQt(shortName + ".pdf"),
                     [this, &golfer] {
                       LoadScoresOf(golfer);
-                      return fw::GolfHistoryLines(Scores, golfer, IndexOptionsNow());
+                      return fw::GolfHistoryLines(Scores, golfer, fw::ui::IndexOptionsNow());
                     });
 }
 

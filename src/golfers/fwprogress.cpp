@@ -125,8 +125,7 @@ void TProgressForm::ShowGolfer(const QString& longName, int sex, const QString& 
   // A round whose numbers cannot be read is reported; the window then shows
   // what was made before it.
   fw::ui::Guarded([&] {
-    fw::IndexOptions options;
-    options.UseMaxIndex = App().UseMaxIndex;
+    fw::IndexOptions options = fw::ui::IndexOptionsNow();
     series_ = fw::BuildProgressSeries(scores_, {FromQt(longName), sex == 1 ? 1 : 0}, options);
     statsLines_ = fw::ProgressStatsLines(fw::ComputeProgressStats(scores_, courses_));
     played = fw::HoleByHoleCourses(scores_, courses_);

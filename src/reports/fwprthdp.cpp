@@ -292,8 +292,7 @@ void TPrintHandicapsDlg::PrintHandicapList() {
   const std::vector<int> places = PrintListPlaces();
   fw::ui::RunReport(this, fw::HandicapListDestination(), QStringLiteral("hdcplist.pdf"),
                     [this, &chosen, &places] {
-                      fw::IndexOptions options;
-                      options.UseMaxIndex = App().UseMaxIndex;
+                      fw::IndexOptions options = fw::ui::IndexOptionsNow();
                       const fw::ReportDate today = fw::ui::QtReportClock(App().today).Today();
                       return fw::HandicapListLines(App().folder, Golfers, places, chosen, today,
                                                    options, Scores);
@@ -319,8 +318,7 @@ void TPrintHandicapsDlg::PrintHandicapCards() {
   }
   const fw::TCourseSummary chosen = Courses[CourseField->currentIndex() + 1];
   const std::vector<int> places = PrintListPlaces();
-  fw::IndexOptions options;
-  options.UseMaxIndex = App().UseMaxIndex;
+  fw::IndexOptions options = fw::ui::IndexOptionsNow();
   const fw::ReportDate today = fw::ui::QtReportClock(App().today).Today();
   // Every card is worked out before the preview opens, so a score file that
   // cannot be read shows and prints nothing.

@@ -369,12 +369,20 @@ void TScoreForm::ConnectHandlers() {
   // The comment is one line of a data file: Enter adds no line break (a
   // tilde is refused, and named, when the text changes).
   OnKeyPress(CommentField, [this](QKeyEvent* key) {
-    if (IsEnter(key)) return true;
+    if (IsEnter(key)) {
+      // Lines typed one under the other become words one after the other:
+      // the next character typed comes after a blank.
+      const QString before =
+          CommentField->toPlainText().left(CommentField->textCursor().position());
+      blankBeforeNext_ = !before.isEmpty() && !before.endsWith(QLatin1Char(' '));
+      return true;
+    }
     const bool printable = !key->text().isEmpty() && key->text().at(0).isPrint();
+    if (std::exchange(blankBeforeNext_, false) && printable && key->text() != QStringLiteral(" "))
+      CommentField->insertPlainText(QStringLiteral(" "));
     if (printable || key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete ||
         key->matches(QKeySequence::Paste) || key->matches(QKeySequence::Cut))
       roundTouched_ = true;
-
     return false;
   });
 }
@@ -759,20 +767,13 @@ void TScoreForm::AdjustedScore() {
 }
 
 void TScoreForm::Differential() {
-  const std::string adjusted = Text(AdjScore);
+  // The rule the score list and the index follow for the stored round.
   const std::string total = Text(ScoreTotal);
-  int score = 0;
-  if (!adjusted.empty() && adjusted != "XXX" && fw::StrToInt(adjusted) != 0)
-    score = fw::StrToInt(adjusted);
-  else if (!total.empty() && total != "0")
-    score = fw::StrToInt(total);
+  const std::string adjusted = Text(AdjScore);
   const std::string rating = Text(RatingField);
   const std::string slope = Text(SlopeField);
-  double differential = 0.0;
-  if (score != 0 && !rating.empty() && rating != "0.0" && !slope.empty() &&
-      fw::StrToFloat(slope) != 0.0)
-    differential = fw::ComputeDifferential(score, fw::StrToFloat(rating), fw::StrToFloat(slope));
-  ScoreDiff->setText(ToQt(fw::FormatDifferential(differential)));
+  ScoreDiff->setText(
+      ToQt(fw::DifferentialText({total, adjusted, rating, slope}, fw::ui::App().Rules)));
 }
 
 void TScoreForm::ScoreExit(int hole) {

@@ -186,5 +186,9 @@ class TScoreForm : public fw::ui::FwForm {
   // Set by anything the user types into the round; cleared when a round is
   // prepared and when it has been taken.
   bool roundTouched_ = false;
+  // Set by Enter in the comment: the next character typed there comes after
+  // a blank.
+  bool blankBeforeNext_ = false;
+
   RoundTaker taker_;
 };

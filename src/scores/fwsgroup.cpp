@@ -135,8 +135,7 @@ void TGroupOfScoresForm::AddAScore() {
     return;
   }
   fw::NoIndexOutput none;
-  fw::IndexOptions options;
-  options.UseMaxIndex = App().UseMaxIndex;
+  fw::IndexOptions options = fw::ui::IndexOptionsNow();
   const fw::IndexResult index =
       fw::ComputeIndex(Scores, {golfer.LongName.str(), golfer.Sex}, none, options);
   const QString name = ToQt(golfer.LongName);

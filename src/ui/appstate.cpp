@@ -22,6 +22,14 @@ AppState& StartApp(std::filesystem::path dir) {
   return *Instance();
 }
 
+IndexOptions IndexOptionsNow() {
+  IndexOptions options;
+  options.UseMaxIndex = App().UseMaxIndex;
+  options.Rules = App().Rules;
+  options.Order = App().Order;
+  return options;
+}
+
 IniFile Settings() {
   return IniFile(App().folder);
 }

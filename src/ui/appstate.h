@@ -12,10 +12,12 @@
 #include <functional>
 #include <memory>
 
+#include "data/dateorder.h"
 #include "data/inifile.h"
 #include "data/workfolder.h"
 #include "fwversion.h"
-
+#include "handicap/handicapindex.h"
+#include "handicap/handicaprules.h"
 
 namespace fw::ui {
 
@@ -25,6 +27,9 @@ struct AppState {
   WorkFolder folder;
 
   bool UseMaxIndex = true;
+  // The handicap rules and the order of dates chosen in Preferences.
+  HandicapRules Rules = HandicapRules::kFairwick;
+  DateOrder Order = DateOrder::kMonthDayYear;
   bool ProgramExiting = false;
   QString VersionText = QLatin1String(fw::kVersionText);
   QString VersionDate = QLatin1String(fw::kVersionDate);
@@ -35,7 +40,6 @@ struct AppState {
   std::function<void(int)> exitProgram;
   // Shows the about box over a window; the application installs it.
   std::function<void(QWidget*)> showAbout;
-
 };
 
 // The program's state. StartApp must have been called.
@@ -46,6 +50,10 @@ AppState& StartApp(std::filesystem::path dir);
 
 // The settings file of the working folder.
 IniFile Settings();
+
+// How every index is computed now: the maximum index option, the rules and
+// the order of dates.
+IndexOptions IndexOptionsNow();
 
 // Today as "mm/dd/yyyy".
 QString TodayText();

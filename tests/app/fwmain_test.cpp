@@ -3,10 +3,10 @@
 
 #include "app/fwabout.h"
 #include "app/fwmain.h"
+#include "courses/fwcmaint.h"
 #include "data/courselist.h"
 #include "data/golferlist.h"
 #include "data/scorefile.h"
-#include "courses/fwcmaint.h"
 #include "golfers/fwgmaint.h"
 #include "support/uitest.h"
 
