@@ -45,8 +45,6 @@ const QString kCommentCut =
     QStringLiteral("A comment holds at most 100 characters; the rest was cut off.");
 // The date a stored round without one is shown with.
 const QString kNoDateShown = QStringLiteral("99/99/9999");
-constexpr int kHoleWidth = 30;
-constexpr int kSumWidth = 38;
 constexpr int kCommentRoom = static_cast<int>(fw::kCommentRoom);
 
 std::string Text(const QLineEdit* field) {
@@ -61,30 +59,6 @@ bool IsUpKey(const QKeyEvent* key) {
 }
 bool IsDownKey(const QKeyEvent* key) {
   return key->text() == QStringLiteral("-") || key->text() == QStringLiteral("_");
-}
-
-QLabel* NewLabel(QWidget* parent, const QString& name, const QString& text,
-                 Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(name);
-  label->setAlignment(alignment);
-  return label;
-}
-
-// A number field of the hole grid: digits only.
-QLineEdit* NumberField(QWidget* parent, const QString& name, int width) {
-  auto* field = new QLineEdit(parent);
-  field->setObjectName(name);
-  fw::ui::RestrictInput(field, 32767, fw::ui::WholeNumber());
-  field->setFixedWidth(width);
-  field->setAlignment(Qt::AlignCenter);
-  return field;
-}
-
-QLineEdit* ShownField(QWidget* parent, const char* name, int width) {
-  QLineEdit* field = fw::ui::ReadOnlyField(parent, name);
-  field->setFixedWidth(width);
-  return field;
 }
 
 }  // namespace
@@ -113,194 +87,6 @@ TScoreForm::TScoreForm(QWidget* parent) : FwForm(parent) {
     fw::ui::UiMessenger messenger;
     LoadCourses(messenger);
   });
-}
-
-void TScoreForm::BuildControls() {
-  QWidget* client = NewClientArea();
-
-  // Course, date and the course's ratings.
-  CourseField = new QComboBox(client);
-  CourseField->setObjectName(QStringLiteral("CourseField"));
-  CourseField->setEditable(false);
-  CourseField->setMinimumWidth(260);
-  CourseField->setMaxVisibleItems(20);
-  DateField = new QLineEdit(client);
-  DateField->setObjectName(QStringLiteral("DateField"));
-  DateField->setFixedWidth(100);
-  SkipPuttsChkBox = new QCheckBox(QStringLiteral("Skip Entering Putts"), client);
-  SkipPuttsChkBox->setObjectName(QStringLiteral("SkipPuttsChkBox"));
-  RatingField = ShownField(client, "RatingField", 60);
-  SlopeField = ShownField(client, "SlopeField", 60);
-  IndexField = ShownField(client, "IndexField", 60);
-
-  auto* top = new QGridLayout;
-  top->setHorizontalSpacing(8);
-  top->addWidget(NewLabel(client, QStringLiteral("CourseLabel"), QStringLiteral("Course:")), 0, 0);
-  top->addWidget(CourseField, 0, 1, 1, 2);
-  top->addWidget(NewLabel(client, QStringLiteral("DateLabel"), QStringLiteral("Date:")), 1, 0);
-  top->addWidget(DateField, 1, 1);
-  top->addWidget(SkipPuttsChkBox, 2, 1, 1, 2);
-  top->setColumnMinimumWidth(3, 40);
-  top->addWidget(NewLabel(client, QStringLiteral("RatingLabel"), QStringLiteral("Course Rating:")),
-                 0, 4);
-  top->addWidget(RatingField, 0, 5);
-  top->addWidget(NewLabel(client, QStringLiteral("SlopeLabel"), QStringLiteral("Slope Rating:")), 1,
-                 4);
-  top->addWidget(SlopeField, 1, 5);
-  top->addWidget(NewLabel(client, QStringLiteral("IndexLabel"), QStringLiteral("Golfer's Index:")),
-                 2, 4);
-  top->addWidget(IndexField, 2, 5);
-  top->setColumnStretch(2, 1);
-  top->setColumnStretch(6, 1);
-
-  // The hole grid: holes 1 to 9, OUT, holes 10 to 18, IN, Total; rows of
-  // pars, scores and putts.
-  auto* grid = new QGridLayout;
-  grid->setHorizontalSpacing(3);
-  grid->setVerticalSpacing(4);
-  const Qt::Alignment centre = Qt::AlignCenter;
-  grid->addWidget(NewLabel(client, QStringLiteral("HoleLabel"), QStringLiteral("Hole:")), 0, 0);
-  grid->addWidget(NewLabel(client, QStringLiteral("ParLabel"), QStringLiteral("Par:")), 1, 0);
-  grid->addWidget(NewLabel(client, QStringLiteral("ScoreLabel"), QStringLiteral("Score:")), 2, 0);
-  grid->addWidget(NewLabel(client, QStringLiteral("PuttsLabel"), QStringLiteral("Putts:")), 3, 0);
-  auto column = [](int hole) { return hole <= 9 ? hole : hole + 1; };
-  for (int hole = 1; hole <= 18; ++hole) {
-    const QByteArray par = "Par" + QByteArray::number(hole);
-    Par[hole] = ShownField(client, par.constData(), kHoleWidth);
-    Par[hole]->setAlignment(centre);
-    // A hole keeps two digits in the score file.
-    Score[hole] = NumberField(client, QStringLiteral("Score%1").arg(hole), kHoleWidth);
-    Putts[hole] = NumberField(client, QStringLiteral("Putts%1").arg(hole), kHoleWidth);
-    Score[hole]->setMaxLength(static_cast<int>(fw::kHoleRoom));
-    Putts[hole]->setMaxLength(static_cast<int>(fw::kHoleRoom));
-    grid->addWidget(
-        NewLabel(client, QStringLiteral("HoleLabel%1").arg(hole), QString::number(hole), centre), 0,
-        column(hole));
-    grid->addWidget(Par[hole], 1, column(hole));
-    grid->addWidget(Score[hole], 2, column(hole));
-    grid->addWidget(Putts[hole], 3, column(hole));
-  }
-  auto sumColumn = [&](int col, const QString& labelName, const QString& caption, QLineEdit* par,
-                       QLineEdit* score, QLineEdit* putts) {
-    grid->addWidget(NewLabel(client, labelName, caption, centre), 0, col);
-    par->setAlignment(centre);
-    grid->addWidget(par, 1, col);
-    grid->addWidget(score, 2, col);
-    grid->addWidget(putts, 3, col);
-    grid->setColumnMinimumWidth(col, kSumWidth + 6);
-  };
-  ParOut = ShownField(client, "ParOut", kSumWidth);
-  ParIn = ShownField(client, "ParIn", kSumWidth);
-  ParTotal = ShownField(client, "ParTotal", kSumWidth);
-  ScoreOut = NumberField(client, QStringLiteral("ScoreOut"), kSumWidth);
-  ScoreIn = NumberField(client, QStringLiteral("ScoreIn"), kSumWidth);
-  ScoreTotal = NumberField(client, QStringLiteral("ScoreTotal"), kSumWidth);
-  PuttsOut = NumberField(client, QStringLiteral("PuttsOut"), kSumWidth);
-  PuttsIn = NumberField(client, QStringLiteral("PuttsIn"), kSumWidth);
-  PuttsTotal = NumberField(client, QStringLiteral("PuttsTotal"), kSumWidth);
-  sumColumn(10, QStringLiteral("OutLabel"), QStringLiteral("OUT"), ParOut, ScoreOut, PuttsOut);
-  sumColumn(20, QStringLiteral("InLabel"), QStringLiteral("IN"), ParIn, ScoreIn, PuttsIn);
-  sumColumn(21, QStringLiteral("TotalLabel"), QStringLiteral("Total"), ParTotal, ScoreTotal,
-            PuttsTotal);
-  // The sums may be typed into (a round entered as a total) but the tab key
-  // passes them by.
-  for (QLineEdit* sum : {ScoreOut, ScoreIn, ScoreTotal, PuttsOut, PuttsIn, PuttsTotal})
-    sum->setFocusPolicy(Qt::ClickFocus);
-  grid->setColumnStretch(22, 1);
-
-  // Results and the comment.
-  AdjScore = ShownField(client, "AdjScore", 60);
-  ScoreDiff = ShownField(client, "ScoreDiff", 60);
-  auto* results = new QHBoxLayout;
-  results->addWidget(
-      NewLabel(client, QStringLiteral("AdjScoreLabel"), QStringLiteral("Adjusted Gross Score:")));
-  results->addWidget(AdjScore);
-  results->addSpacing(30);
-  results->addWidget(
-      NewLabel(client, QStringLiteral("ScoreDiffLabel"), QStringLiteral("Score Differential:")));
-  results->addWidget(ScoreDiff);
-  results->addStretch(1);
-
-  CommentField = new QPlainTextEdit(client);
-  CommentField->setObjectName(QStringLiteral("CommentField"));
-  CommentField->setTabChangesFocus(true);
-  CommentField->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  CommentField->setFixedHeight(3 * CommentField->fontMetrics().lineSpacing() + 12);
-  auto* comment = new QHBoxLayout;
-  QLabel* commentLabel = NewLabel(client, QStringLiteral("CommentLabel"),
-                                  QStringLiteral("Comments:"), Qt::AlignLeft | Qt::AlignTop);
-  comment->addWidget(commentLabel, 0, Qt::AlignTop);
-  comment->addWidget(CommentField, 1);
-
-  OKButton = new QPushButton(QStringLiteral("OK"), client);
-  OKButton->setObjectName(QStringLiteral("OKButton"));
-  CancelButton = new QPushButton(QStringLiteral("Cancel"), client);
-  CancelButton->setObjectName(QStringLiteral("CancelButton"));
-  AddCourseButton = new QPushButton(QStringLiteral("Add Course"), client);
-  AddCourseButton->setObjectName(QStringLiteral("AddCourseButton"));
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  for (QPushButton* button : {OKButton, CancelButton, AddCourseButton}) {
-    button->setMinimumWidth(90);
-    buttons->addWidget(button);
-    buttons->addSpacing(12);
-  }
-  buttons->addStretch(1);
-
-  // Values that travel between this window and the one that opened it.
-  GolferName = fw::ui::HiddenField(client, "GolferName");
-  CourseName2 = fw::ui::HiddenField(client, "CourseName2");
-  CoursePicked = fw::ui::HiddenField(client, "CoursePicked", kZero);
-  OkPressed = fw::ui::HiddenField(client, "OkPressed", kZero);
-  AddingGroup = fw::ui::HiddenField(client, "AddingGroup", kZero);
-  CourseHandicapField = fw::ui::HiddenField(client, "CourseHandicapField");
-  AddMode = new QCheckBox(client);
-  AddMode->setObjectName(QStringLiteral("AddMode"));
-  AddMode->setEnabled(false);
-  AddMode->hide();
-
-  auto* layout = new QVBoxLayout(client);
-  layout->setContentsMargins(12, 12, 12, 12);
-  layout->addLayout(top);
-  layout->addSpacing(16);
-  layout->addLayout(grid);
-  layout->addSpacing(12);
-  layout->addLayout(results);
-  layout->addSpacing(8);
-  layout->addLayout(comment);
-  layout->addStretch(1);
-  layout->addSpacing(8);
-  layout->addLayout(buttons);
-
-  QWidget* previous = CourseField;
-  auto chain = [&previous](QWidget* next) {
-    setTabOrder(previous, next);
-    previous = next;
-  };
-  chain(DateField);
-  chain(SkipPuttsChkBox);
-  for (int hole = 1; hole <= 18; ++hole) {
-    chain(Score[hole]);
-    chain(Putts[hole]);
-  }
-  chain(OKButton);
-  chain(CancelButton);
-  chain(AddCourseButton);
-  chain(CommentField);
-
-  QMenuBar* menu = menuBar();
-  menu->setObjectName(QStringLiteral("MainMenu1"));
-  QMenu* file = menu->addMenu(QStringLiteral("&File"));
-  file->setObjectName(QStringLiteral("File1"));
-  SaveExit1 = AddMenuItem(file, "SaveExit1", QStringLiteral("&Save/Exit"), {});
-  Exit1 = AddMenuItem(file, "Exit1", QStringLiteral("E&xit"), {});
-  QMenu* edit = menu->addMenu(QStringLiteral("&Edit"));
-  edit->setObjectName(QStringLiteral("Edit1"));
-  EditCourses1 = AddMenuItem(edit, "EditCourses1", QStringLiteral("&Add A Course"), {});
-  QMenu* help = menu->addMenu(QStringLiteral("&Help"));
-  help->setObjectName(QStringLiteral("Help1"));
-  Help2 = AddMenuItem(help, "Help2", QStringLiteral("&Help"), {});
-  AboutFairwick1 = AddMenuItem(help, "AboutFairwick1", QStringLiteral("&About Fairwick"), {});
 }
 
 void TScoreForm::ConnectHandlers() {
@@ -388,7 +174,6 @@ void TScoreForm::ConnectHandlers() {
 }
 
 void TScoreForm::OnFieldExit(QWidget* field, std::function<void()> handler) {
-  exitHandlers_.emplace_back(field, handler);
   OnExit(field, [this, handler] {
     if (!checkingRound_) handler();
   });
@@ -527,7 +312,7 @@ void TScoreForm::FormShow() {
   }
   const int course = FirstCourseIgnoringCase(CourseName2->text());
   if (course == 0) return;  // the activation that follows reports it
-  const CourseTexts texts = CourseLoadTexts(course);
+  const fw::CourseShown texts = fw::CourseShownOf(Courses[course]);
   std::optional<int> handicap;
   if (CourseHandicapField->text().trimmed().isEmpty()) handicap = CourseHandicapFor(course);
   if (AddingGroup->text() == kOne) {
@@ -559,7 +344,7 @@ void TScoreForm::FormActivate() {
   if (added || !CourseName2->text().isEmpty()) {
     const int course = LastCourseNamed(added ? addedName : Text(CourseName2));
     if (course > 0) {
-      const CourseTexts texts = CourseLoadTexts(course);
+      const fw::CourseShown texts = fw::CourseShownOf(Courses[course]);
       std::optional<int> handicap;
       // A newly added course is a new pick; a preselected course keeps the
       // course handicap the opener gave unless there is none.
@@ -647,34 +432,14 @@ int TScoreForm::LastCourseNamed(const std::string& name) const {
   return 0;
 }
 
-TScoreForm::CourseTexts TScoreForm::CourseLoadTexts(int course) const {
-  const fw::TCourseRec& rec = Courses[course];
-  CourseTexts texts;
-  const std::string rating = fw::CutAtNul(rec.Rating);
-  texts.rating = rating.empty() ? QStringLiteral("0.0") : ToQt(rating);
-  const std::string slope = fw::CutAtNul(rec.Slope);
-  texts.slope = slope.empty() ? kZero : ToQt(slope);
-  fw::HoleTexts pars;
-  for (int hole = 1; hole <= 18; ++hole) {
-    std::string par = fw::CutAtNul(rec.Pars[static_cast<std::size_t>(hole - 1)]);
-    if (par.empty()) par = "0";
-    texts.pars[static_cast<std::size_t>(hole)] = ToQt(par);
-    pars[static_cast<std::size_t>(hole - 1)] = par;
-  }
-  texts.parTotal = ToQt(fw::CutAtNul(rec.ParTotal));
-  texts.parOut = QString::number(fw::NineTotal(pars, 1));
-  texts.parIn = QString::number(fw::NineTotal(pars, 10));
-  return texts;
-}
-
-void TScoreForm::ShowCourse(const CourseTexts& texts) {
-  RatingField->setText(texts.rating);
-  SlopeField->setText(texts.slope);
+void TScoreForm::ShowCourse(const fw::CourseShown& figures) {
+  RatingField->setText(ToQt(figures.Rating));
+  SlopeField->setText(ToQt(figures.Slope));
   for (int hole = 1; hole <= 18; ++hole)
-    Par[hole]->setText(texts.pars[static_cast<std::size_t>(hole)]);
-  ParTotal->setText(texts.parTotal);
-  ParOut->setText(texts.parOut);
-  ParIn->setText(texts.parIn);
+    Par[hole]->setText(ToQt(figures.Pars[static_cast<std::size_t>(hole - 1)]));
+  ParTotal->setText(ToQt(figures.ParTotal));
+  ParOut->setText(ToQt(figures.ParOut));
+  ParIn->setText(ToQt(figures.ParIn));
 }
 
 void TScoreForm::SelectCourse(int course) {
@@ -685,10 +450,7 @@ void TScoreForm::SelectCourse(int course) {
 }
 
 int TScoreForm::CourseHandicapFor(int course) const {
-  const std::string index = fw::TrimBlanks(Text(IndexField));
-  const std::string slope = fw::TrimBlanks(fw::CutAtNul(Courses[course].Slope));
-  if (index.empty() || slope.empty()) return 0;
-  return fw::CourseHandicapOf(fw::StrToFloat(index), fw::StrToFloat(slope));
+  return fw::EntryCourseHandicap(Text(IndexField), Courses[course].Slope);
 }
 
 void TScoreForm::FieldReset() {
@@ -708,10 +470,10 @@ void TScoreForm::FieldReset() {
 void TScoreForm::CourseFieldClick() {
   const int course = CourseField->currentIndex() + 1;
   if (course < 1 || course > Courses.Count()) return;
-  CourseTexts texts;
+  fw::CourseShown texts;
   int handicap = 0;
   try {
-    texts = CourseLoadTexts(course);
+    texts = fw::CourseShownOf(Courses[course]);
     handicap = CourseHandicapFor(course);
   } catch (...) {
     // The list goes on showing the course whose values are in the fields.
@@ -755,15 +517,8 @@ void TScoreForm::TotalsAfterHole() {
 }
 
 void TScoreForm::AdjustedScore() {
-  fw::HoleTexts pars = HoleTextsOf(Par);
-  // No course yet: a hole without a par is never reduced.
-  for (fw::HoleText& par : pars)
-    if (par.empty()) par = "0";
-  // No course handicap yet counts as 0 (double bogey).
-  const std::string handicapText = fw::TrimBlanks(Text(CourseHandicapField));
-  const int handicap = handicapText.empty() ? 0 : fw::StrToInt(handicapText);
-  AdjScore->setText(
-      ToQt(fw::AdjustGrossScore(Text(ScoreTotal), HoleTextsOf(Score), pars, handicap)));
+  AdjScore->setText(ToQt(fw::EntryAdjustedScore(Text(ScoreTotal), HoleTextsOf(Score),
+                                                HoleTextsOf(Par), Text(CourseHandicapField))));
 }
 
 void TScoreForm::Differential() {
@@ -805,15 +560,9 @@ void TScoreForm::AdjScoreExit() {
 bool TScoreForm::NumberKey(QLineEdit* field, QKeyEvent* key,
                            const std::function<QWidget*()>& enterTarget) {
   if (IsUpKey(key) || IsDownKey(key)) {
-    const std::string text = fw::TrimBlanks(Text(field));
-    const long long value = text.empty() ? 0 : fw::StrToInt(text);
-    // A score or putt count is never negative: "-" stops at 0 (a value
-    // already below it, from a stored round, is left as it is).
-    long long next = value + 1;
-    if (IsDownKey(key)) next = value > 0 ? value - 1 : value;
-    // Nor does "+" go past what the field, and the score file, can hold.
-    if (fw::IntToStr(next).size() > static_cast<std::size_t>(field->maxLength())) next = value;
-    field->setText(ToQt(fw::IntToStr(next)));
+    // Never below 0, nor past what the field, and the score file, can hold.
+    field->setText(ToQt(fw::SteppedNumber(Text(field), IsUpKey(key),
+                                          static_cast<std::size_t>(field->maxLength()))));
     roundTouched_ = true;
     return true;
   }
@@ -900,14 +649,6 @@ void TScoreForm::SetPuttTabStops() {
 
 // ---- Leaving the window ----
 
-void TScoreForm::FinishEditing() {
-  // A menu item does not take the focus: the field being edited is left here,
-  // so that its sums are in the round.
-  QWidget* focused = focusWidget();
-  for (const auto& [field, handler] : exitHandlers_)
-    if (field == focused) handler();
-}
-
 void TScoreForm::FocusAfterCheck(QWidget* field) {
   // The field being edited has been left already (FinishEditing): moving on
   // does not run its exit handler, and its error, a second time.
@@ -954,17 +695,10 @@ bool TScoreForm::DateIsReal() {
 bool TScoreForm::PartlyEnteredAccepted() {
   // A round typed hole by hole with holes still at 0; a round entered as a
   // total only has every hole at 0 and is not asked about.
-  QStringList missing;
-  for (int hole = 1; hole <= 18; ++hole)
-    if (fw::StrToInt(Text(Score[hole])) == 0) missing << QString::number(hole);
-  if (missing.isEmpty() || missing.size() == 18) return true;
-  const QString question =
-      missing.size() == 1
-          ? QStringLiteral("Hole %1 has no score. Store this round anyway?").arg(missing.first())
-          : QStringLiteral("Holes %1 have no score. Store this round anyway?")
-                .arg(missing.join(QStringLiteral(", ")));
-  if (fw::ui::AskYesNo(question)) return true;
-  FocusAfterCheck(Score[missing.first().toInt()]);
+  const std::vector<int> missing = fw::HolesWithoutScore(HoleTextsOf(Score));
+  if (missing.empty()) return true;
+  if (fw::ui::AskYesNo(ToQt(fw::HolesWithoutScoreQuestion(missing)))) return true;
+  FocusAfterCheck(Score[static_cast<std::size_t>(missing.front())]);
   return false;
 }
 

@@ -20,9 +20,12 @@
 
 #include "data/courselist.h"
 #include "data/scorefile.h"
+#include "scores/roundentry.h"
 #include "ui/fwform.h"
 
 class QAction;
+class QGridLayout;
+class QVBoxLayout;
 class QKeyEvent;
 
 class TScoreForm : public fw::ui::FwForm {
@@ -125,20 +128,20 @@ class TScoreForm : public fw::ui::FwForm {
   void AboutFairwick1Click();
 
  private:
-  // What the course load writes, worked out before anything is written.
-  struct CourseTexts {
-    QString rating, slope, parTotal, parOut, parIn;
-    std::array<QString, 19> pars;
-  };
-
+  // The controls, in fwscorelayout.cpp.
   void BuildControls();
+  QGridLayout* BuildCourseRows(QWidget* client);
+  QGridLayout* BuildHoleGrid(QWidget* client);
+  QVBoxLayout* BuildResults(QWidget* client);
+  void BuildHiddenFields(QWidget* client);
+  void SetTabOrder();
+  void BuildMenu();
   void ConnectHandlers();
   // Exit handler of a field, also run by Save/Exit for the field being edited.
   void OnFieldExit(QWidget* field, std::function<void()> handler);
   bool NumberKey(QLineEdit* field, QKeyEvent* key, const std::function<QWidget*()>& enterTarget);
   bool DateKey(QKeyEvent* key);
   void CleanComment();
-  void FinishEditing();
   // False when the user keeps a typed round rather than discard it.
   bool MayDiscardRound();
   // Hands the round to the taker and closes on success.
@@ -161,8 +164,7 @@ class TScoreForm : public fw::ui::FwForm {
   // letter case, or the last with exactly that name.
   int FirstCourseIgnoringCase(const QString& name) const;
   int LastCourseNamed(const std::string& name) const;
-  CourseTexts CourseLoadTexts(int course) const;
-  void ShowCourse(const CourseTexts& texts);
+  void ShowCourse(const fw::CourseShown& figures);
   void SelectCourse(int course);
   int CourseHandicapFor(int course) const;
   void FieldReset();
@@ -175,7 +177,6 @@ class TScoreForm : public fw::ui::FwForm {
   void Differential();
   void SetPuttTabStops();
 
-  std::vector<std::pair<QWidget*, std::function<void()>>> exitHandlers_;
   // Set by PrepareStoredRound: the next FormShow keeps the round in the
   // fields even when it names no course.
   bool storedRoundPrepared_ = false;
