@@ -218,11 +218,7 @@ bool TGMaintForm::SaveChanges() {
 
 void TGMaintForm::FormClose() {
   // The name dialog works for this window only; it goes when the window goes.
-  if (NameDialogOpenHere()) {
-    TGNameForm* dialog = TGNameForm::Instance();
-    dialog->SetOpener(nullptr);
-    dialog->OkPressed->setText(QStringLiteral("0"));
-    dialog->hide();
-  }
+  if (NameDialogOpenHere()) TGNameForm::Instance()->Withdraw();
+
   awaitingNameDialog_ = false;
 }

@@ -146,6 +146,12 @@ void TGNameForm::Fill(Mode mode, const fw::TGolferRec& golfer, std::vector<fw::T
   OkPressed->setText(QStringLiteral("0"));
 }
 
+void TGNameForm::Withdraw() {
+  SetOpener(nullptr);
+  OkPressed->setText(QStringLiteral("0"));
+  hide();
+}
+
 std::optional<fw::TGolferRec> TGNameForm::TakeConfirmed(const fw::ui::FormBase* opener) {
   if (!opener || Opener() != opener || OkPressed->text() != QStringLiteral("1"))
     return std::nullopt;

@@ -43,6 +43,9 @@ class TGNameForm : public fw::ui::FwDialog {
   // The golfer confirmed here, when this dialog was last shown by `opener`;
   // OkPressed goes back to "0", so that the answer is taken once only.
   std::optional<fw::TGolferRec> TakeConfirmed(const fw::ui::FormBase* opener);
+  // Hides the dialog for an opener that is going away, with no answer for anyone.
+  void Withdraw();
+
   // Puts the short name the golfer keeps back into the field, when the change
   // to a new one could not be made.
   void KeepShortName(const QString& shortName) { ShortName->setText(shortName); }
