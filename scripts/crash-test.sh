@@ -9,7 +9,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${FAIRWICK_BUILD_DIR:-$root/build}
 trials=${1:-200}
 
-[ -f "$build/CMakeCache.txt" ] || cmake -S "$root" -B "$build" -DFAIRWICK_WERROR=ON >/dev/null
+[ -f "$build/CMakeCache.txt" ] || cmake -S "$root" -B "$build" -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
 cmake --build "$build" -j"$(nproc)" --target fairwick_saveloop fairwick_crashdriver
 
 # On disk rather than in memory, where the saves' flushes do real work.

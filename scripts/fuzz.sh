@@ -15,7 +15,7 @@ targets=("$@")
 
 # Debian's clang, with the sanitizer and libFuzzer runtimes it only recommends.
 "$root/scripts/deps.sh" clang libclang-rt-14-dev
-CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DFAIRWICK_FUZZ=ON -DFAIRWICK_WERROR=ON \
+CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DFAIRWICK_FUZZ=ON -DCMAKE_COMPILE_WARNING_AS_ERROR=ON \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j"$(nproc)" --target fuzzers
 

@@ -13,7 +13,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${FAIRWICK_BUILD_DIR:-$root/build}
 
 "$root/scripts/deps.sh" appstream desktop-file-utils dpkg-dev file lintian unzip
-cmake -S "$root" -B "$build" -DFAIRWICK_WERROR=ON
+cmake -S "$root" -B "$build" -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 cmake --build "$build" -j"$(nproc)"
 rm -f "$build"/fairwick_*.deb
 (cd "$build" && cpack -G DEB)

@@ -6,6 +6,6 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${FAIRWICK_BUILD_DIR:-$root/build}
 
 "$root/scripts/deps.sh"
-cmake -S "$root" -B "$build" -DFAIRWICK_WERROR=ON
+cmake -S "$root" -B "$build" -DCMAKE_COMPILE_WARNING_AS_ERROR=ON -DBUILD_TESTING=ON -DFAIRWICK_BENCHMARKS=ON
 cmake --build "$build" -j"$(nproc)"
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)"

@@ -280,19 +280,19 @@ TEST_F(PrintHandicapsTest, PrintCardsAsksTheFirstSheetThenPrintsEachNamesakesCar
   messages.clear();
 
   // The details are asked in a new dialog every time; its answer is the test's.
-  std::vector<int> answers;
+  std::vector<int> cardAnswers;
   QStringList fields;
   fw::ui::SetCardDetailsHandler([&](TPrintHdcpDetails& details) {
     fields << details.NumOfCardsFld->text();
     EXPECT_EQ(details.parentWidget(), dialog);
-    const int answer = answers.front();
-    answers.erase(answers.begin());
+    const int answer = cardAnswers.front();
+    cardAnswers.erase(cardAnswers.begin());
     return answer;
   });
   const QString none = QStringLiteral("no print dialog");
 
   // Cancelled details: no print dialog, nothing printed, no message.
-  answers = {fw::ui::kCardDetailsCancelled};
+  cardAnswers = {fw::ui::kCardDetailsCancelled};
   offeredPdf = none;
   Click(dialog->PrintCardsButton);
   EXPECT_EQ(offeredPdf, none);
@@ -300,7 +300,7 @@ TEST_F(PrintHandicapsTest, PrintCardsAsksTheFirstSheetThenPrintsEachNamesakesCar
 
   // The preview offers cards.pdf in the working folder; closed, it prints
   // nothing and says nothing.
-  answers = {1};
+  cardAnswers = {1};
   confirmPrint = false;
   Click(dialog->PrintCardsButton);
   EXPECT_EQ(offeredPdf, QString::fromStdString((folder.Path() / "cards.pdf").string()));
@@ -309,7 +309,7 @@ TEST_F(PrintHandicapsTest, PrintCardsAsksTheFirstSheetThenPrintsEachNamesakesCar
   EXPECT_TRUE(messages.empty());
 
   // One free position on the first sheet.
-  answers = {1};
+  cardAnswers = {1};
   confirmPrint = true;
   Click(dialog->PrintCardsButton);
   fw::ui::SetCardDetailsHandler({});
