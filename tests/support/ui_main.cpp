@@ -1,4 +1,5 @@
-// Runs the window tests on the offscreen platform with one application object.
+// Runs the window tests with one application object, on the offscreen platform
+// unless QT_QPA_PLATFORM names another (scripts/xvfb-smoke.sh runs them on X).
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 #include <string>
 
 #include "app/fwstartup.h"
+#include "support/dialogwatch.h"
 
 namespace {
 // The offscreen platform reports every raise() it cannot do; that is noise here.
@@ -25,7 +27,7 @@ void FilterMessages(QtMsgType type, const QMessageLogContext& context, const QSt
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   // A private runtime folder, as Qt expects one.
   const std::string runtime = "/tmp/fwtest-runtime-" + std::to_string(getuid());
   mkdir(runtime.c_str(), 0700);
@@ -33,6 +35,8 @@ int main(int argc, char** argv) {
   qputenv("XDG_RUNTIME_DIR", runtime.c_str());
   standardHandler = qInstallMessageHandler(FilterMessages);
   testing::InitGoogleTest(&argc, argv);
+  testing::UnitTest::GetInstance()->listeners().Append(fwtest::NewDialogWatch());
+
   // The program's own application object, with its backstop for errors.
   fw::ui::FairwickApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Fairwick for Windows"));
