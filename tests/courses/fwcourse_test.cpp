@@ -344,15 +344,17 @@ TEST_F(CourseFormTest, TabVisitsTheFieldsInOrderPassingOutAndIn) {
   dialog->ShowFor(opener);
   ASSERT_TRUE(WaitActive(dialog));
   QStringList visited{FocusName()};
-  for (int i = 0; i < 24; ++i) {
+  for (int i = 0; i < 42; ++i) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     visited << FocusName();
   }
   QStringList expected{QStringLiteral("CourseName"), QStringLiteral("RatingField"),
                        QStringLiteral("SlopeField")};
   for (int hole = 1; hole <= 18; ++hole) expected << QStringLiteral("Par%1").arg(hole);
-  expected << QStringLiteral("ParTotal") << QStringLiteral("OKButton")
-           << QStringLiteral("CancelButton") << QStringLiteral("CourseName");
+  expected << QStringLiteral("ParTotal");
+  for (int hole = 1; hole <= 18; ++hole) expected << QStringLiteral("StrokeIndex%1").arg(hole);
+  expected << QStringLiteral("OKButton") << QStringLiteral("CancelButton")
+           << QStringLiteral("CourseName");
   EXPECT_EQ(visited, expected);
   EXPECT_EQ(dialog->ParTotal->text(), QStringLiteral("72"));
 }
