@@ -384,5 +384,47 @@ TEST_F(CourseFormTest, ImplausibleRatingsAndSlopesAreRefused) {
   EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("1"));
 }
 
+TEST_F(CourseFormTest, StrokeIndexesAreNoneOrEachOfOneToEighteenOnce) {
+  OpenEmpty();
+  EXPECT_EQ(Find<QLabel>(dialog, "StrokeIndexLabel")->text(), QStringLiteral("Stroke index"));
+  TypeAndLeave(dialog->CourseName, QStringLiteral("ELM"));
+  TypeAndLeave(dialog->ParTotal, QStringLiteral("72"));
+  struct Case {
+    int hole;  // given the text; every other hole is its own number
+    const char* text;
+    const char* message;
+    const char* focus;
+  };
+  const Case cases[] = {
+      {12, "7", "Stroke index 7 is used twice; 12 is missing.", "StrokeIndex12"},
+      {5, "", "The stroke index of hole 5 is missing. Give all 18 stroke indexes, or none.",
+       "StrokeIndex5"},
+      {3, "19", "The stroke index of hole 3 is 19; stroke indexes run from 1 to 18.",
+       "StrokeIndex3"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message);
+    messages.clear();
+    for (int hole = 1; hole <= 18; ++hole)
+      dialog->StrokeIndex[hole]->setText(hole == c.hole ? QString::fromLatin1(c.text)
+                                                        : QString::number(hole));
+    Click(dialog->OKButton);
+    EXPECT_EQ(MessageTexts(), QStringList{QString::fromLatin1(c.message)});
+    EXPECT_EQ(FocusName(), QString::fromLatin1(c.focus));
+    EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("0"));
+  }
+  // All empty means not known; all given once, known.
+  for (int hole = 1; hole <= 18; ++hole) dialog->StrokeIndex[hole]->clear();
+  Click(dialog->OKButton);
+  EXPECT_FALSE(dialog->TakeConfirmed(opener)->StrokeIndexes.has_value());
+  dialog->ShowFor(opener);
+  for (int hole = 1; hole <= 18; ++hole)
+    dialog->StrokeIndex[hole]->setText(QString::number(19 - hole));
+  Click(dialog->OKButton);
+  const std::optional<TCourseEdit> known = dialog->TakeConfirmed(opener);
+  ASSERT_TRUE(known && known->StrokeIndexes);
+  EXPECT_EQ((*known->StrokeIndexes)[0], 18);
+}
+
 }  // namespace
 }  // namespace fwtest
