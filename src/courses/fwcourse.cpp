@@ -90,8 +90,11 @@ TCourseForm::TCourseForm(QWidget* parent)
   holes->setHorizontalSpacing(3);
   holes->addWidget(NewLabel(client, QStringLiteral("HoleLabel"), QStringLiteral("Hole:")), 0, 0);
   holes->addWidget(NewLabel(client, QStringLiteral("ParLabel"), QStringLiteral("Par:")), 1, 0);
-  holes->addWidget(
-      NewLabel(client, QStringLiteral("StrokeIndexLabel"), QStringLiteral("Stroke index")), 2, 0);
+  // On two lines: the dialog keeps its width, and the holes take most of it.
+  QLabel* strokeIndexLabel =
+      NewLabel(client, QStringLiteral("StrokeIndexLabel"), QStringLiteral("Stroke index"));
+  strokeIndexLabel->setWordWrap(true);
+  holes->addWidget(strokeIndexLabel, 2, 0);
   int column = 1;
   auto addPar = [&](int hole) {
     Par[hole] = NewField(client, QStringLiteral("Par%1").arg(hole));
