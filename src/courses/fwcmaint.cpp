@@ -82,7 +82,7 @@ void TCMaintForm::CourseAddedElsewhere(const fw::TCourseRec& course, const fw::F
   CoursesSeen = after;
   // The course may have brought stroke indexes; those of this window's own
   // changes stay, and its save then says that the hole list has changed.
-  if (!holesChanged_) LoadHoles();
+  if (!holesChanged_) fw::ui::Guarded([this] { LoadHoles(); });
   fw::SortCourseList(Courses);
   EditedCourse = positionAfterSort(EditedCourse, edited);
   FillList(positionAfterSort(line, selected));

@@ -423,11 +423,16 @@ void TScoreForm::LoadCourses(fw::Messenger& messenger) {
   fw::CourseTable fresh;
   fw::LoadCourseList(fw::ui::App().folder, fresh, messenger);
   fw::SortCourseList(fresh);
-  fw::HoleTable holes;
-  fw::LoadHoleList(fw::ui::App().folder, holes);
   Courses = std::move(fresh);
-  Holes = std::move(holes);
   FillCourseField();
+  // The stroke indexes count under WHS only: under the program's own rules a
+  // hole list that cannot be read is not in the way.
+  try {
+    fw::LoadHoleList(fw::ui::App().folder, Holes);
+  } catch (const fw::UserError& error) {
+    Holes.Clear();
+    if (fw::ui::App().Rules == fw::HandicapRules::kWhs) fw::ui::ReportError(error);
+  }
 }
 
 void TScoreForm::FillCourseField() {
