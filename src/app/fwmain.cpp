@@ -5,6 +5,7 @@
 
 #include "app/fwabout.h"
 #include "app/fwpictures.h"
+#include "app/fwprefs.h"
 #include "courses/fwcmaint.h"
 #include "fwversion.h"
 #include "golfers/fwgmaint.h"
@@ -113,6 +114,9 @@ TMainForm::TMainForm(QWidget* parent)
   edit->addSeparator()->setObjectName(QStringLiteral("N1"));
   EnterScores1 = AddMenuItem(edit, "EnterScores1", QStringLiteral("Enter &Scores"),
                              [this] { EnterScoresButtonClick(); });
+  edit->addSeparator()->setObjectName(QStringLiteral("N2"));
+  Preferences1 = AddMenuItem(edit, "Preferences1", QStringLiteral("&Preferences..."),
+                             [this] { Preferences1Click(); });
   QMenu* help = menu->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("Help1"));
   Help2 = AddMenuItem(help, "Help2", QStringLiteral("&Help"), [this] { Help2Click(); });
@@ -146,6 +150,18 @@ void TMainForm::EnterScoresButtonClick() {
 void TMainForm::Image1Click() {
   TAboutBox box(this);
   box.exec();
+}
+
+void TMainForm::Preferences1Click() {
+  if (preferences_ && preferences_->isVisible()) {
+    preferences_->raise();
+    preferences_->activateWindow();
+    return;
+  }
+  auto* dialog = new TPreferencesDlg;
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  preferences_ = dialog;
+  dialog->ShowFor(this);
 }
 
 bool TMainForm::SettleOpenWindows() {

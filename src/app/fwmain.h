@@ -28,6 +28,7 @@ class TMainForm : public fw::ui::FwForm {
   QAction* EditGolfers1 = nullptr;
   QAction* EditCourses1 = nullptr;
   QAction* EnterScores1 = nullptr;
+  QAction* Preferences1 = nullptr;
   QAction* Help2 = nullptr;
   QAction* AboutFairwick1 = nullptr;
 
@@ -35,6 +36,8 @@ class TMainForm : public fw::ui::FwForm {
   void EditCoursesButtonClick();
   void EnterScoresButtonClick();
   void Image1Click();
+  // Opens the Preferences dialog, or brings the open one to the front.
+  void Preferences1Click();
   void ExitButtonClick();
   void Exit1Click();
   bool FormCloseQuery() override;
@@ -49,4 +52,5 @@ class TMainForm : public fw::ui::FwForm {
   // the open one to the front.
   QPointer<fw::ui::FwForm> golferMaintenance_;
   QPointer<fw::ui::FwForm> courseMaintenance_;
+  QPointer<fw::ui::FwDialog> preferences_;
 };

@@ -1,5 +1,7 @@
 #include "courses/fwcmaint.h"
 
+#include <algorithm>
+
 #include "courses/fwcourse.h"
 #include "data/limitmessages.h"
 #include "data/textutil.h"
@@ -24,6 +26,7 @@ TCMaintForm::TCMaintForm(QWidget* parent)
   fw::LoadCourseList(App().folder, Courses, messenger, &CoursesSeen);
   fw::ui::TellPartialLoad(fw::kCourseListFile, CoursesSeen);
   fw::SortCourseList(Courses);
+  LoadHoles();
   FillList(0);
   SetChanged(false);
   connect(&fw::ui::Events(), &fw::ui::DataEvents::CourseAdded, this,
@@ -41,11 +44,22 @@ void TCMaintForm::Reload() {
   fw::SortCourseList(fresh);
   Courses = std::move(fresh);
   CoursesSeen = std::move(seen);
+  LoadHoles();
   int select = 1;
   for (int i = 1; i <= Courses.Count(); ++i)
     if (fw::CutAtNul(Courses[i].Name) == selected) select = i;
   FillList(select);
   SetChanged(false);
+}
+
+void TCMaintForm::LoadHoles() {
+  fw::HoleTable fresh;
+  fw::FileSnapshot seen;
+  fw::LoadHoleList(App().folder, fresh, &seen);
+  fw::ui::TellPartialLoad(fw::kHoleListFile, seen);
+  Holes = std::move(fresh);
+  HolesSeen = std::move(seen);
+  holesChanged_ = false;
 }
 
 void TCMaintForm::CourseAddedElsewhere(const fw::TCourseRec& course, const fw::FileSnapshot& before,
@@ -66,6 +80,9 @@ void TCMaintForm::CourseAddedElsewhere(const fw::TCourseRec& course, const fw::F
   const fw::TCourseRec edited = EditedCourse > 0 ? Courses[EditedCourse] : fw::TCourseRec{};
   Courses.Append(course);
   CoursesSeen = after;
+  // The course may have brought stroke indexes; those of this window's own
+  // changes stay, and its save then says that the hole list has changed.
+  if (!holesChanged_) fw::ui::Guarded([this] { LoadHoles(); });
   fw::SortCourseList(Courses);
   EditedCourse = positionAfterSort(EditedCourse, edited);
   FillList(positionAfterSort(line, selected));
@@ -91,33 +108,41 @@ void TCMaintForm::FormActivate() {
   TCourseForm* dialog = TCourseForm::Instance();
   // Only a course confirmed for this window is taken; the score entry window
   // shares the dialog and takes its own.
-  std::optional<fw::TCourseRec> confirmed;
+  std::optional<TCourseEdit> confirmed;
   if (dialog) confirmed = dialog->TakeConfirmed(this);
   bool returned = awaitingCourseDialog_ && !CourseDialogOpenHere();
   if (!confirmed && !returned) {
     // A list changed meanwhile by another copy is shown as it is now, unless
     // this window holds changes of its own (its save then says so).
     if (!awaitingCourseDialog_ && !Changed &&
-        !App().folder.Unchanged(fw::kCourseListFile, CoursesSeen))
+        (!App().folder.Unchanged(fw::kCourseListFile, CoursesSeen) ||
+         !App().folder.Unchanged(fw::kHoleListFile, HolesSeen)))
       Reload();
     return;
   }
   awaitingCourseDialog_ = false;
-  if (confirmed) {
-    fw::TCourseRec course = std::move(*confirmed);
-    if (EditedCourse == 0) {
-      Courses.Append(std::move(course));
-      EditedCourse = Courses.Count();
-    } else {
-      Courses[EditedCourse] = std::move(course);
-    }
-    SetChanged(true);
-  }
+  if (confirmed) TakeCourse(std::move(*confirmed));
   // Back from the dialog, confirmed or not: the list is sorted and filled
   // again, and the line at the edited position is selected (after the sort it
   // may hold another course).
   fw::SortCourseList(Courses);
   FillList(EditedCourse);
+}
+
+void TCMaintForm::TakeCourse(TCourseEdit edit) {
+  const std::string name = fw::CutAtNul(edit.Course.Name);
+  const fw::HoleTable before = Holes;
+  if (EditedCourse == 0) {
+    Courses.Append(std::move(edit.Course));
+    EditedCourse = Courses.Count();
+  } else {
+    // A course renamed takes its stroke indexes along.
+    fw::RenameHoleRecs(Holes, fw::CutAtNul(Courses[EditedCourse].Name), name);
+    Courses[EditedCourse] = std::move(edit.Course);
+  }
+  fw::SetStrokeIndexes(Holes, name, edit.StrokeIndexes);
+  holesChanged_ = holesChanged_ || !std::ranges::equal(Holes, before);
+  SetChanged(true);
 }
 
 void TCMaintForm::AddButtonClick() {
@@ -137,7 +162,7 @@ void TCMaintForm::ModifyButtonClick() {
   int line = SelectedLine();
   if (!dialog || line == 0) return;
   EditedCourse = line;
-  dialog->SetCourse(Courses[line]);
+  dialog->SetCourse(Courses[line], fw::StrokeIndexesOf(Holes, fw::CutAtNul(Courses[line].Name)));
   ShowCourseDialog(dialog);
 }
 
@@ -154,7 +179,17 @@ void TCMaintForm::DeleteButtonClick() {
     else if (line == EditedCourse)
       EditedCourse = 0;
   }
+  const std::string name = fw::CutAtNul(Courses[line].Name);
   Courses.Delete(line);
+  // Its stroke indexes go with it, unless another course of the list has the
+  // same name (the hole list knows courses by name only).
+  bool nameStays = false;
+  for (const fw::TCourseRec& course : Courses)
+    nameStays = nameStays || fw::SameTextIgnoringCase(course.Name, name);
+  if (!nameStays && fw::FindHoleRec(Holes, name) > 0) {
+    fw::RemoveHoleRecs(Holes, name);
+    holesChanged_ = true;
+  }
   RemoveLine(line);
   SetChanged(true);
 }
@@ -162,7 +197,13 @@ void TCMaintForm::DeleteButtonClick() {
 bool TCMaintForm::SaveChanges() {
   return SaveOrOfferReload(
       [this] {
+        // Nothing is written when either file changed meanwhile, so that the
+        // two never part: the course list first, then the stroke indexes.
+        if (holesChanged_ && !App().folder.Unchanged(fw::kHoleListFile, HolesSeen))
+          throw fw::FileChangedError(fw::kHoleListFile);
         fw::SaveCourseList(App().folder, Courses, CoursesSeen);
+        if (holesChanged_) fw::SaveHoleList(App().folder, Holes, HolesSeen);
+        holesChanged_ = false;
         SetChanged(false);
       },
       [this] { Reload(); });

@@ -84,11 +84,17 @@ TCourseForm::TCourseForm(QWidget* parent)
   top->setColumnStretch(2, 1);
 
   // One row of hole numbers over one row of pars: holes 1 to 9, OUT, holes 10
-  // to 18, IN, and the total par.
+  // to 18, IN, and the total par. Under the pars, the stroke index of each
+  // hole.
   auto* holes = new QGridLayout;
   holes->setHorizontalSpacing(3);
   holes->addWidget(NewLabel(client, QStringLiteral("HoleLabel"), QStringLiteral("Hole:")), 0, 0);
   holes->addWidget(NewLabel(client, QStringLiteral("ParLabel"), QStringLiteral("Par:")), 1, 0);
+  // On two lines: the dialog keeps its width, and the holes take most of it.
+  QLabel* strokeIndexLabel =
+      NewLabel(client, QStringLiteral("StrokeIndexLabel"), QStringLiteral("Stroke index"));
+  strokeIndexLabel->setWordWrap(true);
+  holes->addWidget(strokeIndexLabel, 2, 0);
   int column = 1;
   auto addPar = [&](int hole) {
     Par[hole] = NewField(client, QStringLiteral("Par%1").arg(hole));
@@ -97,10 +103,17 @@ TCourseForm::TCourseForm(QWidget* parent)
     Par[hole]->setText(kZero);
     Par[hole]->setFixedWidth(kParWidth);
     Par[hole]->setAlignment(Qt::AlignCenter);
+    // A stroke index is 1 to 18: two digits.
+    StrokeIndex[hole] = NewField(client, QStringLiteral("StrokeIndex%1").arg(hole));
+    fw::ui::RestrictInput(StrokeIndex[hole], static_cast<int>(fw::kStrokeIndexRoom),
+                          fw::ui::WholeNumber());
+    StrokeIndex[hole]->setFixedWidth(kParWidth);
+    StrokeIndex[hole]->setAlignment(Qt::AlignCenter);
     holes->addWidget(
         HoleLabel(client, QStringLiteral("HoleLabel%1").arg(hole), QString::number(hole)), 0,
         column);
     holes->addWidget(Par[hole], 1, column);
+    holes->addWidget(StrokeIndex[hole], 2, column);
     ++column;
   };
   auto addSum = [&](QLineEdit* field, const QString& labelName, const QString& caption) {
@@ -151,7 +164,9 @@ TCourseForm::TCourseForm(QWidget* parent)
   setTabOrder(SlopeField, Par[1]);
   for (int hole = 2; hole <= 18; ++hole) setTabOrder(Par[hole - 1], Par[hole]);
   setTabOrder(Par[18], ParTotal);
-  setTabOrder(ParTotal, OKButton);
+  setTabOrder(ParTotal, StrokeIndex[1]);
+  for (int hole = 2; hole <= 18; ++hole) setTabOrder(StrokeIndex[hole - 1], StrokeIndex[hole]);
+  setTabOrder(StrokeIndex[18], OKButton);
   setTabOrder(OKButton, CancelButton);
 
   for (int hole = 1; hole <= 18; ++hole) OnExit(Par[hole], [this, hole] { ParExit(hole); });
@@ -170,8 +185,13 @@ void TCourseForm::StartAfresh() {
   freshFields_ = true;
 }
 
-void TCourseForm::SetCourse(const fw::TCourseRec& course) {
+void TCourseForm::SetCourse(const fw::TCourseRec& course,
+                            const std::optional<fw::StrokeIndexes>& strokeIndexes) {
   StartAfresh();
+  for (int hole = 1; hole <= 18; ++hole)
+    StrokeIndex[hole]->setText(
+        strokeIndexes ? QString::number((*strokeIndexes)[static_cast<std::size_t>(hole - 1)])
+                      : QString());
   CourseName->setText(ToQt(fw::CutAtNul(course.Name)));
   RatingField->setText(ToQt(fw::CutAtNul(course.Rating)));
   SlopeField->setText(ToQt(fw::CutAtNul(course.Slope)));
@@ -193,7 +213,10 @@ void TCourseForm::ClearCourse() {
   CourseName->clear();
   RatingField->clear();
   SlopeField->clear();
-  for (int hole = 1; hole <= 18; ++hole) Par[hole]->setText(kZero);
+  for (int hole = 1; hole <= 18; ++hole) {
+    Par[hole]->setText(kZero);
+    StrokeIndex[hole]->clear();
+  }
   ParOut->setText(kZero);
   ParIn->setText(kZero);
   ParTotal->setText(kZero);
@@ -209,6 +232,17 @@ fw::TCourseRec TCourseForm::Course() const {
     course.Pars[static_cast<std::size_t>(hole - 1)] = FromQt(Par[hole]->text());
   course.ParTotal = FromQt(ParTotal->text());
   return course;
+}
+
+std::array<std::string, 18> TCourseForm::StrokeIndexTexts() const {
+  std::array<std::string, 18> texts;
+  for (int hole = 1; hole <= 18; ++hole)
+    texts[static_cast<std::size_t>(hole - 1)] = FromQt(StrokeIndex[hole]->text());
+  return texts;
+}
+
+std::optional<fw::StrokeIndexes> TCourseForm::TypedStrokeIndexes() const {
+  return fw::CheckStrokeIndexes(StrokeIndexTexts()).Values;
 }
 
 void TCourseForm::UpdateParTotals(bool recomputeTotal) {
@@ -312,21 +346,30 @@ void TCourseForm::OKButtonClick() {
       throw;
     }
   }
-  if (total > 0) {
-    OkPressed->setText(QStringLiteral("1"));
-    hide();
+  if (total <= 0) {
+    ParTotal->setText(kZero);
+    fw::ui::Inform(
+        QStringLiteral("You must enter a value of greater than zero for the Total Par."));
+    FocusAndSelect(ParTotal);
     return;
   }
-  ParTotal->setText(kZero);
-  fw::ui::Inform(QStringLiteral("You must enter a value of greater than zero for the Total Par."));
-  FocusAndSelect(ParTotal);
+  // The stroke indexes are optional, but those given must be each of 1 to 18
+  // once: the net double bogey of every hole rests on them.
+  const fw::StrokeIndexCheck check = fw::CheckStrokeIndexes(StrokeIndexTexts());
+  if (!check.Ok()) {
+    fw::ui::Inform(ToQt(check.Message));
+    FocusAndSelect(StrokeIndex[static_cast<std::size_t>(std::clamp(check.Hole, 1, 18))]);
+    return;
+  }
+  OkPressed->setText(QStringLiteral("1"));
+  hide();
 }
 
-std::optional<fw::TCourseRec> TCourseForm::TakeConfirmed(const fw::ui::FormBase* opener) {
+std::optional<TCourseEdit> TCourseForm::TakeConfirmed(const fw::ui::FormBase* opener) {
   if (!opener || Opener() != opener || OkPressed->text() != QStringLiteral("1"))
     return std::nullopt;
   OkPressed->setText(kZero);
-  return Course();
+  return TCourseEdit{Course(), TypedStrokeIndexes()};
 }
 
 void TCourseForm::CancelButtonClick() {

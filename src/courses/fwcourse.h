@@ -1,6 +1,7 @@
 #pragma once
 // The course edit dialog: name, rating, slope and the par of each hole, with
-// OUT, IN and the total par added up while typing. One instance lives for the
+// OUT, IN and the total par added up while typing, and the stroke index of
+// each hole when it is known. One instance lives for the
 // whole run; course maintenance and the score entry window fill it, show it
 // with ShowFor and take a confirmed course back when they become active again,
 // each only when it was the one that opened the dialog.
@@ -11,7 +12,16 @@
 #include <optional>
 
 #include "data/courselist.h"
+#include "data/holelist.h"
 #include "ui/fwform.h"
+
+// A course as the course edit dialog holds it: the course list's record and
+// the stroke indexes of its holes, kept beside it in the hole list (none: not
+// known).
+struct TCourseEdit {
+  fw::TCourseRec Course;
+  std::optional<fw::StrokeIndexes> StrokeIndexes;
+};
 
 class TCourseForm : public fw::ui::FwDialog {
   Q_OBJECT
@@ -29,19 +39,28 @@ class TCourseForm : public fw::ui::FwDialog {
   QLineEdit* ParOut = nullptr;
   QLineEdit* ParIn = nullptr;
   QLineEdit* ParTotal = nullptr;
+  // StrokeIndex[1] to StrokeIndex[18]; all empty when they are not known.
+  std::array<QLineEdit*, 19> StrokeIndex{};
   QPushButton* OKButton = nullptr;
   QPushButton* CancelButton = nullptr;
   QLineEdit* OkPressed = nullptr;  // "1" after a successful OK, "0" after Cancel
 
-  // Fills the fields from a course (name, rating, slope, pars, total).
-  void SetCourse(const fw::TCourseRec& course);
-  // Empties name, rating and slope and sets every par and the totals to "0".
+  // Fills the fields from a course (name, rating, slope, pars, total) and
+  // its stroke indexes (empty fields when it has none).
+  void SetCourse(const fw::TCourseRec& course,
+                 const std::optional<fw::StrokeIndexes>& strokeIndexes = std::nullopt);
+  // Empties name, rating, slope and the stroke indexes and sets every par and
+  // the totals to "0".
   void ClearCourse();
   // The course in the fields, each text cut to its room in the course list.
   fw::TCourseRec Course() const;
-  // The course confirmed here, when this dialog was last shown by `opener`;
-  // OkPressed goes back to "0", so that it is taken once only.
-  std::optional<fw::TCourseRec> TakeConfirmed(const fw::ui::FormBase* opener);
+  // The stroke indexes in the fields; none when they are empty (or, before
+  // OK has checked them, not each of 1 to 18 once).
+  std::optional<fw::StrokeIndexes> TypedStrokeIndexes() const;
+  // The course and its stroke indexes confirmed here, when this dialog was
+  // last shown by `opener`; OkPressed goes back to "0", so that it is taken
+  // once only.
+  std::optional<TCourseEdit> TakeConfirmed(const fw::ui::FormBase* opener);
 
   void UpdateParTotals(bool recomputeTotal);
   void FormShow() override;
@@ -58,6 +77,8 @@ class TCourseForm : public fw::ui::FwDialog {
   // decimal point (the rating) or digits only (the slope), with the standard
   // conversion message and the field's text selected.
   void CheckNumber(QLineEdit* field, bool decimal);
+  // The stroke index fields as typed, hole 1 first.
+  std::array<std::string, 18> StrokeIndexTexts() const;
   // Before the fields are refilled: the focus goes back to the course name
   // (without running a par field's exit handler on a window that is not
   // active) and the next activation prepares the fields again.

@@ -149,6 +149,7 @@ StrokeIndexCheck CheckStrokeIndexes(const std::array<std::string, 18>& typed) {
   std::array<int, 19> uses{};
   for (std::size_t h = 0; h < texts.size(); ++h) {
     const std::string hole = "The stroke index of hole " + IntToStr(static_cast<int>(h) + 1);
+    check.Hole = static_cast<int>(h) + 1;
     if (texts[h].empty()) {
       check.Message = hole + " is missing. Give all 18 stroke indexes, or none.";
       return check;
@@ -166,10 +167,15 @@ StrokeIndexCheck CheckStrokeIndexes(const std::array<std::string, 18>& typed) {
     ++uses[static_cast<std::size_t>(values[h])];
   }
   for (int n = 1; n <= 18; ++n)
-    if (uses[static_cast<std::size_t>(n)] != 1) {
+    if (uses[static_cast<std::size_t>(n)] > 1) {
       check.Message = RepeatsMessage(uses);
+      // The second hole given the first number that repeats.
+      check.Hole = 0;
+      for (std::size_t h = 0, seen = 0; h < values.size() && check.Hole == 0; ++h)
+        if (values[h] == n && ++seen == 2) check.Hole = static_cast<int>(h) + 1;
       return check;
     }
+  check.Hole = 0;
   check.Values = values;
   return check;
 }

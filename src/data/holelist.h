@@ -89,9 +89,12 @@ void RemoveHoleRecs(HoleTable& holes, std::string_view courseName);
 //   "Stroke indexes 7 and 9 are used twice; 3 and 12 are missing."
 //   "Stroke indexes 7 and 9 are used more than once; 3, 12 and 15 are missing."
 // Blanks around a number are allowed.
+// Hole names the field at fault, for the focus: the hole named in the
+// message, or, when numbers repeat, the second hole given the first of them.
 struct StrokeIndexCheck {
   std::string Message;  // empty when the fields are acceptable
   std::optional<StrokeIndexes> Values;
+  int Hole = 0;  // 1 to 18; 0 when the fields are acceptable
 
   bool Ok() const { return Message.empty(); }
 };

@@ -121,6 +121,10 @@ TGolferForm::TGolferForm(QWidget* parent) : FwForm(parent) {
   SaveButton->setEnabled(false);
   connect(&fw::ui::Events(), &fw::ui::DataEvents::RoundStored, this,
           &TGolferForm::RoundStoredElsewhere);
+  // The index, the marks and the differentials under the rules now chosen.
+  connect(&fw::ui::Events(), &fw::ui::DataEvents::SettingsChanged, this, [this] {
+    if (isVisible()) fw::ui::Guarded([this] { Refresh(SelectedPosition()); });
+  });
 }
 
 QString TGolferForm::ScoreLine(const fw::TScoreRec& round, int n, bool used) {
@@ -236,7 +240,7 @@ void TGolferForm::Refresh(int select) {
       used = used || index.UsedScores[static_cast<std::size_t>(k)] == n;
     lines << ScoreLine(Scores[n], n, used);
   }
-  IndexField->setText(ToQt(fw::TrimBlanks(fw::FormatFixed(index.Index, 5, 1))));
+  IndexField->setText(ToQt(fw::TrimBlanks(fw::FormatIndexOrNh(index, 5))));
   ScoresListBox->clear();
   ScoresListBox->addItems(lines);
   if (select < 1) select = 1;

@@ -110,11 +110,25 @@ TGPickForm::TGPickForm(QWidget* parent) : FwForm(parent) {
   // Creation steps.
   UsePlacement("GPickForm", {385, 113, 103, 572});
   chkUseMaxIndex->setChecked(App().UseMaxIndex);
+  FollowRules();
+  connect(&fw::ui::Events(), &fw::ui::DataEvents::SettingsChanged, this, &TGPickForm::FollowRules);
   LoadGolfers();
   ActivityMode = Activity::kNone;
   // Selected at once too, so that the list has its line even on a platform
   // that does not activate a newly shown window.
   SelectRememberedGolfer();
+}
+
+void TGPickForm::FollowRules() {
+  const bool whs = App().Rules == fw::HandicapRules::kWhs;
+  const QString why = whs ? QStringLiteral(
+                                "Under the World Handicap System the maximum index is 54.0 for "
+                                "everyone; this rule does not apply.")
+                          : QString();
+  for (QWidget* widget : {static_cast<QWidget*>(chkUseMaxIndex), static_cast<QWidget*>(Label1)}) {
+    widget->setEnabled(!whs);
+    widget->setToolTip(why);
+  }
 }
 
 void TGPickForm::SelectRememberedGolfer() {
@@ -185,7 +199,7 @@ void TGPickForm::AddAScore() {
   fw::NoIndexOutput none;
   const fw::IndexResult index =
       fw::ComputeIndex(Scores, IndexGolferOf(*golfer), none, fw::ui::IndexOptionsNow());
-  if (!entry->PrepareNewRound(ToQt(golfer->LongName), ToQt(fw::FormatIndex(index.Index)))) return;
+  if (!entry->PrepareNewRound(ToQt(golfer->LongName), ToQt(fw::FormatIndexOrNh(index)))) return;
   // The round is stored for the golfer it was begun for, in his file as it is
   // when the round is confirmed, whatever this window does in between.
   entry->ShowFor(this, [golfer = *golfer](const fw::TScoreRec& round) {
@@ -239,7 +253,7 @@ void TGPickForm::CourseHandicap() {
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->GolferName->setText(ToQt(golfer->LongName));
   window->GolferShortName->setText(ToQt(fw::CutAtNul(golfer->ShortName)));
-  window->IndexField->setText(ToQt(fw::FormatIndex(index.Index)));
+  window->IndexField->setText(ToQt(fw::FormatIndexOrNh(index)));
   window->ShowFor(this);
 }
 

@@ -79,6 +79,9 @@ class TGPickForm : public fw::ui::FwForm {
   // Loads and sorts the golfer's score file into Scores.
   void LoadScoresOf(const fw::TGolferRec& golfer);
   void SelectRememberedGolfer();
+  // The maximum index check box applies under the program's own rules only:
+  // under WHS it is disabled, with a tool tip that says why.
+  void FollowRules();
   // Loads the golfer list into the list box; the golfer selected stays
   // selected when he is still there.
   void LoadGolfers();

@@ -120,6 +120,7 @@ THandicapForm::THandicapForm(QWidget* parent) : FwForm(parent, kDialogFrame) {
   // Creation: the course list, whose first loading seeds it from the sample.
   fw::ui::Guarded([this] { LoadCourses(); });
   CourseChosen = false;
+  Rules = App().Rules;
 }
 
 void THandicapForm::LoadCourses() {
@@ -151,8 +152,8 @@ void THandicapForm::CourseFieldClick() {
   SlopeField->setText(ToQt(course.Slope));
   ParField->setText(ToQt(course.ParTotal));
   // A conversion error leaves the result lines and CourseChosen as they were.
-  const fw::CourseHandicapTexts texts =
-      fw::CourseHandicapTextsFor(FromQt(GolferName->text()), FromQt(IndexField->text()), course);
+  const fw::CourseHandicapTexts texts = fw::CourseHandicapTextsFor(
+      FromQt(GolferName->text()), FromQt(IndexField->text()), course, Rules);
   Hdcp1->setText(ToQt(texts.Hdcp1));
   Hdcp1->setCursorPosition(0);
   Hdcp2->setText(ToQt(texts.Hdcp2));
@@ -175,7 +176,7 @@ void THandicapForm::PrintButtonClick() {
         const fw::TCourseSummary& course = Courses[CourseField->currentIndex() + 1];
         return fw::CourseHandicapLines(fw::ui::QtReportClock(App().today).Today(),
                                        FromQt(GolferName->text()), FromQt(IndexField->text()),
-                                       course, FromQt(Hdcp1->text()), FromQt(Hdcp2->text()));
+                                       course, FromQt(Hdcp1->text()), FromQt(Hdcp2->text()), Rules);
       });
 }
 

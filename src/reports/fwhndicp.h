@@ -2,7 +2,9 @@
 // The course handicap window: one golfer's course handicap and predicted score
 // on a course picked from the course list, printed or written on request.
 // Openers make a new one, fill GolferName, GolferShortName and IndexField and
-// show it with ShowFor; the window deletes itself when it closes.
+// show it with ShowFor; the window deletes itself when it closes. Under the
+// World Handicap System a golfer without an index shows "NH" in IndexField,
+// and the result lines show "NH" too.
 
 #include <QComboBox>
 #include <QLabel>
@@ -10,6 +12,7 @@
 #include <QPushButton>
 
 #include "data/courselist.h"
+#include "handicap/handicaprules.h"
 #include "ui/fwform.h"
 
 class QAction;
@@ -46,6 +49,9 @@ class THandicapForm : public fw::ui::FwForm {
   fw::FileSnapshot CoursesSeen;
   // Set by the first course picked; Print needs one.
   bool CourseChosen = false;
+  // The rules the index shown was computed under, those in force when the
+  // window was made: the course handicap and the printout follow them.
+  fw::HandicapRules Rules = fw::HandicapRules::kFairwick;
 
   void FormActivate() override;
   // Loads the course list into the table and the list; the course shown stays

@@ -11,14 +11,17 @@
 #include <QSignalBlocker>
 #include <QTextCursor>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <exception>
 #include <optional>
 
 #include "courses/fwcourse.h"
 #include "data/convert.h"
 #include "data/limitmessages.h"
+#include "data/placeholders.h"
 #include "data/textutil.h"
 #include "handicap/coursehandicap.h"
+#include "handicap/handicapindex.h"
 #include "handicap/scoreeval.h"
 #include "scores/typeddate.h"
 #include "ui/appstate.h"
@@ -83,6 +86,7 @@ TScoreForm::TScoreForm(QWidget* parent) : FwForm(parent) {
   // loading renames the sample list on a first run.
   DateField->setText(fw::ui::TodayText());
   FieldReset();
+  rules_ = fw::ui::App().Rules;
   fw::ui::Guarded([this] {
     fw::ui::UiMessenger messenger;
     LoadCourses(messenger);
@@ -206,6 +210,7 @@ bool TScoreForm::PrepareNewRound(const QString& golferName, const QString& index
   CoursePicked->setText(kZero);
   AddingGroup->setText(kZero);
   IndexField->setText(indexText);
+  rules_ = fw::ui::App().Rules;
   // The course handicap of the last round belongs to another course, maybe
   // another golfer; picking the course computes this round's.
   CourseHandicapField->clear();
@@ -252,6 +257,7 @@ bool TScoreForm::PrepareStoredRound(const QString& golferName, const QString& in
   AdjScore->setText(text(round.AdjustedScore));
   const QString indexAtEntry = text(round.IndexAtEntry);
   IndexField->setText(indexAtEntry != kZero ? indexAtEntry : indexText);
+  rules_ = fw::ui::App().Rules;
   CourseHandicapField->setText(text(round.CourseHdcp));
   storedRoundPrepared_ = true;
   // Shown already: the caption and the preselection follow the new round.
@@ -269,11 +275,12 @@ bool TScoreForm::PrepareNextGroupRound(const QString& golferName, const QString&
   CoursePicked->setText(course.isEmpty() ? kZero : kOne);
   AddingGroup->setText(kOne);
   IndexField->setText(indexText);
-  // Equitable Stroke Control must use this golfer's course handicap, not the
-  // one of the golfer before.
+  rules_ = fw::ui::App().Rules;
+  // The adjusted score must use this golfer's course handicap, not the one of
+  // the golfer before.
   const int listed = course.isEmpty() ? 0 : FirstCourseIgnoringCase(course);
   if (listed > 0)
-    CourseHandicapField->setText(QString::number(CourseHandicapFor(listed)));
+    CourseHandicapField->setText(CourseHandicapFor(listed));
   else
     CourseHandicapField->clear();
   storedRoundPrepared_ = false;
@@ -286,10 +293,7 @@ fw::TScoreRec TScoreForm::Round() const {
   fw::TScoreRec round;
   const std::string date = fw::NormaliseTypedDate(Text(DateField));
   round.Date = date.empty() ? std::string("99999999") : fw::DisplayDateToStored(date);
-  if (CourseField->currentIndex() >= 0)
-    round.CourseName = FromQt(CourseField->currentText());
-  else if (CoursePicked->text() == kOne)
-    round.CourseName = Text(CourseName2);  // a stored round's course no longer listed
+  round.CourseName = CourseInFields();
   round.TotalScore = Text(ScoreTotal);
   round.Rating = Text(RatingField);
   round.Slope = Text(SlopeField);
@@ -297,8 +301,13 @@ fw::TScoreRec TScoreForm::Round() const {
   round.HoleScores = HoleTextsOf(Score);
   round.HolePutts = HoleTextsOf(Putts);
   round.AdjustedScore = Text(AdjScore);
-  round.IndexAtEntry = Text(IndexField);
-  round.CourseHdcp = Text(CourseHandicapField);
+  // A golfer without an index ("NH") has none to keep: the fields' number for
+  // nothing entered, which every reader of the score file takes.
+  auto number = [](const QLineEdit* field) {
+    return fw::IsNoIndexText(Text(field)) ? std::string(fw::kNothingEntered) : Text(field);
+  };
+  round.IndexAtEntry = number(IndexField);
+  round.CourseHdcp = number(CourseHandicapField);
   return round;
 }
 
@@ -313,7 +322,7 @@ void TScoreForm::FormShow() {
   const int course = FirstCourseIgnoringCase(CourseName2->text());
   if (course == 0) return;  // the activation that follows reports it
   const fw::CourseShown texts = fw::CourseShownOf(Courses[course]);
-  std::optional<int> handicap;
+  std::optional<QString> handicap;
   if (CourseHandicapField->text().trimmed().isEmpty()) handicap = CourseHandicapFor(course);
   if (AddingGroup->text() == kOne) {
     FieldReset();
@@ -323,19 +332,19 @@ void TScoreForm::FormShow() {
   }
   SelectCourse(course);
   ShowCourse(texts);
-  if (handicap) CourseHandicapField->setText(QString::number(*handicap));
+  if (handicap) CourseHandicapField->setText(*handicap);
 }
 
 void TScoreForm::FormActivate() {
   fw::ui::UiMessenger messenger;
   // A course confirmed in the course edit dialog opened from here.
   TCourseForm* dialog = TCourseForm::Instance();
-  std::optional<fw::TCourseRec> confirmed;
+  std::optional<TCourseEdit> confirmed;
   if (dialog) confirmed = dialog->TakeConfirmed(this);
   const bool added = confirmed.has_value();
   std::string addedName;
   if (added) {
-    addedName = fw::CutAtNul(confirmed->Name);
+    addedName = fw::CutAtNul(confirmed->Course.Name);
     AddCourse(*confirmed, messenger);
   }
 
@@ -345,7 +354,7 @@ void TScoreForm::FormActivate() {
     const int course = LastCourseNamed(added ? addedName : Text(CourseName2));
     if (course > 0) {
       const fw::CourseShown texts = fw::CourseShownOf(Courses[course]);
-      std::optional<int> handicap;
+      std::optional<QString> handicap;
       // A newly added course is a new pick; a preselected course keeps the
       // course handicap the opener gave unless there is none.
       if (added || CourseHandicapField->text().trimmed().isEmpty())
@@ -353,7 +362,7 @@ void TScoreForm::FormActivate() {
       ShowCourse(texts);
       CoursePicked->setText(kOne);
       SelectCourse(course);
-      if (handicap) CourseHandicapField->setText(QString::number(*handicap));
+      if (handicap) CourseHandicapField->setText(*handicap);
     } else {
       fw::ui::Inform(kCourseNotFound);
     }
@@ -368,13 +377,18 @@ void TScoreForm::FormActivate() {
   CourseField->setFocus();
 }
 
-void TScoreForm::AddCourse(const fw::TCourseRec& course, fw::Messenger& messenger) {
-  // The course list as it stands on disk, so that courses saved meanwhile in
-  // course maintenance are kept; an open course maintenance window is told.
+void TScoreForm::AddCourse(const TCourseEdit& edit, fw::Messenger& messenger) {
+  // The course list and the hole list as they stand on disk, so that courses
+  // saved meanwhile in course maintenance are kept; an open course
+  // maintenance window is told.
+  const fw::TCourseRec& course = edit.Course;
   const fw::WorkFolder& folder = fw::ui::App().folder;
   fw::CourseTable courses;
   fw::FileSnapshot seen;
   fw::LoadCourseList(folder, courses, messenger, &seen);
+  fw::HoleTable holes;
+  fw::FileSnapshot holesSeen;
+  fw::LoadHoleList(folder, holes, &holesSeen);
   // The list is written sorted by name, with the new course last, as this
   // window holds it.
   fw::SortCourseList(courses);
@@ -384,7 +398,10 @@ void TScoreForm::AddCourse(const fw::TCourseRec& course, fw::Messenger& messenge
   }
   const fw::FileSnapshot before = seen;
   courses.Append(course);
+  const fw::HoleTable holesBefore = holes;
+  fw::SetStrokeIndexes(holes, fw::CutAtNul(course.Name), edit.StrokeIndexes);
   fw::SaveCourseList(folder, courses, seen);
+  if (!std::ranges::equal(holes, holesBefore)) fw::SaveHoleList(folder, holes, holesSeen);
   emit fw::ui::Events().CourseAdded(course, before, seen);
 }
 
@@ -408,6 +425,14 @@ void TScoreForm::LoadCourses(fw::Messenger& messenger) {
   fw::SortCourseList(fresh);
   Courses = std::move(fresh);
   FillCourseField();
+  // The stroke indexes count under WHS only: under the program's own rules a
+  // hole list that cannot be read is not in the way.
+  try {
+    fw::LoadHoleList(fw::ui::App().folder, Holes);
+  } catch (const fw::UserError& error) {
+    Holes.Clear();
+    if (fw::ui::App().Rules == fw::HandicapRules::kWhs) fw::ui::ReportError(error);
+  }
 }
 
 void TScoreForm::FillCourseField() {
@@ -449,8 +474,26 @@ void TScoreForm::SelectCourse(int course) {
   CourseName2->setText(ToQt(fw::CutAtNul(Courses[course].Name)));
 }
 
-int TScoreForm::CourseHandicapFor(int course) const {
-  return fw::EntryCourseHandicap(Text(IndexField), Courses[course].Slope);
+QString TScoreForm::CourseHandicapFor(int course) const {
+  fw::EntryRules rules = RulesFor(fw::CutAtNul(Courses[course].Name));
+  rules.Rating = fw::CutAtNul(Courses[course].Rating);
+  rules.ParTotal = fw::CutAtNul(Courses[course].ParTotal);
+  const std::optional<int> handicap =
+      fw::EntryCourseHandicap(Text(IndexField), Courses[course].Slope, rules);
+  return handicap ? QString::number(*handicap) : QString::fromLatin1(fw::kNoIndexText);
+}
+
+std::string TScoreForm::CourseInFields() const {
+  if (CourseField->currentIndex() >= 0) return FromQt(CourseField->currentText());
+  return CoursePicked->text() == kOne ? Text(CourseName2) : std::string();
+}
+
+fw::EntryRules TScoreForm::RulesFor(const std::string& courseName) const {
+  fw::EntryRules rules;
+  rules.Rules = rules_;
+  rules.HasIndex = !fw::IsNoIndexText(Text(IndexField));
+  rules.StrokeIndex = fw::StrokeIndexesOf(Holes, courseName);
+  return rules;
 }
 
 void TScoreForm::FieldReset() {
@@ -471,7 +514,7 @@ void TScoreForm::CourseFieldClick() {
   const int course = CourseField->currentIndex() + 1;
   if (course < 1 || course > Courses.Count()) return;
   fw::CourseShown texts;
-  int handicap = 0;
+  QString handicap;
   try {
     texts = fw::CourseShownOf(Courses[course]);
     handicap = CourseHandicapFor(course);
@@ -483,7 +526,7 @@ void TScoreForm::CourseFieldClick() {
   ShowCourse(texts);
   CoursePicked->setText(kOne);
   SelectCourse(course);
-  CourseHandicapField->setText(QString::number(handicap));
+  CourseHandicapField->setText(handicap);
 }
 
 // ---- Sums, adjusted score and differential ----
@@ -517,8 +560,9 @@ void TScoreForm::TotalsAfterHole() {
 }
 
 void TScoreForm::AdjustedScore() {
-  AdjScore->setText(ToQt(fw::EntryAdjustedScore(Text(ScoreTotal), HoleTextsOf(Score),
-                                                HoleTextsOf(Par), Text(CourseHandicapField))));
+  AdjScore->setText(
+      ToQt(fw::EntryAdjustedScore(Text(ScoreTotal), HoleTextsOf(Score), HoleTextsOf(Par),
+                                  Text(CourseHandicapField), RulesFor(CourseInFields()))));
 }
 
 void TScoreForm::Differential() {
@@ -527,8 +571,7 @@ void TScoreForm::Differential() {
   const std::string adjusted = Text(AdjScore);
   const std::string rating = Text(RatingField);
   const std::string slope = Text(SlopeField);
-  ScoreDiff->setText(
-      ToQt(fw::DifferentialText({total, adjusted, rating, slope}, fw::ui::App().Rules)));
+  ScoreDiff->setText(ToQt(fw::DifferentialText({total, adjusted, rating, slope}, rules_)));
 }
 
 void TScoreForm::ScoreExit(int hole) {

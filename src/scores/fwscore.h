@@ -1,6 +1,7 @@
 #pragma once
 // The score entry window: one round typed hole by hole (or as a total), with
-// the sums, the adjusted gross score and the differential kept up to date. One
+// the sums, the adjusted gross score and the differential kept up to date,
+// under the handicap rules in force when the round was prepared. One
 // instance lives for the whole run. The window that opens it prepares it for a
 // round and shows it with ShowFor, handing it a RoundTaker: OK hands the round
 // to the taker, which stores it, and the window closes only when that worked.
@@ -19,11 +20,14 @@
 #include <vector>
 
 #include "data/courselist.h"
+#include "data/holelist.h"
 #include "data/scorefile.h"
+#include "handicap/handicaprules.h"
 #include "scores/roundentry.h"
 #include "ui/fwform.h"
 
 class QAction;
+struct TCourseEdit;
 class QGridLayout;
 class QVBoxLayout;
 class QKeyEvent;
@@ -80,6 +84,8 @@ class TScoreForm : public fw::ui::FwForm {
   QAction* AboutFairwick1 = nullptr;
 
   fw::CourseTable Courses;
+  // The stroke indexes of the courses, loaded with them.
+  fw::HoleTable Holes;
 
   // Each Prepare... first asks "Discard this round?" when the window is shown
   // with a round typed into it; they return false (and change nothing) when
@@ -157,8 +163,9 @@ class TScoreForm : public fw::ui::FwForm {
   void FocusAfterCheck(QWidget* field);
 
   void LoadCourses(fw::Messenger& messenger);
-  // Adds a course confirmed in the course edit dialog to the course list.
-  void AddCourse(const fw::TCourseRec& course, fw::Messenger& messenger);
+  // Adds a course confirmed in the course edit dialog to the course list, and
+  // its stroke indexes to the hole list.
+  void AddCourse(const TCourseEdit& edit, fw::Messenger& messenger);
   void FillCourseField();
   // Position (from 1) of the course with that name, or 0: the first ignoring
   // letter case, or the last with exactly that name.
@@ -166,7 +173,17 @@ class TScoreForm : public fw::ui::FwForm {
   int LastCourseNamed(const std::string& name) const;
   void ShowCourse(const fw::CourseShown& figures);
   void SelectCourse(int course);
-  int CourseHandicapFor(int course) const;
+  // The course handicap on the course at that position (from 1) of the index
+  // shown, as the hidden field holds it: a whole number, or "NH" for a golfer
+  // without an index under WHS.
+  QString CourseHandicapFor(int course) const;
+  // The name of the course whose figures are in the fields: the one chosen,
+  // or a stored round's course no longer listed; "" when none.
+  std::string CourseInFields() const;
+  // What the round's course handicap and adjusted score are computed by: the
+  // rules it was prepared under, whether the golfer has an index, and the
+  // stroke indexes of the course of that name.
+  fw::EntryRules RulesFor(const std::string& courseName) const;
   void FieldReset();
 
   fw::HoleTexts HoleTextsOf(const std::array<QLineEdit*, 19>& fields) const;
@@ -192,4 +209,8 @@ class TScoreForm : public fw::ui::FwForm {
   bool blankBeforeNext_ = false;
 
   RoundTaker taker_;
+  // The rules in force when the round was prepared, those its index was
+  // computed under: the round's figures follow them to the end, whatever
+  // Preferences say meanwhile.
+  fw::HandicapRules rules_ = fw::HandicapRules::kFairwick;
 };

@@ -139,7 +139,7 @@ void TGroupOfScoresForm::AddAScore() {
   const fw::IndexResult index =
       fw::ComputeIndex(Scores, {golfer.LongName.str(), golfer.Sex}, none, options);
   const QString name = ToQt(golfer.LongName);
-  const QString indexText = ToQt(fw::FormatIndex(index.Index));
+  const QString indexText = ToQt(fw::FormatIndexOrNh(index));
 
   if (GroupCount == 0) {
     // The first golfer of the group: today, no course.

@@ -4,7 +4,9 @@
 #include "data/placeholders.h"
 #include "data/textutil.h"
 #include "handicap/coursehandicap.h"
+#include "handicap/handicapindex.h"
 #include "handicap/scoreeval.h"
+#include "handicap/whs.h"
 
 namespace fw {
 
@@ -27,19 +29,32 @@ CourseShown CourseShownOf(const TCourseRec& course) {
   return figures;
 }
 
-int EntryCourseHandicap(std::string_view indexText, std::string_view slopeText) {
+bool IsNoIndexText(std::string_view text) {
+  return TrimBlanks(CutAtNul(text)) == kNoIndexText;
+}
+
+std::optional<int> EntryCourseHandicap(std::string_view indexText, std::string_view slopeText,
+                                       const EntryRules& rules) {
+  const bool whs = rules.Rules == HandicapRules::kWhs;
+  if (whs && (!rules.HasIndex || IsNoIndexText(indexText))) return std::nullopt;
   const std::string index = TrimBlanks(indexText);
   const std::string slope = TrimBlanks(CutAtNul(slopeText));
   if (index.empty() || slope.empty()) return 0;
-  return CourseHandicapOf(StrToFloat(index), StrToFloat(slope));
+  if (!whs) return CourseHandicapOf(StrToFloat(index), StrToFloat(slope));
+  return WhsCourseHandicapFor(ClampToInt(StrToTenths(index)), rules.Rating, slope, rules.ParTotal);
 }
 
 std::string EntryAdjustedScore(std::string_view total, const HoleTexts& holes, HoleTexts pars,
-                               std::string_view courseHandicapText) {
+                               std::string_view courseHandicapText, const EntryRules& rules) {
   for (HoleText& par : pars)
     if (par.empty()) par = kNothingEntered;
   const std::string handicap = TrimBlanks(courseHandicapText);
-  return AdjustGrossScore(total, holes, pars, handicap.empty() ? 0 : StrToInt(handicap));
+  if (rules.Rules != HandicapRules::kWhs)
+    return AdjustGrossScore(total, holes, pars, handicap.empty() ? 0 : StrToInt(handicap));
+  std::optional<int> courseHandicap;
+  if (rules.HasIndex && !IsNoIndexText(handicap))
+    courseHandicap = handicap.empty() ? 0 : StrToInt(handicap);
+  return AdjustGrossScoreWhs(total, holes, pars, rules.StrokeIndex, courseHandicap);
 }
 
 std::vector<int> HolesWithoutScore(const HoleTexts& holes) {

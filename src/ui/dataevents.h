@@ -1,9 +1,9 @@
 #pragma once
 // What one window tells the others of the same copy of Fairwick when it has
-// changed a data file they may hold: a round stored in a golfer's score file,
-// a course added to the course list. A window that holds the same file takes
-// the change into its own table when it held exactly what was on disk before,
-// so that its next save keeps the change instead of being refused.
+// changed a data file they may hold (a round stored in a golfer's score file,
+// a course added to the course list) or the settings every figure follows. A window that holds the
+// same file takes the change into its own table when it held exactly what was on disk before, so
+// that its next save keeps the change instead of being refused.
 
 #include <QObject>
 #include <QString>
@@ -24,6 +24,9 @@ class DataEvents : public QObject {
   // `course` was added to the course list, which was `before` and is now `after`.
   void CourseAdded(const fw::TCourseRec& course, const fw::FileSnapshot& before,
                    const fw::FileSnapshot& after);
+  // The handicap rules or the date order were changed in Preferences (App()
+  // holds the new choice): windows that show an index or dates show them anew.
+  void SettingsChanged();
 };
 
 // The one hub of the program.

@@ -249,6 +249,27 @@ TEST_F(CMaintTest, DeleteAsksAndSelectsTheLineThatMovedUp) {
   EXPECT_EQ(folder.Read("courses.fwc"), Line("BIRCH", "70.1", "125", "72", kFlat));
 }
 
+TEST_F(CMaintTest, StrokeIndexesFollowTheirCourseWhenRenamedOrDeleted) {
+  const std::string order = "1~2~3~4~5~6~7~8~9~10~11~12~13~14~15~16~17~18~\r\n";
+  const std::string reverse = "18~17~16~15~14~13~12~11~10~9~8~7~6~5~4~3~2~1~\r\n";
+  folder.Write("holes.fwc", "BIRCH~" + reverse + "MAPLE~" + order);
+  OpenThree();
+  Select(3);  // MAPLE: the dialog shows its stroke indexes
+  Click(form->ModifyButton);
+  WaitForDialog();
+  EXPECT_EQ(dialog->StrokeIndex[18]->text(), QStringLiteral("18"));
+  TypeAndLeave(dialog->CourseName, "OAK");
+  Click(dialog->OKButton);
+  Select(1);  // BIRCH goes, and its line with it
+  Answer(MsgAnswer::kYes);
+  Click(form->DeleteButton);
+  // A file left untouched by its own course stays as it was.
+  EXPECT_EQ(folder.Read("holes.fwc"), "BIRCH~" + reverse + "MAPLE~" + order);
+  Click(form->SaveButton);
+  EXPECT_EQ(folder.Read("holes.fwc"), "OAK~" + order);
+  EXPECT_EQ(Lines(), (QStringList{"CEDAR", "OAK"}));
+}
+
 TEST_F(CMaintTest, TheCourseLimitIsTwoHundred) {
   std::string courses;
   for (int i = 1; i <= 199; ++i)

@@ -344,15 +344,17 @@ TEST_F(CourseFormTest, TabVisitsTheFieldsInOrderPassingOutAndIn) {
   dialog->ShowFor(opener);
   ASSERT_TRUE(WaitActive(dialog));
   QStringList visited{FocusName()};
-  for (int i = 0; i < 24; ++i) {
+  for (int i = 0; i < 42; ++i) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     visited << FocusName();
   }
   QStringList expected{QStringLiteral("CourseName"), QStringLiteral("RatingField"),
                        QStringLiteral("SlopeField")};
   for (int hole = 1; hole <= 18; ++hole) expected << QStringLiteral("Par%1").arg(hole);
-  expected << QStringLiteral("ParTotal") << QStringLiteral("OKButton")
-           << QStringLiteral("CancelButton") << QStringLiteral("CourseName");
+  expected << QStringLiteral("ParTotal");
+  for (int hole = 1; hole <= 18; ++hole) expected << QStringLiteral("StrokeIndex%1").arg(hole);
+  expected << QStringLiteral("OKButton") << QStringLiteral("CancelButton")
+           << QStringLiteral("CourseName");
   EXPECT_EQ(visited, expected);
   EXPECT_EQ(dialog->ParTotal->text(), QStringLiteral("72"));
 }
@@ -380,6 +382,48 @@ TEST_F(CourseFormTest, ImplausibleRatingsAndSlopesAreRefused) {
   TypeAndLeave(dialog->ParTotal, QStringLiteral("72"));  // leaving hole 1 at 0 reset it
   Click(dialog->OKButton);
   EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("1"));
+}
+
+TEST_F(CourseFormTest, StrokeIndexesAreNoneOrEachOfOneToEighteenOnce) {
+  OpenEmpty();
+  EXPECT_EQ(Find<QLabel>(dialog, "StrokeIndexLabel")->text(), QStringLiteral("Stroke index"));
+  TypeAndLeave(dialog->CourseName, QStringLiteral("ELM"));
+  TypeAndLeave(dialog->ParTotal, QStringLiteral("72"));
+  struct Case {
+    int hole;  // given the text; every other hole is its own number
+    const char* text;
+    const char* message;
+    const char* focus;
+  };
+  const Case cases[] = {
+      {12, "7", "Stroke index 7 is used twice; 12 is missing.", "StrokeIndex12"},
+      {5, "", "The stroke index of hole 5 is missing. Give all 18 stroke indexes, or none.",
+       "StrokeIndex5"},
+      {3, "19", "The stroke index of hole 3 is 19; stroke indexes run from 1 to 18.",
+       "StrokeIndex3"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message);
+    messages.clear();
+    for (int hole = 1; hole <= 18; ++hole)
+      dialog->StrokeIndex[hole]->setText(hole == c.hole ? QString::fromLatin1(c.text)
+                                                        : QString::number(hole));
+    Click(dialog->OKButton);
+    EXPECT_EQ(MessageTexts(), QStringList{QString::fromLatin1(c.message)});
+    EXPECT_EQ(FocusName(), QString::fromLatin1(c.focus));
+    EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("0"));
+  }
+  // All empty means not known; all given once, known.
+  for (int hole = 1; hole <= 18; ++hole) dialog->StrokeIndex[hole]->clear();
+  Click(dialog->OKButton);
+  EXPECT_FALSE(dialog->TakeConfirmed(opener)->StrokeIndexes.has_value());
+  dialog->ShowFor(opener);
+  for (int hole = 1; hole <= 18; ++hole)
+    dialog->StrokeIndex[hole]->setText(QString::number(19 - hole));
+  Click(dialog->OKButton);
+  const std::optional<TCourseEdit> known = dialog->TakeConfirmed(opener);
+  ASSERT_TRUE(known && known->StrokeIndexes);
+  EXPECT_EQ((*known->StrokeIndexes)[0], 18);
 }
 
 }  // namespace

@@ -228,6 +228,45 @@ TEST_F(ScoreFormTest, TotalOnlyRoundsAndEquitableStrokeControl) {
   EXPECT_TRUE(messages.empty());
 }
 
+TEST_F(ScoreFormTest, UnderWhsNetDoubleBogeyCapsEachHole) {
+  // CEDAR RIDGE has stroke indexes, hole n having n; ASHFORD MEADOWS has none.
+  std::string holes = "CEDAR RIDGE~";
+  for (int n = 1; n <= 18; ++n) holes += std::to_string(n) + "~";
+  folder.Write("holes.fwc", holes + "\r\n");
+  App().Rules = fw::HandicapRules::kWhs;
+  Make();
+  struct Case {
+    const char* index;
+    const char* course;
+    const char* handicap;
+    const char* score17;
+    const char* adjusted;
+  };
+  const Case cases[] = {
+      // 12.4 x 134 / 113 + (72.9 - 72) = 15.6: 16 strokes, none on stroke
+      // index 17: par 3 + 2.
+      {"12.4", "CEDAR RIDGE", "16", "8", "5"},
+      // 12.4 x 118 / 113 + (69.8 - 72) = 10.7: 11, and without stroke indexes
+      // par 4 + 2 + 1 on every hole.
+      {"12.4", "ASHFORD MEADOWS", "11", "8", "7"},
+      // No index: par 3 + 5.
+      {"  NH", "CEDAR RIDGE", "NH", "9", "8"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.course + std::string(" ") + c.index);
+    form->PrepareNewRound(QStringLiteral("Mary"), QString::fromLatin1(c.index));
+    Pick(c.course);
+    EXPECT_EQ(form->CourseHandicapField->text(), QString::fromLatin1(c.handicap));
+    form->Score[17]->setText(QString::fromLatin1(c.score17));
+    form->ScoreExit(17);
+    EXPECT_EQ(form->AdjScore->text(), QString::fromLatin1(c.adjusted));
+  }
+  // The score file holds numbers only: nothing entered for the index and the
+  // course handicap of a golfer who had none.
+  EXPECT_EQ(form->Round().IndexAtEntry, "0");
+  EXPECT_EQ(form->Round().CourseHdcp, "0");
+}
+
 TEST_F(ScoreFormTest, PlusMinusAndBadNumbers) {
   Make();
   form->PrepareNewRound(QStringLiteral("John Smith"), QStringLiteral("12.4"));
