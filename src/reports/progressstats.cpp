@@ -146,46 +146,27 @@ ProgressSeries FilterProgress(const ProgressSeries& series, ProgressRange range,
 
 ProgressSeries BuildProgressSeries(const ScoreTable& scores, const IndexGolfer& golfer,
                                    const IndexOptions& options) {
-  // The complete rounds with a calendar date, newest first; rounds of one day
-  // keep their table order.
-  struct Dated {
-    int position;
-    int day;
-  };
-  std::vector<Dated> dated;
-  for (int p = 1; p <= scores.Count(); ++p)
-    if (const auto day = DayOfStoredDate(scores[p].Date); day && IsCompleteScore(scores[p]))
-      dated.push_back({p, *day});
-  std::stable_sort(dated.begin(), dated.end(),
-                   [](const Dated& a, const Dated& b) { return a.day > b.day; });
+  ProgressSeries series;
+  // The index after each day, replayed from the rounds up to it; a day that is
+  // no calendar date has no place on the chart.
+  for (const IndexPoint& held : ReplayIndexes(scores, golfer, options))
+    if (const std::optional<int> day = DayOfStoredDate(held.Date))
+      series.Indexes.push_back({*day, held.HasIndex, held.Index});
 
   ScoreTable whole = scores;
   NoIndexOutput none;
-  const IndexResult today = ComputeIndex(whole, golfer, none, options);
-
-  ProgressSeries series;
-  ScoreTable upToDay;
-  // Oldest day first: the index after a day rests on the newest 20 complete
-  // rounds up to it, all the calculation ever looks at.
-  for (std::size_t end = dated.size(); end > 0;) {
-    const int day = dated[end - 1].day;
-    std::size_t first = end;
-    while (first > 0 && dated[first - 1].day == day) --first;
-    upToDay.Clear();
-    for (std::size_t i = first; i < dated.size() && upToDay.Count() < kNewest; ++i)
-      upToDay.Append(scores[dated[i].position]);
-    const IndexResult index = ComputeIndex(upToDay, golfer, none, options);
-    series.Indexes.push_back({day, index.N > 0, index.Index});
-    for (std::size_t i = end; i > first; --i) {
-      const TScoreRec& round = scores[dated[i - 1].position];
-      const std::optional<int> differential = RoundDifferentialTenths(round, options.Rules);
-      if (!differential) continue;
-      const int position = dated[i - 1].position;
-      const bool used = std::find(today.UsedScores.begin(), today.UsedScores.begin() + today.N,
-                                  position) != today.UsedScores.begin() + today.N;
-      series.Rounds.push_back({day, TenthsValue(*differential), used});
-    }
-    end = first;
+  const std::vector<RoundFigures> figures =
+      RoundFiguresOf(scores, ComputeIndex(whole, golfer, none, options));
+  // The table is newest first: walked backwards it gives the rounds in date
+  // order, those of one day in the order the index counts them.
+  for (int p = scores.Count(); p >= 1; --p) {
+    const TScoreRec& round = scores[p];
+    const std::optional<int> day = DayOfStoredDate(round.Date);
+    if (!day || !IsCompleteScore(round)) continue;
+    const std::optional<int> differential = RoundDifferentialTenths(round, options.Rules);
+    if (!differential) continue;
+    series.Rounds.push_back(
+        {*day, TenthsValue(*differential), figures[static_cast<std::size_t>(p - 1)].UsedByIndex});
   }
   return series;
 }
