@@ -19,6 +19,10 @@ using std::chrono::year_month_day;
 
 constexpr int kHoles = 18;
 constexpr int kNewest = 20;  // rounds of "the last 20 rounds"
+// The newest complete rounds an index looks at, and how many of them a golfer
+// needs for an index of his own under the program's own rules.
+constexpr std::size_t kIndexWindow = 20;
+constexpr std::size_t kOwnIndexRounds = 5;
 
 bool IsDigits(std::string_view text) {
   return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -147,11 +151,37 @@ ProgressSeries FilterProgress(const ProgressSeries& series, ProgressRange range,
 ProgressSeries BuildProgressSeries(const ScoreTable& scores, const IndexGolfer& golfer,
                                    const IndexOptions& options) {
   ProgressSeries series;
+  const std::vector<IndexPoint> replayed = ReplayIndexes(scores, golfer, options);
+  // Under the program's own rules a golfer holds the fixed 36.4 (40.4) until
+  // 5 complete rounds, with a differential among the newest 20, give him an
+  // index of his own. The chart shows that time as one without an index, as
+  // under WHS, so that the line and its trend start at the first real index.
+  // The days are those of the replay: the complete rounds grouped by date.
+  std::vector<bool> ownIndex;  // for each replayed day
+  if (options.Rules == HandicapRules::kFairwick) {
+    std::vector<const TScoreRec*> complete;  // oldest first
+    for (int p = scores.Count(); p >= 1; --p)
+      if (IsCompleteScore(scores[p])) complete.push_back(&scores[p]);
+    std::vector<int> withDifferential{0};  // among the first k complete rounds
+    for (const TScoreRec* round : complete)
+      withDifferential.push_back(withDifferential.back() +
+                                 (RoundDifferentialTenths(*round, options.Rules) ? 1 : 0));
+    for (std::size_t last = 0; last < complete.size(); ++last) {
+      if (last + 1 < complete.size() && complete[last + 1]->Date == complete[last]->Date) continue;
+      const std::size_t first = last + 1 > kIndexWindow ? last + 1 - kIndexWindow : 0;
+      ownIndex.push_back(last + 1 >= kOwnIndexRounds &&
+                         withDifferential[last + 1] > withDifferential[first]);
+    }
+  }
   // The index after each day, replayed from the rounds up to it; a day that is
   // no calendar date has no place on the chart.
-  for (const IndexPoint& held : ReplayIndexes(scores, golfer, options))
+  for (std::size_t i = 0; i < replayed.size(); ++i) {
+    const IndexPoint& held = replayed[i];
+    const bool fixedStart =
+        options.Rules == HandicapRules::kFairwick && (i >= ownIndex.size() || !ownIndex[i]);
     if (const std::optional<int> day = DayOfStoredDate(held.Date))
-      series.Indexes.push_back({*day, held.HasIndex, held.Index});
+      series.Indexes.push_back({*day, held.HasIndex && !fixedStart, held.Index});
+  }
 
   ScoreTable whole = scores;
   NoIndexOutput none;

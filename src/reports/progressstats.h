@@ -61,8 +61,11 @@ ProgressSeries FilterProgress(const ProgressSeries& series, ProgressRange range,
 // held after each day with a complete round as ReplayIndexes gives it under
 // `options` (either rules), and a point for each complete round with a
 // differential by those rules, marked when today's index (ComputeIndex over
-// the whole table) uses it. Days and rounds without a calendar date are left
-// out. Throws ConversionError on a score, rating or slope that is not a number.
+// the whole table) uses it. Under the program's own rules the days before the
+// golfer's first index of his own (5 complete rounds, a differential among the
+// newest 20) have no index, rather than the fixed 36.4 or 40.4. Days and
+// rounds without a calendar date are left out. Throws ConversionError on a
+// score, rating or slope that is not a number.
 ProgressSeries BuildProgressSeries(const ScoreTable& scores, const IndexGolfer& golfer,
                                    const IndexOptions& options);
 

@@ -59,12 +59,10 @@ TEST(ProgressSeriesTest, IndexAfterEachDayAndTheRoundsOfTodaysIndex) {
   scores.Append(WithDifferential("20020101", 10.0));
 
   const fw::ProgressSeries series = fw::BuildProgressSeries(scores, {"Pat", 0}, {});
-  // Before five complete rounds the golfer holds the fixed 36.4; five give
-  // the first index of his own (the best, 8.0, x 0.96 = 7.68), the seventh
-  // the second (7.0 and 8.0 averaged, x 0.96 = 7.2). The undated round's day
-  // is not charted.
+  // Five complete rounds give the first index (the best, 8.0, x 0.96 = 7.68),
+  // the seventh the second (7.0 and 8.0 averaged, x 0.96 = 7.2).
   ASSERT_EQ(series.Indexes.size(), 6u);
-  for (std::size_t i = 0; i < 4; ++i) EXPECT_DOUBLE_EQ(series.Indexes[i].Index, 36.4) << i;
+  for (std::size_t i = 0; i < 4; ++i) EXPECT_FALSE(series.Indexes[i].HasIndex) << i;
   EXPECT_EQ(series.Indexes[0].Day, Day("20020101"));
   EXPECT_EQ(series.Indexes[4].Day, Day("20020105"));
   EXPECT_TRUE(series.Indexes[4].HasIndex);
