@@ -129,7 +129,7 @@ TImportPreviewDlg::TImportPreviewDlg(QWidget* parent) : FwDialog(parent) {
   SummaryLabel->setWordWrap(true);
   AddLabel = NamedLabel(client, "AddLabel", QStringLiteral("Rounds to add:"));
   AddListBox = FixedPitchList(client, "AddListBox");
-  SkippedLabel = NamedLabel(client, "SkippedLabel", QStringLiteral("Skipped, stored already:"));
+  SkippedLabel = NamedLabel(client, "SkippedLabel", QStringLiteral("Skipped:"));
   SkippedListBox = FixedPitchList(client, "SkippedListBox");
   RefusedLabel = NamedLabel(client, "RefusedLabel", QStringLiteral("Refused:"));
   RefusedListBox = FixedPitchList(client, "RefusedListBox");

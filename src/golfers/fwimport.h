@@ -48,7 +48,7 @@ class TImportPreviewDlg : public fw::ui::FwDialog {
   QLabel* AddLabel = nullptr;
   QListWidget* AddListBox = nullptr;  // date in the user's order, course, total
   QLabel* SkippedLabel = nullptr;
-  QListWidget* SkippedListBox = nullptr;  // "Line 5: already stored"
+  QListWidget* SkippedListBox = nullptr;  // "Line 5: already stored", "... as line 2"
   QLabel* RefusedLabel = nullptr;
   QListWidget* RefusedListBox = nullptr;  // "Line 7: <the reason>"
   QPushButton* ImportButton = nullptr;    // disabled when there is nothing to add
