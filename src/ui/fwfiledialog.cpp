@@ -10,6 +10,7 @@
 #include <iterator>
 #include <utility>
 
+#include "data/backup.h"
 #include "data/outfile.h"
 #include "data/workfolder.h"
 #include "ui/appstate.h"
@@ -46,6 +47,13 @@ QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& 
   QString path = Ask({FileQuestion::Kind::kSaveFile, parent, caption, proposed, filter});
   if (!path.isEmpty() && !suffix.isEmpty() && QFileInfo(path).suffix().isEmpty())
     path += QLatin1Char('.') + suffix;
+  // An export or a chart written under such a name would take the place of a
+  // club's golfers, courses or rounds.
+  const std::string name = LocalPath(path).filename().string();
+  if (fw::IsBackupFileName(name))
+    throw FileError(name +
+                    " is the name of a Fairwick data file: choose another name, so that "
+                    "no club's data is written over.");
   return path;
 }
 

@@ -30,7 +30,9 @@ struct FileQuestion {
 using FileDialogHandler = std::function<QString(const FileQuestion&)>;
 
 // Asks for a file to save into, offering `proposed` (a full path). A name
-// chosen without a suffix gets ".<suffix>" when `suffix` is not empty.
+// chosen without a suffix gets ".<suffix>" when `suffix` is not empty. Throws
+// FileError, whatever the folder, for the name of a data file (golfers.fwc, a
+// score file, ...), which no export may replace.
 QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& proposed,
                         const QString& filter, const QString& suffix = {});
 // Asks for an existing file, starting in `startAt`.

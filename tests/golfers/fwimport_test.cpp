@@ -108,9 +108,13 @@ TEST_F(ExchangeTest, ProgressChartsTheReplayedIndexUnderEitherRules) {
 
 TEST_F(ExchangeTest, ExportsThroughTheMenusReplacingFilesAtomically) {
   QPointer<TGPickForm> pick = ListWith("Pat Jones");
-  files = {"", At("pat")};
+  const std::string stored = folder.Read("PJONES.fwp");
+  files = {"", At("pjones.FWP"), At("pat")};
   Trigger(pick, "ExportRounds1");  // cancelled
   EXPECT_TRUE(messages.empty());
+  Trigger(pick, "ExportRounds1");  // a data file's name: refused
+  EXPECT_EQ(messages.back().kind, fw::ui::MsgKind::kError);
+  EXPECT_EQ(folder.Read("PJONES.fwp"), stored);
   folder.Write("pat.csv", "older");
   ASSERT_EQ(::link((folder.Path() / "pat.csv").c_str(), (folder.Path() / "old.csv").c_str()), 0);
   Trigger(pick, "ExportRounds1");
