@@ -37,9 +37,15 @@ std::vector<fw::RoundFigures> FiguresNow(const fw::ScoreTable& scores,
 }
 
 // The golfer's score file, sorted newest first, with what was read of it.
-fw::ScoreTable LoadSorted(const std::string& fileName, fw::FileSnapshot& seen) {
+fw::ScoreTable LoadSorted(const fw::TGolferRec& golfer, fw::FileSnapshot& seen) {
+  const std::string fileName = fw::ScoreFileName(golfer.ShortName);
   fw::ScoreTable scores;
-  fw::LoadScoreFile(App().folder, fileName, scores, seen);
+  try {
+    fw::LoadScoreFile(App().folder, fileName, scores, seen);
+  } catch (const fw::MissingFileError&) {
+    throw fw::FileError(fileName + ", the score file of " + fw::CutAtNul(golfer.LongName) +
+                        ", was not found.");
+  }
   fw::ui::TellPartialLoad(fileName, seen);
   fw::SortScores(scores);
   return scores;
@@ -89,7 +95,7 @@ void ExportClubRounds(QWidget* parent) {
         fw::ClubRoundsCsv csv;
         for (const fw::TGolferRec& golfer : golfers) {
           fw::FileSnapshot seen;
-          const fw::ScoreTable scores = LoadSorted(fw::ScoreFileName(golfer.ShortName), seen);
+          const fw::ScoreTable scores = LoadSorted(golfer, seen);
           csv.Add(golfer, scores, FiguresNow(scores, {fw::CutAtNul(golfer.LongName), golfer.Sex}));
         }
         return csv.Text();
@@ -102,15 +108,8 @@ void ImportRounds(const fw::TGolferRec& golfer, FwForm* opener) {
       PathText(App().folder.Dir()), kCsvFilter);
   if (path.isEmpty()) return;
   const std::string csv = ReadChosenFile(path, kMaxCsvBytes);
-  const std::string fileName = fw::ScoreFileName(golfer.ShortName);
   fw::FileSnapshot seen;
-  fw::ScoreTable stored;
-  try {
-    stored = LoadSorted(fileName, seen);
-  } catch (const fw::MissingFileError&) {
-    throw fw::FileError(fileName + ", the score file of " + fw::CutAtNul(golfer.LongName) +
-                        ", was not found: nothing was imported.");
-  }
+  fw::ScoreTable stored = LoadSorted(golfer, seen);
   fw::ImportPlan plan = fw::PlanRoundImport(csv, stored);
   auto* preview = new TImportPreviewDlg;
   preview->setAttribute(Qt::WA_DeleteOnClose);
