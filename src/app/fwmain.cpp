@@ -2,16 +2,20 @@
 
 #include <QApplication>
 #include <QMenuBar>
+#include <QProcess>
 
 #include "app/fwabout.h"
 #include "app/fwpictures.h"
 #include "app/fwprefs.h"
 #include "courses/fwcmaint.h"
+#include "data/backup.h"
 #include "fwversion.h"
 #include "golfers/fwgmaint.h"
 #include "golfers/fwgpick.h"
+#include "golfers/fwimport.h"
 #include "ui/appstate.h"
 #include "ui/fwcodec.h"
+#include "ui/fwfiledialog.h"
 #include "ui/fwmessage.h"
 
 using namespace fw::ui;
@@ -23,6 +27,34 @@ QPushButton* LauncherButton(QWidget* parent, const char* name, const QString& ca
   button->setObjectName(QString::fromLatin1(name));
   button->setGeometry(303, top, 120, 40);
   return button;
+}
+
+const QString kNoBackups = QStringLiteral(
+    "This copy of Fairwick was built without libzip: it cannot make or restore "
+    "backups.");
+
+// Where backups are offered: beside the club folder, not inside it.
+QString BesideTheClub() {
+  return PathText(App().folder.Dir().parent_path());
+}
+
+// "golfers.fwc, courses.fwc and 3 score files".
+QString NamesOf(const std::vector<std::string>& names) {
+  QStringList listed;
+  int scoreFiles = 0;
+  for (const std::string& name : names) {
+    if (QString::fromStdString(name).endsWith(QLatin1String(fw::kBackupExtension),
+                                              Qt::CaseInsensitive))
+      ++scoreFiles;
+    else
+      listed << QString::fromStdString(name);
+  }
+  if (scoreFiles > 0)
+    listed << (scoreFiles == 1 ? QStringLiteral("1 score file")
+                               : QStringLiteral("%1 score files").arg(scoreFiles));
+  if (listed.size() < 2) return listed.join(QString());
+  const QString last = listed.takeLast();
+  return listed.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
 }
 
 // Opens a window made anew at each click, without waiting for it.
@@ -104,6 +136,20 @@ TMainForm::TMainForm(QWidget* parent)
   menu->setObjectName(QStringLiteral("MainMenu1"));
   QMenu* file = menu->addMenu(QStringLiteral("&File"));
   file->setObjectName(QStringLiteral("File1"));
+  file->setToolTipsVisible(true);
+  BackUpClub1 = AddMenuItem(file, "BackUpClub1", QStringLiteral("&Back Up Club..."),
+                            [this] { BackUpClub1Click(); });
+  RestoreClub1 = AddMenuItem(file, "RestoreClub1", QStringLiteral("&Restore Club..."),
+                             [this] { RestoreClub1Click(); });
+  if (!fw::CanBackUp()) {
+    for (QAction* item : {BackUpClub1, RestoreClub1}) {
+      item->setEnabled(false);
+      item->setToolTip(kNoBackups);
+    }
+  }
+  ExportClub1 = AddMenuItem(file, "ExportClub1", QStringLiteral("Export &Club..."),
+                            [this] { ExportClub1Click(); });
+  file->addSeparator()->setObjectName(QStringLiteral("N2"));
   Exit1 = AddMenuItem(file, "Exit1", QStringLiteral("E&xit"), [this] { Exit1Click(); });
   QMenu* edit = menu->addMenu(QStringLiteral("&Edit"));
   edit->setObjectName(QStringLiteral("Edit1"));
@@ -133,6 +179,9 @@ TMainForm::TMainForm(QWidget* parent)
   app.VersionText = QLatin1String(fw::kVersionText);
   app.VersionDate = QLatin1String(fw::kVersionDate);
   VersionField->setText((QStringLiteral("Version ") + app.VersionText).left(38));
+  StartCopyIn = [](const QString& folder) {
+    return QProcess::startDetached(QCoreApplication::applicationFilePath(), {}, folder);
+  };
 }
 
 void TMainForm::EditGolferButtonClick() {
@@ -189,4 +238,39 @@ bool TMainForm::FormCloseQuery() {
   if (!SettleOpenWindows()) return false;
   App().exitProgram(0);
   return true;
+}
+
+void TMainForm::BackUpClub1Click() {
+  const QDate today = App().today();
+  const QString proposed =
+      BesideTheClub() + QLatin1Char('/') +
+      QString::fromStdString(fw::DefaultBackupName(today.year(), today.month(), today.day()));
+  const QString zip = AskSaveFileName(this, QStringLiteral("Back Up Club"), proposed,
+                                      QStringLiteral("Backups (*.zip)"), QStringLiteral("zip"));
+  if (zip.isEmpty()) return;
+  const std::vector<std::string> names = fw::BackupClub(App().folder, LocalPath(zip));
+  Inform(QStringLiteral("The club was backed up to ") + zip + QStringLiteral(": ") +
+         NamesOf(names) + QLatin1Char('.'));
+}
+
+void TMainForm::RestoreClub1Click() {
+  const QString zip = AskOpenFileName(this, QStringLiteral("Restore Club - Choose the Backup"),
+                                      BesideTheClub(), QStringLiteral("Backups (*.zip)"));
+  if (zip.isEmpty()) return;
+  const QString folder =
+      AskFolder(this, QStringLiteral("Restore Club - Choose an Empty Folder to Restore Into"),
+                BesideTheClub());
+  if (folder.isEmpty()) return;
+  const std::vector<std::string> names = fw::RestoreClub(LocalPath(zip), LocalPath(folder));
+  if (!AskYesNo(QStringLiteral("The backup ") + zip + QStringLiteral(" was restored into ") +
+                folder + QStringLiteral(": ") + NamesOf(names) +
+                QStringLiteral(".\n\nOpen the restored club now?")))
+    return;
+  if (!StartCopyIn(folder))
+    Warn(QStringLiteral("Fairwick could not be started in ") + folder +
+         QStringLiteral(". Start it there yourself to work on the restored club."));
+}
+
+void TMainForm::ExportClub1Click() {
+  fw::ui::ExportClubRounds(this);
 }

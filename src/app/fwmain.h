@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <functional>
 
 #include "ui/fwform.h"
 #include "ui/fwwidgets.h"
@@ -24,6 +25,9 @@ class TMainForm : public fw::ui::FwForm {
   QPushButton* EnterScoresButton = nullptr;
   QPushButton* ExitButton = nullptr;
   QLineEdit* VersionField = nullptr;
+  QAction* BackUpClub1 = nullptr;
+  QAction* RestoreClub1 = nullptr;
+  QAction* ExportClub1 = nullptr;
   QAction* Exit1 = nullptr;
   QAction* EditGolfers1 = nullptr;
   QAction* EditCourses1 = nullptr;
@@ -40,11 +44,22 @@ class TMainForm : public fw::ui::FwForm {
   void Preferences1Click();
   void ExitButtonClick();
   void Exit1Click();
+  // Writes every data file of the club into a .zip file the user names.
+  void BackUpClub1Click();
+  // Unpacks a backup into an empty folder the user picks, then offers to
+  // open the restored club in a new copy of Fairwick.
+  void RestoreClub1Click();
+  // Every golfer's rounds into one CSV file.
+  void ExportClub1Click();
   bool FormCloseQuery() override;
 
   // Asks every other open window about its unsaved changes; false when the
   // user cancelled one of the questions.
   bool SettleOpenWindows();
+
+  // Starts a new copy of Fairwick working in `folder`; false when it could
+  // not be started. Tests replace it.
+  std::function<bool(const QString& folder)> StartCopyIn;
 
  private:
   // The open golfer and course maintenance windows: two editors of one file

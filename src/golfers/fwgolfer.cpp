@@ -11,6 +11,8 @@
 #include "data/convert.h"
 #include "data/limitmessages.h"
 #include "data/textutil.h"
+#include "golfers/fwimport.h"
+#include "golfers/fwprogress.h"
 #include "handicap/fwindex.h"
 #include "handicap/handicapindex.h"
 #include "handicap/scoreeval.h"
@@ -92,8 +94,10 @@ TGolferForm::TGolferForm(QWidget* parent) : FwForm(parent) {
   ModifyButton = fw::ui::NamedButton(client, "ModifyButton", QStringLiteral("Modify Score"));
   DeleteButton = fw::ui::NamedButton(client, "DeleteButton", QStringLiteral("Delete Score"));
   SaveButton = fw::ui::NamedButton(client, "SaveButton", QStringLiteral("Save"));
+  ProgressButton = fw::ui::NamedButton(client, "ProgressButton", QStringLiteral("Progress"));
   ExitButton = fw::ui::NamedButton(client, "ExitButton", QStringLiteral("Exit"));
-  for (QPushButton* button : {AddButton, ModifyButton, DeleteButton, SaveButton, ExitButton})
+  for (QPushButton* button :
+       {AddButton, ModifyButton, DeleteButton, SaveButton, ProgressButton, ExitButton})
     buttons->addWidget(button);
   rows->addLayout(buttons);
 
@@ -101,17 +105,23 @@ TGolferForm::TGolferForm(QWidget* parent) : FwForm(parent) {
   menu->setObjectName(QStringLiteral("GolferMenu"));
   QMenu* file = menu->addMenu(QStringLiteral("&File"));
   file->setObjectName(QStringLiteral("File1"));
+  // "x" is Exit's already.
+  ExportRounds1 = AddMenuItem(file, "ExportRounds1", QStringLiteral("&Export Rounds..."),
+                              [this] { ExportRounds1Click(); });
   Exit1 = AddMenuItem(file, "Exit1", QStringLiteral("E&xit"), [this] { Exit1Click(); });
   QMenu* calculate = menu->addMenu(QStringLiteral("&Calculate"));
   calculate->setObjectName(QStringLiteral("Calculate1"));
   Index1 = AddMenuItem(calculate, "Index1", QStringLiteral("&Index"), [this] { Index1Click(); });
   Handicap1 = AddMenuItem(calculate, "Handicap1", QStringLiteral("&Handicap"),
                           [this] { Handicap1Click(); });
+  Progress1 = AddMenuItem(calculate, "Progress1", QStringLiteral("&Progress"),
+                          [this] { ProgressButtonClick(); });
 
   OnClick(AddButton, [this] { AddButtonClick(); });
   OnClick(ModifyButton, [this] { ModifyButtonClick(); });
   OnClick(DeleteButton, [this] { DeleteButtonClick(); });
   OnClick(SaveButton, [this] { SaveButtonClick(); });
+  OnClick(ProgressButton, [this] { ProgressButtonClick(); });
   OnClick(ExitButton, [this] { ExitButtonClick(); });
   OnDoubleClick(ScoresListBox, [this] { ModifyButtonClick(); });
 
@@ -125,6 +135,8 @@ TGolferForm::TGolferForm(QWidget* parent) : FwForm(parent) {
   connect(&fw::ui::Events(), &fw::ui::DataEvents::SettingsChanged, this, [this] {
     if (isVisible()) fw::ui::Guarded([this] { Refresh(SelectedPosition()); });
   });
+  connect(&fw::ui::Events(), &fw::ui::DataEvents::ScoreFileReplaced, this,
+          &TGolferForm::ScoreFileReplaced);
 }
 
 QString TGolferForm::ScoreLine(const fw::TScoreRec& round, int n, bool used) {
@@ -218,6 +230,15 @@ void TGolferForm::RoundStoredElsewhere(const QString& fileName, const fw::TScore
       }
   }
   Refresh(SelectedPosition());
+}
+
+void TGolferForm::ScoreFileReplaced(const QString& fileName, const fw::FileSnapshot& before,
+                                    const fw::FileSnapshot&) {
+  if (!isVisible() || GolferName->text().compare(fileName, Qt::CaseInsensitive) != 0) return;
+  if (ScoresChanged || EditedScore != -1 || !ScoresSeen.SameFileAs(before) || ScoresSeen.Partial())
+    return;
+  LoadGolfer();
+  Refresh(-1);
 }
 
 void TGolferForm::FormShow() {
@@ -386,6 +407,24 @@ void TGolferForm::Handicap1Click() {
   window->GolferName->setText(GolferName2->text());
   window->IndexField->setText(IndexField->text());
   window->ShowFor(this);
+}
+
+fw::IndexGolfer TGolferForm::GolferShown() const {
+  return {FromQt(GolferName2->text()), GolferSex->text() == QStringLiteral("1") ? 1 : 0};
+}
+
+void TGolferForm::ProgressButtonClick() {
+  const fw::IndexGolfer golfer = GolferShown();
+  TProgressForm::Open(GolferName2->text(), golfer.Sex, ShortNameShown(), Scores, this);
+}
+
+void TGolferForm::ExportRounds1Click() {
+  fw::ui::ExportGolferRounds(this, GolferShown(), FromQt(ShortNameShown()), Scores);
+}
+
+QString TGolferForm::ShortNameShown() const {
+  const QString fileName = GolferName->text();
+  return fileName.left(fileName.indexOf(QLatin1Char('.')));
 }
 
 TGolferForm* TGolferForm::Instance() {

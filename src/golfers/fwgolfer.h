@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "data/scorefile.h"
+#include "handicap/handicapindex.h"
 #include "ui/fwform.h"
 
 class QAction;
@@ -35,10 +36,13 @@ class TGolferForm : public fw::ui::FwForm {
   QPushButton* ModifyButton = nullptr;
   QPushButton* DeleteButton = nullptr;
   QPushButton* SaveButton = nullptr;
+  QPushButton* ProgressButton = nullptr;
   QPushButton* ExitButton = nullptr;
+  QAction* ExportRounds1 = nullptr;
   QAction* Exit1 = nullptr;
   QAction* Index1 = nullptr;
   QAction* Handicap1 = nullptr;
+  QAction* Progress1 = nullptr;
 
   fw::ScoreTable Scores;
   // What this window read of the score file, for the check before a save.
@@ -57,6 +61,12 @@ class TGolferForm : public fw::ui::FwForm {
   // unsaved here the file is simply shown again.
   void RoundStoredElsewhere(const QString& fileName, const fw::TScoreRec& round,
                             const fw::FileSnapshot& before, const fw::FileSnapshot& after);
+  // `fileName` was written anew elsewhere (rounds imported). When it is the
+  // file on show, this window held exactly what it held before and nothing is
+  // unsaved or pending here, the file is shown again; otherwise the window
+  // keeps what it has, and its save says that the file has changed.
+  void ScoreFileReplaced(const QString& fileName, const fw::FileSnapshot& before,
+                         const fw::FileSnapshot& after);
 
   void FormShow() override;
   void FormActivate() override;
@@ -74,6 +84,10 @@ class TGolferForm : public fw::ui::FwForm {
   void Exit1Click();
   void Index1Click();
   void Handicap1Click();
+  // The progress window and the CSV export of the rounds on show, unsaved
+  // changes included.
+  void ProgressButtonClick();
+  void ExportRounds1Click();
 
   // The list line of the round at position `n` (1 = newest): mark, position,
   // date, total, adjusted score, rating, slope, differential and course.
@@ -90,6 +104,10 @@ class TGolferForm : public fw::ui::FwForm {
   // Writes the score file; false when the file changed on disk meanwhile and
   // nothing was written.
   bool SaveChanges();
+  // The golfer on show, and his short name (the score file's name without
+  // ".fwp").
+  fw::IndexGolfer GolferShown() const;
+  QString ShortNameShown() const;
 
   // The line to select at the next activation after a round was taken: the
   // changed round's position, -1 for the first line after an addition.

@@ -7,6 +7,8 @@
 #include "data/limitmessages.h"
 #include "data/textutil.h"
 #include "golfers/fwgolfer.h"
+#include "golfers/fwimport.h"
+#include "golfers/fwprogress.h"
 #include "handicap/fwindex.h"
 #include "handicap/handicapindex.h"
 #include "reports/fwhndicp.h"
@@ -58,9 +60,11 @@ TGPickForm::TGPickForm(QWidget* parent) : FwForm(parent) {
       fw::ui::NamedButton(client, "PrintScoresButton", QStringLiteral("Print Scores"));
   PrintHandicapButton =
       fw::ui::NamedButton(client, "PrintHandicapButton", QStringLiteral("Print Handicaps"));
+  ProgressButton = fw::ui::NamedButton(client, "ProgressButton", QStringLiteral("Progress"));
   ExitButton = fw::ui::NamedButton(client, "ExitButton", QStringLiteral("Exit"));
-  for (QPushButton* button : {AddAScoreButton, AddGroupButton, EditScoresButton, IndexButton,
-                              HandicapButton, PrintScoresButton, PrintHandicapButton, ExitButton})
+  for (QPushButton* button :
+       {AddAScoreButton, AddGroupButton, EditScoresButton, IndexButton, HandicapButton,
+        PrintScoresButton, PrintHandicapButton, ProgressButton, ExitButton})
     side->addWidget(button);
   side->addStretch();
   chkUseMaxIndex = new QCheckBox(QStringLiteral("Use Maximum Index Rule"), client);
@@ -96,6 +100,14 @@ TGPickForm::TGPickForm(QWidget* parent) : FwForm(parent) {
                              [this] { PrintScores(); });
   PrintHandicaps1 = AddMenuItem(activities, "PrintHandicaps1", QStringLiteral("Print Ha&ndicaps"),
                                 [this] { PrintHandicaps(); });
+  activities->addSeparator()->setObjectName(QStringLiteral("N3"));
+  Progress1 =
+      AddMenuItem(activities, "Progress1", QStringLiteral("&Progress"), [this] { Progress(); });
+  ExportRounds1 = AddMenuItem(activities, "ExportRounds1", QStringLiteral("E&xport Rounds..."),
+                              [this] { ExportRounds(); });
+  // "&I" is Calculate Index's already.
+  ImportRounds1 = AddMenuItem(activities, "ImportRounds1", QStringLiteral("I&mport Rounds..."),
+                              [this] { ImportRounds(); });
 
   OnClick(AddAScoreButton, [this] { AddAScore(); });
   OnClick(AddGroupButton, [this] { AddGroupOfScores(); });
@@ -104,6 +116,7 @@ TGPickForm::TGPickForm(QWidget* parent) : FwForm(parent) {
   OnClick(HandicapButton, [this] { CourseHandicap(); });
   OnClick(PrintScoresButton, [this] { PrintScores(); });
   OnClick(PrintHandicapButton, [this] { PrintHandicaps(); });
+  OnClick(ProgressButton, [this] { Progress(); });
   OnClick(ExitButton, [this] { ExitButtonClick(); });
   OnDoubleClick(GolferListBox, [this] { EditScores(); });
 
@@ -279,6 +292,27 @@ void TGPickForm::PrintHandicaps() {
   }
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->ShowFor(this);
+}
+
+void TGPickForm::Progress() {
+  const fw::TGolferRec* golfer = StartActivity(true);
+  if (!golfer) return;
+  LoadScoresOf(*golfer);
+  TProgressForm::Open(ToQt(golfer->LongName), golfer->Sex, ToQt(fw::CutAtNul(golfer->ShortName)),
+                      Scores, this);
+}
+
+void TGPickForm::ExportRounds() {
+  const fw::TGolferRec* golfer = StartActivity(true);
+  if (!golfer) return;
+  LoadScoresOf(*golfer);
+  fw::ui::ExportGolferRounds(this, IndexGolferOf(*golfer), golfer->ShortName.str(), Scores);
+}
+
+void TGPickForm::ImportRounds() {
+  const fw::TGolferRec* golfer = StartActivity(true);
+  if (!golfer) return;
+  fw::ui::ImportRounds(*golfer, this);
 }
 
 void TGPickForm::ExitButtonClick() {

@@ -35,6 +35,7 @@ class TGPickForm : public fw::ui::FwForm {
   QPushButton* HandicapButton = nullptr;
   QPushButton* PrintScoresButton = nullptr;
   QPushButton* PrintHandicapButton = nullptr;
+  QPushButton* ProgressButton = nullptr;
   QPushButton* ExitButton = nullptr;
   QCheckBox* chkUseMaxIndex = nullptr;
   QLabel* Label1 = nullptr;
@@ -46,6 +47,9 @@ class TGPickForm : public fw::ui::FwForm {
   QAction* CalculateHandicap1 = nullptr;
   QAction* PrintScores1 = nullptr;
   QAction* PrintHandicaps1 = nullptr;
+  QAction* Progress1 = nullptr;
+  QAction* ExportRounds1 = nullptr;
+  QAction* ImportRounds1 = nullptr;
 
   fw::GolferTable Golfers;
   // What this window read of the golfer list: a list changed meanwhile (a
@@ -70,6 +74,12 @@ class TGPickForm : public fw::ui::FwForm {
   void CourseHandicap();
   void PrintScores();
   void PrintHandicaps();
+  // The progress window for the selected golfer, from his score file.
+  void Progress();
+  // The selected golfer's rounds into a CSV file.
+  void ExportRounds();
+  // Rounds from a CSV file into the selected golfer's score file, after a preview.
+  void ImportRounds();
   void ExitButtonClick();
 
  private:

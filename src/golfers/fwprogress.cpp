@@ -1,8 +1,6 @@
 #include "golfers/fwprogress.h"
 
 #include <QBuffer>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QPainter>
@@ -14,6 +12,7 @@
 #include "data/workfolder.h"
 #include "ui/appstate.h"
 #include "ui/fwcodec.h"
+#include "ui/fwfiledialog.h"
 #include "ui/fwmessage.h"
 #include "ui/fwprintdialog.h"
 #include "ui/fwwidgets.h"
@@ -35,11 +34,6 @@ QString JoinLines(const std::vector<std::string>& lines) {
   QStringList text;
   for (const std::string& line : lines) text << ToQt(line);
   return text.join(QLatin1Char('\n'));
-}
-
-// A file in the working folder, as a path.
-QString InWorkFolder(const QString& name) {
-  return QString::fromStdString((App().folder.Dir() / name.toStdString()).string());
 }
 
 }  // namespace
@@ -143,6 +137,16 @@ void TProgressForm::ShowGolfer(const QString& longName, int sex, const QString& 
   ShowFor(opener);
 }
 
+TProgressForm* TProgressForm::Open(const QString& longName, int sex, const QString& shortName,
+                                   const fw::ScoreTable& scores, fw::ui::FwForm* opener) {
+  fw::CourseTable courses;
+  fw::ui::UiMessenger messenger;
+  fw::LoadCourseList(App().folder, courses, messenger);
+  auto* form = new TProgressForm;
+  form->ShowGolfer(longName, sex, shortName, scores, courses, opener);
+  return form;
+}
+
 fw::ui::ProgressChartText TProgressForm::ChartText() const {
   fw::ui::ProgressChartText text;
   text.title = longName_;
@@ -180,7 +184,7 @@ void TProgressForm::PrintButtonClick() {
   // Without a printer the dialog offers only a PDF file: name it after the
   // golfer, in the working folder.
   if (printer.outputFormat() == QPrinter::PdfFormat)
-    printer.setOutputFileName(InWorkFolder(shortName_ + QStringLiteral("-progress.pdf")));
+    printer.setOutputFileName(fw::ui::InClubFolder(shortName_ + QStringLiteral("-progress.pdf")));
   if (!fw::ui::RunPrintDialog(printer, this)) return;
   QPainter painter;
   if (!painter.begin(&printer)) {
@@ -193,10 +197,11 @@ void TProgressForm::PrintButtonClick() {
 }
 
 void TProgressForm::SavePngButtonClick() {
-  QString path =
-      fw::ui::AskPngFileName(this, InWorkFolder(shortName_ + QStringLiteral("-progress.png")));
+  const QString path =
+      fw::ui::AskSaveFileName(this, QStringLiteral("Save Chart as PNG"),
+                              fw::ui::InClubFolder(shortName_ + QStringLiteral("-progress.png")),
+                              QStringLiteral("PNG images (*.png)"), QStringLiteral("png"));
   if (path.isEmpty()) return;
-  if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".png");
   fw::ui::SavePngFile(fw::ui::RenderProgressChart(ChartView->Series(), ChartView->Text(), kPngSize),
                       path);
 }
@@ -206,24 +211,6 @@ void TProgressForm::CloseButtonClick() {
 }
 
 namespace fw::ui {
-namespace {
-
-PngFileNameHandler& Handler() {
-  static PngFileNameHandler handler;
-  return handler;
-}
-
-}  // namespace
-
-QString AskPngFileName(QWidget* parent, const QString& suggested) {
-  if (Handler()) return Handler()(parent, suggested);
-  return QFileDialog::getSaveFileName(parent, QStringLiteral("Save Chart as PNG"), suggested,
-                                      QStringLiteral("PNG images (*.png)"));
-}
-
-PngFileNameHandler SetPngFileNameHandler(PngFileNameHandler handler) {
-  return std::exchange(Handler(), std::move(handler));
-}
 
 void SavePngFile(const QImage& image, const QString& path) {
   QByteArray bytes;
@@ -232,8 +219,7 @@ void SavePngFile(const QImage& image, const QString& path) {
   if (!image.save(&buffer, "PNG"))
     throw fw::FileError("The chart could not be made into a PNG image.");
   fw::ReplaceOutsideFile(
-      QFile::encodeName(path).toStdString(),
-      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+      LocalPath(path), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 }  // namespace fw::ui

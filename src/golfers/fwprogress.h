@@ -2,13 +2,13 @@
 // The progress window: a golfer's index over time in a chart, beside figures
 // about his rounds and the average on each hole of a chosen course. The chart
 // is printed, or saved as a PNG file, as it is drawn on the screen. Openers
-// make a new one and call ShowGolfer; the window deletes itself when it closes.
+// make a new one and call ShowGolfer, or call Open; the window deletes itself
+// when it closes.
 
 #include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <functional>
 
 #include "data/courselist.h"
 #include "data/scorefile.h"
@@ -32,12 +32,18 @@ class TProgressForm : public fw::ui::FwForm {
   QPushButton* CloseButton = nullptr;
 
   // Shows the progress of a golfer (sex 0 man, 1 woman) from his rounds,
-  // sorted newest first, with the pars of `courses`. The index is computed
-  // under the maximum index option in force. `shortName` names the files the
+  // sorted newest first, with the pars of `courses`. The index after each day
+  // is replayed under the options every index is computed with now (the rules,
+  // the order of dates, the maximum index option). `shortName` names the files the
   // chart is offered as. Shown without blocking `opener`.
   void ShowGolfer(const QString& longName, int sex, const QString& shortName,
                   const fw::ScoreTable& scores, const fw::CourseTable& courses,
                   fw::ui::FwForm* opener = nullptr);
+
+  // A new window showing the golfer's rounds (sorted newest first) with the
+  // pars of the course list, which it loads.
+  static TProgressForm* Open(const QString& longName, int sex, const QString& shortName,
+                             const fw::ScoreTable& scores, fw::ui::FwForm* opener);
 
   void RangeFieldChange();
   void CourseFieldChange();
@@ -57,16 +63,6 @@ class TProgressForm : public fw::ui::FwForm {
 };
 
 namespace fw::ui {
-
-// The question for the name of a PNG file to write goes through AskPngFileName.
-// The running program shows a file dialog; tests install a handler that
-// answers. `suggested` is a full path; the answer is one too, empty when the
-// user cancels.
-using PngFileNameHandler = std::function<QString(QWidget* parent, const QString& suggested)>;
-QString AskPngFileName(QWidget* parent, const QString& suggested);
-// Replaces the question (an empty handler restores the dialog); returns the
-// previous handler.
-PngFileNameHandler SetPngFileNameHandler(PngFileNameHandler handler);
 
 // Writes the image as a PNG file, replacing `path` atomically. Throws
 // FileError when it cannot be written; an older file then stays as it was.

@@ -14,6 +14,7 @@
 #include "ui/appstate.h"
 #include "ui/dataevents.h"
 #include "ui/fwcodec.h"
+#include "ui/fwfiledialog.h"
 #include "ui/fwmessage.h"
 #include "ui/fwwidgets.h"
 
@@ -84,11 +85,12 @@ TPrintHandicapsDlg::TPrintHandicapsDlg(QWidget* parent) : FwDialog(parent) {
 
   PrintListButton = fw::ui::NamedButton(client, "PrintListButton", QStringLiteral("Print List"));
   PrintCardsButton = fw::ui::NamedButton(client, "PrintCardsButton", QStringLiteral("Print Cards"));
+  ExportListButton = fw::ui::NamedButton(client, "ExportListButton", QStringLiteral("Export List"));
   ExitButton = fw::ui::NamedButton(client, "ExitButton", QStringLiteral("Exit"));
   int left = 8;
-  for (QPushButton* button : {PrintListButton, PrintCardsButton, ExitButton}) {
-    button->setGeometry(left, 284, 100, 28);
-    left += 113;
+  for (QPushButton* button : {PrintListButton, PrintCardsButton, ExportListButton, ExitButton}) {
+    button->setGeometry(left, 284, 78, 28);
+    left += 82;
   }
 
   connect(CourseField, &QComboBox::activated, this, [this] { CourseFieldClick(); });
@@ -104,6 +106,7 @@ TPrintHandicapsDlg::TPrintHandicapsDlg(QWidget* parent) : FwDialog(parent) {
   OnDoubleClick(PrintListBox, [this] { ExcludeBtnClick(); });
   OnClick(PrintListButton, [this] { PrintListButtonClick(); });
   OnClick(PrintCardsButton, [this] { PrintCardsButtonClick(); });
+  OnClick(ExportListButton, [this] { ExportListButtonClick(); });
   OnClick(ExitButton, [this] { ExitButtonClick(); });
   CancelOnEscape(ExitButton);
 
@@ -331,6 +334,18 @@ void TPrintHandicapsDlg::PrintHandicapCards() {
           [&cards](fw::PrintDevice& device) { fw::PrintHandicapCards(device, cards); }))
     return;
   fw::ui::Inform(kCardsSent);
+}
+
+void TPrintHandicapsDlg::ExportListButtonClick() {
+  if (!CanPrint()) return;
+  const fw::TCourseSummary chosen = Courses[CourseField->currentIndex() + 1];
+  const std::vector<int> places = PrintListPlaces();
+  fw::ui::ExportCsvFile(
+      this, QStringLiteral("Export Handicap List"), QStringLiteral("hdcplist.csv"),
+      QStringLiteral("Handicap list"), [&] {
+        return fw::HandicapListCsv(fw::HandicapListRows(App().folder, Golfers, places, chosen,
+                                                        fw::ui::IndexOptionsNow(), Scores));
+      });
 }
 
 void TPrintHandicapsDlg::ExitButtonClick() {

@@ -36,6 +36,7 @@ class TPrintHandicapsDlg : public fw::ui::FwDialog {
   QPushButton* ExAllBtn = nullptr;
   QPushButton* PrintListButton = nullptr;
   QPushButton* PrintCardsButton = nullptr;
+  QPushButton* ExportListButton = nullptr;
   QPushButton* ExitButton = nullptr;
 
   fw::GolferTable Golfers;
@@ -61,6 +62,8 @@ class TPrintHandicapsDlg : public fw::ui::FwDialog {
   void ExcAllBtnClick();
   void PrintListButtonClick();
   void PrintCardsButtonClick();
+  // The handicap list of the chosen course and golfers as a CSV file.
+  void ExportListButtonClick();
   void ExitButtonClick();
 
   // Places in the golfer table (from 1) of the golfers in the print list, in

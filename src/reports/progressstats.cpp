@@ -19,6 +19,10 @@ using std::chrono::year_month_day;
 
 constexpr int kHoles = 18;
 constexpr int kNewest = 20;  // rounds of "the last 20 rounds"
+// The newest complete rounds an index looks at, and how many of them a golfer
+// needs for an index of his own under the program's own rules.
+constexpr std::size_t kIndexWindow = 20;
+constexpr std::size_t kOwnIndexRounds = 5;
 
 bool IsDigits(std::string_view text) {
   return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -146,46 +150,53 @@ ProgressSeries FilterProgress(const ProgressSeries& series, ProgressRange range,
 
 ProgressSeries BuildProgressSeries(const ScoreTable& scores, const IndexGolfer& golfer,
                                    const IndexOptions& options) {
-  // The complete rounds with a calendar date, newest first; rounds of one day
-  // keep their table order.
-  struct Dated {
-    int position;
-    int day;
-  };
-  std::vector<Dated> dated;
-  for (int p = 1; p <= scores.Count(); ++p)
-    if (const auto day = DayOfStoredDate(scores[p].Date); day && IsCompleteScore(scores[p]))
-      dated.push_back({p, *day});
-  std::stable_sort(dated.begin(), dated.end(),
-                   [](const Dated& a, const Dated& b) { return a.day > b.day; });
+  ProgressSeries series;
+  const std::vector<IndexPoint> replayed = ReplayIndexes(scores, golfer, options);
+  // Under the program's own rules a golfer holds the fixed 36.4 (40.4) until
+  // 5 complete rounds, with a differential among the newest 20, give him an
+  // index of his own. The chart shows that time as one without an index, as
+  // under WHS, so that the line and its trend start at the first real index.
+  // The days are those of the replay: the complete rounds grouped by date.
+  std::vector<bool> ownIndex;  // for each replayed day
+  if (options.Rules == HandicapRules::kFairwick) {
+    std::vector<const TScoreRec*> complete;  // oldest first
+    for (int p = scores.Count(); p >= 1; --p)
+      if (IsCompleteScore(scores[p])) complete.push_back(&scores[p]);
+    std::vector<int> withDifferential{0};  // among the first k complete rounds
+    for (const TScoreRec* round : complete)
+      withDifferential.push_back(withDifferential.back() +
+                                 (RoundDifferentialTenths(*round, options.Rules) ? 1 : 0));
+    for (std::size_t last = 0; last < complete.size(); ++last) {
+      if (last + 1 < complete.size() && complete[last + 1]->Date == complete[last]->Date) continue;
+      const std::size_t first = last + 1 > kIndexWindow ? last + 1 - kIndexWindow : 0;
+      ownIndex.push_back(last + 1 >= kOwnIndexRounds &&
+                         withDifferential[last + 1] > withDifferential[first]);
+    }
+  }
+  // The index after each day, replayed from the rounds up to it; a day that is
+  // no calendar date has no place on the chart.
+  for (std::size_t i = 0; i < replayed.size(); ++i) {
+    const IndexPoint& held = replayed[i];
+    const bool fixedStart =
+        options.Rules == HandicapRules::kFairwick && (i >= ownIndex.size() || !ownIndex[i]);
+    if (const std::optional<int> day = DayOfStoredDate(held.Date))
+      series.Indexes.push_back({*day, held.HasIndex && !fixedStart, held.Index});
+  }
 
   ScoreTable whole = scores;
   NoIndexOutput none;
-  const IndexResult today = ComputeIndex(whole, golfer, none, options);
-
-  ProgressSeries series;
-  ScoreTable upToDay;
-  // Oldest day first: the index after a day rests on the newest 20 complete
-  // rounds up to it, all the calculation ever looks at.
-  for (std::size_t end = dated.size(); end > 0;) {
-    const int day = dated[end - 1].day;
-    std::size_t first = end;
-    while (first > 0 && dated[first - 1].day == day) --first;
-    upToDay.Clear();
-    for (std::size_t i = first; i < dated.size() && upToDay.Count() < kNewest; ++i)
-      upToDay.Append(scores[dated[i].position]);
-    const IndexResult index = ComputeIndex(upToDay, golfer, none, options);
-    series.Indexes.push_back({day, index.N > 0, index.Index});
-    for (std::size_t i = end; i > first; --i) {
-      const TScoreRec& round = scores[dated[i - 1].position];
-      const std::optional<int> differential = RoundDifferentialTenths(round, options.Rules);
-      if (!differential) continue;
-      const int position = dated[i - 1].position;
-      const bool used = std::find(today.UsedScores.begin(), today.UsedScores.begin() + today.N,
-                                  position) != today.UsedScores.begin() + today.N;
-      series.Rounds.push_back({day, TenthsValue(*differential), used});
-    }
-    end = first;
+  const std::vector<RoundFigures> figures =
+      RoundFiguresOf(scores, ComputeIndex(whole, golfer, none, options));
+  // The table is newest first: walked backwards it gives the rounds in date
+  // order, those of one day in the order the index counts them.
+  for (int p = scores.Count(); p >= 1; --p) {
+    const TScoreRec& round = scores[p];
+    const std::optional<int> day = DayOfStoredDate(round.Date);
+    if (!day || !IsCompleteScore(round)) continue;
+    const std::optional<int> differential = RoundDifferentialTenths(round, options.Rules);
+    if (!differential) continue;
+    series.Rounds.push_back(
+        {*day, TenthsValue(*differential), figures[static_cast<std::size_t>(p - 1)].UsedByIndex});
   }
   return series;
 }

@@ -57,12 +57,15 @@ enum class ProgressRange { kLast20Rounds, kLastYear, kAllRounds };
 // - All rounds: the whole series.
 ProgressSeries FilterProgress(const ProgressSeries& series, ProgressRange range, int today);
 
-// The series of a golfer's rounds (`scores` sorted newest first): for each day
-// with a complete round the index computed by ComputeIndex over the rounds up
-// to that day, and a point for each complete round with a differential, marked
-// when today's index (ComputeIndex over the whole table) uses it. Rounds
-// without a calendar date are left out. Throws ConversionError on a rating or
-// slope that is not a number.
+// The series of a golfer's rounds (`scores` sorted newest first): the index
+// held after each day with a complete round as ReplayIndexes gives it under
+// `options` (either rules), and a point for each complete round with a
+// differential by those rules, marked when today's index (ComputeIndex over
+// the whole table) uses it. Under the program's own rules the days before the
+// golfer's first index of his own (5 complete rounds, a differential among the
+// newest 20) have no index, rather than the fixed 36.4 or 40.4. Days and
+// rounds without a calendar date are left out. Throws ConversionError on a
+// score, rating or slope that is not a number.
 ProgressSeries BuildProgressSeries(const ScoreTable& scores, const IndexGolfer& golfer,
                                    const IndexOptions& options);
 

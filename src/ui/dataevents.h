@@ -1,9 +1,10 @@
 #pragma once
 // What one window tells the others of the same copy of Fairwick when it has
 // changed a data file they may hold (a round stored in a golfer's score file,
-// a course added to the course list) or the settings every figure follows. A window that holds the
-// same file takes the change into its own table when it held exactly what was on disk before, so
-// that its next save keeps the change instead of being refused.
+// rounds imported into one, a course added to the course list) or the settings
+// every figure follows. A window that holds the same file takes the change into
+// its own table when it held exactly what was on disk before, so that its next
+// save keeps the change instead of being refused.
 
 #include <QObject>
 #include <QString>
@@ -21,6 +22,10 @@ class DataEvents : public QObject {
   // now `after`.
   void RoundStored(const QString& fileName, const fw::TScoreRec& round,
                    const fw::FileSnapshot& before, const fw::FileSnapshot& after);
+  // The score file `fileName` was written anew with rounds added at once (an
+  // import): it was `before` and is now `after`.
+  void ScoreFileReplaced(const QString& fileName, const fw::FileSnapshot& before,
+                         const fw::FileSnapshot& after);
   // `course` was added to the course list, which was `before` and is now `after`.
   void CourseAdded(const fw::TCourseRec& course, const fw::FileSnapshot& before,
                    const fw::FileSnapshot& after);

@@ -120,11 +120,10 @@ TEST_F(GolferFormTest, ListShowsEveryColumnAndMarkWithTheIndex) {
   EXPECT_EQ(metrics.horizontalAdvance("iiii"), metrics.horizontalAdvance("WWWW"));
   EXPECT_EQ(form->Label3->font(), form->ScoresListBox->font());
   EXPECT_EQ(form->Label4->text(), "* = Used to calculate index   I = Incomplete score");
-  const std::pair<const char*, const char*> buttons[] = {{"AddButton", "Add A Score"},
-                                                         {"ModifyButton", "Modify Score"},
-                                                         {"DeleteButton", "Delete Score"},
-                                                         {"SaveButton", "Save"},
-                                                         {"ExitButton", "Exit"}};
+  const std::pair<const char*, const char*> buttons[] = {
+      {"AddButton", "Add A Score"},     {"ModifyButton", "Modify Score"},
+      {"DeleteButton", "Delete Score"}, {"SaveButton", "Save"},
+      {"ProgressButton", "Progress"},   {"ExitButton", "Exit"}};
   for (auto [name, caption] : buttons) EXPECT_EQ(Find<QPushButton>(form, name)->text(), caption);
   EXPECT_EQ(Find<QLabel>(form, "Label1")->text(), "Scores for ");
   EXPECT_EQ(Find<QLabel>(form, "Label2")->text(), "Index:");
@@ -139,8 +138,9 @@ TEST_F(GolferFormTest, ListShowsEveryColumnAndMarkWithTheIndex) {
     for (QAction* action : top->menu()->actions())
       items << action->objectName() + "=" + action->text();
   }
-  EXPECT_EQ(items, QStringList({"&File", "Exit1=E&xit", "&Calculate", "Index1=&Index",
-                                "Handicap1=&Handicap"}));
+  EXPECT_EQ(items,
+            QStringList({"&File", "ExportRounds1=&Export Rounds...", "Exit1=E&xit", "&Calculate",
+                         "Index1=&Index", "Handicap1=&Handicap", "Progress1=&Progress"}));
   EXPECT_EQ(form->menuBar()->objectName(), "GolferMenu");
   EXPECT_TRUE(form->Index1->isEnabled());
 

@@ -61,11 +61,15 @@ TEST_F(GPickTest, WindowHasItsControlsCaptionsAndMenu) {
   EXPECT_EQ(pick->windowTitle(), "Golfer List");
   EXPECT_EQ(pick->objectName(), "GPickForm");
   EXPECT_EQ(pick->size(), QSize(572, 385));
-  const std::pair<const char*, const char*> buttons[] = {
-      {"AddAScoreButton", "Add a Score"},         {"AddGroupButton", "Add Group of Scores"},
-      {"EditScoresButton", "Edit/View Scores"},   {"IndexButton", "Calculate Index"},
-      {"HandicapButton", "Course Handicap"},      {"PrintScoresButton", "Print Scores"},
-      {"PrintHandicapButton", "Print Handicaps"}, {"ExitButton", "Exit"}};
+  const std::pair<const char*, const char*> buttons[] = {{"AddAScoreButton", "Add a Score"},
+                                                         {"AddGroupButton", "Add Group of Scores"},
+                                                         {"EditScoresButton", "Edit/View Scores"},
+                                                         {"IndexButton", "Calculate Index"},
+                                                         {"HandicapButton", "Course Handicap"},
+                                                         {"PrintScoresButton", "Print Scores"},
+                                                         {"PrintHandicapButton", "Print Handicaps"},
+                                                         {"ProgressButton", "Progress"},
+                                                         {"ExitButton", "Exit"}};
   for (auto [name, caption] : buttons) EXPECT_EQ(Find<QPushButton>(pick, name)->text(), caption);
   EXPECT_EQ(Find<QCheckBox>(pick, "chkUseMaxIndex")->text(), "Use Maximum Index Rule");
   EXPECT_EQ(Find<QLabel>(pick, "Label1")->text(), "(36.4 for men, 40.4 for women)");
@@ -85,12 +89,14 @@ TEST_F(GPickTest, WindowHasItsControlsCaptionsAndMenu) {
   for (QAction* action : menus[0]->actions() + menus[1]->actions())
     items << (action->isSeparator() ? QStringLiteral("-")
                                     : action->objectName() + "=" + action->text());
-  EXPECT_EQ(items,
-            QStringList(
-                {"Exit1=&Exit", "AddaScore1=&Add a Score",
-                 "AddaGroupofScores1=Add a &Group of Scores", "EditViewScores1=&Edit/View Scores",
-                 "-", "CalculateIndex1=Calculate &Index", "CalculateHandicap1=Calculate &Handicap",
-                 "-", "PrintScores1=Print &Scores", "PrintHandicaps1=Print Ha&ndicaps"}));
+  EXPECT_EQ(
+      items,
+      QStringList({"Exit1=&Exit", "AddaScore1=&Add a Score",
+                   "AddaGroupofScores1=Add a &Group of Scores", "EditViewScores1=&Edit/View Scores",
+                   "-", "CalculateIndex1=Calculate &Index",
+                   "CalculateHandicap1=Calculate &Handicap", "-", "PrintScores1=Print &Scores",
+                   "PrintHandicaps1=Print Ha&ndicaps", "-", "Progress1=&Progress",
+                   "ExportRounds1=E&xport Rounds...", "ImportRounds1=I&mport Rounds..."}));
 
   for (const char* name :
        {"AddAScoreButton", "AddGroupButton", "EditScoresButton", "IndexButton", "HandicapButton",

@@ -8,6 +8,7 @@
 
 #include "handicap/rounds.h"
 #include "support/uitest.h"
+#include "ui/fwfiledialog.h"
 #include "ui/fwprintdialog.h"
 
 namespace fwtest {
@@ -71,15 +72,15 @@ class ProgressFormTest : public UiTest {
       printer.setOutputFileName(QString::fromStdString((folder.Path() / printTo).string()));
       return true;
     });
-    fw::ui::SetPngFileNameHandler([this](QWidget*, const QString& suggested) {
-      offered = suggested;
+    fw::ui::SetFileDialogHandler([this](const fw::ui::FileQuestion& question) {
+      offered = question.proposed;
       return pngName.isEmpty() ? QString()
                                : QString::fromStdString(folder.Path().string()) + "/" + pngName;
     });
   }
   void TearDown() override {
     fw::ui::SetPrintDialogHandler({});
-    fw::ui::SetPngFileNameHandler({});
+    fw::ui::SetFileDialogHandler({});
     UiTest::TearDown();
   }
 
