@@ -129,7 +129,7 @@ QString TGolferForm::ScoreLine(const fw::TScoreRec& round, int n, bool used) {
   line += ' ';
   line += fw::PadRight(fw::IntToStr(n), 3);
   line += ' ';
-  line += fw::StoredDateToDisplay(round.Date);
+  line += fw::StoredDateToDisplay(round.Date, App().Order);
   line += "  " + fw::PadLeft(round.TotalScore, 3);
   line += "  " + fw::PadLeft(round.AdjustedScore, 3);
   line += "  " + fw::PadRight(round.Rating, 4);

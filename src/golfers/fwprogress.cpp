@@ -127,7 +127,8 @@ void TProgressForm::ShowGolfer(const QString& longName, int sex, const QString& 
   fw::ui::Guarded([&] {
     fw::IndexOptions options = fw::ui::IndexOptionsNow();
     series_ = fw::BuildProgressSeries(scores_, {FromQt(longName), sex == 1 ? 1 : 0}, options);
-    statsLines_ = fw::ProgressStatsLines(fw::ComputeProgressStats(scores_, courses_));
+    statsLines_ =
+        fw::ProgressStatsLines(fw::ComputeProgressStats(scores_, courses_), options.Order);
     played = fw::HoleByHoleCourses(scores_, courses_);
   });
   {
@@ -146,6 +147,7 @@ void TProgressForm::ShowGolfer(const QString& longName, int sex, const QString& 
 fw::ui::ProgressChartText TProgressForm::ChartText() const {
   fw::ui::ProgressChartText text;
   text.title = longName_;
+  text.order = App().Order;
   if (!series_.Empty() &&
       kRanges[std::max(0, RangeField->currentIndex())] == fw::ProgressRange::kLastYear)
     text.empty = QStringLiteral("No rounds in the last year");

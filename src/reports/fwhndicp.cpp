@@ -151,8 +151,8 @@ void THandicapForm::CourseFieldClick() {
   SlopeField->setText(ToQt(course.Slope));
   ParField->setText(ToQt(course.ParTotal));
   // A conversion error leaves the result lines and CourseChosen as they were.
-  const fw::CourseHandicapTexts texts =
-      fw::CourseHandicapTextsFor(FromQt(GolferName->text()), FromQt(IndexField->text()), course);
+  const fw::CourseHandicapTexts texts = fw::CourseHandicapTextsFor(
+      FromQt(GolferName->text()), FromQt(IndexField->text()), course, App().Rules);
   Hdcp1->setText(ToQt(texts.Hdcp1));
   Hdcp1->setCursorPosition(0);
   Hdcp2->setText(ToQt(texts.Hdcp2));
@@ -173,9 +173,12 @@ void THandicapForm::PrintButtonClick() {
   fw::ui::RunReport(
       this, fw::CourseHandicapDestination(shortName), ToQt(shortName + "-handicap.pdf"), [this] {
         const fw::TCourseSummary& course = Courses[CourseField->currentIndex() + 1];
+        // Under the rules and in the order of dates the settings hold.
+        const fw::IndexOptions options = fw::ui::IndexOptionsNow();
         return fw::CourseHandicapLines(fw::ui::QtReportClock(App().today).Today(),
                                        FromQt(GolferName->text()), FromQt(IndexField->text()),
-                                       course, FromQt(Hdcp1->text()), FromQt(Hdcp2->text()));
+                                       course, FromQt(Hdcp1->text()), FromQt(Hdcp2->text()),
+                                       options.Rules, options.Order);
       });
 }
 
