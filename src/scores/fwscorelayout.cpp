@@ -189,6 +189,12 @@ QVBoxLayout* TScoreForm::BuildResults(QWidget* client) {
   AddCourseButton->setObjectName(QStringLiteral("AddCourseButton"));
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
+  for (QPushButton* button : {OKButton, CancelButton, AddCourseButton}) {
+    button->setMinimumWidth(90);
+    buttons->addWidget(button);
+    buttons->addSpacing(12);
+  }
+  buttons->addStretch(1);
   auto* bottom = new QVBoxLayout;
   bottom->addLayout(results);
   bottom->addSpacing(8);
