@@ -82,6 +82,7 @@ TProgressForm::TProgressForm(QWidget* parent) : FwForm(parent) {
   right->addLayout(course);
   StatsView = new QPlainTextEdit(client);
   StatsView->setObjectName(QStringLiteral("StatsView"));
+  StatsView->setAccessibleName(QStringLiteral("Statistics"));
   StatsView->setReadOnly(true);
   StatsView->setLineWrapMode(QPlainTextEdit::NoWrap);
   StatsView->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));

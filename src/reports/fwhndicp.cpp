@@ -65,6 +65,14 @@ THandicapForm::THandicapForm(QWidget* parent) : FwForm(parent, kDialogFrame) {
   GolferShortName = fw::ui::HiddenField(client, "GolferShortName");
   Hdcp1 = ResultLine(client, "Hdcp1");
   Hdcp2 = ResultLine(client, "Hdcp2");
+  // The names a screen reader says.
+  CourseLabel->setBuddy(CourseField);
+  Label2->setBuddy(RatingField);
+  Label3->setBuddy(SlopeField);
+  Label1->setBuddy(ParField);
+  Label4->setBuddy(IndexField);
+  Hdcp1->setAccessibleName(QStringLiteral("Course handicap"));
+  Hdcp2->setAccessibleName(QStringLiteral("Predicted score"));
   OKButton = fw::ui::NamedButton(client, "OKButton", QStringLiteral("OK"));
   PrintButton = fw::ui::NamedButton(client, "PrintButton", QStringLiteral("Print"));
 
