@@ -47,6 +47,7 @@ TAboutBox::TAboutBox(QWidget* parent)
   VersionField->setReadOnly(true);
   VersionField->setFrame(false);
   VersionField->setFocusPolicy(Qt::NoFocus);
+  versionLabel->setBuddy(VersionField);
 
   auto* versionRow = new QHBoxLayout;
   versionRow->addWidget(versionLabel);

@@ -123,6 +123,7 @@ TMainForm::TMainForm(QWidget* parent)
 
   VersionField = new QLineEdit(client);
   VersionField->setObjectName(QStringLiteral("VersionField"));
+  VersionField->setAccessibleName(QStringLiteral("Version"));
   VersionField->setReadOnly(true);
   VersionField->setFrame(false);
   VersionField->setFocusPolicy(Qt::NoFocus);

@@ -17,6 +17,7 @@ TCMaintForm::TCMaintForm(QWidget* parent)
                   QStringLiteral("Save changes made to courses?")) {
   setObjectName(QStringLiteral("CMaintForm"));
   setWindowTitle(QStringLiteral("Course Maintenance"));
+  List->setAccessibleName(QStringLiteral("Courses"));
 
   // Creation: placement, the course list (seeded from the sample the first
   // time), sorted by name, and nothing changed yet. A course list that cannot

@@ -169,6 +169,17 @@ TCourseForm::TCourseForm(QWidget* parent)
   setTabOrder(StrokeIndex[18], OKButton);
   setTabOrder(OKButton, CancelButton);
 
+  // The names a screen reader says: the label beside a field, and for the
+  // pars, which stand under a hole number, names of their own.
+  fw::ui::SetBuddies(
+      this,
+      {{"CourseNameLabel", CourseName}, {"RatingLabel", RatingField}, {"SlopeLabel", SlopeField}});
+  for (int hole = 1; hole <= 18; ++hole)
+    Par[hole]->setAccessibleName(QStringLiteral("Par of hole %1").arg(hole));
+  ParOut->setAccessibleName(QStringLiteral("Par out"));
+  ParIn->setAccessibleName(QStringLiteral("Par in"));
+  ParTotal->setAccessibleName(QStringLiteral("Total par"));
+
   for (int hole = 1; hole <= 18; ++hole) OnExit(Par[hole], [this, hole] { ParExit(hole); });
   OnClick(OKButton, [this] { OKButtonClick(); });
   OnClick(CancelButton, [this] { CancelButtonClick(); });

@@ -44,6 +44,7 @@ TGMaintForm::TGMaintForm(QWidget* parent)
                   QStringLiteral("Save changes made to golfers?")) {
   setObjectName(QStringLiteral("GMaintForm"));
   setWindowTitle(QStringLiteral("Golfer Maintenance"));
+  List->setAccessibleName(QStringLiteral("Golfers"));
 
   UsePlacement("GMaintForm", {383, 122, 115, 552});
 

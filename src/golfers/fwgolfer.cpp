@@ -63,6 +63,8 @@ TGolferForm::TGolferForm(QWidget* parent) : FwForm(parent) {
   Label2 = new QLabel(QStringLiteral("Index:"), client);
   Label2->setObjectName(QStringLiteral("Label2"));
   IndexField = fw::ui::ReadOnlyField(client, "IndexField");
+  Label1->setBuddy(GolferName2);
+  Label2->setBuddy(IndexField);
   IndexField->setMaximumWidth(IndexField->fontMetrics().horizontalAdvance(QStringLiteral("00000")) +
                               16);
   top->addWidget(Label1);
@@ -77,6 +79,7 @@ TGolferForm::TGolferForm(QWidget* parent) : FwForm(parent) {
   Label3->setObjectName(QStringLiteral("Label3"));
   Label3->setFont(fixed);
   ScoresListBox = fw::ui::NamedList(client, "ScoresListBox");
+  ScoresListBox->setAccessibleName(QStringLiteral("Scores"));
   ScoresListBox->setFont(fixed);
   // The header starts where the dates of the list lines start.
   const int textMargin =
@@ -145,7 +148,7 @@ QString TGolferForm::ScoreLine(const fw::TScoreRec& round, int n, bool used) {
   line += ' ';
   line += fw::PadRight(fw::IntToStr(n), 3);
   line += ' ';
-  line += fw::StoredDateToDisplay(round.Date);
+  line += fw::StoredDateToDisplay(round.Date, App().Order);
   line += "  " + fw::PadLeft(round.TotalScore, 3);
   line += "  " + fw::PadLeft(round.AdjustedScore, 3);
   line += "  " + fw::PadRight(round.Rating, 4);

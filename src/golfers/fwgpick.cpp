@@ -46,6 +46,7 @@ TGPickForm::TGPickForm(QWidget* parent) : FwForm(parent) {
   auto* columns = new QHBoxLayout(client);
 
   GolferListBox = fw::ui::NamedList(client, "GolferListBox");
+  GolferListBox->setAccessibleName(QStringLiteral("Golfers"));
   columns->addWidget(GolferListBox, 1);
 
   auto* side = new QVBoxLayout;

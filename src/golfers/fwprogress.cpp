@@ -76,6 +76,7 @@ TProgressForm::TProgressForm(QWidget* parent) : FwForm(parent) {
   right->addLayout(course);
   StatsView = new QPlainTextEdit(client);
   StatsView->setObjectName(QStringLiteral("StatsView"));
+  StatsView->setAccessibleName(QStringLiteral("Statistics"));
   StatsView->setReadOnly(true);
   StatsView->setLineWrapMode(QPlainTextEdit::NoWrap);
   StatsView->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -121,7 +122,8 @@ void TProgressForm::ShowGolfer(const QString& longName, int sex, const QString& 
   fw::ui::Guarded([&] {
     fw::IndexOptions options = fw::ui::IndexOptionsNow();
     series_ = fw::BuildProgressSeries(scores_, {FromQt(longName), sex == 1 ? 1 : 0}, options);
-    statsLines_ = fw::ProgressStatsLines(fw::ComputeProgressStats(scores_, courses_));
+    statsLines_ =
+        fw::ProgressStatsLines(fw::ComputeProgressStats(scores_, courses_), options.Order);
     played = fw::HoleByHoleCourses(scores_, courses_);
   });
   {
@@ -150,6 +152,7 @@ TProgressForm* TProgressForm::Open(const QString& longName, int sex, const QStri
 fw::ui::ProgressChartText TProgressForm::ChartText() const {
   fw::ui::ProgressChartText text;
   text.title = longName_;
+  text.order = App().Order;
   if (!series_.Empty() &&
       kRanges[std::max(0, RangeField->currentIndex())] == fw::ProgressRange::kLastYear)
     text.empty = QStringLiteral("No rounds in the last year");

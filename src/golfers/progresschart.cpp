@@ -30,8 +30,9 @@ int DayOfDate(QDate date) {
 const char* const kMonthNames[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                    "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
-QString DisplayDate(int day) {
-  return DateOfDay(day).toString(QStringLiteral("MM/dd/yyyy"));
+QString DisplayDate(int day, fw::DateOrder order) {
+  const QDate date = DateOfDay(day);
+  return ToQt(fw::DateText(date.year(), date.month(), date.day(), order));
 }
 
 QString OneDecimal(double value) {
@@ -61,7 +62,7 @@ constexpr TickStep kTickSteps[] = {
 // More ticks than this never fit; counting stops there.
 constexpr std::size_t kMostTicks = 400;
 
-void DayTicks(TickStep tick, int first, int last, std::vector<int>& days,
+void DayTicks(TickStep tick, int first, int last, fw::DateOrder order, std::vector<int>& days,
               std::vector<QString>& labels) {
   days.clear();
   labels.clear();
@@ -84,7 +85,7 @@ void DayTicks(TickStep tick, int first, int last, std::vector<int>& days,
     days.push_back(DayOfDate(date));
     switch (tick.kind) {
       case TickKind::kDays:
-        labels.push_back(DisplayDate(days.back()));
+        labels.push_back(DisplayDate(days.back(), order));
         date = date.addDays(tick.step);
         break;
       case TickKind::kMonths:
@@ -115,7 +116,7 @@ bool NothingToDraw(const fw::ProgressSeries& series) {
 }
 
 // "Index 14.2, down 1.3 since 03/01/2023" over the index points shown.
-QString TrendText(const fw::ProgressSeries& series) {
+QString TrendText(const fw::ProgressSeries& series, fw::DateOrder order) {
   const fw::ProgressIndexPoint* first = nullptr;
   const fw::ProgressIndexPoint* last = nullptr;
   for (const fw::ProgressIndexPoint& p : series.Indexes) {
@@ -128,7 +129,7 @@ QString TrendText(const fw::ProgressSeries& series) {
   if (first == last) return text;
   const long long tenths =
       fw::RoundHalfEven(last->Index * 10) - fw::RoundHalfEven(first->Index * 10);
-  const QString since = QStringLiteral(" since ") + DisplayDate(first->Day);
+  const QString since = QStringLiteral(" since ") + DisplayDate(first->Day, order);
   if (tenths == 0) return text + QStringLiteral(", unchanged") + since;
   return text + (tenths < 0 ? QStringLiteral(", down ") : QStringLiteral(", up ")) +
          OneDecimal(static_cast<double>(std::llabs(tenths)) / 10.0) + since;
@@ -166,7 +167,7 @@ QPointF ProgressChartLayout::At(int day, double value) const {
 }
 
 ProgressChartLayout LayOutProgressChart(QPainter& painter, const QRect& area,
-                                        const fw::ProgressSeries& series) {
+                                        const fw::ProgressSeries& series, fw::DateOrder order) {
   ProgressChartLayout layout;
   layout.unit = painter.device() ? painter.device()->logicalDpiY() / 96.0 : 1.0;
   const double u = layout.unit;
@@ -224,7 +225,7 @@ ProgressChartLayout LayOutProgressChart(QPainter& painter, const QRect& area,
 
   // The finest date ticks whose labels fit side by side.
   for (const TickStep& tick : kTickSteps) {
-    DayTicks(tick, layout.firstDay, layout.lastDay, layout.dayTicks, layout.dayLabels);
+    DayTicks(tick, layout.firstDay, layout.lastDay, order, layout.dayTicks, layout.dayLabels);
     double needed = 0;
     for (const QString& label : layout.dayLabels)
       needed += labels.horizontalAdvance(label) + 16 * u;
@@ -238,7 +239,7 @@ void PaintProgressChart(QPainter& painter, const QRect& area, const fw::Progress
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
   painter.fillRect(area, kChartBackground);
-  const ProgressChartLayout layout = LayOutProgressChart(painter, area, series);
+  const ProgressChartLayout layout = LayOutProgressChart(painter, area, series, text.order);
   const double u = layout.unit;
   const QFont labelFont = ChartFont(painter, kLabelPoints, false);
   const QFont titleFont = ChartFont(painter, kTitlePoints, true);
@@ -262,7 +263,7 @@ void PaintProgressChart(QPainter& painter, const QRect& area, const fw::Progress
   painter.setFont(labelFont);
   const QRectF legendLine(titleLine.left(), titleLine.bottom() + 4 * u, titleLine.width(),
                           labels.height());
-  painter.drawText(legendLine, Qt::AlignLeft | Qt::AlignVCenter, TrendText(series));
+  painter.drawText(legendLine, Qt::AlignLeft | Qt::AlignVCenter, TrendText(series, text.order));
   const QString names[] = {QStringLiteral("Index"), QStringLiteral("Differential"),
                            QStringLiteral("Used for today's index")};
   const double symbol = 18 * u;

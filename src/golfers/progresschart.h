@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "data/dateorder.h"
 #include "reports/progressstats.h"
 
 class QPainter;
@@ -18,8 +19,9 @@ class QPainter;
 namespace fw::ui {
 
 struct ProgressChartText {
-  QString title;                                    // the first line, such as the golfer's name
-  QString empty = QStringLiteral("No rounds yet");  // shown instead of an empty chart
+  QString title;                                       // the first line, such as the golfer's name
+  QString empty = QStringLiteral("No rounds yet");     // shown instead of an empty chart
+  fw::DateOrder order = fw::DateOrder::kMonthDayYear;  // of the dates written on the chart
 };
 
 // The colours differ in lightness as well as in hue, and the marks differ in
@@ -49,9 +51,11 @@ struct ProgressChartLayout {
   QPointF At(int day, double value) const;
 };
 
-// The layout PaintProgressChart uses for this painter's device and area.
+// The layout PaintProgressChart uses for this painter's device and area;
+// dates of the day labels in `order`.
 ProgressChartLayout LayOutProgressChart(QPainter& painter, const QRect& area,
-                                        const fw::ProgressSeries& series);
+                                        const fw::ProgressSeries& series,
+                                        fw::DateOrder order = fw::DateOrder::kMonthDayYear);
 
 // Draws the chart into `area`: title, the index trend, a legend, axes with
 // date and value labels, the index line, the round points and the marks of

@@ -37,6 +37,7 @@ TIndexForm::TIndexForm(QWidget* parent) : FwDialog(parent) {
   for (int k = 1; k <= 14; ++k) {
     auto* field = new QLineEdit(panel);
     field->setObjectName(QStringLiteral("Field%1").arg(k));
+    field->setAccessibleName(QStringLiteral("Explanation line %1").arg(k));
     field->setReadOnly(true);
     field->setFrame(false);
     field->setPalette(white);

@@ -126,10 +126,13 @@ THelpForm::THelpForm(QWidget* parent) : QWidget(parent, Qt::Window) {
   SearchField->setObjectName(QStringLiteral("SearchField"));
   SearchField->setPlaceholderText(QStringLiteral("Search"));
   SearchField->setClearButtonEnabled(true);
+  SearchField->setAccessibleName(QStringLiteral("Search the manual"));
   SectionList = new QListWidget(this);
   SectionList->setObjectName(QStringLiteral("SectionList"));
+  SectionList->setAccessibleName(QStringLiteral("Sections"));
   HelpPage = new QTextBrowser(this);
   HelpPage->setObjectName(QStringLiteral("HelpPage"));
+  HelpPage->setAccessibleName(QStringLiteral("Manual"));
   // Links between sections are followed here, one section at a time.
   HelpPage->setOpenLinks(false);
   HelpPage->document()->setDefaultStyleSheet(TheManual().styleSheet);

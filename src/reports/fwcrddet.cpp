@@ -60,6 +60,8 @@ TPrintHdcpDetails::TPrintHdcpDetails(QWidget* parent)
 
   NumOfCardsFld = new QLineEdit(QStringLiteral("10"), this);
   NumOfCardsFld->setObjectName(QStringLiteral("NumOfCardsFld"));
+  // Its label stands on two lines beside it.
+  NumOfCardsFld->setAccessibleName(QStringLiteral("Number of cards on the first sheet"));
   NumOfCardsFld->setGeometry(176, 152, 50, 24);
 
   PrintBtn = new QPushButton(QStringLiteral("Print"), this);

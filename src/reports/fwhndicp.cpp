@@ -65,6 +65,14 @@ THandicapForm::THandicapForm(QWidget* parent) : FwForm(parent, kDialogFrame) {
   GolferShortName = fw::ui::HiddenField(client, "GolferShortName");
   Hdcp1 = ResultLine(client, "Hdcp1");
   Hdcp2 = ResultLine(client, "Hdcp2");
+  // The names a screen reader says.
+  CourseLabel->setBuddy(CourseField);
+  Label2->setBuddy(RatingField);
+  Label3->setBuddy(SlopeField);
+  Label1->setBuddy(ParField);
+  Label4->setBuddy(IndexField);
+  Hdcp1->setAccessibleName(QStringLiteral("Course handicap"));
+  Hdcp2->setAccessibleName(QStringLiteral("Predicted score"));
   OKButton = fw::ui::NamedButton(client, "OKButton", QStringLiteral("OK"));
   PrintButton = fw::ui::NamedButton(client, "PrintButton", QStringLiteral("Print"));
 
@@ -174,9 +182,11 @@ void THandicapForm::PrintButtonClick() {
   fw::ui::RunReport(
       this, fw::CourseHandicapDestination(shortName), ToQt(shortName + "-handicap.pdf"), [this] {
         const fw::TCourseSummary& course = Courses[CourseField->currentIndex() + 1];
+        // Under the rules of the index shown, with dates in the order the settings hold.
         return fw::CourseHandicapLines(fw::ui::QtReportClock(App().today).Today(),
                                        FromQt(GolferName->text()), FromQt(IndexField->text()),
-                                       course, FromQt(Hdcp1->text()), FromQt(Hdcp2->text()), Rules);
+                                       course, FromQt(Hdcp1->text()), FromQt(Hdcp2->text()), Rules,
+                                       App().Order);
       });
 }
 

@@ -1,6 +1,7 @@
 #include "reports/fwprthdp.h"
 
 #include <QKeyEvent>
+#include <iterator>
 #include <memory>
 
 #include "data/textutil.h"
@@ -63,12 +64,14 @@ TPrintHandicapsDlg::TPrintHandicapsDlg(QWidget* parent) : FwDialog(parent) {
   SrcLabel->setObjectName(QStringLiteral("SrcLabel"));
   SrcLabel->setGeometry(8, 58, 140, 16);
   GolferListBox = MultiSelectList(client, "GolferListBox");
+  GolferListBox->setAccessibleName(QStringLiteral("Golfer List"));
   GolferListBox->setGeometry(8, 76, 140, 196);
 
   DstLabel = new QLabel(QStringLiteral("Golfers-to-Print List:"), client);
   DstLabel->setObjectName(QStringLiteral("DstLabel"));
   DstLabel->setGeometry(194, 58, 140, 16);
   PrintListBox = MultiSelectList(client, "PrintListBox");
+  PrintListBox->setAccessibleName(QStringLiteral("Golfers-to-Print List"));
   PrintListBox->setGeometry(194, 76, 140, 196);
 
   IncludeBtn = fw::ui::NamedButton(client, "IncludeBtn", QStringLiteral(">"));
@@ -82,6 +85,11 @@ TPrintHandicapsDlg::TPrintHandicapsDlg(QWidget* parent) : FwDialog(parent) {
   }
   ExcludeBtn->setEnabled(false);
   ExAllBtn->setEnabled(false);
+  // Said by a screen reader in place of the arrows.
+  IncludeBtn->setAccessibleName(QStringLiteral("Include"));
+  IncAllBtn->setAccessibleName(QStringLiteral("Include all"));
+  ExcludeBtn->setAccessibleName(QStringLiteral("Exclude"));
+  ExAllBtn->setAccessibleName(QStringLiteral("Exclude all"));
 
   PrintListButton = fw::ui::NamedButton(client, "PrintListButton", QStringLiteral("Print List"));
   PrintCardsButton = fw::ui::NamedButton(client, "PrintCardsButton", QStringLiteral("Print Cards"));
@@ -92,6 +100,11 @@ TPrintHandicapsDlg::TPrintHandicapsDlg(QWidget* parent) : FwDialog(parent) {
     button->setGeometry(left, 284, 78, 28);
     left += 82;
   }
+  // The tab key reads the dialog left to right: the golfer list, the arrows
+  // between the lists, the list to print, then the buttons under them.
+  QWidget* order[] = {CourseField, GolferListBox, IncludeBtn,      IncAllBtn,        ExcludeBtn,
+                      ExAllBtn,    PrintListBox,  PrintListButton, PrintCardsButton, ExitButton};
+  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
   connect(CourseField, &QComboBox::activated, this, [this] { CourseFieldClick(); });
   OnKeyPress(CourseField, [this](QKeyEvent*) {

@@ -46,8 +46,6 @@ const QString kRoundKept = QStringLiteral(
 const QString kNotADate = QStringLiteral("%1 is not a valid date.");
 const QString kCommentCut =
     QStringLiteral("A comment holds at most 100 characters; the rest was cut off.");
-// The date a stored round without one is shown with.
-const QString kNoDateShown = QStringLiteral("99/99/9999");
 constexpr int kCommentRoom = static_cast<int>(fw::kCommentRoom);
 
 std::string Text(const QLineEdit* field) {
@@ -62,6 +60,15 @@ bool IsUpKey(const QKeyEvent* key) {
 }
 bool IsDownKey(const QKeyEvent* key) {
   return key->text() == QStringLiteral("-") || key->text() == QStringLiteral("_");
+}
+
+// A date shown in one order as it is shown in another; a text that cannot be
+// read as a date stays as it is.
+QString DateInOrder(const QString& shown, fw::DateOrder from, fw::DateOrder to) {
+  if (from == to) return shown;
+  const std::string date = fw::NormaliseTypedDate(FromQt(shown), from);
+  if (date.empty()) return shown;
+  return ToQt(fw::StoredDateToDisplay(fw::DisplayDateToStored(date, from), to));
 }
 
 }  // namespace
@@ -84,6 +91,7 @@ TScoreForm::TScoreForm(QWidget* parent) : FwForm(parent) {
 
   // Creation: today's date, empty fields and the course list, whose first
   // loading renames the sample list on a first run.
+  dateOrder_ = fw::ui::App().Order;
   DateField->setText(fw::ui::TodayText());
   FieldReset();
   rules_ = fw::ui::App().Rules;
@@ -203,6 +211,7 @@ bool TScoreForm::PrepareNewRound(const QString& golferName, const QString& index
   if (!MayDiscardRound()) return false;
   roundTouched_ = false;
   GolferName->setText(golferName);
+  dateOrder_ = fw::ui::App().Order;
   DateField->setText(fw::ui::TodayText());
   CourseField->setCurrentIndex(-1);
   shownCourse_ = -1;
@@ -235,7 +244,8 @@ bool TScoreForm::PrepareStoredRound(const QString& golferName, const QString& in
   roundTouched_ = false;
   auto text = [](std::string_view value) { return ToQt(value); };
   GolferName->setText(golferName);
-  DateField->setText(ToQt(fw::StoredDateToDisplay(round.Date)));
+  dateOrder_ = fw::ui::App().Order;
+  DateField->setText(ToQt(fw::StoredDateToDisplay(round.Date, dateOrder_)));
   const QString course = text(round.CourseName);
   const int listed = LastCourseNamed(round.CourseName.str());
   CourseField->setCurrentIndex(listed - 1);
@@ -270,7 +280,10 @@ bool TScoreForm::PrepareNextGroupRound(const QString& golferName, const QString&
   if (!MayDiscardRound()) return false;
   roundTouched_ = false;
   GolferName->setText(golferName);
-  DateField->setText(date);
+  // The date as typed for the golfer before, in the order of the settings
+  // now.
+  const fw::DateOrder typedIn = std::exchange(dateOrder_, fw::ui::App().Order);
+  DateField->setText(DateInOrder(date, typedIn, dateOrder_));
   CourseName2->setText(course);
   CoursePicked->setText(course.isEmpty() ? kZero : kOne);
   AddingGroup->setText(kOne);
@@ -291,8 +304,8 @@ bool TScoreForm::PrepareNextGroupRound(const QString& golferName, const QString&
 
 fw::TScoreRec TScoreForm::Round() const {
   fw::TScoreRec round;
-  const std::string date = fw::NormaliseTypedDate(Text(DateField));
-  round.Date = date.empty() ? std::string("99999999") : fw::DisplayDateToStored(date);
+  const std::string date = fw::NormaliseTypedDate(Text(DateField), dateOrder_);
+  round.Date = date.empty() ? std::string("99999999") : fw::DisplayDateToStored(date, dateOrder_);
   round.CourseName = CourseInFields();
   round.TotalScore = Text(ScoreTotal);
   round.Rating = Text(RatingField);
@@ -617,10 +630,15 @@ bool TScoreForm::NumberKey(QLineEdit* field, QKeyEvent* key,
 }
 
 bool TScoreForm::DateKey(QKeyEvent* key) {
-  if (IsUpKey(key) || IsDownKey(key)) {
+  // In yyyy-mm-dd the dash is the date's own separator: it is typed while the
+  // date is not whole yet, and moves the date once it is.
+  const bool dashTyped = dateOrder_ == fw::DateOrder::kYearMonthDay &&
+                         key->text() == QStringLiteral("-") &&
+                         fw::NormaliseTypedDate(Text(DateField), dateOrder_).empty();
+  if (!dashTyped && (IsUpKey(key) || IsDownKey(key))) {
     // A text that is no date stays as typed, for OK to name it.
-    const std::string moved =
-        IsUpKey(key) ? fw::DayLater(Text(DateField)) : fw::DayEarlier(Text(DateField));
+    const std::string moved = IsUpKey(key) ? fw::DayLater(Text(DateField), dateOrder_)
+                                           : fw::DayEarlier(Text(DateField), dateOrder_);
     if (!moved.empty()) DateField->setText(ToQt(moved));
     roundTouched_ = true;
     return true;
@@ -634,7 +652,7 @@ bool TScoreForm::DateKey(QKeyEvent* key) {
 
 void TScoreForm::DateFieldExit() {
   // A text that cannot be read as a date stays as typed: OK refuses it by name.
-  const std::string date = fw::NormaliseTypedDate(Text(DateField));
+  const std::string date = fw::NormaliseTypedDate(Text(DateField), dateOrder_);
   if (!date.empty()) DateField->setText(ToQt(date));
 }
 
@@ -728,8 +746,9 @@ bool TScoreForm::DateIsReal() {
   // No date at all (cleared, or a stored round without one) is stored as the
   // missing date; anything else must be a day of the calendar.
   const QString shown = DateField->text();
-  if (shown.isEmpty() || shown == kNoDateShown) return true;
-  if (fw::IsCalendarDate(fw::NormaliseTypedDate(FromQt(shown)))) return true;
+  if (shown.isEmpty() || shown == ToQt(fw::MissingDateShown(dateOrder_))) return true;
+  if (fw::IsCalendarDate(fw::NormaliseTypedDate(FromQt(shown), dateOrder_), dateOrder_))
+    return true;
   fw::ui::Inform(kNotADate.arg(shown));
   FocusAfterCheck(DateField);
   return false;

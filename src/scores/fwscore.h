@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "data/courselist.h"
+#include "data/dateorder.h"
 #include "data/holelist.h"
 #include "data/scorefile.h"
 #include "handicap/handicaprules.h"
@@ -99,10 +100,11 @@ class TScoreForm : public fw::ui::FwForm {
   // Prepares the round of the first golfer of a group: a new round, with the
   // holes cleared when a course is picked and the results empty.
   bool PrepareFirstGroupRound(const QString& golferName, const QString& indexText);
-  // Prepares the round of the next golfer of a group: the date and the course
-  // of the golfer before are kept, the holes are cleared when the window is
-  // shown, and the course handicap is this golfer's own for that course. An
-  // empty course leaves the course to be picked.
+  // Prepares the round of the next golfer of a group: the date (as this window
+  // showed it for the golfer before) and the course of the golfer before are
+  // kept, the holes are cleared when the window is shown, and the course
+  // handicap is this golfer's own for that course. An empty course leaves the
+  // course to be picked.
   bool PrepareNextGroupRound(const QString& golferName, const QString& indexText,
                              const QString& date, const QString& course);
   // Shows the prepared round for `opener`, which `taker` stores when it is
@@ -197,6 +199,10 @@ class TScoreForm : public fw::ui::FwForm {
   // Set by PrepareStoredRound: the next FormShow keeps the round in the
   // fields even when it names no course.
   bool storedRoundPrepared_ = false;
+  // The order DateField is typed and shown in: the settings' order when the
+  // round was prepared. A change of the settings meanwhile is taken up by the
+  // next round, so that a date on show is never read in another order.
+  fw::DateOrder dateOrder_ = fw::DateOrder::kMonthDayYear;
   // Entry of CourseField whose course is in the fields (-1 none).
   int shownCourse_ = -1;
   // Set while a failed check moves the focus to the field it names.

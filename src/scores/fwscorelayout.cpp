@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "scores/fwscore.h"
 #include "ui/fwcodec.h"
@@ -44,6 +45,30 @@ QLineEdit* ShownField(QWidget* parent, const char* name, int width) {
   return field;
 }
 
+// The names a screen reader says: the label beside a field, and for the
+// fields of the hole grid, which stand under a hole number and beside a row
+// caption, names of their own ("Hole 7 score").
+void NameFields(TScoreForm& form) {
+  fw::ui::SetBuddies(&form, {{"CourseLabel", form.CourseField},
+                             {"DateLabel", form.DateField},
+                             {"RatingLabel", form.RatingField},
+                             {"SlopeLabel", form.SlopeField},
+                             {"IndexLabel", form.IndexField},
+                             {"AdjScoreLabel", form.AdjScore},
+                             {"ScoreDiffLabel", form.ScoreDiff},
+                             {"CommentLabel", form.CommentField}});
+  for (int hole = 1; hole <= 18; ++hole) {
+    form.Par[hole]->setAccessibleName(QStringLiteral("Par of hole %1").arg(hole));
+    form.Score[hole]->setAccessibleName(QStringLiteral("Hole %1 score").arg(hole));
+    form.Putts[hole]->setAccessibleName(QStringLiteral("Hole %1 putts").arg(hole));
+  }
+  const std::pair<QLineEdit*, const char*> sums[] = {
+      {form.ParOut, "Par out"},     {form.ParIn, "Par in"},     {form.ParTotal, "Total par"},
+      {form.ScoreOut, "Score out"}, {form.ScoreIn, "Score in"}, {form.ScoreTotal, "Total score"},
+      {form.PuttsOut, "Putts out"}, {form.PuttsIn, "Putts in"}, {form.PuttsTotal, "Total putts"}};
+  for (const auto& [field, name] : sums) field->setAccessibleName(QLatin1String(name));
+}
+
 }  // namespace
 
 void TScoreForm::BuildControls() {
@@ -56,6 +81,7 @@ void TScoreForm::BuildControls() {
   layout->addSpacing(12);
   layout->addLayout(BuildResults(client));
   BuildHiddenFields(client);
+  NameFields(*this);
   SetTabOrder();
   BuildMenu();
 }

@@ -36,6 +36,7 @@ TGroupOfScoresForm::TGroupOfScoresForm(QWidget* parent) : FwForm(parent) {
   white.setColor(QPalette::Window, Qt::white);
   client_->setPalette(white);
   GolferListBox = fw::ui::NamedList(client_, "GolferListBox");
+  GolferListBox->setAccessibleName(QStringLiteral("Golfers"));
   AddAScoreButton = fw::ui::NamedButton(client_, "AddAScoreButton", QStringLiteral("Add a Score"));
   ExitButton = fw::ui::NamedButton(client_, "ExitButton", QStringLiteral("Exit"));
   client_->installEventFilter(this);

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <stdexcept>
 
+#include "data/textutil.h"
+
 namespace fw::ui {
 namespace {
 std::unique_ptr<AppState>& Instance() {
@@ -35,7 +37,9 @@ IniFile Settings() {
 }
 
 QString TodayText() {
-  return App().today().toString(QStringLiteral("MM/dd/yyyy"));
+  const QDate today = App().today();
+  return QString::fromStdString(
+      fw::DateText(today.year(), today.month(), today.day(), App().Order));
 }
 
 }  // namespace fw::ui

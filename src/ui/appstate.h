@@ -55,7 +55,8 @@ IniFile Settings();
 // the order of dates.
 IndexOptions IndexOptionsNow();
 
-// Today as "mm/dd/yyyy".
+// Today as the user types dates: "mm/dd/yyyy", "dd/mm/yyyy" or "yyyy-mm-dd",
+// by the order of the settings.
 QString TodayText();
 
 }  // namespace fw::ui

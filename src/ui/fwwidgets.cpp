@@ -72,6 +72,12 @@ QLineEdit* ReadOnlyField(QWidget* parent, const char* name) {
   return field;
 }
 
+void SetBuddies(const QWidget* window,
+                std::initializer_list<std::pair<const char*, QWidget*>> labelled) {
+  for (const auto& [name, field] : labelled)
+    if (auto* label = window->findChild<QLabel*>(QString::fromLatin1(name))) label->setBuddy(field);
+}
+
 void SelectLine(QListWidget* list, int line) {
   const int count = list->count();
   if (count == 0) return;

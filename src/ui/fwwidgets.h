@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QStringList>
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
 class QListWidget;
@@ -55,5 +57,11 @@ QLineEdit* HiddenField(QWidget* parent, const char* name, const QString& text = 
 
 // A grey read-only field outside the tab order.
 QLineEdit* ReadOnlyField(QWidget* parent, const char* name);
+
+// Makes each label, found among `window`'s children by its object name, the
+// buddy of the field beside it, so that a screen reader says the label's
+// text as the field's name.
+void SetBuddies(const QWidget* window,
+                std::initializer_list<std::pair<const char*, QWidget*>> labelled);
 
 }  // namespace fw::ui

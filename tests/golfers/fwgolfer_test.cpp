@@ -156,6 +156,18 @@ TEST_F(GolferFormTest, ListShowsEveryColumnAndMarkWithTheIndex) {
   QApplication::processEvents();
 }
 
+TEST_F(GolferFormTest, DatesInTheOrderOfTheSettingsFromTheNextRefresh) {
+  QPointer<TGolferForm> form = ShowPat();
+  for (auto [order, missing, shown] :
+       {std::tuple{fw::DateOrder::kYearMonthDay, "9999-99-99", "2002-01-05"},
+        {fw::DateOrder::kDayMonthYear, "99/99/9999", "05/01/2002"}}) {
+    fw::ui::App().Order = order;
+    form->RunFormActivate();
+    EXPECT_EQ(Lines(form->ScoresListBox)[0], QString(kPatsLines[0]).replace(6, 10, missing));
+    EXPECT_EQ(Lines(form->ScoresListBox)[1], QString(kPatsLines[1]).replace(6, 10, shown));
+  }
+}
+
 TEST_F(GolferFormTest, NoRoundsAndAMissingFile) {
   TGolferForm form;
   form.ShowGolfer("SSMITH.fwp", "Sue Smith", 1, nullptr);

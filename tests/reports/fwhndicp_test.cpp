@@ -136,6 +136,9 @@ TEST_F(CourseHandicapFormTest, PrintsToTheGolfersFileOrNowhere) {
   ASSERT_EQ(messages.size(), 3u);
   EXPECT_EQ(messages.back().kind, fw::ui::MsgKind::kError);
   EXPECT_TRUE(blocked->isVisible());
+  fw::ui::App().Order = fw::DateOrder::kDayMonthYear;  // the heading's date follows the settings
+  Click(w->PrintButton);
+  EXPECT_EQ(folder.Read("PJONES.fwh").substr(33, 12), "10/01/2002\r\n");
 }
 
 TEST_F(CourseHandicapFormTest, EveryWayOutDeletesTheWindow) {

@@ -324,6 +324,45 @@ TEST_F(ScoreFormTest, TypedDatesAreReadOnLeavingAndMovedByKeys) {
   }
 }
 
+TEST_F(ScoreFormTest, DatesInTheOrderOfTheSettings) {
+  Make();
+  struct Case {
+    fw::DateOrder order;
+    const char *missing, *today, *typed, *read, *earlier, *bad;
+  };
+  // mm/dd/yyyy, as ever, is the other tests' order.
+  for (const Case& c : {Case{fw::DateOrder::kDayMonthYear, "99/99/9999", "10/01/2002", "1.3.04",
+                             "01/03/2004", "29/02/2004", "30/02/2004"},
+                        Case{fw::DateOrder::kYearMonthDay, "9999-99-99", "2002-01-10", "04-3-1",
+                             "2004-03-01", "2004-02-29", "2004-02-30"}}) {
+    App().Order = c.order;
+    form->PrepareStoredRound("John Smith", "12.4", fw::InitScoreRec());
+    EXPECT_EQ(form->DateField->text(), c.missing);
+    form->PrepareNewRound("John Smith", "12.4");
+    ShowActive(form);
+    EXPECT_EQ(form->DateField->text(), c.today);
+    TypeAndLeave(form->DateField, c.typed);
+    EXPECT_EQ(form->DateField->text(), c.read);
+    Focus(form->DateField);
+    Key(form->DateField, Qt::Key_unknown, '-');
+    EXPECT_EQ(form->DateField->text(), c.earlier);
+    EXPECT_EQ(form->Round().Date, "20040229");
+    Key(form->DateField, Qt::Key_unknown, '+');
+    EXPECT_EQ(form->DateField->text(), c.read);
+    TypeAndLeave(form->DateField, c.bad);
+    Trigger(form, "SaveExit1");
+    EXPECT_EQ(MessageTexts().last(), c.bad + QStringLiteral(" is not a valid date."));
+    Answer(fw::ui::MsgAnswer::kYes);
+    form->close();
+  }
+  // The date on show is read in its own order; the next round shows it in the
+  // order of the settings now.
+  App().Order = fw::DateOrder::kDayMonthYear;
+  EXPECT_EQ(form->Round().Date, "20040230");
+  form->PrepareNextGroupRound("Sue Brown", "9.0", form->DateField->text(), QString());
+  EXPECT_EQ(form->DateField->text(), "30/02/2004");
+}
+
 TEST_F(ScoreFormTest, LeavingTheWindowSetsTheMarker) {
   Make();
   form->PrepareNewRound(QStringLiteral("John Smith"), QStringLiteral("12.4"));
