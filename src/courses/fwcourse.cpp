@@ -170,12 +170,14 @@ TCourseForm::TCourseForm(QWidget* parent)
   setTabOrder(OKButton, CancelButton);
 
   // The names a screen reader says: the label beside a field, and for the
-  // pars, which stand under a hole number, names of their own.
+  // pars and stroke indexes, which stand under a hole number, names of their own.
   fw::ui::SetBuddies(
       this,
       {{"CourseNameLabel", CourseName}, {"RatingLabel", RatingField}, {"SlopeLabel", SlopeField}});
-  for (int hole = 1; hole <= 18; ++hole)
+  for (int hole = 1; hole <= 18; ++hole) {
     Par[hole]->setAccessibleName(QStringLiteral("Par of hole %1").arg(hole));
+    StrokeIndex[hole]->setAccessibleName(QStringLiteral("Stroke index of hole %1").arg(hole));
+  }
   ParOut->setAccessibleName(QStringLiteral("Par out"));
   ParIn->setAccessibleName(QStringLiteral("Par in"));
   ParTotal->setAccessibleName(QStringLiteral("Total par"));

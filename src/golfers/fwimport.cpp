@@ -132,7 +132,12 @@ TImportPreviewDlg::TImportPreviewDlg(QWidget* parent) : FwDialog(parent) {
   SkippedListBox = FixedPitchList(client, "SkippedListBox");
   RefusedLabel = NamedLabel(client, "RefusedLabel", QStringLiteral("Refused:"));
   RefusedListBox = FixedPitchList(client, "RefusedListBox");
+  // A label does not name a list for a screen reader; the lists carry names of their own.
+  AddListBox->setAccessibleName(QStringLiteral("Rounds to add"));
+  SkippedListBox->setAccessibleName(QStringLiteral("Skipped rows"));
+  RefusedListBox->setAccessibleName(QStringLiteral("Refused rows"));
   rows->addWidget(SummaryLabel);
+
   rows->addWidget(AddLabel);
   rows->addWidget(AddListBox, 3);
   rows->addWidget(SkippedLabel);

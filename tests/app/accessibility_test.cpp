@@ -4,12 +4,14 @@
 #include <memory>
 
 #include "app/fwmain.h"
+#include "app/fwprefs.h"
 #include "courses/fwcmaint.h"
 #include "courses/fwcourse.h"
 #include "golfers/fwgmaint.h"
 #include "golfers/fwgname.h"
 #include "golfers/fwgolfer.h"
 #include "golfers/fwgpick.h"
+#include "golfers/fwimport.h"
 #include "golfers/fwprogress.h"
 #include "handicap/fwindex.h"
 #include "reports/fwcrddet.h"
@@ -37,11 +39,11 @@ QWidget* New() {
 }
 
 TEST_F(UiTest, EveryInputOfEveryWindowHasASpokenName) {
-  for (auto make :
-       {New<TMainForm>, New<TAboutBox>, New<TGPickForm>, New<TGMaintForm>, New<TGNameForm>,
-        New<TGolferForm>, New<TProgressForm>, New<TCMaintForm>, New<TCourseForm>, New<TScoreForm>,
-        New<TGroupOfScoresForm>, New<TIndexForm>, New<THandicapForm>, New<TPrintHandicapsDlg>,
-        New<TPrintHdcpDetails>, New<fw::ui::THelpForm>}) {
+  for (auto make : {New<TMainForm>, New<TAboutBox>, New<TGPickForm>, New<TGMaintForm>,
+                    New<TGNameForm>, New<TGolferForm>, New<TProgressForm>, New<TCMaintForm>,
+                    New<TCourseForm>, New<TScoreForm>, New<TGroupOfScoresForm>, New<TIndexForm>,
+                    New<THandicapForm>, New<TPrintHandicapsDlg>, New<TPrintHdcpDetails>,
+                    New<fw::ui::THelpForm>, New<TPreferencesDlg>, New<TImportPreviewDlg>}) {
     std::unique_ptr<QWidget> window(make());
     for (QWidget* control : window->findChildren<QWidget*>()) {
       auto* button = qobject_cast<QAbstractButton*>(control);
