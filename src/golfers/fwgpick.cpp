@@ -153,13 +153,7 @@ void TGPickForm::LoadGolfers() {
   const std::string selected = SelectedGolfer >= 1 && SelectedGolfer <= Golfers.Count()
                                    ? Golfers[SelectedGolfer].ShortName.str()
                                    : std::string();
-  fw::GolferTable fresh;
-  fw::FileSnapshot seen;
-  fw::LoadGolferList(App().folder, fresh, &seen);
-  fw::ui::TellPartialLoad(fw::kGolferListFile, seen);
-  fw::SortGolferList(fresh);
-  Golfers = std::move(fresh);
-  GolfersSeen = std::move(seen);
+  fw::ui::LoadSortedGolfers(Golfers, GolfersSeen);
   GolferListBox->clear();
   for (const fw::TGolferRec& golfer : Golfers) GolferListBox->addItem(ToQt(golfer.LongName));
   if (selected.empty()) return;

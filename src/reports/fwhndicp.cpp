@@ -133,14 +133,7 @@ THandicapForm::THandicapForm(QWidget* parent) : FwForm(parent, kDialogFrame) {
 
 void THandicapForm::LoadCourses() {
   const QString shown = CourseField->currentIndex() >= 0 ? CourseField->currentText() : QString();
-  fw::ui::UiMessenger messenger;
-  fw::CourseSummaryTable fresh;
-  fw::FileSnapshot seen;
-  fw::LoadCourseSummaries(App().folder, fresh, messenger, &seen);
-  fw::ui::TellPartialLoad(fw::kCourseListFile, seen);
-  fw::SortCourseSummaries(fresh);
-  Courses = std::move(fresh);
-  CoursesSeen = std::move(seen);
+  fw::ui::LoadSortedCourseSummaries(Courses, CoursesSeen);
   CourseField->clear();
   for (const fw::TCourseSummary& c : Courses) CourseField->addItem(ToQt(c.Name));
   CourseField->setCurrentIndex(shown.isEmpty() ? -1 : CourseField->findText(shown));

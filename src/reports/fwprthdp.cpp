@@ -141,14 +141,7 @@ TPrintHandicapsDlg::TPrintHandicapsDlg(QWidget* parent) : FwDialog(parent) {
 void TPrintHandicapsDlg::LoadCourses() {
   const int chosen = CourseField->currentIndex();
   const QString name = chosen >= 0 ? CourseField->currentText() : QString();
-  fw::ui::UiMessenger messenger;
-  fw::CourseSummaryTable fresh;
-  fw::FileSnapshot seen;
-  fw::LoadCourseSummaries(App().folder, fresh, messenger, &seen);
-  fw::ui::TellPartialLoad(fw::kCourseListFile, seen);
-  fw::SortCourseSummaries(fresh);
-  Courses = std::move(fresh);
-  CoursesSeen = std::move(seen);
+  fw::ui::LoadSortedCourseSummaries(Courses, CoursesSeen);
   CourseField->clear();
   for (const fw::TCourseSummary& course : Courses) CourseField->addItem(ToQt(course.Name));
   CourseField->setCurrentIndex(name.isEmpty() ? -1 : CourseField->findText(name));
@@ -159,13 +152,7 @@ void TPrintHandicapsDlg::LoadGolfers() {
   // The golfers chosen so far, by short name, in the print list's order.
   std::vector<std::string> chosen;
   for (const int place : PrintListPlaces()) chosen.push_back(Golfers[place].ShortName.str());
-  fw::GolferTable fresh;
-  fw::FileSnapshot seen;
-  fw::LoadGolferList(App().folder, fresh, &seen);
-  fw::ui::TellPartialLoad(fw::kGolferListFile, seen);
-  fw::SortGolferList(fresh);
-  Golfers = std::move(fresh);
-  GolfersSeen = std::move(seen);
+  fw::ui::LoadSortedGolfers(Golfers, GolfersSeen);
   GolferListBox->clear();
   PrintListBox->clear();
   auto lineFor = [this](int place) {

@@ -99,13 +99,7 @@ void TGroupOfScoresForm::LoadGolfers() {
   const std::string served = GroupGolfer >= 1 && GroupGolfer <= Golfers.Count()
                                  ? Golfers[GroupGolfer].ShortName.str()
                                  : std::string();
-  fw::GolferTable fresh;
-  fw::FileSnapshot seen;
-  fw::LoadGolferList(App().folder, fresh, &seen);
-  fw::ui::TellPartialLoad(fw::kGolferListFile, seen);
-  fw::SortGolferList(fresh);
-  Golfers = std::move(fresh);
-  GolfersSeen = std::move(seen);
+  fw::ui::LoadSortedGolfers(Golfers, GolfersSeen);
   GolferListBox->clear();
   for (const fw::TGolferRec& golfer : Golfers) GolferListBox->addItem(ToQt(golfer.LongName));
   if (served.empty()) return;

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include "data/courselist.h"
+#include "data/golferlist.h"
 #include "data/scorefile.h"
 #include "data/workfolder.h"
 
@@ -40,5 +41,13 @@ DataEvents& Events();
 // Says once per run that a file was loaded in part (more records than its
 // table holds), naming the file and the count; nothing when it was loaded whole.
 void TellPartialLoad(const std::string& fileName, const fw::FileSnapshot& seen);
+
+// The golfer list as it is in the working folder now, sorted by name, with
+// what was read of it; a partial load is told. The table and the snapshot
+// change only when the list could be read.
+void LoadSortedGolfers(fw::GolferTable& golfers, fw::FileSnapshot& seen);
+// The same for the courses' names and figures.
+void LoadSortedCourseSummaries(fw::CourseSummaryTable& courses, fw::FileSnapshot& seen);
+
 
 }  // namespace fw::ui
