@@ -5,7 +5,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-class TAboutBox : public QDialog {
+// The controls of TAboutBox, by the names tools and tests find them by.
+struct TAboutBoxControls {
+  QLineEdit* VersionField = nullptr;
+  QPushButton* OKButton = nullptr;
+};
+
+class TAboutBox : public QDialog, private TAboutBoxControls {
   Q_OBJECT
  public:
   explicit TAboutBox(QWidget* parent = nullptr);
@@ -14,8 +20,8 @@ class TAboutBox : public QDialog {
   static TAboutBox* Instance();
   static void SetInstance(TAboutBox* instance);
 
-  QLineEdit* VersionField = nullptr;
-  QPushButton* OKButton = nullptr;
+  // Read access to the controls, for tests; other windows use the typed calls.
+  const TAboutBoxControls& Ui() const { return *this; }
 
   // Each time the box becomes active it shows the version and its date.
   void FormActivate();

@@ -11,13 +11,8 @@
 #include "ui/fwform.h"
 #include "ui/fwwidgets.h"
 
-class TMainForm : public fw::ui::FwForm {
-  Q_OBJECT
- public:
-  // Runs the creation steps: placement, the maximum index option, the exit
-  // flag, the version and the limits.
-  explicit TMainForm(QWidget* parent = nullptr);
-
+// The controls of TMainForm, by the names tools and tests find them by.
+struct TMainFormControls {
   fw::ui::ClickableLabel* Image1 = nullptr;
   QLabel* Label1 = nullptr;
   QPushButton* EditGolferButton = nullptr;
@@ -35,6 +30,17 @@ class TMainForm : public fw::ui::FwForm {
   QAction* Preferences1 = nullptr;
   QAction* Help2 = nullptr;
   QAction* AboutFairwick1 = nullptr;
+};
+
+class TMainForm : public fw::ui::FwForm, private TMainFormControls {
+  Q_OBJECT
+ public:
+  // Runs the creation steps: placement, the maximum index option, the exit
+  // flag, the version and the limits.
+  explicit TMainForm(QWidget* parent = nullptr);
+
+  // Read access to the controls, for tests; other windows use the typed calls.
+  const TMainFormControls& Ui() const { return *this; }
 
   void EditGolferButtonClick();
   void EditCoursesButtonClick();

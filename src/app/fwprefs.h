@@ -12,11 +12,8 @@
 #include "ui/fwform.h"
 #include "ui/fwwidgets.h"
 
-class TPreferencesDlg : public fw::ui::FwDialog {
-  Q_OBJECT
- public:
-  explicit TPreferencesDlg(QWidget* parent = nullptr);
-
+// The controls of TPreferencesDlg, by the names tools and tests find them by.
+struct TPreferencesDlgControls {
   fw::ui::FwRadioGroup* RulesGroup = nullptr;  // "Handicap rules"
   QRadioButton* RulesFairwick = nullptr;
   QRadioButton* RulesWhs = nullptr;
@@ -26,6 +23,15 @@ class TPreferencesDlg : public fw::ui::FwDialog {
   QRadioButton* DateOrderYmd = nullptr;
   QPushButton* OKButton = nullptr;
   QPushButton* CancelButton = nullptr;
+};
+
+class TPreferencesDlg : public fw::ui::FwDialog, private TPreferencesDlgControls {
+  Q_OBJECT
+ public:
+  explicit TPreferencesDlg(QWidget* parent = nullptr);
+
+  // Read access to the controls, for tests; other windows use the typed calls.
+  const TPreferencesDlgControls& Ui() const { return *this; }
 
   // The choice as the buttons show it.
   fw::HandicapRules ChosenRules() const;

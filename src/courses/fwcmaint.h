@@ -16,13 +16,6 @@ class TCMaintForm : public fw::ui::FwMaintForm {
  public:
   explicit TCMaintForm(QWidget* parent = nullptr);
 
-  // The shared controls under this window's names.
-  QListWidget*& CourseListBox = List;
-  QAction*& AddCourse1 = AddItem1;
-  QAction*& ModifyCourse1 = ModifyItem1;
-  QAction*& DeleteCourse1 = DeleteItem1;
-  bool& CoursesChanged = Changed;
-
   fw::CourseTable Courses;
   // What this window read of the course list, for the check before a save.
   fw::FileSnapshot CoursesSeen;
@@ -39,6 +32,13 @@ class TCMaintForm : public fw::ui::FwMaintForm {
   bool SaveChanges() override;
 
  private:
+  // The shared controls under this window's names.
+  QListWidget*& CourseListBox = List;
+  QAction*& AddCourse1 = AddItem1;
+  QAction*& ModifyCourse1 = ModifyItem1;
+  QAction*& DeleteCourse1 = DeleteItem1;
+  bool& CoursesChanged = Changed;
+
   // Loads the course list and the hole list afresh, dropping this window's
   // changes; the course selected stays selected when it is still there.
   void Reload();

@@ -23,15 +23,8 @@ struct TCourseEdit {
   std::optional<fw::StrokeIndexes> StrokeIndexes;
 };
 
-class TCourseForm : public fw::ui::FwDialog {
-  Q_OBJECT
- public:
-  explicit TCourseForm(QWidget* parent = nullptr);
-
-  // The one instance of the run, made hidden at start-up; nullptr before.
-  static TCourseForm* Instance();
-  static void SetInstance(TCourseForm* instance);
-
+// The controls of TCourseForm, by the names tools and tests find them by.
+struct TCourseFormControls {
   QLineEdit* CourseName = nullptr;
   QLineEdit* RatingField = nullptr;
   QLineEdit* SlopeField = nullptr;
@@ -44,6 +37,19 @@ class TCourseForm : public fw::ui::FwDialog {
   QPushButton* OKButton = nullptr;
   QPushButton* CancelButton = nullptr;
   QLineEdit* OkPressed = nullptr;  // "1" after a successful OK, "0" after Cancel
+};
+
+class TCourseForm : public fw::ui::FwDialog, private TCourseFormControls {
+  Q_OBJECT
+ public:
+  explicit TCourseForm(QWidget* parent = nullptr);
+
+  // The one instance of the run, made hidden at start-up; nullptr before.
+  static TCourseForm* Instance();
+  static void SetInstance(TCourseForm* instance);
+
+  // Read access to the controls, for tests; other windows use the typed calls.
+  const TCourseFormControls& Ui() const { return *this; }
 
   // Fills the fields from a course (name, rating, slope, pars, total) and
   // its stroke indexes (empty fields when it has none).

@@ -13,13 +13,6 @@ class TGMaintForm : public fw::ui::FwMaintForm {
  public:
   explicit TGMaintForm(QWidget* parent = nullptr);
 
-  // The shared controls under this window's names.
-  QListWidget*& GolferListBox = List;
-  QAction*& AddGolfer1 = AddItem1;
-  QAction*& ModifyGolfer1 = ModifyItem1;
-  QAction*& DeleteGolfer1 = DeleteItem1;
-  bool& GolfersChanged = Changed;
-
   fw::GolferTable Golfers;
   // What this window read of the golfer list, for the check before a save.
   fw::FileSnapshot GolfersSeen;
@@ -33,6 +26,13 @@ class TGMaintForm : public fw::ui::FwMaintForm {
   bool SaveChanges() override;
 
  private:
+  // The shared controls under this window's names.
+  QListWidget*& GolferListBox = List;
+  QAction*& AddGolfer1 = AddItem1;
+  QAction*& ModifyGolfer1 = ModifyItem1;
+  QAction*& DeleteGolfer1 = DeleteItem1;
+  bool& GolfersChanged = Changed;
+
   // Loads the golfer list afresh, dropping this window's changes; the golfer
   // selected stays selected when he is still there.
   void Reload();

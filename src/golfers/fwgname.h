@@ -14,7 +14,20 @@
 #include "ui/fwform.h"
 #include "ui/fwwidgets.h"
 
-class TGNameForm : public fw::ui::FwDialog {
+// The controls of TGNameForm, by the names tools and tests find them by.
+struct TGNameFormControls {
+  QLabel* Label1 = nullptr;  // "Long Name"
+  QLabel* Label2 = nullptr;  // "Short Name"
+  QLineEdit* LongName = nullptr;
+  QLineEdit* ShortName = nullptr;
+  fw::ui::FwRadioGroup* SexRadio = nullptr;  // items "Male" (0) and "Female" (1)
+  QLabel* Label3 = nullptr;
+  QPushButton* OKButton = nullptr;
+  QPushButton* CancelButton = nullptr;
+  QLineEdit* OkPressed = nullptr;  // "1" after a successful OK, "0" after Cancel
+};
+
+class TGNameForm : public fw::ui::FwDialog, private TGNameFormControls {
   Q_OBJECT
  public:
   enum class Mode { kAdd, kEdit };
@@ -25,15 +38,8 @@ class TGNameForm : public fw::ui::FwDialog {
   static TGNameForm* Instance();
   static void SetInstance(TGNameForm* instance);
 
-  QLabel* Label1 = nullptr;  // "Long Name"
-  QLabel* Label2 = nullptr;  // "Short Name"
-  QLineEdit* LongName = nullptr;
-  QLineEdit* ShortName = nullptr;
-  fw::ui::FwRadioGroup* SexRadio = nullptr;  // items "Male" (0) and "Female" (1)
-  QLabel* Label3 = nullptr;
-  QPushButton* OKButton = nullptr;
-  QPushButton* CancelButton = nullptr;
-  QLineEdit* OkPressed = nullptr;  // "1" after a successful OK, "0" after Cancel
+  // Read access to the controls, for tests; other windows use the typed calls.
+  const TGNameFormControls& Ui() const { return *this; }
   Mode DialogMode = Mode::kAdd;
 
   // Fills the dialog with `golfer` in `mode` (for a new golfer: empty names,

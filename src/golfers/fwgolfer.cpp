@@ -406,10 +406,8 @@ void TGolferForm::Handicap1Click() {
   const QString fileName = GolferName->text();
   auto* window = new THandicapForm;
   window->setAttribute(Qt::WA_DeleteOnClose);
-  window->GolferShortName->setText(fileName.left(fileName.indexOf(QLatin1Char('.'))));
-  window->GolferName->setText(GolferName2->text());
-  window->IndexField->setText(IndexField->text());
-  window->ShowFor(this);
+  window->ShowGolfer(GolferName2->text(), fileName.left(fileName.indexOf(QLatin1Char('.'))),
+                     IndexField->text(), this);
 }
 
 fw::IndexGolfer TGolferForm::GolferShown() const {

@@ -14,15 +14,8 @@
 
 class QAction;
 
-class TGolferForm : public fw::ui::FwForm {
-  Q_OBJECT
- public:
-  explicit TGolferForm(QWidget* parent = nullptr);
-
-  // The one instance of the run, made hidden at start-up; nullptr before.
-  static TGolferForm* Instance();
-  static void SetInstance(TGolferForm* instance);
-
+// The controls of TGolferForm, by the names tools and tests find them by.
+struct TGolferFormControls {
   QLabel* Label1 = nullptr;          // "Scores for "
   QLabel* Label2 = nullptr;          // "Index:"
   QLineEdit* GolferName = nullptr;   // hidden: the score file name
@@ -43,6 +36,19 @@ class TGolferForm : public fw::ui::FwForm {
   QAction* Index1 = nullptr;
   QAction* Handicap1 = nullptr;
   QAction* Progress1 = nullptr;
+};
+
+class TGolferForm : public fw::ui::FwForm, private TGolferFormControls {
+  Q_OBJECT
+ public:
+  explicit TGolferForm(QWidget* parent = nullptr);
+
+  // The one instance of the run, made hidden at start-up; nullptr before.
+  static TGolferForm* Instance();
+  static void SetInstance(TGolferForm* instance);
+
+  // Read access to the controls, for tests; other windows use the typed calls.
+  const TGolferFormControls& Ui() const { return *this; }
 
   fw::ScoreTable Scores;
   // What this window read of the score file, for the check before a save.

@@ -259,10 +259,8 @@ void TGPickForm::CourseHandicap() {
       fw::ComputeIndex(Scores, IndexGolferOf(*golfer), none, fw::ui::IndexOptionsNow());
   auto* window = new THandicapForm;
   window->setAttribute(Qt::WA_DeleteOnClose);
-  window->GolferName->setText(ToQt(golfer->LongName));
-  window->GolferShortName->setText(ToQt(fw::CutAtNul(golfer->ShortName)));
-  window->IndexField->setText(ToQt(fw::FormatIndexOrNh(index)));
-  window->ShowFor(this);
+  window->ShowGolfer(ToQt(golfer->LongName), ToQt(fw::CutAtNul(golfer->ShortName)),
+                     ToQt(fw::FormatIndexOrNh(index)), this);
 }
 
 void TGPickForm::PrintScores() {

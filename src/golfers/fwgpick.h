@@ -13,20 +13,8 @@
 #include "data/scorefile.h"
 #include "ui/fwform.h"
 
-class TGPickForm : public fw::ui::FwForm {
-  Q_OBJECT
- public:
-  enum class Activity {
-    kNone,
-    kAddScore,
-    kAddGroup,
-    kEditScores,
-    kCalculateIndex,
-    kCourseHandicap
-  };
-
-  explicit TGPickForm(QWidget* parent = nullptr);
-
+// The controls of TGPickForm, by the names tools and tests find them by.
+struct TGPickFormControls {
   QListWidget* GolferListBox = nullptr;
   QPushButton* AddAScoreButton = nullptr;
   QPushButton* AddGroupButton = nullptr;
@@ -50,6 +38,24 @@ class TGPickForm : public fw::ui::FwForm {
   QAction* Progress1 = nullptr;
   QAction* ExportRounds1 = nullptr;
   QAction* ImportRounds1 = nullptr;
+};
+
+class TGPickForm : public fw::ui::FwForm, private TGPickFormControls {
+  Q_OBJECT
+ public:
+  enum class Activity {
+    kNone,
+    kAddScore,
+    kAddGroup,
+    kEditScores,
+    kCalculateIndex,
+    kCourseHandicap
+  };
+
+  explicit TGPickForm(QWidget* parent = nullptr);
+
+  // Read access to the controls, for tests; other windows use the typed calls.
+  const TGPickFormControls& Ui() const { return *this; }
 
   fw::GolferTable Golfers;
   // What this window read of the golfer list: a list changed meanwhile (a

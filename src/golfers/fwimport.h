@@ -39,11 +39,8 @@ void ImportRounds(const fw::TGolferRec& golfer, fw::ui::FwForm* opener);
 
 }  // namespace fw::ui
 
-class TImportPreviewDlg : public fw::ui::FwDialog {
-  Q_OBJECT
- public:
-  explicit TImportPreviewDlg(QWidget* parent = nullptr);
-
+// The controls of TImportPreviewDlg, by the names tools and tests find them by.
+struct TImportPreviewDlgControls {
   QLabel* SummaryLabel = nullptr;  // the file, and how many rows go where
   QLabel* AddLabel = nullptr;
   QListWidget* AddListBox = nullptr;  // date in the user's order, course, total
@@ -53,6 +50,15 @@ class TImportPreviewDlg : public fw::ui::FwDialog {
   QListWidget* RefusedListBox = nullptr;  // "Line 7: <the reason>"
   QPushButton* ImportButton = nullptr;    // disabled when there is nothing to add
   QPushButton* CancelButton = nullptr;
+};
+
+class TImportPreviewDlg : public fw::ui::FwDialog, private TImportPreviewDlgControls {
+  Q_OBJECT
+ public:
+  explicit TImportPreviewDlg(QWidget* parent = nullptr);
+
+  // Read access to the controls, for tests; other windows use the typed calls.
+  const TImportPreviewDlgControls& Ui() const { return *this; }
 
   // Shows what the import of `csvPath` into the golfer's score file would do:
   // `stored` and `seen` are that file as it was read, `plan` the import

@@ -16,11 +16,8 @@
 #include "reports/progressstats.h"
 #include "ui/fwform.h"
 
-class TProgressForm : public fw::ui::FwForm {
-  Q_OBJECT
- public:
-  explicit TProgressForm(QWidget* parent = nullptr);
-
+// The controls of TProgressForm, by the names tools and tests find them by.
+struct TProgressFormControls {
   QLabel* RangeLabel = nullptr;
   QComboBox* RangeField = nullptr;  // "Last 20 rounds", "Last year", "All rounds"
   fw::ui::ProgressChartView* ChartView = nullptr;
@@ -30,6 +27,15 @@ class TProgressForm : public fw::ui::FwForm {
   QPushButton* PrintButton = nullptr;
   QPushButton* SavePngButton = nullptr;
   QPushButton* CloseButton = nullptr;
+};
+
+class TProgressForm : public fw::ui::FwForm, private TProgressFormControls {
+  Q_OBJECT
+ public:
+  explicit TProgressForm(QWidget* parent = nullptr);
+
+  // Read access to the controls, for tests; other windows use the typed calls.
+  const TProgressFormControls& Ui() const { return *this; }
 
   // Shows the progress of a golfer (sex 0 man, 1 woman) from his rounds,
   // sorted newest first, with the pars of `courses`. The index after each day

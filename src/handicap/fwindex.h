@@ -9,7 +9,15 @@
 #include "handicap/handicapindex.h"
 #include "ui/fwform.h"
 
-class TIndexForm : public fw::ui::FwDialog {
+// The controls of TIndexForm, by the names tools and tests find them by.
+struct TIndexFormControls {
+  // Field[1] to Field[14]; Field[0] is unused.
+  std::array<QLineEdit*, 15> Field{};
+  QPushButton* OkButton = nullptr;
+  QPushButton* CancelButton = nullptr;
+};
+
+class TIndexForm : public fw::ui::FwDialog, private TIndexFormControls {
   Q_OBJECT
  public:
   explicit TIndexForm(QWidget* parent = nullptr);
@@ -17,10 +25,8 @@ class TIndexForm : public fw::ui::FwDialog {
   // Copies the fourteen lines of a calculation into Field1 to Field14.
   void SetLines(const fw::IndexDialogFields& lines);
 
-  // Field[1] to Field[14]; Field[0] is unused.
-  std::array<QLineEdit*, 15> Field{};
-  QPushButton* OkButton = nullptr;
-  QPushButton* CancelButton = nullptr;
+  // Read access to the controls, for tests; other windows use the typed calls.
+  const TIndexFormControls& Ui() const { return *this; }
 
   void OkButtonClick();
   void CancelButtonClick();

@@ -85,16 +85,22 @@ QStringList HelpSections();
 // getting-started.
 QString HelpSectionOf(const QWidget* window);
 
+// The controls of THelpForm, by the names tools and tests find them by.
+struct THelpFormControls {
+  QLineEdit* SearchField = nullptr;
+  QListWidget* SectionList = nullptr;
+  QTextBrowser* HelpPage = nullptr;
+};
+
 // The help window: the section list with the search field above it, and the
 // page. Made by ShowHelp; closing it only hides it.
-class THelpForm : public QWidget {
+class THelpForm : public QWidget, private THelpFormControls {
   Q_OBJECT
  public:
   explicit THelpForm(QWidget* parent = nullptr);
 
-  QLineEdit* SearchField = nullptr;
-  QListWidget* SectionList = nullptr;
-  QTextBrowser* HelpPage = nullptr;
+  // Read access to the controls, for tests; other windows use the typed calls.
+  const THelpFormControls& Ui() const { return *this; }
 
   // Shows the section with that id in the page and selects it in the list.
   // False when the manual has no such section.

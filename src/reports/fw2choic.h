@@ -10,17 +10,23 @@ class QFrame;
 class QLabel;
 class QPushButton;
 
-class TTwoChoiceDlg : public QDialog {
-  Q_OBJECT
- public:
-  explicit TTwoChoiceDlg(QWidget* parent = nullptr);
-
+// The controls of TTwoChoiceDlg, by the names tools and tests find them by.
+struct TTwoChoiceDlgControls {
   QFrame* Panel1 = nullptr;
   QLabel* MemoField = nullptr;
   QPushButton* Button1 = nullptr;
   QPushButton* Button2 = nullptr;
   QPushButton* Button3 = nullptr;
   QPushButton* CancelButton = nullptr;
+};
+
+class TTwoChoiceDlg : public QDialog, private TTwoChoiceDlgControls {
+  Q_OBJECT
+ public:
+  explicit TTwoChoiceDlg(QWidget* parent = nullptr);
+
+  // Read access to the controls, for tests; other windows use the typed calls.
+  const TTwoChoiceDlgControls& Ui() const { return *this; }
   int ChoiceResult = -1;
 
   // Fills in the caption, the question and the choices; without a third

@@ -10,14 +10,20 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class TPrintHdcpDetails : public QDialog {
+// The controls of TPrintHdcpDetails, by the names tools and tests find them by.
+struct TPrintHdcpDetailsControls {
+  QLineEdit* NumOfCardsFld = nullptr;
+  QPushButton* PrintBtn = nullptr;
+  QPushButton* CancelBtn = nullptr;
+};
+
+class TPrintHdcpDetails : public QDialog, private TPrintHdcpDetailsControls {
   Q_OBJECT
  public:
   explicit TPrintHdcpDetails(QWidget* parent = nullptr);
 
-  QLineEdit* NumOfCardsFld = nullptr;
-  QPushButton* PrintBtn = nullptr;
-  QPushButton* CancelBtn = nullptr;
+  // Read access to the controls, for tests; other windows use the typed calls.
+  const TPrintHdcpDetailsControls& Ui() const { return *this; }
   // The number typed when Print was pressed; -1 after Cancel.
   int CardsOnFirstSheet = 10;
 

@@ -162,6 +162,14 @@ void THandicapForm::CourseFieldClick() {
   CourseChosen = true;
 }
 
+void THandicapForm::ShowGolfer(const QString& longName, const QString& shortName,
+                               const QString& index, fw::ui::FormBase* opener) {
+  GolferName->setText(longName);
+  GolferShortName->setText(shortName);
+  IndexField->setText(index);
+  ShowFor(opener);
+}
+
 void THandicapForm::OKButtonClick() {
   close();
 }

@@ -17,11 +17,8 @@
 
 class QAction;
 
-class THandicapForm : public fw::ui::FwForm {
-  Q_OBJECT
- public:
-  explicit THandicapForm(QWidget* parent = nullptr);
-
+// The controls of THandicapForm, by the names tools and tests find them by.
+struct THandicapFormControls {
   QLabel* CourseLabel = nullptr;
   QComboBox* CourseField = nullptr;
   QLabel* Label2 = nullptr;
@@ -41,6 +38,15 @@ class THandicapForm : public fw::ui::FwForm {
   QAction* Exit1 = nullptr;
   QAction* Help2 = nullptr;
   QAction* AboutFairwick1 = nullptr;
+};
+
+class THandicapForm : public fw::ui::FwForm, private THandicapFormControls {
+  Q_OBJECT
+ public:
+  explicit THandicapForm(QWidget* parent = nullptr);
+
+  // Read access to the controls, for tests; other windows use the typed calls.
+  const THandicapFormControls& Ui() const { return *this; }
 
   // The courses in the order of CourseField, addressed from 1.
   fw::CourseSummaryTable Courses;
@@ -53,8 +59,14 @@ class THandicapForm : public fw::ui::FwForm {
   // window was made: the course handicap and the printout follow them.
   fw::HandicapRules Rules = fw::HandicapRules::kFairwick;
 
+  // Shows the window over `opener` for the golfer named, with his index as
+  // shown there (a figure, or NH).
+  void ShowGolfer(const QString& longName, const QString& shortName, const QString& index,
+                  fw::ui::FormBase* opener);
+
   void FormActivate() override;
   // Loads the course list into the table and the list; the course shown stays
+
   // chosen when it is still there.
   void LoadCourses();
   void CourseFieldClick();

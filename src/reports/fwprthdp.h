@@ -14,16 +14,8 @@
 #include "data/scorefile.h"
 #include "ui/fwform.h"
 
-class TPrintHandicapsDlg : public fw::ui::FwDialog {
-  Q_OBJECT
- public:
-  // Loads the course and golfer lists. When one of them cannot be read the
-  // error is shown and Loaded() is false: the opener then deletes the dialog
-  // instead of showing it.
-  explicit TPrintHandicapsDlg(QWidget* parent = nullptr);
-
-  bool Loaded() const { return loaded_; }
-
+// The controls of TPrintHandicapsDlg, by the names tools and tests find them by.
+struct TPrintHandicapsDlgControls {
   QLabel* Label1 = nullptr;
   QComboBox* CourseField = nullptr;
   QLabel* SrcLabel = nullptr;
@@ -38,6 +30,20 @@ class TPrintHandicapsDlg : public fw::ui::FwDialog {
   QPushButton* PrintCardsButton = nullptr;
   QPushButton* ExportListButton = nullptr;
   QPushButton* ExitButton = nullptr;
+};
+
+class TPrintHandicapsDlg : public fw::ui::FwDialog, private TPrintHandicapsDlgControls {
+  Q_OBJECT
+ public:
+  // Loads the course and golfer lists. When one of them cannot be read the
+  // error is shown and Loaded() is false: the opener then deletes the dialog
+  // instead of showing it.
+  explicit TPrintHandicapsDlg(QWidget* parent = nullptr);
+
+  bool Loaded() const { return loaded_; }
+
+  // Read access to the controls, for tests; other windows use the typed calls.
+  const TPrintHandicapsDlgControls& Ui() const { return *this; }
 
   fw::GolferTable Golfers;
   fw::ScoreTable Scores;

@@ -302,6 +302,10 @@ bool TScoreForm::PrepareNextGroupRound(const QString& golferName, const QString&
   return true;
 }
 
+std::pair<QString, QString> TScoreForm::DateAndCourse() const {
+  return {DateField->text(), CourseName2->text()};
+}
+
 fw::TScoreRec TScoreForm::Round() const {
   fw::TScoreRec round;
   const std::string date = fw::NormaliseTypedDate(Text(DateField), dateOrder_);

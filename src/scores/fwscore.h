@@ -33,20 +33,8 @@ class QGridLayout;
 class QVBoxLayout;
 class QKeyEvent;
 
-class TScoreForm : public fw::ui::FwForm {
-  Q_OBJECT
- public:
-  // Stores or takes over a confirmed round; false (after telling the user why)
-  // when it could not, and the round stays in the window. Errors it raises are
-  // shown and count as false.
-  using RoundTaker = std::function<bool(const fw::TScoreRec&)>;
-
-  explicit TScoreForm(QWidget* parent = nullptr);
-
-  // The one instance of the run, made hidden at start-up; nullptr before.
-  static TScoreForm* Instance();
-  static void SetInstance(TScoreForm* instance);
-
+// The controls of TScoreForm, by the names tools and tests find them by.
+struct TScoreFormControls {
   QComboBox* CourseField = nullptr;
   QLineEdit* DateField = nullptr;
   QCheckBox* SkipPuttsChkBox = nullptr;
@@ -83,6 +71,24 @@ class TScoreForm : public fw::ui::FwForm {
   QAction* EditCourses1 = nullptr;
   QAction* Help2 = nullptr;
   QAction* AboutFairwick1 = nullptr;
+};
+
+class TScoreForm : public fw::ui::FwForm, private TScoreFormControls {
+  Q_OBJECT
+ public:
+  // Stores or takes over a confirmed round; false (after telling the user why)
+  // when it could not, and the round stays in the window. Errors it raises are
+  // shown and count as false.
+  using RoundTaker = std::function<bool(const fw::TScoreRec&)>;
+
+  explicit TScoreForm(QWidget* parent = nullptr);
+
+  // The one instance of the run, made hidden at start-up; nullptr before.
+  static TScoreForm* Instance();
+  static void SetInstance(TScoreForm* instance);
+
+  // Read access to the controls, for tests; other windows use the typed calls.
+  const TScoreFormControls& Ui() const { return *this; }
 
   fw::CourseTable Courses;
   // The stroke indexes of the courses, loaded with them.
@@ -107,6 +113,10 @@ class TScoreForm : public fw::ui::FwForm {
   // course to be picked.
   bool PrepareNextGroupRound(const QString& golferName, const QString& indexText,
                              const QString& date, const QString& course);
+  // The date as this window shows it and the course of the round in the
+  // window, which the next golfer of a group takes over.
+  std::pair<QString, QString> DateAndCourse() const;
+
   // Shows the prepared round for `opener`, which `taker` stores when it is
   // confirmed.
   void ShowFor(fw::ui::FormBase* opener, RoundTaker taker);

@@ -49,23 +49,24 @@ QLineEdit* ShownField(QWidget* parent, const char* name, int width) {
 // fields of the hole grid, which stand under a hole number and beside a row
 // caption, names of their own ("Hole 7 score").
 void NameFields(TScoreForm& form) {
-  fw::ui::SetBuddies(&form, {{"CourseLabel", form.CourseField},
-                             {"DateLabel", form.DateField},
-                             {"RatingLabel", form.RatingField},
-                             {"SlopeLabel", form.SlopeField},
-                             {"IndexLabel", form.IndexField},
-                             {"AdjScoreLabel", form.AdjScore},
-                             {"ScoreDiffLabel", form.ScoreDiff},
-                             {"CommentLabel", form.CommentField}});
+  const TScoreFormControls& ui = form.Ui();
+  fw::ui::SetBuddies(&form, {{"CourseLabel", ui.CourseField},
+                             {"DateLabel", ui.DateField},
+                             {"RatingLabel", ui.RatingField},
+                             {"SlopeLabel", ui.SlopeField},
+                             {"IndexLabel", ui.IndexField},
+                             {"AdjScoreLabel", ui.AdjScore},
+                             {"ScoreDiffLabel", ui.ScoreDiff},
+                             {"CommentLabel", ui.CommentField}});
   for (int hole = 1; hole <= 18; ++hole) {
-    form.Par[hole]->setAccessibleName(QStringLiteral("Par of hole %1").arg(hole));
-    form.Score[hole]->setAccessibleName(QStringLiteral("Hole %1 score").arg(hole));
-    form.Putts[hole]->setAccessibleName(QStringLiteral("Hole %1 putts").arg(hole));
+    ui.Par[hole]->setAccessibleName(QStringLiteral("Par of hole %1").arg(hole));
+    ui.Score[hole]->setAccessibleName(QStringLiteral("Hole %1 score").arg(hole));
+    ui.Putts[hole]->setAccessibleName(QStringLiteral("Hole %1 putts").arg(hole));
   }
   const std::pair<QLineEdit*, const char*> sums[] = {
-      {form.ParOut, "Par out"},     {form.ParIn, "Par in"},     {form.ParTotal, "Total par"},
-      {form.ScoreOut, "Score out"}, {form.ScoreIn, "Score in"}, {form.ScoreTotal, "Total score"},
-      {form.PuttsOut, "Putts out"}, {form.PuttsIn, "Putts in"}, {form.PuttsTotal, "Total putts"}};
+      {ui.ParOut, "Par out"},     {ui.ParIn, "Par in"},     {ui.ParTotal, "Total par"},
+      {ui.ScoreOut, "Score out"}, {ui.ScoreIn, "Score in"}, {ui.ScoreTotal, "Total score"},
+      {ui.PuttsOut, "Putts out"}, {ui.PuttsIn, "Putts in"}, {ui.PuttsTotal, "Total putts"}};
   for (const auto& [field, name] : sums) field->setAccessibleName(QLatin1String(name));
 }
 

@@ -4,6 +4,7 @@
 #include <QMenuBar>
 #include <QPalette>
 #include <algorithm>
+#include <tuple>
 
 #include "data/limitmessages.h"
 #include "handicap/handicapindex.h"
@@ -91,8 +92,7 @@ void TGroupOfScoresForm::SelectGroupGolfer() {
 void TGroupOfScoresForm::KeepDateAndCourse() {
   TScoreForm* entry = TScoreForm::Instance();
   if (!entry || entry->Opener() != this) return;
-  keptDate_ = entry->DateField->text();
-  keptCourse_ = entry->CourseName2->text();
+  std::tie(keptDate_, keptCourse_) = entry->DateAndCourse();
 }
 
 void TGroupOfScoresForm::LoadGolfers() {
@@ -145,8 +145,7 @@ void TGroupOfScoresForm::AddAScore() {
   }
   GroupMode = Mode::kAdding;
   ++GroupCount;
-  keptDate_ = entry->DateField->text();
-  keptCourse_ = entry->CourseName2->text();
+  std::tie(keptDate_, keptCourse_) = entry->DateAndCourse();
   // The round is stored for this golfer, in his file as it is when the round
   // is confirmed.
   entry->ShowFor(this, [golfer](const fw::TScoreRec& round) {

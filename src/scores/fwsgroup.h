@@ -14,18 +14,24 @@
 #include "data/scorefile.h"
 #include "ui/fwform.h"
 
-class TGroupOfScoresForm : public fw::ui::FwForm {
+// The controls of TGroupOfScoresForm, by the names tools and tests find them by.
+struct TGroupOfScoresFormControls {
+  QListWidget* GolferListBox = nullptr;
+  QPushButton* AddAScoreButton = nullptr;
+  QPushButton* ExitButton = nullptr;
+  QAction* Exit1 = nullptr;
+  QAction* AddaScore1 = nullptr;
+};
+
+class TGroupOfScoresForm : public fw::ui::FwForm, private TGroupOfScoresFormControls {
   Q_OBJECT
  public:
   enum class Mode { kNone, kAdding };
 
   explicit TGroupOfScoresForm(QWidget* parent = nullptr);
 
-  QListWidget* GolferListBox = nullptr;
-  QPushButton* AddAScoreButton = nullptr;
-  QPushButton* ExitButton = nullptr;
-  QAction* Exit1 = nullptr;
-  QAction* AddaScore1 = nullptr;
+  // Read access to the controls, for tests; other windows use the typed calls.
+  const TGroupOfScoresFormControls& Ui() const { return *this; }
 
   fw::GolferTable Golfers;
   // What this window read of the golfer list; a list changed meanwhile is

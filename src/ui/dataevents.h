@@ -49,5 +49,4 @@ void LoadSortedGolfers(fw::GolferTable& golfers, fw::FileSnapshot& seen);
 // The same for the courses' names and figures.
 void LoadSortedCourseSummaries(fw::CourseSummaryTable& courses, fw::FileSnapshot& seen);
 
-
 }  // namespace fw::ui

@@ -14,14 +14,8 @@
 
 namespace fw::ui {
 
-class FwMaintForm : public FwForm {
-  Q_OBJECT
- public:
-  // `listName` is the list box's object name; `noun` ("Golfer", "Course")
-  // names the Edit menu's items (AddGolfer1, "&Add Golfer", ...);
-  // `saveQuestion` is asked when unsaved changes would be lost.
-  FwMaintForm(QWidget* parent, const char* listName, const QString& noun, QString saveQuestion);
-
+// The controls of FwMaintForm, by the names tools and tests find them by.
+struct FwMaintFormControls {
   QListWidget* List = nullptr;
   QPushButton* AddButton = nullptr;
   QPushButton* ModifyButton = nullptr;
@@ -33,6 +27,18 @@ class FwMaintForm : public FwForm {
   QAction* AddItem1 = nullptr;
   QAction* ModifyItem1 = nullptr;
   QAction* DeleteItem1 = nullptr;
+};
+
+class FwMaintForm : public FwForm, protected FwMaintFormControls {
+  Q_OBJECT
+ public:
+  // `listName` is the list box's object name; `noun` ("Golfer", "Course")
+  // names the Edit menu's items (AddGolfer1, "&Add Golfer", ...);
+  // `saveQuestion` is asked when unsaved changes would be lost.
+  FwMaintForm(QWidget* parent, const char* listName, const QString& noun, QString saveQuestion);
+
+  // Read access to the controls, for tests; other windows use the typed calls.
+  const FwMaintFormControls& Ui() const { return *this; }
   bool Changed = false;
 
   virtual void AddButtonClick() = 0;

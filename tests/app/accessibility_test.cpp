@@ -57,8 +57,8 @@ TEST_F(UiTest, EveryInputOfEveryWindowHasASpokenName) {
     }
   }
   TScoreForm entry;
-  EXPECT_EQ(SpokenName(entry.Score[7]), "Hole 7 score");
-  EXPECT_EQ(SpokenName(entry.Putts[7]), "Hole 7 putts");
+  EXPECT_EQ(SpokenName(entry.Ui().Score[7]), "Hole 7 score");
+  EXPECT_EQ(SpokenName(entry.Ui().Putts[7]), "Hole 7 putts");
 }
 
 }  // namespace

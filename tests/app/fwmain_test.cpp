@@ -29,7 +29,7 @@ class MainFormTest : public UiTest {
 TEST_F(MainFormTest, CreationSetsVersionLimitsAndDefaults) {
   TMainForm form;
   EXPECT_EQ(form.windowTitle(), QStringLiteral("Fairwick for Windows"));
-  EXPECT_EQ(form.VersionField->text(), QStringLiteral("Version 2.8 r04"));
+  EXPECT_EQ(form.Ui().VersionField->text(), QStringLiteral("Version 2.8 r04"));
   EXPECT_EQ(form.width(), 472);
   EXPECT_EQ(form.height(), 353);
   EXPECT_TRUE(App().UseMaxIndex);
@@ -58,7 +58,7 @@ TEST_F(MainFormTest, AboutBoxShowsVersionAndDate) {
   TAboutBox box;
   box.show();
   EXPECT_EQ(box.windowTitle(), QStringLiteral("About"));
-  EXPECT_EQ(box.VersionField->text(), QStringLiteral("2.8 r04 - 1/10/2002"));
+  EXPECT_EQ(box.Ui().VersionField->text(), QStringLiteral("2.8 r04 - 1/10/2002"));
 }
 
 TEST_F(MainFormTest, HelpOpensTheManualAtTheMainWindow) {
@@ -72,13 +72,13 @@ TEST_F(MainFormTest, AMaintenanceWindowIsOpenedOnceAndBroughtToTheFront) {
   // Two editors of one file in one program would lose each other's changes.
   TMainForm form;
   ShowActive(&form);
-  Click(form.EditGolferButton);
+  Click(form.Ui().EditGolferButton);
   ShowActive(&form);
   Trigger(&form, "EditGolfers1");
   EXPECT_EQ(OpenWindows<TGMaintForm>(), 1);
   EXPECT_TRUE(QApplication::activeWindow()->inherits("TGMaintForm"));
-  Click(form.EditCoursesButton);
-  Click(form.EditCoursesButton);
+  Click(form.Ui().EditCoursesButton);
+  Click(form.Ui().EditCoursesButton);
   EXPECT_EQ(OpenWindows<TCMaintForm>(), 1);
   EXPECT_TRUE(form.isVisible());
 }
@@ -88,7 +88,7 @@ TEST_F(MainFormTest, ExitButtonSetsTheExitFlagButFileExitDoesNot) {
   Trigger(&form, "Exit1");
   EXPECT_EQ(exitCodes, std::vector<int>{0});
   EXPECT_FALSE(App().ProgramExiting);
-  Click(form.ExitButton);
+  Click(form.Ui().ExitButton);
   EXPECT_EQ(exitCodes, (std::vector<int>{0, 0}));
   EXPECT_TRUE(App().ProgramExiting);
 }

@@ -21,7 +21,7 @@ class PreferencesTest : public UiTest {
       auto* button = Find<QRadioButton>(dialog, name);
       QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
     }
-    Click(ok ? dialog->OKButton : dialog->CancelButton);
+    Click(ok ? dialog->Ui().OKButton : dialog->Ui().CancelButton);
   }
 };
 
@@ -50,12 +50,12 @@ TEST_F(PreferencesTest, TheMaximumIndexBoxIsDisabledUnderWhs) {
   for (auto [choice, enabled] : {std::pair{"RulesWhs", false}, std::pair{"RulesFairwick", true}}) {
     SCOPED_TRACE(choice);
     Choose(main, {choice}, true);
-    EXPECT_EQ(pick->chkUseMaxIndex->isEnabled(), enabled);
-    EXPECT_EQ(pick->chkUseMaxIndex->toolTip(),
+    EXPECT_EQ(pick->Ui().chkUseMaxIndex->isEnabled(), enabled);
+    EXPECT_EQ(pick->Ui().chkUseMaxIndex->toolTip(),
               enabled ? QString()
                       : QStringLiteral("Under the World Handicap System the maximum index is 54.0 "
                                        "for everyone; this rule does not apply."));
-    EXPECT_EQ(TGPickForm().chkUseMaxIndex->isEnabled(), enabled);
+    EXPECT_EQ(TGPickForm().Ui().chkUseMaxIndex->isEnabled(), enabled);
   }
 }
 

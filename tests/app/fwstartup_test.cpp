@@ -45,15 +45,15 @@ TEST_F(StartupTest, FirstRunTurnsTheSampleIntoTheCourseList) {
   EXPECT_TRUE(folder.Has("courses.fwc"));
   EXPECT_FALSE(folder.Has("sample.fwc"));
   EXPECT_TRUE(messages.empty());
-  ASSERT_EQ(TScoreForm::Instance()->CourseField->count(), 1);
-  EXPECT_EQ(TScoreForm::Instance()->CourseField->itemText(0), QStringLiteral("OAK HILLS"));
+  ASSERT_EQ(TScoreForm::Instance()->Ui().CourseField->count(), 1);
+  EXPECT_EQ(TScoreForm::Instance()->Ui().CourseField->itemText(0), QStringLiteral("OAK HILLS"));
 }
 
 TEST_F(StartupTest, WithoutAnySampleTheProgramStillStarts) {
   TMainForm form;
   fw::ui::CreateLongLivedWindows();
   EXPECT_EQ(MessageTexts(), QStringList{QStringLiteral("Error renaming sample courses file!")});
-  EXPECT_EQ(TScoreForm::Instance()->CourseField->count(), 0);
+  EXPECT_EQ(TScoreForm::Instance()->Ui().CourseField->count(), 0);
   ShowActive(&form);
 }
 
@@ -68,29 +68,29 @@ TEST_F(StartupTest, LeavingTheProgramSettlesUnsavedChangesFirst) {
   fw::ui::CreateLongLivedWindows();
   messages.clear();
   ShowActive(&form);
-  Click(form.EditGolferButton);
+  Click(form.Ui().EditGolferButton);
   auto* golfers = OpenWindow<TGMaintForm>();
   ASSERT_NE(golfers, nullptr);
-  golfers->GolferListBox->setCurrentRow(1);
+  golfers->Ui().List->setCurrentRow(1);
   Answer(MsgAnswer::kYes);  // delete Bob
-  Click(golfers->DeleteButton);
+  Click(golfers->Ui().DeleteButton);
   // The deletion is in the list file at once; Ann's new long name is not.
-  EXPECT_FALSE(golfers->GolfersChanged);
-  golfers->GolferListBox->setCurrentRow(0);
-  Click(golfers->ModifyButton);
+  EXPECT_FALSE(golfers->Changed);
+  golfers->Ui().List->setCurrentRow(0);
+  Click(golfers->Ui().ModifyButton);
   TGNameForm* name = TGNameForm::Instance();
   ASSERT_TRUE(name->isVisible());
-  TypeAndLeave(name->LongName, QStringLiteral("Annie"));
-  Click(name->OKButton);
+  TypeAndLeave(name->Ui().LongName, QStringLiteral("Annie"));
+  Click(name->Ui().OKButton);
 
   // Cancel keeps everything: no exit, the window and its change stay.
   Answer(MsgAnswer::kCancel);
-  Click(form.ExitButton);
+  Click(form.Ui().ExitButton);
   EXPECT_EQ(MessageTexts().last(), QStringLiteral("Save changes made to golfers?"));
   EXPECT_TRUE(exitCodes.empty());
   EXPECT_FALSE(App().ProgramExiting);
   EXPECT_TRUE(golfers->isVisible());
-  EXPECT_TRUE(golfers->GolfersChanged);
+  EXPECT_TRUE(golfers->Changed);
   EXPECT_EQ(folder.Read("golfers.fwc"), "Cid~CID~0~\r\nAnn~ANN~1~\r\n");
 
   Answer(MsgAnswer::kYes);
@@ -104,11 +104,11 @@ TEST_F(StartupTest, TheGolferListKeepsItsOptionWhenTheProgramEnds) {
   fw::ui::CreateLongLivedWindows();
   messages.clear();
   ShowActive(&form);
-  Click(form.EnterScoresButton);
+  Click(form.Ui().EnterScoresButton);
   auto* list = OpenWindow<TGPickForm>();
   ASSERT_NE(list, nullptr);
-  list->chkUseMaxIndex->setChecked(false);
-  Click(form.ExitButton);
+  list->Ui().chkUseMaxIndex->setChecked(false);
+  Click(form.Ui().ExitButton);
   EXPECT_EQ(exitCodes, std::vector<int>{0});
   EXPECT_FALSE(fw::IniFile(App().folder).ReadFlag("Settings", "UseMaxIndex", true));
 }

@@ -42,32 +42,32 @@ TEST_F(WindowFlowTest, ADialogStaysAboveItsOpenerAndEnterAndEscapeHandActivation
   TMainForm main;
 
   ShowActive(&main);
-  Click(main.EditGolferButton);
+  Click(main.Ui().EditGolferButton);
   TGMaintForm* golfers = ShownGolferMaintenance();
   ASSERT_NE(golfers, nullptr);
   ASSERT_TRUE(WaitActive(golfers));
 
   TGNameForm* name = TGNameForm::Instance();
-  Click(golfers->AddButton);
+  Click(golfers->Ui().AddButton);
   ASSERT_TRUE(WaitActive(name));
   // Kept above the window that opened it by the window system itself.
   ASSERT_NE(name->windowHandle(), nullptr);
   EXPECT_EQ(name->windowHandle()->transientParent(), golfers->windowHandle());
-  EXPECT_EQ(QApplication::focusWidget(), name->LongName);
+  EXPECT_EQ(QApplication::focusWidget(), name->Ui().LongName);
   Keys(QStringLiteral("Ann Example"));
   Key(Qt::Key_Return);
   EXPECT_FALSE(name->isVisible());
   ASSERT_TRUE(WaitActive(golfers));
-  ASSERT_EQ(golfers->GolferListBox->count(), 1);
-  EXPECT_TRUE(golfers->GolferListBox->item(0)->text().startsWith(QStringLiteral("Ann Example")));
+  ASSERT_EQ(golfers->Ui().List->count(), 1);
+  EXPECT_TRUE(golfers->Ui().List->item(0)->text().startsWith(QStringLiteral("Ann Example")));
 
-  Click(golfers->AddButton);
+  Click(golfers->Ui().AddButton);
   ASSERT_TRUE(WaitActive(name));
   Keys(QStringLiteral("Bob"));
   Key(Qt::Key_Escape);
   EXPECT_FALSE(name->isVisible());
   ASSERT_TRUE(WaitActive(golfers));
-  EXPECT_EQ(golfers->GolferListBox->count(), 1);
+  EXPECT_EQ(golfers->Ui().List->count(), 1);
   EXPECT_TRUE(messages.empty());
 }
 

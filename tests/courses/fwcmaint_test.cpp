@@ -54,27 +54,27 @@ class CMaintTest : public UiTest {
 
   QStringList Lines() const {
     QStringList lines;
-    for (int row = 0; row < form->CourseListBox->count(); ++row)
-      lines << form->CourseListBox->item(row)->text();
+    for (int row = 0; row < form->Ui().List->count(); ++row)
+      lines << form->Ui().List->item(row)->text();
     return lines;
   }
   int SelectedRow() const {
-    QList<QListWidgetItem*> selected = form->CourseListBox->selectedItems();
-    return selected.isEmpty() ? -1 : form->CourseListBox->row(selected.first());
+    QList<QListWidgetItem*> selected = form->Ui().List->selectedItems();
+    return selected.isEmpty() ? -1 : form->Ui().List->row(selected.first());
   }
-  void Select(int line) { form->CourseListBox->setCurrentRow(line - 1); }
+  void Select(int line) { form->Ui().List->setCurrentRow(line - 1); }
 
   void WaitForDialog() { ASSERT_TRUE(WaitActive(dialog)); }
 
   // Types a course whose holes are left at 0 and only the total is given.
   void TypeTotalOnlyCourse(const QString& name, const QString& rating, const QString& slope,
                            const QString& total) {
-    TypeAndLeave(dialog->CourseName, name);
-    TypeAndLeave(dialog->RatingField, rating);
-    TypeAndLeave(dialog->SlopeField, slope);
-    QTest::keyClick(dialog->Par[1], Qt::Key_Tab);  // on to the total
-    QTest::keyClicks(dialog->ParTotal, total);
-    Click(dialog->OKButton);
+    TypeAndLeave(dialog->Ui().CourseName, name);
+    TypeAndLeave(dialog->Ui().RatingField, rating);
+    TypeAndLeave(dialog->Ui().SlopeField, slope);
+    QTest::keyClick(dialog->Ui().Par[1], Qt::Key_Tab);  // on to the total
+    QTest::keyClicks(dialog->Ui().ParTotal, total);
+    Click(dialog->Ui().OKButton);
   }
 
   bool Closed() const { return !form || !form->isVisible(); }
@@ -89,8 +89,8 @@ TEST_F(CMaintTest, OpensSortedWithTheFirstLineSelected) {
   EXPECT_EQ(form->size(), QSize(568, 385));
   EXPECT_EQ(Lines(), (QStringList{"BIRCH", "CEDAR", "MAPLE"}));
   EXPECT_EQ(SelectedRow(), 0);
-  EXPECT_FALSE(form->SaveButton->isEnabled());
-  EXPECT_FALSE(form->CoursesChanged);
+  EXPECT_FALSE(form->Ui().SaveButton->isEnabled());
+  EXPECT_FALSE(form->Changed);
   const std::pair<const char*, const char*> items[] = {{"Save1", "&Save"},
                                                        {"Exit1", "&Exit"},
                                                        {"AddCourse1", "&Add Course"},
@@ -124,47 +124,47 @@ TEST_F(CMaintTest, WithoutAnyCourseListTheUserStartsOne) {
   EXPECT_EQ(MessageTexts(), QStringList{"Error renaming sample courses file!"});
   EXPECT_TRUE(Lines().isEmpty());
   // Nothing to change or delete: no question, no dialog.
-  Click(form->ModifyButton);
-  Click(form->DeleteButton);
+  Click(form->Ui().ModifyButton);
+  Click(form->Ui().DeleteButton);
   EXPECT_EQ(messages.size(), 1u);
 
   fw::ui::CreateLongLivedWindows();
   dialog = TCourseForm::Instance();
-  Click(form->AddButton);
+  Click(form->Ui().AddButton);
   WaitForDialog();
   TypeTotalOnlyCourse("oak hills", "70.5", "121", "72");
-  Click(form->SaveButton);
+  Click(form->Ui().SaveButton);
   EXPECT_EQ(folder.Read("courses.fwc"), Line("OAK HILLS", "70.5", "121", "72", kZeroPars));
 }
 
 TEST_F(CMaintTest, AddsCoursesByTotalAndHoleByHole) {
   OpenThree();
-  Click(form->AddButton);
+  Click(form->Ui().AddButton);
   WaitForDialog();
-  EXPECT_TRUE(dialog->CourseName->text().isEmpty());
-  EXPECT_EQ(dialog->ParTotal->text(), QStringLiteral("0"));
+  EXPECT_TRUE(dialog->Ui().CourseName->text().isEmpty());
+  EXPECT_EQ(dialog->Ui().ParTotal->text(), QStringLiteral("0"));
   TypeTotalOnlyCourse("dogwood", "69.5", "118", "70");
   EXPECT_FALSE(dialog->isVisible());
-  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("0"));  // taken and reset
+  EXPECT_EQ(dialog->Ui().OkPressed->text(), QStringLiteral("0"));  // taken and reset
   EXPECT_EQ(Lines(), (QStringList{"BIRCH", "CEDAR", "DOGWOOD", "MAPLE"}));
   // The new course took the last place; after the sort that place holds MAPLE.
   EXPECT_EQ(SelectedRow(), 3);
-  EXPECT_TRUE(form->SaveButton->isEnabled());
+  EXPECT_TRUE(form->Ui().SaveButton->isEnabled());
 
   Trigger(form, "AddCourse1");
   WaitForDialog();
-  TypeAndLeave(dialog->CourseName, "Alder");
-  TypeAndLeave(dialog->RatingField, "");
-  TypeAndLeave(dialog->SlopeField, "");
+  TypeAndLeave(dialog->Ui().CourseName, "Alder");
+  TypeAndLeave(dialog->Ui().RatingField, "");
+  TypeAndLeave(dialog->Ui().SlopeField, "");
   for (int hole = 1; hole <= 18; ++hole)
-    TypeAndLeave(dialog->Par[hole], QString(QLatin1Char(kOakPars[hole - 1])));
-  EXPECT_EQ(dialog->ParTotal->text(), QStringLiteral("72"));
-  Click(dialog->OKButton);
+    TypeAndLeave(dialog->Ui().Par[hole], QString(QLatin1Char(kOakPars[hole - 1])));
+  EXPECT_EQ(dialog->Ui().ParTotal->text(), QStringLiteral("72"));
+  Click(dialog->Ui().OKButton);
   EXPECT_EQ(Lines(), (QStringList{"ALDER", "BIRCH", "CEDAR", "DOGWOOD", "MAPLE"}));
   EXPECT_EQ(SelectedRow(), 4);
 
-  Click(form->SaveButton);
-  EXPECT_FALSE(form->SaveButton->isEnabled());
+  Click(form->Ui().SaveButton);
+  EXPECT_FALSE(form->Ui().SaveButton->isEnabled());
   EXPECT_EQ(folder.Read("courses.fwc"), Line("ALDER", "0.0", "0", "72", kOakPars) +
                                             Line("BIRCH", "70.1", "125", "72", kFlat) +
                                             Line("CEDAR", "68.4", "117", "70", kFlat) +
@@ -175,26 +175,26 @@ TEST_F(CMaintTest, AddsCoursesByTotalAndHoleByHole) {
 TEST_F(CMaintTest, ModifyMovesARenamedCourseAndKeepsTheSelectedPosition) {
   OpenThree();
   Select(1);
-  Click(form->ModifyButton);
+  Click(form->Ui().ModifyButton);
   WaitForDialog();
-  EXPECT_EQ(dialog->CourseName->text(), QStringLiteral("BIRCH"));
-  EXPECT_EQ(dialog->RatingField->text(), QStringLiteral("70.1"));
-  EXPECT_EQ(dialog->ParOut->text(), QStringLiteral("36"));
-  TypeAndLeave(dialog->CourseName, "willow");
-  TypeAndLeave(dialog->SlopeField, "126");
-  Click(dialog->OKButton);
+  EXPECT_EQ(dialog->Ui().CourseName->text(), QStringLiteral("BIRCH"));
+  EXPECT_EQ(dialog->Ui().RatingField->text(), QStringLiteral("70.1"));
+  EXPECT_EQ(dialog->Ui().ParOut->text(), QStringLiteral("36"));
+  TypeAndLeave(dialog->Ui().CourseName, "willow");
+  TypeAndLeave(dialog->Ui().SlopeField, "126");
+  Click(dialog->Ui().OKButton);
   EXPECT_EQ(Lines(), (QStringList{"CEDAR", "MAPLE", "WILLOW"}));
   EXPECT_EQ(SelectedRow(), 0);
 
   // A double-click changes the line clicked; its stored total is kept.
-  QListWidgetItem* maple = form->CourseListBox->item(1);
-  QPoint where = form->CourseListBox->visualItemRect(maple).center();
-  QTest::mouseClick(form->CourseListBox->viewport(), Qt::LeftButton, {}, where);
-  QTest::mouseDClick(form->CourseListBox->viewport(), Qt::LeftButton, {}, where);
+  QListWidgetItem* maple = form->Ui().List->item(1);
+  QPoint where = form->Ui().List->visualItemRect(maple).center();
+  QTest::mouseClick(form->Ui().List->viewport(), Qt::LeftButton, {}, where);
+  QTest::mouseDClick(form->Ui().List->viewport(), Qt::LeftButton, {}, where);
   WaitForDialog();
-  EXPECT_EQ(dialog->CourseName->text(), QStringLiteral("MAPLE"));
-  dialog->ParTotal->setText("73");
-  Click(dialog->OKButton);
+  EXPECT_EQ(dialog->Ui().CourseName->text(), QStringLiteral("MAPLE"));
+  dialog->Ui().ParTotal->setText("73");
+  Click(dialog->Ui().OKButton);
   EXPECT_EQ(SelectedRow(), 1);
 
   Trigger(form, "Save1");
@@ -208,30 +208,30 @@ TEST_F(CMaintTest, CancelChangesNothingButTheListIsRebuilt) {
   Select(2);
   Trigger(form, "ModifyCourse1");
   WaitForDialog();
-  TypeAndLeave(dialog->CourseName, "AAA");
-  Click(dialog->CancelButton);
+  TypeAndLeave(dialog->Ui().CourseName, "AAA");
+  Click(dialog->Ui().CancelButton);
   EXPECT_EQ(Lines(), (QStringList{"BIRCH", "CEDAR", "MAPLE"}));
   EXPECT_EQ(SelectedRow(), 1);
-  EXPECT_FALSE(form->CoursesChanged);
-  EXPECT_FALSE(form->SaveButton->isEnabled());
+  EXPECT_FALSE(form->Changed);
+  EXPECT_FALSE(form->Ui().SaveButton->isEnabled());
 }
 
 TEST_F(CMaintTest, DeleteAsksAndSelectsTheLineThatMovedUp) {
   OpenThree();
   Select(2);
   Answer(MsgAnswer::kNo);
-  Click(form->DeleteButton);
+  Click(form->Ui().DeleteButton);
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].text, QStringLiteral("Are you sure you want to delete this course?"));
   EXPECT_EQ(messages[0].buttons, fw::ui::MsgButtons::kYesNo);
   EXPECT_EQ(Lines().size(), 3);
-  EXPECT_FALSE(form->CoursesChanged);
+  EXPECT_FALSE(form->Changed);
 
   Answer(MsgAnswer::kYes);
-  Click(form->DeleteButton);
+  Click(form->Ui().DeleteButton);
   EXPECT_EQ(Lines(), (QStringList{"BIRCH", "MAPLE"}));
   EXPECT_EQ(SelectedRow(), 1);
-  EXPECT_TRUE(form->SaveButton->isEnabled());
+  EXPECT_TRUE(form->Ui().SaveButton->isEnabled());
   // The last line deleted: the new last line is selected.
   Answer(MsgAnswer::kYes);
   Trigger(form, "DeleteCourse1");
@@ -239,13 +239,13 @@ TEST_F(CMaintTest, DeleteAsksAndSelectsTheLineThatMovedUp) {
   EXPECT_EQ(SelectedRow(), 0);
 
   // No line selected: nothing is asked or opened.
-  form->CourseListBox->clearSelection();
-  Click(form->DeleteButton);
-  Click(form->ModifyButton);
+  form->Ui().List->clearSelection();
+  Click(form->Ui().DeleteButton);
+  Click(form->Ui().ModifyButton);
   EXPECT_EQ(messages.size(), 3u);
   EXPECT_FALSE(dialog->isVisible());
 
-  Click(form->SaveButton);
+  Click(form->Ui().SaveButton);
   EXPECT_EQ(folder.Read("courses.fwc"), Line("BIRCH", "70.1", "125", "72", kFlat));
 }
 
@@ -255,17 +255,17 @@ TEST_F(CMaintTest, StrokeIndexesFollowTheirCourseWhenRenamedOrDeleted) {
   folder.Write("holes.fwc", "BIRCH~" + reverse + "MAPLE~" + order);
   OpenThree();
   Select(3);  // MAPLE: the dialog shows its stroke indexes
-  Click(form->ModifyButton);
+  Click(form->Ui().ModifyButton);
   WaitForDialog();
-  EXPECT_EQ(dialog->StrokeIndex[18]->text(), QStringLiteral("18"));
-  TypeAndLeave(dialog->CourseName, "OAK");
-  Click(dialog->OKButton);
+  EXPECT_EQ(dialog->Ui().StrokeIndex[18]->text(), QStringLiteral("18"));
+  TypeAndLeave(dialog->Ui().CourseName, "OAK");
+  Click(dialog->Ui().OKButton);
   Select(1);  // BIRCH goes, and its line with it
   Answer(MsgAnswer::kYes);
-  Click(form->DeleteButton);
+  Click(form->Ui().DeleteButton);
   // A file left untouched by its own course stays as it was.
   EXPECT_EQ(folder.Read("holes.fwc"), "BIRCH~" + reverse + "MAPLE~" + order);
-  Click(form->SaveButton);
+  Click(form->Ui().SaveButton);
   EXPECT_EQ(folder.Read("holes.fwc"), "OAK~" + order);
   EXPECT_EQ(Lines(), (QStringList{"CEDAR", "OAK"}));
 }
@@ -275,7 +275,7 @@ TEST_F(CMaintTest, TheCourseLimitIsTwoHundred) {
   for (int i = 1; i <= 199; ++i)
     courses += Line("C" + std::to_string(1000 + i), "70.0", "113", "72", kFlat);
   Open(courses);
-  Click(form->AddButton);
+  Click(form->Ui().AddButton);
   EXPECT_TRUE(dialog->isVisible());
   WaitForDialog();
   TypeTotalOnlyCourse("LAST", "70.0", "113", "72");
@@ -283,7 +283,7 @@ TEST_F(CMaintTest, TheCourseLimitIsTwoHundred) {
   EXPECT_TRUE(messages.empty());
 
   ShowActive(form);
-  Click(form->AddButton);
+  Click(form->Ui().AddButton);
   EXPECT_FALSE(dialog->isVisible());
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].text,
@@ -298,19 +298,19 @@ TEST_F(CMaintTest, ExitAndTheCloseBoxAskAboutUnsavedChanges) {
   OpenThree();
   const std::string original = folder.Read("courses.fwc");
   // Nothing changed: nothing asked.
-  Click(form->ExitButton);
+  Click(form->Ui().ExitButton);
   EXPECT_TRUE(Closed());
   EXPECT_TRUE(messages.empty());
 
   OpenForm();
   Answer(MsgAnswer::kYes);
-  Click(form->DeleteButton);  // BIRCH
+  Click(form->Ui().DeleteButton);  // BIRCH
   Answer(MsgAnswer::kCancel);
-  Click(form->ExitButton);
+  Click(form->Ui().ExitButton);
   EXPECT_EQ(MessageTexts().last(), QStringLiteral("Save changes made to courses?"));
   EXPECT_EQ(messages.back().buttons, fw::ui::MsgButtons::kYesNoCancel);
   EXPECT_FALSE(Closed());
-  EXPECT_TRUE(form->CoursesChanged);
+  EXPECT_TRUE(form->Changed);
   EXPECT_EQ(Lines().size(), 2);
 
   Answer(MsgAnswer::kCancel);
@@ -325,8 +325,8 @@ TEST_F(CMaintTest, ExitAndTheCloseBoxAskAboutUnsavedChanges) {
   // Enter on a focused button presses it.
   OpenForm();
   Answer(MsgAnswer::kYes);
-  form->DeleteButton->setFocus(Qt::TabFocusReason);
-  QTest::keyClick(form->DeleteButton, Qt::Key_Return);
+  form->Ui().DeleteButton->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(form->Ui().DeleteButton, Qt::Key_Return);
   EXPECT_EQ(Lines().size(), 2);
   Answer(MsgAnswer::kYes);
   form->close();
@@ -340,7 +340,7 @@ TEST_F(CMaintTest, TheMainWindowsExitAsksToo) {
   TMainForm main;
   main.show();
   Answer(MsgAnswer::kYes);
-  Click(form->DeleteButton);
+  Click(form->Ui().DeleteButton);
   Answer(MsgAnswer::kCancel);
   main.ExitButtonClick();
   EXPECT_TRUE(exitCodes.empty());
@@ -355,17 +355,17 @@ TEST_F(CMaintTest, TheMainWindowsExitAsksToo) {
 TEST_F(CMaintTest, AFailedSaveKeepsTheChanges) {
   OpenThree();
   Answer(MsgAnswer::kYes);
-  Click(form->DeleteButton);
+  Click(form->Ui().DeleteButton);
   std::filesystem::remove(folder.Path() / "courses.fwc");
   std::filesystem::create_directory(folder.Path() / "courses.fwc");
-  Click(form->SaveButton);
+  Click(form->Ui().SaveButton);
   ASSERT_EQ(messages.size(), 2u);
   EXPECT_EQ(messages[1].kind, fw::ui::MsgKind::kError);
-  EXPECT_TRUE(form->CoursesChanged);
-  EXPECT_TRUE(form->SaveButton->isEnabled());
+  EXPECT_TRUE(form->Changed);
+  EXPECT_TRUE(form->Ui().SaveButton->isEnabled());
   // Nor does the window close on a Yes whose save fails.
   Answer(MsgAnswer::kYes);
-  Click(form->ExitButton);
+  Click(form->Ui().ExitButton);
   EXPECT_FALSE(Closed());
 }
 
@@ -377,15 +377,15 @@ TEST_F(CMaintTest, ACourseConfirmedForAnotherWindowIsNotTaken) {
   dialog->ShowFor(&other);
   WaitForDialog();
   TypeTotalOnlyCourse("SCORE ENTRY COURSE", "70.0", "113", "72");
-  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("1"));  // left for its opener
+  EXPECT_EQ(dialog->Ui().OkPressed->text(), QStringLiteral("1"));  // left for its opener
   ShowActive(form);
   form->FormActivate();
   EXPECT_EQ(Lines(), (QStringList{"BIRCH", "CEDAR", "MAPLE"}));
-  EXPECT_FALSE(form->CoursesChanged);
-  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("1"));
+  EXPECT_FALSE(form->Changed);
+  EXPECT_EQ(dialog->Ui().OkPressed->text(), QStringLiteral("1"));
 
   // Opened here, then taken over by the other window before OK.
-  Click(form->AddButton);
+  Click(form->Ui().AddButton);
   WaitForDialog();
   dialog->ClearCourse();
   dialog->ShowFor(&other);
@@ -393,69 +393,69 @@ TEST_F(CMaintTest, ACourseConfirmedForAnotherWindowIsNotTaken) {
   ShowActive(form);
   form->FormActivate();
   EXPECT_EQ(form->Courses.Count(), 3);
-  EXPECT_FALSE(form->CoursesChanged);
+  EXPECT_FALSE(form->Changed);
 }
 
 TEST_F(CMaintTest, ACourseBeingChangedKeepsItsPlaceWhenAnotherIsDeleted) {
   OpenThree();
   Select(3);  // MAPLE
-  Click(form->ModifyButton);
+  Click(form->Ui().ModifyButton);
   WaitForDialog();
   ShowActive(form);
   Select(1);  // BIRCH
   Answer(MsgAnswer::kYes);
-  Click(form->DeleteButton);
+  Click(form->Ui().DeleteButton);
   dialog->activateWindow();
   WaitForDialog();
-  TypeAndLeave(dialog->RatingField, "72.4");
-  Click(dialog->OKButton);
+  TypeAndLeave(dialog->Ui().RatingField, "72.4");
+  Click(dialog->Ui().OKButton);
   EXPECT_EQ(Lines(), (QStringList{"CEDAR", "MAPLE"}));
   EXPECT_EQ(form->Courses[1].Rating, "68.4");
   EXPECT_EQ(form->Courses[2].Rating, "72.4");
 
   // The course being changed deleted: a confirmed change comes back as new.
   Select(1);
-  Click(form->ModifyButton);
+  Click(form->Ui().ModifyButton);
   WaitForDialog();
   ShowActive(form);
   Select(1);
   Answer(MsgAnswer::kYes);
-  Click(form->DeleteButton);
+  Click(form->Ui().DeleteButton);
   EXPECT_EQ(Lines(), QStringList{"MAPLE"});
   dialog->activateWindow();
   WaitForDialog();
-  Click(dialog->OKButton);
+  Click(dialog->Ui().OKButton);
   EXPECT_EQ(Lines(), (QStringList{"CEDAR", "MAPLE"}));
   EXPECT_EQ(form->Courses[2].Rating, "72.4");
 }
 
 TEST_F(CMaintTest, LeavingTheWindowCancelsItsOpenDialog) {
   OpenThree();
-  Click(form->AddButton);
+  Click(form->Ui().AddButton);
   WaitForDialog();
-  TypeAndLeave(dialog->CourseName, "HALF TYPED");
+  TypeAndLeave(dialog->Ui().CourseName, "HALF TYPED");
   form->close();
   EXPECT_TRUE(Closed());
   EXPECT_FALSE(dialog->isVisible());
-  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("0"));
+  EXPECT_EQ(dialog->Ui().OkPressed->text(), QStringLiteral("0"));
 }
 
 TEST_F(CMaintTest, ACourseAddedFromScoreEntryJoinsTheOpenWindow) {
   OpenThree();
   Select(1);
   Answer(MsgAnswer::kYes);
-  Click(form->DeleteButton);  // BIRCH, not saved yet
+  Click(form->Ui().DeleteButton);  // BIRCH, not saved yet
   // Score entry's Add Course writes the course list at once.
   TScoreForm* entry = TScoreForm::Instance();
   ShowActive(entry);
-  Click(entry->AddCourseButton);
+  Click(entry->Ui().AddCourseButton);
   WaitForDialog();
   TypeTotalOnlyCourse(QStringLiteral("ASPEN"), QStringLiteral("69.0"), QStringLiteral("120"),
                       QStringLiteral("71"));
   EXPECT_NE(folder.Read("courses.fwc").find("ASPEN"), std::string::npos);
   EXPECT_EQ(Lines(), (QStringList{"ASPEN", "CEDAR", "MAPLE"}));
   // The window's save keeps both: the deletion and the new course.
-  Click(form->SaveButton);
+  Click(form->Ui().SaveButton);
   const std::string saved = folder.Read("courses.fwc");
   EXPECT_NE(saved.find("ASPEN"), std::string::npos);
   EXPECT_EQ(saved.find("BIRCH"), std::string::npos);

@@ -73,37 +73,37 @@ TEST_F(CourseFormTest, LooksAsDesigned) {
   for (const char* text : {"Course Name:", "Rating:", "Slope:", "Hole:", "Par:", "OUT", "IN",
                            "Total", "1", "9", "10", "18"})
     EXPECT_TRUE(labels.contains(QString::fromLatin1(text))) << text;
-  EXPECT_EQ(dialog->OKButton->text(), QStringLiteral("OK"));
-  EXPECT_EQ(dialog->CancelButton->text(), QStringLiteral("Cancel"));
-  EXPECT_EQ(Find<QLineEdit>(dialog, "Par18"), dialog->Par[18]);
-  EXPECT_EQ(dialog->OkPressed->objectName(), QStringLiteral("OkPressed"));
-  EXPECT_FALSE(dialog->OkPressed->isVisible());
-  EXPECT_FALSE(dialog->OkPressed->isEnabled());
-  EXPECT_EQ(dialog->CourseName->maxLength(), 30);
-  EXPECT_EQ(dialog->RatingField->maxLength(), 4);
-  EXPECT_EQ(dialog->SlopeField->maxLength(), 3);
-  EXPECT_EQ(dialog->ParTotal->maxLength(), 2);
+  EXPECT_EQ(dialog->Ui().OKButton->text(), QStringLiteral("OK"));
+  EXPECT_EQ(dialog->Ui().CancelButton->text(), QStringLiteral("Cancel"));
+  EXPECT_EQ(Find<QLineEdit>(dialog, "Par18"), dialog->Ui().Par[18]);
+  EXPECT_EQ(dialog->Ui().OkPressed->objectName(), QStringLiteral("OkPressed"));
+  EXPECT_FALSE(dialog->Ui().OkPressed->isVisible());
+  EXPECT_FALSE(dialog->Ui().OkPressed->isEnabled());
+  EXPECT_EQ(dialog->Ui().CourseName->maxLength(), 30);
+  EXPECT_EQ(dialog->Ui().RatingField->maxLength(), 4);
+  EXPECT_EQ(dialog->Ui().SlopeField->maxLength(), 3);
+  EXPECT_EQ(dialog->Ui().ParTotal->maxLength(), 2);
   EXPECT_EQ(FocusName(), QStringLiteral("CourseName"));
 }
 
 TEST_F(CourseFormTest, FieldsRefuseWhatTheCourseListCannotHold) {
   OpenEmpty();
-  Focus(dialog->CourseName);
-  TypeText(dialog->CourseName, QStringLiteral("oak~ hillsŦ zoë"));
-  EXPECT_EQ(dialog->CourseName->text(), QStringLiteral("OAK HILLS ZOË"));
-  TypeText(dialog->CourseName, QString(30, QLatin1Char('x')));
-  EXPECT_EQ(dialog->CourseName->text().size(), 30);
-  Focus(dialog->RatingField);
-  TypeText(dialog->RatingField, QStringLiteral("7~0.51"));
-  EXPECT_EQ(dialog->RatingField->text(), QStringLiteral("70.5"));
-  Focus(dialog->SlopeField);
-  TypeText(dialog->SlopeField, QStringLiteral("1~215"));
-  EXPECT_EQ(dialog->SlopeField->text(), QStringLiteral("121"));
+  Focus(dialog->Ui().CourseName);
+  TypeText(dialog->Ui().CourseName, QStringLiteral("oak~ hillsŦ zoë"));
+  EXPECT_EQ(dialog->Ui().CourseName->text(), QStringLiteral("OAK HILLS ZOË"));
+  TypeText(dialog->Ui().CourseName, QString(30, QLatin1Char('x')));
+  EXPECT_EQ(dialog->Ui().CourseName->text().size(), 30);
+  Focus(dialog->Ui().RatingField);
+  TypeText(dialog->Ui().RatingField, QStringLiteral("7~0.51"));
+  EXPECT_EQ(dialog->Ui().RatingField->text(), QStringLiteral("70.5"));
+  Focus(dialog->Ui().SlopeField);
+  TypeText(dialog->Ui().SlopeField, QStringLiteral("1~215"));
+  EXPECT_EQ(dialog->Ui().SlopeField->text(), QStringLiteral("121"));
   // A par is one digit.
-  Focus(dialog->Par[2]);
-  dialog->Par[2]->selectAll();
-  TypeText(dialog->Par[2], QStringLiteral("a~-45"));
-  EXPECT_EQ(dialog->Par[2]->text(), QStringLiteral("4"));
+  Focus(dialog->Ui().Par[2]);
+  dialog->Ui().Par[2]->selectAll();
+  TypeText(dialog->Ui().Par[2], QStringLiteral("a~-45"));
+  EXPECT_EQ(dialog->Ui().Par[2]->text(), QStringLiteral("4"));
 
   fw::TCourseRec course = dialog->Course();
   EXPECT_EQ(course.Name, "OAK HILLS ZO\xCB" + std::string(17, 'X'));
@@ -117,26 +117,26 @@ TEST_F(CourseFormTest, TotalsFollowTheHolesAsTheyAreLeft) {
   OpenEmpty();
   const char* front[] = {"4", "4", "3", "5", "4", "4", "3", "5", "4"};
   for (int hole = 1; hole <= 9; ++hole)
-    TypeAndLeave(dialog->Par[hole], QString::fromLatin1(front[hole - 1]));
-  EXPECT_EQ(dialog->ParOut->text(), QStringLiteral("36"));
-  EXPECT_EQ(dialog->ParIn->text(), QStringLiteral("0"));
-  EXPECT_EQ(dialog->ParTotal->text(), QStringLiteral("36"));
+    TypeAndLeave(dialog->Ui().Par[hole], QString::fromLatin1(front[hole - 1]));
+  EXPECT_EQ(dialog->Ui().ParOut->text(), QStringLiteral("36"));
+  EXPECT_EQ(dialog->Ui().ParIn->text(), QStringLiteral("0"));
+  EXPECT_EQ(dialog->Ui().ParTotal->text(), QStringLiteral("36"));
   EXPECT_EQ(FocusName(), QStringLiteral("Par10"));  // OUT is passed by
 
   // A total typed after the holes stays until a hole is left again.
-  TypeAndLeave(dialog->ParTotal, QStringLiteral("70"));
-  EXPECT_EQ(dialog->ParTotal->text(), QStringLiteral("70"));
-  TypeAndLeave(dialog->Par[18], QStringLiteral("5"));
-  EXPECT_EQ(dialog->ParIn->text(), QStringLiteral("5"));
-  EXPECT_EQ(dialog->ParTotal->text(), QStringLiteral("41"));
+  TypeAndLeave(dialog->Ui().ParTotal, QStringLiteral("70"));
+  EXPECT_EQ(dialog->Ui().ParTotal->text(), QStringLiteral("70"));
+  TypeAndLeave(dialog->Ui().Par[18], QStringLiteral("5"));
+  EXPECT_EQ(dialog->Ui().ParIn->text(), QStringLiteral("5"));
+  EXPECT_EQ(dialog->Ui().ParTotal->text(), QStringLiteral("41"));
 
   // A cleared par becomes 0 again.
-  Focus(dialog->Par[4]);
-  dialog->Par[4]->clear();
-  QTest::keyClick(dialog->Par[4], Qt::Key_Tab);
-  EXPECT_EQ(dialog->Par[4]->text(), QStringLiteral("0"));
-  EXPECT_EQ(dialog->ParOut->text(), QStringLiteral("31"));
-  EXPECT_EQ(dialog->ParTotal->text(), QStringLiteral("36"));
+  Focus(dialog->Ui().Par[4]);
+  dialog->Ui().Par[4]->clear();
+  QTest::keyClick(dialog->Ui().Par[4], Qt::Key_Tab);
+  EXPECT_EQ(dialog->Ui().Par[4]->text(), QStringLiteral("0"));
+  EXPECT_EQ(dialog->Ui().ParOut->text(), QStringLiteral("31"));
+  EXPECT_EQ(dialog->Ui().ParTotal->text(), QStringLiteral("36"));
 }
 
 TEST_F(CourseFormTest, AParThatIsNotANumberLeavesTheSumsAsTheyWere) {
@@ -144,30 +144,30 @@ TEST_F(CourseFormTest, AParThatIsNotANumberLeavesTheSumsAsTheyWere) {
   dialog->SetCourse(Stored("BAD PAR", "434544354434544354", "72"));
   dialog->ShowFor(opener);
   ASSERT_TRUE(WaitActive(dialog));
-  dialog->Par[12]->setText(QStringLiteral("x"));
-  TypeAndLeave(dialog->Par[1], QStringLiteral("5"));
+  dialog->Ui().Par[12]->setText(QStringLiteral("x"));
+  TypeAndLeave(dialog->Ui().Par[1], QStringLiteral("5"));
   EXPECT_EQ(MessageTexts(), QStringList{QStringLiteral("'x' is not a valid integer value")});
-  EXPECT_EQ(dialog->ParOut->text(), QStringLiteral("36"));
-  EXPECT_EQ(dialog->ParIn->text(), QStringLiteral("36"));
-  EXPECT_EQ(dialog->ParTotal->text(), QStringLiteral("72"));
+  EXPECT_EQ(dialog->Ui().ParOut->text(), QStringLiteral("36"));
+  EXPECT_EQ(dialog->Ui().ParIn->text(), QStringLiteral("36"));
+  EXPECT_EQ(dialog->Ui().ParTotal->text(), QStringLiteral("72"));
   EXPECT_TRUE(dialog->isVisible());
 }
 
 TEST_F(CourseFormTest, FirstHoleLeftAtZeroGoesToTheTotalPar) {
   OpenEmpty();
-  TypeAndLeave(dialog->CourseName, QStringLiteral("Pine Lake"));
-  TypeAndLeave(dialog->RatingField, QStringLiteral("68.2"));
-  TypeAndLeave(dialog->SlopeField, QStringLiteral("113"));
+  TypeAndLeave(dialog->Ui().CourseName, QStringLiteral("Pine Lake"));
+  TypeAndLeave(dialog->Ui().RatingField, QStringLiteral("68.2"));
+  TypeAndLeave(dialog->Ui().SlopeField, QStringLiteral("113"));
   EXPECT_EQ(FocusName(), QStringLiteral("Par1"));
-  QTest::keyClick(dialog->Par[1], Qt::Key_Tab);
+  QTest::keyClick(dialog->Ui().Par[1], Qt::Key_Tab);
   EXPECT_EQ(FocusName(), QStringLiteral("ParTotal"));
-  EXPECT_EQ(dialog->ParTotal->selectedText(), QStringLiteral("0"));
-  QTest::keyClicks(dialog->ParTotal, QStringLiteral("72"));
-  EXPECT_EQ(dialog->ParTotal->text(), QStringLiteral("72"));
+  EXPECT_EQ(dialog->Ui().ParTotal->selectedText(), QStringLiteral("0"));
+  QTest::keyClicks(dialog->Ui().ParTotal, QStringLiteral("72"));
+  EXPECT_EQ(dialog->Ui().ParTotal->text(), QStringLiteral("72"));
   int before = opener->activations;
-  Click(dialog->OKButton);
+  Click(dialog->Ui().OKButton);
   EXPECT_FALSE(dialog->isVisible());
-  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("1"));
+  EXPECT_EQ(dialog->Ui().OkPressed->text(), QStringLiteral("1"));
   EXPECT_GT(opener->activations, before);  // handed back
   fw::TCourseRec course = dialog->Course();
   EXPECT_EQ(course.Name, "PINE LAKE");
@@ -176,11 +176,11 @@ TEST_F(CourseFormTest, FirstHoleLeftAtZeroGoesToTheTotalPar) {
 
   // Going back to the slope is not entering the total.
   OpenEmpty();
-  Focus(dialog->Par[1]);
-  QTest::keyClick(dialog->Par[1], Qt::Key_Backtab);
+  Focus(dialog->Ui().Par[1]);
+  QTest::keyClick(dialog->Ui().Par[1], Qt::Key_Backtab);
   EXPECT_EQ(FocusName(), QStringLiteral("SlopeField"));
   // A first hole with a par moves on to the second.
-  TypeAndLeave(dialog->Par[1], QStringLiteral("4"));
+  TypeAndLeave(dialog->Ui().Par[1], QStringLiteral("4"));
   EXPECT_EQ(FocusName(), QStringLiteral("Par2"));
 }
 
@@ -188,8 +188,8 @@ TEST_F(CourseFormTest, AStoredCourseKeepsItsTotalWhenOpened) {
   // Left by the close box with the focus in a par field, the dialog must not
   // run that field's exit handler on the next course.
   OpenEmpty();
-  TypeAndLeave(dialog->Par[1], QStringLiteral("4"));
-  Focus(dialog->Par[5]);
+  TypeAndLeave(dialog->Ui().Par[1], QStringLiteral("4"));
+  Focus(dialog->Ui().Par[5]);
   dialog->close();
   EXPECT_FALSE(dialog->isVisible());
 
@@ -197,48 +197,48 @@ TEST_F(CourseFormTest, AStoredCourseKeepsItsTotalWhenOpened) {
   dialog->ShowFor(opener);
   ASSERT_TRUE(WaitActive(dialog));
   dialog->FormActivate();  // safe to run again
-  EXPECT_EQ(dialog->ParOut->text(), QStringLiteral("36"));
-  EXPECT_EQ(dialog->ParIn->text(), QStringLiteral("36"));
-  EXPECT_EQ(dialog->ParTotal->text(), QStringLiteral("70"));
-  EXPECT_EQ(dialog->RatingField->text(), QStringLiteral("70.5"));
+  EXPECT_EQ(dialog->Ui().ParOut->text(), QStringLiteral("36"));
+  EXPECT_EQ(dialog->Ui().ParIn->text(), QStringLiteral("36"));
+  EXPECT_EQ(dialog->Ui().ParTotal->text(), QStringLiteral("70"));
+  EXPECT_EQ(dialog->Ui().RatingField->text(), QStringLiteral("70.5"));
   EXPECT_EQ(FocusName(), QStringLiteral("CourseName"));
   EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(CourseFormTest, OkChecksTheTotalParAndFillsRatingAndSlope) {
   OpenEmpty();
-  TypeAndLeave(dialog->CourseName, QStringLiteral("ELM"));
+  TypeAndLeave(dialog->Ui().CourseName, QStringLiteral("ELM"));
   const QString noTotal =
       QStringLiteral("You must enter a value of greater than zero for the Total Par.");
   for (const char* total : {"0", "", "-5"}) {
     messages.clear();
-    dialog->ParTotal->setText(QString::fromLatin1(total));
-    Click(dialog->OKButton);
+    dialog->Ui().ParTotal->setText(QString::fromLatin1(total));
+    Click(dialog->Ui().OKButton);
     EXPECT_EQ(MessageTexts(), QStringList{noTotal}) << total;
     EXPECT_EQ(messages[0].kind, fw::ui::MsgKind::kInformation);
     EXPECT_TRUE(dialog->isVisible());
-    EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("0"));
-    EXPECT_EQ(dialog->ParTotal->text(), QStringLiteral("0"));
+    EXPECT_EQ(dialog->Ui().OkPressed->text(), QStringLiteral("0"));
+    EXPECT_EQ(dialog->Ui().ParTotal->text(), QStringLiteral("0"));
     EXPECT_EQ(FocusName(), QStringLiteral("ParTotal"));
   }
   // The defaults are filled even when the check fails.
-  EXPECT_EQ(dialog->RatingField->text(), QStringLiteral("0.0"));
-  EXPECT_EQ(dialog->SlopeField->text(), QStringLiteral("0"));
+  EXPECT_EQ(dialog->Ui().RatingField->text(), QStringLiteral("0.0"));
+  EXPECT_EQ(dialog->Ui().SlopeField->text(), QStringLiteral("0"));
 
   messages.clear();
-  TypeAndLeave(dialog->ParTotal, QStringLiteral("7x"));
-  Click(dialog->OKButton);
+  TypeAndLeave(dialog->Ui().ParTotal, QStringLiteral("7x"));
+  Click(dialog->Ui().OKButton);
   EXPECT_EQ(MessageTexts(), QStringList{QStringLiteral("'7x' is not a valid integer value")});
   EXPECT_TRUE(dialog->isVisible());
-  EXPECT_EQ(dialog->ParTotal->text(), QStringLiteral("7x"));
+  EXPECT_EQ(dialog->Ui().ParTotal->text(), QStringLiteral("7x"));
   EXPECT_EQ(FocusName(), QStringLiteral("ParTotal"));
 
   messages.clear();
-  TypeAndLeave(dialog->ParTotal, QStringLiteral("71"));
-  Click(dialog->OKButton);
+  TypeAndLeave(dialog->Ui().ParTotal, QStringLiteral("71"));
+  Click(dialog->Ui().OKButton);
   EXPECT_TRUE(messages.empty());
   EXPECT_FALSE(dialog->isVisible());
-  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("1"));
+  EXPECT_EQ(dialog->Ui().OkPressed->text(), QStringLiteral("1"));
   fw::TCourseRec course = dialog->Course();
   EXPECT_EQ(course.Rating, "0.0");
   EXPECT_EQ(course.Slope, "0");
@@ -246,37 +246,37 @@ TEST_F(CourseFormTest, OkChecksTheTotalParAndFillsRatingAndSlope) {
 
 TEST_F(CourseFormTest, OkRefusesAnEmptyNameAndARatingOrSlopeThatIsNotANumber) {
   OpenEmpty();
-  TypeAndLeave(dialog->ParTotal, QStringLiteral("72"));
+  TypeAndLeave(dialog->Ui().ParTotal, QStringLiteral("72"));
   const QString noName = QStringLiteral("Please enter a course name.");
   for (const char* typed : {"", "   "}) {
     messages.clear();
-    TypeAndLeave(dialog->CourseName, QString::fromLatin1(typed));
-    Click(dialog->OKButton);
+    TypeAndLeave(dialog->Ui().CourseName, QString::fromLatin1(typed));
+    Click(dialog->Ui().OKButton);
     EXPECT_EQ(MessageTexts(), QStringList{noName}) << '"' << typed << '"';
     EXPECT_TRUE(dialog->isVisible());
-    EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("0"));
+    EXPECT_EQ(dialog->Ui().OkPressed->text(), QStringLiteral("0"));
     EXPECT_EQ(FocusName(), QStringLiteral("CourseName"));
   }
 
   // Letters typed into the rating and the slope are refused; "0.0" and "0"
   // (an unrated course) are taken.
-  TypeAndLeave(dialog->CourseName, QStringLiteral("Elm"));
-  TypeAndLeave(dialog->RatingField, QStringLiteral("abc0.x0"));
-  TypeAndLeave(dialog->SlopeField, QStringLiteral("xyz0"));
-  EXPECT_EQ(dialog->RatingField->text(), QStringLiteral("0.0"));
-  EXPECT_EQ(dialog->SlopeField->text(), QStringLiteral("0"));
-  TypeAndLeave(dialog->ParTotal, QStringLiteral("72"));
+  TypeAndLeave(dialog->Ui().CourseName, QStringLiteral("Elm"));
+  TypeAndLeave(dialog->Ui().RatingField, QStringLiteral("abc0.x0"));
+  TypeAndLeave(dialog->Ui().SlopeField, QStringLiteral("xyz0"));
+  EXPECT_EQ(dialog->Ui().RatingField->text(), QStringLiteral("0.0"));
+  EXPECT_EQ(dialog->Ui().SlopeField->text(), QStringLiteral("0"));
+  TypeAndLeave(dialog->Ui().ParTotal, QStringLiteral("72"));
   messages.clear();
-  Click(dialog->OKButton);
+  Click(dialog->Ui().OKButton);
   EXPECT_TRUE(messages.empty());
-  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("1"));
+  EXPECT_EQ(dialog->Ui().OkPressed->text(), QStringLiteral("1"));
 
   // A lone decimal point is no rating.
   OpenEmpty();
-  TypeAndLeave(dialog->CourseName, QStringLiteral("Elm"));
-  TypeAndLeave(dialog->RatingField, QStringLiteral("."));
-  TypeAndLeave(dialog->ParTotal, QStringLiteral("72"));
-  Click(dialog->OKButton);
+  TypeAndLeave(dialog->Ui().CourseName, QStringLiteral("Elm"));
+  TypeAndLeave(dialog->Ui().RatingField, QStringLiteral("."));
+  TypeAndLeave(dialog->Ui().ParTotal, QStringLiteral("72"));
+  Click(dialog->Ui().OKButton);
   EXPECT_EQ(MessageTexts(), QStringList{QStringLiteral("'.' is not a valid floating point value")});
   EXPECT_EQ(FocusName(), QStringLiteral("RatingField"));
 
@@ -288,19 +288,19 @@ TEST_F(CourseFormTest, OkRefusesAnEmptyNameAndARatingOrSlopeThatIsNotANumber) {
   dialog->SetCourse(junk);
   dialog->ShowFor(opener);
   ASSERT_TRUE(WaitActive(dialog));
-  EXPECT_EQ(dialog->RatingField->text(), QStringLiteral("abc"));
+  EXPECT_EQ(dialog->Ui().RatingField->text(), QStringLiteral("abc"));
   messages.clear();
-  Click(dialog->OKButton);
+  Click(dialog->Ui().OKButton);
   EXPECT_EQ(MessageTexts(),
             QStringList{QStringLiteral("'abc' is not a valid floating point value")});
   EXPECT_EQ(FocusName(), QStringLiteral("RatingField"));
-  QTest::keyClicks(dialog->RatingField, QStringLiteral("71.2"));
-  Click(dialog->OKButton);
+  QTest::keyClicks(dialog->Ui().RatingField, QStringLiteral("71.2"));
+  Click(dialog->Ui().OKButton);
   EXPECT_EQ(MessageTexts().last(), QStringLiteral("'-12' is not a valid integer value"));
   EXPECT_EQ(FocusName(), QStringLiteral("SlopeField"));
   EXPECT_TRUE(dialog->isVisible());
-  QTest::keyClicks(dialog->SlopeField, QStringLiteral("128"));
-  Click(dialog->OKButton);
+  QTest::keyClicks(dialog->Ui().SlopeField, QStringLiteral("128"));
+  Click(dialog->Ui().OKButton);
   EXPECT_EQ(messages.size(), 2u);
   EXPECT_FALSE(dialog->isVisible());
   EXPECT_EQ(dialog->Course().Rating, "71.2");
@@ -309,34 +309,34 @@ TEST_F(CourseFormTest, OkRefusesAnEmptyNameAndARatingOrSlopeThatIsNotANumber) {
 
 TEST_F(CourseFormTest, CancelAndCloseBoxLeaveUnconfirmed) {
   OpenEmpty();
-  dialog->ParTotal->setText(QStringLiteral("72"));
-  Click(dialog->CancelButton);
+  dialog->Ui().ParTotal->setText(QStringLiteral("72"));
+  Click(dialog->Ui().CancelButton);
   EXPECT_FALSE(dialog->isVisible());
-  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("0"));
+  EXPECT_EQ(dialog->Ui().OkPressed->text(), QStringLiteral("0"));
   int handedBack = opener->activations;
 
   // Escape is Cancel, wherever the focus is.
   OpenEmpty();
-  TypeAndLeave(dialog->CourseName, QStringLiteral("ELM"));
-  dialog->ParTotal->setText(QStringLiteral("72"));
-  dialog->OkPressed->setText(QStringLiteral("1"));
-  QTest::keyClick(dialog->Par[3], Qt::Key_Escape);
+  TypeAndLeave(dialog->Ui().CourseName, QStringLiteral("ELM"));
+  dialog->Ui().ParTotal->setText(QStringLiteral("72"));
+  dialog->Ui().OkPressed->setText(QStringLiteral("1"));
+  QTest::keyClick(dialog->Ui().Par[3], Qt::Key_Escape);
   EXPECT_FALSE(dialog->isVisible());
-  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("0"));
+  EXPECT_EQ(dialog->Ui().OkPressed->text(), QStringLiteral("0"));
 
   // The close box leaves the marker as it is and still hands back.
   OpenEmpty();
-  dialog->OkPressed->setText(QStringLiteral("X"));
+  dialog->Ui().OkPressed->setText(QStringLiteral("X"));
   dialog->close();
   EXPECT_FALSE(dialog->isVisible());
-  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("X"));
+  EXPECT_EQ(dialog->Ui().OkPressed->text(), QStringLiteral("X"));
   EXPECT_GT(opener->activations, handedBack);
 
   // A marker left for an opener that never came back does not survive the
   // next showing.
-  dialog->OkPressed->setText(QStringLiteral("1"));
+  dialog->Ui().OkPressed->setText(QStringLiteral("1"));
   OpenEmpty();
-  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("0"));
+  EXPECT_EQ(dialog->Ui().OkPressed->text(), QStringLiteral("0"));
 }
 
 TEST_F(CourseFormTest, TabVisitsTheFieldsInOrderPassingOutAndIn) {
@@ -356,39 +356,39 @@ TEST_F(CourseFormTest, TabVisitsTheFieldsInOrderPassingOutAndIn) {
   expected << QStringLiteral("OKButton") << QStringLiteral("CancelButton")
            << QStringLiteral("CourseName");
   EXPECT_EQ(visited, expected);
-  EXPECT_EQ(dialog->ParTotal->text(), QStringLiteral("72"));
+  EXPECT_EQ(dialog->Ui().ParTotal->text(), QStringLiteral("72"));
 }
 
 TEST_F(CourseFormTest, ImplausibleRatingsAndSlopesAreRefused) {
   OpenEmpty();
-  TypeAndLeave(dialog->CourseName, QStringLiteral("OAK HILLS"));
+  TypeAndLeave(dialog->Ui().CourseName, QStringLiteral("OAK HILLS"));
   // "7O.2" with the letter O arrives as 7.2.
-  TypeAndLeave(dialog->RatingField, QStringLiteral("7O.2"));
-  EXPECT_EQ(dialog->RatingField->text(), QStringLiteral("7.2"));
-  TypeAndLeave(dialog->SlopeField, QStringLiteral("121"));
-  Click(dialog->OKButton);
-  TypeAndLeave(dialog->RatingField, QStringLiteral("70.2"));
-  TypeAndLeave(dialog->SlopeField, QStringLiteral("200"));
-  Click(dialog->OKButton);
+  TypeAndLeave(dialog->Ui().RatingField, QStringLiteral("7O.2"));
+  EXPECT_EQ(dialog->Ui().RatingField->text(), QStringLiteral("7.2"));
+  TypeAndLeave(dialog->Ui().SlopeField, QStringLiteral("121"));
+  Click(dialog->Ui().OKButton);
+  TypeAndLeave(dialog->Ui().RatingField, QStringLiteral("70.2"));
+  TypeAndLeave(dialog->Ui().SlopeField, QStringLiteral("200"));
+  Click(dialog->Ui().OKButton);
   EXPECT_EQ(MessageTexts(),
             (QStringList{QStringLiteral("The rating must lie between 50.0 and 90.0 (or be 0 for a "
                                         "course that has no rating)."),
                          QStringLiteral("The slope must lie between 55 and 155 (or be 0 for a "
                                         "course that has no slope rating).")}));
   EXPECT_EQ(FocusName(), QStringLiteral("SlopeField"));
-  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("0"));
+  EXPECT_EQ(dialog->Ui().OkPressed->text(), QStringLiteral("0"));
   // 0 stays allowed for a course not rated.
-  TypeAndLeave(dialog->SlopeField, QStringLiteral("0"));
-  TypeAndLeave(dialog->ParTotal, QStringLiteral("72"));  // leaving hole 1 at 0 reset it
-  Click(dialog->OKButton);
-  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("1"));
+  TypeAndLeave(dialog->Ui().SlopeField, QStringLiteral("0"));
+  TypeAndLeave(dialog->Ui().ParTotal, QStringLiteral("72"));  // leaving hole 1 at 0 reset it
+  Click(dialog->Ui().OKButton);
+  EXPECT_EQ(dialog->Ui().OkPressed->text(), QStringLiteral("1"));
 }
 
 TEST_F(CourseFormTest, StrokeIndexesAreNoneOrEachOfOneToEighteenOnce) {
   OpenEmpty();
   EXPECT_EQ(Find<QLabel>(dialog, "StrokeIndexLabel")->text(), QStringLiteral("Stroke index"));
-  TypeAndLeave(dialog->CourseName, QStringLiteral("ELM"));
-  TypeAndLeave(dialog->ParTotal, QStringLiteral("72"));
+  TypeAndLeave(dialog->Ui().CourseName, QStringLiteral("ELM"));
+  TypeAndLeave(dialog->Ui().ParTotal, QStringLiteral("72"));
   struct Case {
     int hole;  // given the text; every other hole is its own number
     const char* text;
@@ -406,21 +406,21 @@ TEST_F(CourseFormTest, StrokeIndexesAreNoneOrEachOfOneToEighteenOnce) {
     SCOPED_TRACE(c.message);
     messages.clear();
     for (int hole = 1; hole <= 18; ++hole)
-      dialog->StrokeIndex[hole]->setText(hole == c.hole ? QString::fromLatin1(c.text)
-                                                        : QString::number(hole));
-    Click(dialog->OKButton);
+      dialog->Ui().StrokeIndex[hole]->setText(hole == c.hole ? QString::fromLatin1(c.text)
+                                                             : QString::number(hole));
+    Click(dialog->Ui().OKButton);
     EXPECT_EQ(MessageTexts(), QStringList{QString::fromLatin1(c.message)});
     EXPECT_EQ(FocusName(), QString::fromLatin1(c.focus));
-    EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("0"));
+    EXPECT_EQ(dialog->Ui().OkPressed->text(), QStringLiteral("0"));
   }
   // All empty means not known; all given once, known.
-  for (int hole = 1; hole <= 18; ++hole) dialog->StrokeIndex[hole]->clear();
-  Click(dialog->OKButton);
+  for (int hole = 1; hole <= 18; ++hole) dialog->Ui().StrokeIndex[hole]->clear();
+  Click(dialog->Ui().OKButton);
   EXPECT_FALSE(dialog->TakeConfirmed(opener)->StrokeIndexes.has_value());
   dialog->ShowFor(opener);
   for (int hole = 1; hole <= 18; ++hole)
-    dialog->StrokeIndex[hole]->setText(QString::number(19 - hole));
-  Click(dialog->OKButton);
+    dialog->Ui().StrokeIndex[hole]->setText(QString::number(19 - hole));
+  Click(dialog->Ui().OKButton);
   const std::optional<TCourseEdit> known = dialog->TakeConfirmed(opener);
   ASSERT_TRUE(known && known->StrokeIndexes);
   EXPECT_EQ((*known->StrokeIndexes)[0], 18);

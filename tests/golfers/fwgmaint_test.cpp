@@ -40,28 +40,27 @@ class GolferMaintTest : public UiTest {
 
   static QStringList Lines(TGMaintForm* window) {
     QStringList lines;
-    for (int i = 0; i < window->GolferListBox->count(); ++i)
-      lines << window->GolferListBox->item(i)->text();
+    for (int i = 0; i < window->Ui().List->count(); ++i)
+      lines << window->Ui().List->item(i)->text();
     return lines;
   }
 
   static QString Selected(TGMaintForm* window) {
-    auto items = window->GolferListBox->selectedItems();
+    auto items = window->Ui().List->selectedItems();
     return items.isEmpty() ? QString() : items.first()->text();
   }
 
   static void Select(TGMaintForm* window, int row) {
-    window->GolferListBox->setCurrentRow(row);
+    window->Ui().List->setCurrentRow(row);
     QApplication::processEvents();
   }
 
   // Double-clicks a line as the mouse does: press, release, press, double-click, release.
   static void DoubleClick(TGMaintForm* window, int row) {
-    QWidget* viewport = window->GolferListBox->viewport();
-    QPoint at =
-        row < window->GolferListBox->count()
-            ? window->GolferListBox->visualItemRect(window->GolferListBox->item(row)).center()
-            : viewport->rect().center();
+    QWidget* viewport = window->Ui().List->viewport();
+    QPoint at = row < window->Ui().List->count()
+                    ? window->Ui().List->visualItemRect(window->Ui().List->item(row)).center()
+                    : viewport->rect().center();
     QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
     QTest::mousePress(viewport, Qt::LeftButton, {}, at);
     QTest::mouseDClick(viewport, Qt::LeftButton, {}, at);
@@ -79,14 +78,14 @@ class GolferMaintTest : public UiTest {
 
   // Adds a golfer through the dialog as a user does.
   void AddGolfer(TGMaintForm* window, const QString& longName, bool female = false) {
-    Click(window->AddButton);
+    Click(window->Ui().AddButton);
     ExpectDialogFor(window, TGNameForm::Mode::kAdd);
-    EXPECT_EQ(name->LongName->text(), QString());
-    EXPECT_EQ(name->ShortName->text(), QString());
-    EXPECT_EQ(name->SexRadio->ItemIndex(), 0);
-    TypeAndLeave(name->LongName, longName);
-    if (female) Click(name->SexRadio->Item(1));
-    Click(name->OKButton);
+    EXPECT_EQ(name->Ui().LongName->text(), QString());
+    EXPECT_EQ(name->Ui().ShortName->text(), QString());
+    EXPECT_EQ(name->Ui().SexRadio->ItemIndex(), 0);
+    TypeAndLeave(name->Ui().LongName, longName);
+    if (female) Click(name->Ui().SexRadio->Item(1));
+    Click(name->Ui().OKButton);
     EXPECT_FALSE(name->isVisible());
   }
 
@@ -95,17 +94,17 @@ class GolferMaintTest : public UiTest {
   void ModifyGolfer(TGMaintForm* window, int row, const QString& longName,
                     const QString& shortName) {
     Select(window, row);
-    Click(window->ModifyButton);
+    Click(window->Ui().ModifyButton);
     ExpectDialogFor(window, TGNameForm::Mode::kEdit);
-    if (!longName.isEmpty()) TypeAndLeave(name->LongName, longName);
-    if (!shortName.isEmpty()) TypeAndLeave(name->ShortName, shortName);
-    Click(name->OKButton);
+    if (!longName.isEmpty()) TypeAndLeave(name->Ui().LongName, longName);
+    if (!shortName.isEmpty()) TypeAndLeave(name->Ui().ShortName, shortName);
+    Click(name->Ui().OKButton);
   }
 
   void DeleteGolfer(TGMaintForm* window, int row) {
     Select(window, row);
     Answer(MsgAnswer::kYes);
-    Click(window->DeleteButton);
+    Click(window->Ui().DeleteButton);
   }
 
   // Short names of golfers.fwc whose score file is missing.
@@ -126,17 +125,17 @@ TEST_F(GolferMaintTest, LooksAsDesignedAndKeepsItsPlacement) {
   TGMaintForm* window = Open();
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Golfer Maintenance"));
   EXPECT_EQ(window->size(), QSize(552, 383));
-  EXPECT_EQ(window->AddButton->text(), QStringLiteral("Add"));
-  EXPECT_EQ(window->ModifyButton->text(), QStringLiteral("Modify"));
-  EXPECT_EQ(window->DeleteButton->text(), QStringLiteral("Delete"));
-  EXPECT_EQ(window->SaveButton->text(), QStringLiteral("Save"));
-  EXPECT_EQ(window->ExitButton->text(), QStringLiteral("Exit"));
-  EXPECT_FALSE(window->SaveButton->isEnabled());
-  EXPECT_EQ(window->Save1->text(), QStringLiteral("&Save"));
-  EXPECT_EQ(window->Exit1->text(), QStringLiteral("&Exit"));
-  EXPECT_EQ(window->AddGolfer1->text(), QStringLiteral("&Add Golfer"));
-  EXPECT_EQ(window->ModifyGolfer1->text(), QStringLiteral("&Modify Golfer"));
-  EXPECT_EQ(window->DeleteGolfer1->text(), QStringLiteral("&Delete Golfer"));
+  EXPECT_EQ(window->Ui().AddButton->text(), QStringLiteral("Add"));
+  EXPECT_EQ(window->Ui().ModifyButton->text(), QStringLiteral("Modify"));
+  EXPECT_EQ(window->Ui().DeleteButton->text(), QStringLiteral("Delete"));
+  EXPECT_EQ(window->Ui().SaveButton->text(), QStringLiteral("Save"));
+  EXPECT_EQ(window->Ui().ExitButton->text(), QStringLiteral("Exit"));
+  EXPECT_FALSE(window->Ui().SaveButton->isEnabled());
+  EXPECT_EQ(window->Ui().Save1->text(), QStringLiteral("&Save"));
+  EXPECT_EQ(window->Ui().Exit1->text(), QStringLiteral("&Exit"));
+  EXPECT_EQ(window->Ui().AddItem1->text(), QStringLiteral("&Add Golfer"));
+  EXPECT_EQ(window->Ui().ModifyItem1->text(), QStringLiteral("&Modify Golfer"));
+  EXPECT_EQ(window->Ui().DeleteItem1->text(), QStringLiteral("&Delete Golfer"));
   QRect screen = window->screen()->geometry();
   EXPECT_EQ(window->x(), (screen.width() - window->frameGeometry().width()) / 2);
 
@@ -146,7 +145,7 @@ TEST_F(GolferMaintTest, LooksAsDesignedAndKeepsItsPlacement) {
   EXPECT_EQ(ini.ReadInteger("GMaintForm", "Width", 0), 600);
   EXPECT_EQ(ini.ReadInteger("GMaintForm", "Height", 0), 420);
   // The list grows with the window.
-  EXPECT_GT(window->GolferListBox->height(), window->centralWidget()->height() - 40);
+  EXPECT_GT(window->Ui().List->height(), window->centralWidget()->height() - 40);
 }
 
 TEST_F(GolferMaintTest, AddingDerivesShortNamesCreatesScoreFilesAndSaveWritesTheList) {
@@ -162,24 +161,24 @@ TEST_F(GolferMaintTest, AddingDerivesShortNamesCreatesScoreFilesAndSaveWritesThe
   EXPECT_EQ(Lines(window), (QStringList{"Gone Golfer", "John Smith", "Pat Jones"}));
   // The new golfer took the last place before sorting; that place is selected.
   EXPECT_EQ(Selected(window), QStringLiteral("Pat Jones"));
-  EXPECT_TRUE(window->GolfersChanged);
-  EXPECT_TRUE(window->SaveButton->isEnabled());
+  EXPECT_TRUE(window->Changed);
+  EXPECT_TRUE(window->Ui().SaveButton->isEnabled());
 
   Trigger(window, "AddGolfer1");
   ExpectDialogFor(window, TGNameForm::Mode::kAdd);
-  TypeAndLeave(name->LongName, QStringLiteral("Smith"));
-  EXPECT_EQ(name->ShortName->text(), QStringLiteral("SMITH1"));
-  Click(name->OKButton);
+  TypeAndLeave(name->Ui().LongName, QStringLiteral("Smith"));
+  EXPECT_EQ(name->Ui().ShortName->text(), QStringLiteral("SMITH1"));
+  Click(name->Ui().OKButton);
   AddGolfer(window, QStringLiteral("Mary O'Neil"));
   EXPECT_EQ(folder.Read("SMITH.fwp"), "old");
 
-  Click(window->SaveButton);
+  Click(window->Ui().SaveButton);
   EXPECT_EQ(folder.Read("golfers.fwc"),
             "Gone Golfer~GONE~0~\r\nJohn Smith~JOHN_SMI~1~\r\nMary O'Neil~MARY_O_N~0~\r\n"
             "Pat Jones~PJONES~1~\r\nSmith~SMITH1~0~\r\n");
   EXPECT_EQ(folder.Read("GONE.fwp"), "");  // a missing score file is created
-  EXPECT_FALSE(window->GolfersChanged);
-  EXPECT_FALSE(window->SaveButton->isEnabled());
+  EXPECT_FALSE(window->Changed);
+  EXPECT_FALSE(window->Ui().SaveButton->isEnabled());
   EXPECT_TRUE(messages.empty());
 
   // A save that fails changes nothing and says why.
@@ -190,7 +189,7 @@ TEST_F(GolferMaintTest, AddingDerivesShortNamesCreatesScoreFilesAndSaveWritesThe
   }
   EXPECT_EQ(MessageTexts(), QStringList{QStringLiteral("golfers.fwc was not saved: File too large. "
                                                        "Your changes are still here.")});
-  EXPECT_TRUE(window->SaveButton->isEnabled());
+  EXPECT_TRUE(window->Ui().SaveButton->isEnabled());
   EXPECT_EQ(folder.Read("golfers.fwc").find("Kim Lee"), std::string::npos);
 }
 
@@ -204,14 +203,14 @@ TEST_F(GolferMaintTest, ModifyRenamesTheScoreFileOnlyForANewShortNameAndNeverOve
 
   // Long name and sex only: no file is touched.
   Select(window, 2);
-  Click(window->ModifyButton);
+  Click(window->Ui().ModifyButton);
   ExpectDialogFor(window, TGNameForm::Mode::kEdit);
-  EXPECT_EQ(name->LongName->text(), QStringLiteral("Pat Jones"));
-  EXPECT_EQ(name->ShortName->text(), QStringLiteral("PJONES"));
-  EXPECT_EQ(name->SexRadio->ItemIndex(), 1);
-  TypeAndLeave(name->LongName, QStringLiteral("Patricia Jones"));
-  Click(name->SexRadio->Item(0));
-  Click(name->OKButton);
+  EXPECT_EQ(name->Ui().LongName->text(), QStringLiteral("Pat Jones"));
+  EXPECT_EQ(name->Ui().ShortName->text(), QStringLiteral("PJONES"));
+  EXPECT_EQ(name->Ui().SexRadio->ItemIndex(), 1);
+  TypeAndLeave(name->Ui().LongName, QStringLiteral("Patricia Jones"));
+  Click(name->Ui().SexRadio->Item(0));
+  Click(name->Ui().OKButton);
   EXPECT_EQ(window->Golfers[3], (fw::TGolferRec{"Patricia Jones", "PJONES", 0}));
   EXPECT_EQ(folder.Names(),
             (std::vector<std::string>{"ASMITH.fwp", "PJONES.FWP", "golfers.fwc", "taken.FWP"}));
@@ -220,19 +219,19 @@ TEST_F(GolferMaintTest, ModifyRenamesTheScoreFileOnlyForANewShortNameAndNeverOve
   // A new short name renames the file, with the extension in small letters.
   DoubleClick(window, 2);
   ExpectDialogFor(window, TGNameForm::Mode::kEdit);
-  TypeAndLeave(name->ShortName, QStringLiteral("PJ"));
-  Click(name->OKButton);
+  TypeAndLeave(name->Ui().ShortName, QStringLiteral("PJ"));
+  Click(name->Ui().OKButton);
   EXPECT_FALSE(folder.Has("PJONES.FWP"));
   EXPECT_EQ(folder.Read("PJ.fwp"), "rounds");
   EXPECT_EQ(window->Golfers[3].ShortName, "PJ");
 
   // Onto an existing file of another case: refused, the other changes apply.
   Trigger(window, "ModifyGolfer1");
-  TypeAndLeave(name->LongName, QStringLiteral("Pat J"));
-  TypeAndLeave(name->ShortName, QStringLiteral("TAKEN"));
-  Click(name->OKButton);
+  TypeAndLeave(name->Ui().LongName, QStringLiteral("Pat J"));
+  TypeAndLeave(name->Ui().ShortName, QStringLiteral("TAKEN"));
+  Click(name->Ui().OKButton);
   EXPECT_EQ(MessageTexts(), QStringList{kRenameText});
-  EXPECT_EQ(name->ShortName->text(), QStringLiteral("PJ"));
+  EXPECT_EQ(name->Ui().ShortName->text(), QStringLiteral("PJ"));
   EXPECT_EQ(window->Golfers[3], (fw::TGolferRec{"Pat J", "PJ", 0}));
   EXPECT_EQ(folder.Read("PJ.fwp"), "rounds");
   EXPECT_EQ(folder.Read("taken.FWP"), "other");
@@ -242,18 +241,18 @@ TEST_F(GolferMaintTest, ModifyRenamesTheScoreFileOnlyForANewShortNameAndNeverOve
   EXPECT_EQ(folder.Read("GHOST.fwp"), "");
   std::filesystem::remove(folder.Path() / "GHOST.fwp");
   Select(window, 1);
-  Click(window->ModifyButton);
-  TypeAndLeave(name->ShortName, QStringLiteral("TAKEN"));
-  Click(name->OKButton);
+  Click(window->Ui().ModifyButton);
+  TypeAndLeave(name->Ui().ShortName, QStringLiteral("TAKEN"));
+  Click(name->Ui().OKButton);
   EXPECT_EQ(MessageTexts().last(), kRenameText);
   EXPECT_EQ(window->Golfers[2].ShortName, "GHOST");
-  Click(window->ModifyButton);
-  TypeAndLeave(name->ShortName, QStringLiteral("SPOOK"));
-  Click(name->OKButton);
+  Click(window->Ui().ModifyButton);
+  TypeAndLeave(name->Ui().ShortName, QStringLiteral("SPOOK"));
+  Click(name->Ui().OKButton);
   EXPECT_EQ(window->Golfers[2].ShortName, "SPOOK");
   EXPECT_EQ(messages.size(), 2u);
 
-  Click(window->SaveButton);
+  Click(window->Ui().SaveButton);
   EXPECT_EQ(folder.Read("golfers.fwc"), "Al Smith~ASMITH~0~\r\nGhost~SPOOK~0~\r\nPat J~PJ~0~\r\n");
 }
 
@@ -261,19 +260,19 @@ TEST_F(GolferMaintTest, CancelChangesNothingAndOnlyTheOpenerTakesTheAnswer) {
   folder.Write("golfers.fwc", "Bob~BOB~0~\r\nAnn~ANN~1~\r\nCid~CID~0~\r\n");
   TGMaintForm* window = Open();
   Select(window, 2);
-  Click(window->ModifyButton);
-  TypeAndLeave(name->LongName, QStringLiteral("Zed"));
-  TypeAndLeave(name->ShortName, QStringLiteral("ZED"));
-  Click(name->CancelButton);
+  Click(window->Ui().ModifyButton);
+  TypeAndLeave(name->Ui().LongName, QStringLiteral("Zed"));
+  TypeAndLeave(name->Ui().ShortName, QStringLiteral("ZED"));
+  Click(name->Ui().CancelButton);
   EXPECT_EQ(Lines(window), (QStringList{"Ann", "Bob", "Cid"}));
   EXPECT_EQ(Selected(window), QStringLiteral("Cid"));
-  EXPECT_FALSE(window->SaveButton->isEnabled());
+  EXPECT_FALSE(window->Ui().SaveButton->isEnabled());
   EXPECT_FALSE(folder.Has("ZED.fwp"));
 
   // Closing the dialog by its frame is no confirmation either; after an Add
   // the first line is selected.
-  Click(window->AddButton);
-  TypeAndLeave(name->LongName, QStringLiteral("Dee"));
+  Click(window->Ui().AddButton);
+  TypeAndLeave(name->Ui().LongName, QStringLiteral("Dee"));
   name->close();
   EXPECT_EQ(Lines(window), (QStringList{"Ann", "Bob", "Cid"}));
   EXPECT_EQ(Selected(window), QStringLiteral("Ann"));
@@ -281,17 +280,17 @@ TEST_F(GolferMaintTest, CancelChangesNothingAndOnlyTheOpenerTakesTheAnswer) {
   // Another window's answer is not this window's; activating twice is harmless.
   TGMaintForm* other = Open();
   Select(window, 1);
-  Click(other->AddButton);
+  Click(other->Ui().AddButton);
   ExpectDialogFor(other, TGNameForm::Mode::kAdd);
-  TypeAndLeave(name->LongName, QStringLiteral("Eve"));
-  Click(name->OKButton);
+  TypeAndLeave(name->Ui().LongName, QStringLiteral("Eve"));
+  Click(name->Ui().OKButton);
   window->FormActivate();
   EXPECT_EQ(Lines(window), (QStringList{"Ann", "Bob", "Cid"}));
   EXPECT_EQ(Selected(window), QStringLiteral("Bob"));
   EXPECT_EQ(Lines(other), (QStringList{"Ann", "Bob", "Cid", "Eve"}));
   other->FormActivate();
   EXPECT_EQ(Lines(other), (QStringList{"Ann", "Bob", "Cid", "Eve"}));
-  EXPECT_FALSE(window->GolfersChanged);
+  EXPECT_FALSE(window->Changed);
 }
 
 TEST_F(GolferMaintTest, DeleteAsksRemovesTheScoreFileAndSelectsTheNextLine) {
@@ -305,21 +304,21 @@ TEST_F(GolferMaintTest, DeleteAsksRemovesTheScoreFileAndSelectsTheNextLine) {
 
   Select(window, 1);
   Answer(MsgAnswer::kNo);
-  Click(window->DeleteButton);
+  Click(window->Ui().DeleteButton);
   EXPECT_EQ(MessageTexts(), QStringList{question});
   EXPECT_EQ(messages[0].buttons, MsgButtons::kYesNo);
   EXPECT_TRUE(folder.Has("bob.FWP"));
-  EXPECT_FALSE(window->SaveButton->isEnabled());
+  EXPECT_FALSE(window->Ui().SaveButton->isEnabled());
 
   // Enter on the focused button presses it.
   Answer(MsgAnswer::kYes);
-  window->DeleteButton->setFocus(Qt::TabFocusReason);
-  QTest::keyClick(window->DeleteButton, Qt::Key_Return);
+  window->Ui().DeleteButton->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(window->Ui().DeleteButton, Qt::Key_Return);
   EXPECT_FALSE(folder.Has("bob.FWP"));
   EXPECT_EQ(Lines(window), (QStringList{"Ann", "Cid"}));
   EXPECT_EQ(Selected(window), QStringLiteral("Cid"));  // moved into the place
   // The deletion is in the list file already: nothing is left to save.
-  EXPECT_FALSE(window->SaveButton->isEnabled());
+  EXPECT_FALSE(window->Ui().SaveButton->isEnabled());
 
   Answer(MsgAnswer::kYes);
   Trigger(window, "DeleteGolfer1");
@@ -327,22 +326,22 @@ TEST_F(GolferMaintTest, DeleteAsksRemovesTheScoreFileAndSelectsTheNextLine) {
   EXPECT_EQ(Selected(window), QStringLiteral("Ann"));  // the last line was deleted
 
   // Nothing selected, or nothing left: Modify and Delete do nothing.
-  window->GolferListBox->clearSelection();
-  Click(window->ModifyButton);
-  Click(window->DeleteButton);
+  window->Ui().List->clearSelection();
+  Click(window->Ui().ModifyButton);
+  Click(window->Ui().DeleteButton);
   EXPECT_FALSE(name->isVisible());
   std::filesystem::remove(folder.Path() / "ANN.fwp");  // a missing file is no error
   Select(window, 0);
   Answer(MsgAnswer::kYes);
-  Click(window->DeleteButton);
+  Click(window->Ui().DeleteButton);
   EXPECT_TRUE(Lines(window).isEmpty());
-  Click(window->ModifyButton);
-  Click(window->DeleteButton);
+  Click(window->Ui().ModifyButton);
+  Click(window->Ui().DeleteButton);
   DoubleClick(window, 0);
   EXPECT_FALSE(name->isVisible());
   EXPECT_EQ(messages.size(), 4u);
 
-  Click(window->SaveButton);
+  Click(window->Ui().SaveButton);
   EXPECT_EQ(folder.Read("golfers.fwc"), "");
 }
 
@@ -378,7 +377,7 @@ TEST_F(GolferMaintTest, ADeletionIsWrittenToTheGolferListAtOnceWithoutTheOtherCh
 
   // No drops only the other changes: Ann keeps her name, Dee was never saved.
   Answer(MsgAnswer::kNo);
-  Click(window->ExitButton);
+  Click(window->Ui().ExitButton);
   EXPECT_EQ(MessageTexts().last(), kSaveQuestion);
   EXPECT_EQ(folder.Read("golfers.fwc"), "Cid~CID~0~\r\nAnn~ANN~1~\r\nKim Lee~kim~1~\r\n");
   EXPECT_EQ(folder.Read("ANN.fwp"), "ANN.fwp");
@@ -390,7 +389,7 @@ TEST_F(GolferMaintTest, ADeletionIsWrittenToTheGolferListAtOnceWithoutTheOtherCh
   ModifyGolfer(window, 0, QStringLiteral("Annie"), {});
   DeleteGolfer(window, 1);
   Answer(MsgAnswer::kYes);
-  Click(window->ExitButton);
+  Click(window->Ui().ExitButton);
   EXPECT_EQ(folder.Read("golfers.fwc"), "Annie~ANN~1~\r\nKim Lee~kim~1~\r\n");
   EXPECT_FALSE(folder.Has("CID.fwp"));
 
@@ -411,11 +410,11 @@ TEST_F(GolferMaintTest, ARenameIsWrittenToTheGolferListAtOnceWithoutTheOtherChan
 
   // The long name and the sex wait for Save; the short name does not.
   Select(window, 0);
-  Click(window->ModifyButton);
-  TypeAndLeave(name->LongName, QStringLiteral("Annie"));
-  TypeAndLeave(name->ShortName, QStringLiteral("AX"));
-  Click(name->SexRadio->Item(0));
-  Click(name->OKButton);
+  Click(window->Ui().ModifyButton);
+  TypeAndLeave(name->Ui().LongName, QStringLiteral("Annie"));
+  TypeAndLeave(name->Ui().ShortName, QStringLiteral("AX"));
+  Click(name->Ui().SexRadio->Item(0));
+  Click(name->Ui().OKButton);
   EXPECT_EQ(folder.Read("AX.fwp"), "ann's rounds");
   EXPECT_EQ(folder.Read("golfers.fwc"), "Bob~BOB~0~\r\nAnn~AX~1~\r\n");
   // Twice in a row.
@@ -430,7 +429,7 @@ TEST_F(GolferMaintTest, ARenameIsWrittenToTheGolferListAtOnceWithoutTheOtherChan
   EXPECT_EQ(folder.Read("golfers.fwc"), "Bob~BOB~0~\r\nAnn~AY~1~\r\n");
 
   Answer(MsgAnswer::kNo);
-  Click(window->ExitButton);
+  Click(window->Ui().ExitButton);
   EXPECT_EQ(folder.Read("golfers.fwc"), "Bob~BOB~0~\r\nAnn~AY~1~\r\n");
   EXPECT_TRUE(GolfersWithoutFile().empty());
 
@@ -439,7 +438,7 @@ TEST_F(GolferMaintTest, ARenameIsWrittenToTheGolferListAtOnceWithoutTheOtherChan
   EXPECT_EQ(Lines(window), (QStringList{"Ann", "Bob"}));
   ModifyGolfer(window, 1, {}, QStringLiteral("BX"));
   DeleteGolfer(window, 1);
-  Click(window->ExitButton);  // both are in the list file: nothing to ask
+  Click(window->Ui().ExitButton);  // both are in the list file: nothing to ask
   EXPECT_EQ(folder.Read("golfers.fwc"), "Ann~AY~1~\r\n");
   EXPECT_EQ(folder.Names(), (std::vector<std::string>{"AY.fwp", "CX.fwp", "golfers.fwc"}));
   EXPECT_EQ(folder.Read("AY.fwp"), "ann's rounds");
@@ -467,7 +466,7 @@ TEST_F(GolferMaintTest, AGolferListThatCannotBeWrittenOrReadStopsTheScoreFileCha
   ModifyGolfer(window, 0, QStringLiteral("Annie"), QStringLiteral("AX"));
   full.reset();
   EXPECT_EQ(MessageTexts().last(), notSaved + " The golfer keeps the short name ANN.");
-  EXPECT_EQ(name->ShortName->text(), QStringLiteral("ANN"));
+  EXPECT_EQ(name->Ui().ShortName->text(), QStringLiteral("ANN"));
   EXPECT_EQ(window->Golfers[1], (fw::TGolferRec{"Annie", "ANN", 1}));
   EXPECT_EQ(folder.Read("ANN.fwp"), "ann's rounds");
   EXPECT_FALSE(folder.Has("AX.fwp"));
@@ -492,20 +491,20 @@ TEST_F(GolferMaintTest, DeleteWaitsWhileTheNameDialogIsOpenForThisWindow) {
   folder.Write("golfers.fwc", "Ann~ANN~1~\r\nBob~BOB~0~\r\n");
   TGMaintForm* window = Open();
   Select(window, 1);
-  Click(window->ModifyButton);
+  Click(window->Ui().ModifyButton);
   window->DeleteButtonClick();
   EXPECT_TRUE(messages.empty());
   EXPECT_TRUE(name->isVisible());
-  TypeAndLeave(name->LongName, QStringLiteral("Bobby"));
-  Click(name->OKButton);
+  TypeAndLeave(name->Ui().LongName, QStringLiteral("Bobby"));
+  Click(name->Ui().OKButton);
   EXPECT_EQ(Lines(window), (QStringList{"Ann", "Bobby"}));
 
   // Closing the window takes its dialog along, unconfirmed.
   Answer(MsgAnswer::kNo);
-  Click(window->ModifyButton);
+  Click(window->Ui().ModifyButton);
   window->close();
   EXPECT_FALSE(name->isVisible());
-  EXPECT_EQ(name->OkPressed->text(), QStringLiteral("0"));
+  EXPECT_EQ(name->Ui().OkPressed->text(), QStringLiteral("0"));
 }
 
 TEST_F(GolferMaintTest, TheLimitOf300Golfers) {
@@ -519,7 +518,7 @@ TEST_F(GolferMaintTest, TheLimitOf300Golfers) {
   EXPECT_EQ(Lines(window).last(), QStringLiteral("Zoe Last"));
   EXPECT_TRUE(messages.empty());
 
-  Click(window->AddButton);
+  Click(window->Ui().AddButton);
   Trigger(window, "AddGolfer1");
   EXPECT_EQ(MessageTexts(), (QStringList{kLimitText, kLimitText}));
   EXPECT_EQ(messages[0].kind, MsgKind::kWarning);
@@ -532,18 +531,18 @@ TEST_F(GolferMaintTest, ExitAndTheCloseBoxAskAboutUnsavedChanges) {
   const std::string original = folder.Read("golfers.fwc");
 
   TGMaintForm* window = Open();
-  Click(window->ExitButton);  // nothing changed: nothing asked
+  Click(window->Ui().ExitButton);  // nothing changed: nothing asked
   EXPECT_FALSE(window->isVisible());
   EXPECT_TRUE(messages.empty());
 
   window = Open();
   AddGolfer(window, QStringLiteral("Bob"));
   Answer(MsgAnswer::kCancel);
-  Click(window->ExitButton);
+  Click(window->Ui().ExitButton);
   EXPECT_EQ(MessageTexts(), QStringList{kSaveQuestion});
   EXPECT_EQ(messages[0].buttons, MsgButtons::kYesNoCancel);
   EXPECT_TRUE(window->isVisible());
-  EXPECT_TRUE(window->SaveButton->isEnabled());
+  EXPECT_TRUE(window->Ui().SaveButton->isEnabled());
   Answer(MsgAnswer::kNo);
   window->close();  // the window's close box
   EXPECT_EQ(messages.size(), 2u);
@@ -590,7 +589,7 @@ TEST_F(GolferMaintTest, ASaveOverAListChangedElsewhereOffersReloadOrKeepEditing)
   // Keep Editing: nothing written, the window's change kept, also through the
   // exit question's Yes.
   Answer(MsgAnswer::kKeepEditing);
-  Click(window->SaveButton);
+  Click(window->Ui().SaveButton);
   EXPECT_EQ(messages.back().text,
             QStringLiteral("golfers.fwc was not saved: another window or another copy of Fairwick "
                            "changed it after this window read it. Your changes are still here."));
@@ -599,18 +598,18 @@ TEST_F(GolferMaintTest, ASaveOverAListChangedElsewhereOffersReloadOrKeepEditing)
   EXPECT_EQ(Lines(window), (QStringList{"Ann Lee", "Pat Jones"}));
   Answer(MsgAnswer::kYes);
   Answer(MsgAnswer::kKeepEditing);
-  Click(window->ExitButton);
+  Click(window->Ui().ExitButton);
   EXPECT_TRUE(window->isVisible());
-  EXPECT_TRUE(window->SaveButton->isEnabled());
+  EXPECT_TRUE(window->Ui().SaveButton->isEnabled());
 
   // Reload, confirmed: the list as it is now; the window's change is dropped.
   Answer(MsgAnswer::kReload);
   Answer(MsgAnswer::kYes);
-  Click(window->SaveButton);
+  Click(window->Ui().SaveButton);
   EXPECT_EQ(messages.back().text,
             QStringLiteral("Drop the changes made in this window and load golfers.fwc again?"));
   EXPECT_EQ(Lines(window), (QStringList{"Bo Dee", "Pat Jones"}));
-  EXPECT_FALSE(window->SaveButton->isEnabled());
+  EXPECT_FALSE(window->Ui().SaveButton->isEnabled());
 
   // Without changes of its own, the window shows a list changed elsewhere as
   // soon as it becomes active again, and saves over it without a word.
@@ -619,7 +618,7 @@ TEST_F(GolferMaintTest, ASaveOverAListChangedElsewhereOffersReloadOrKeepEditing)
   EXPECT_EQ(Lines(window), (QStringList{"Bo Dee", "Cy Fox", "Pat Jones"}));
   const std::size_t shown = messages.size();
   AddGolfer(window, QStringLiteral("Di Low"));
-  Click(window->SaveButton);
+  Click(window->Ui().SaveButton);
   EXPECT_EQ(messages.size(), shown);
   EXPECT_NE(folder.Read("golfers.fwc").find("Cy Fox"), std::string::npos);
 }

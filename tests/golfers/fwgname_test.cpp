@@ -26,11 +26,11 @@ class GolferNameTest : public UiTest {
 
   // Fills the dialog as golfer maintenance does and shows it.
   void Open(Mode mode, const QString& longName = {}, const QString& shortName = {}) {
-    dialog->LongName->setText(longName);
-    dialog->ShortName->setText(shortName);
-    dialog->SexRadio->SetItemIndex(0);
+    dialog->Ui().LongName->setText(longName);
+    dialog->Ui().ShortName->setText(shortName);
+    dialog->Ui().SexRadio->SetItemIndex(0);
     dialog->DialogMode = mode;
-    dialog->OkPressed->setText(QStringLiteral("0"));
+    dialog->Ui().OkPressed->setText(QStringLiteral("0"));
     // As golfer maintenance does. (The offscreen platform may leave the focus
     // on the hidden dialog; the opener takes it first, as on a desktop.)
     ShowActive(opener);
@@ -42,8 +42,8 @@ class GolferNameTest : public UiTest {
   // The short name derived from a long name typed into a fresh dialog.
   QString Derived(Mode mode, const QString& longName) {
     Open(mode);
-    TypeAndLeave(dialog->LongName, longName);
-    return dialog->ShortName->text();
+    TypeAndLeave(dialog->Ui().LongName, longName);
+    return dialog->Ui().ShortName->text();
   }
 
   TGNameForm* dialog = nullptr;
@@ -53,31 +53,33 @@ class GolferNameTest : public UiTest {
 TEST_F(GolferNameTest, LooksAsDesigned) {
   EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Golfer Name"));
   EXPECT_EQ(dialog->size(), QSize(472, 214));
-  EXPECT_EQ(dialog->LongName->toolTip(), QStringLiteral("Long name for Golfer"));
-  EXPECT_EQ(dialog->ShortName->toolTip(), QStringLiteral("8 character name used for Golfer file"));
+  EXPECT_EQ(dialog->Ui().LongName->toolTip(), QStringLiteral("Long name for Golfer"));
+  EXPECT_EQ(dialog->Ui().ShortName->toolTip(),
+            QStringLiteral("8 character name used for Golfer file"));
   EXPECT_EQ(Find<QLabel>(dialog, "Label1")->text(), QStringLiteral("Long Name"));
   EXPECT_EQ(Find<QLabel>(dialog, "Label2")->text(), QStringLiteral("Short Name"));
-  EXPECT_EQ(dialog->Label3->text(),
+  EXPECT_EQ(dialog->Ui().Label3->text(),
             QStringLiteral("Note: The Short Name is used to name the file that holds the golfer's "
                            "scores.  Each golfer must have a unique Short Name value."));
-  EXPECT_EQ(dialog->SexRadio->Item(0)->text(), QStringLiteral("Male"));
-  EXPECT_EQ(dialog->SexRadio->Item(1)->text(), QStringLiteral("Female"));
-  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("0"));
-  EXPECT_FALSE(dialog->OkPressed->isVisible());
+  EXPECT_EQ(dialog->Ui().SexRadio->Item(0)->text(), QStringLiteral("Male"));
+  EXPECT_EQ(dialog->Ui().SexRadio->Item(1)->text(), QStringLiteral("Female"));
+  EXPECT_EQ(dialog->Ui().OkPressed->text(), QStringLiteral("0"));
+  EXPECT_FALSE(dialog->Ui().OkPressed->isVisible());
 
   Open(Mode::kAdd);
-  EXPECT_EQ(QApplication::focusWidget(), dialog->LongName);
+  EXPECT_EQ(QApplication::focusWidget(), dialog->Ui().LongName);
   QRect screen = dialog->screen()->geometry();
   EXPECT_EQ(dialog->x(), (screen.width() - dialog->frameGeometry().width()) / 2);
 
   // What the fields accept.
-  Focus(dialog->LongName);
-  TypeText(dialog->LongName, QStringLiteral("Pat ~Jönes Ŧ") + QString(40, QLatin1Char('x')));
-  EXPECT_EQ(dialog->LongName->text(), QStringLiteral("Pat Jönes ") + QString(30, QLatin1Char('x')));
-  Focus(dialog->ShortName);
-  dialog->ShortName->clear();  // the derived name
-  QTest::keyClicks(dialog->ShortName, QStringLiteral("ab c~-d_9xy"));
-  EXPECT_EQ(dialog->ShortName->text(), QStringLiteral("ABC-D_9X"));
+  Focus(dialog->Ui().LongName);
+  TypeText(dialog->Ui().LongName, QStringLiteral("Pat ~Jönes Ŧ") + QString(40, QLatin1Char('x')));
+  EXPECT_EQ(dialog->Ui().LongName->text(),
+            QStringLiteral("Pat Jönes ") + QString(30, QLatin1Char('x')));
+  Focus(dialog->Ui().ShortName);
+  dialog->Ui().ShortName->clear();  // the derived name
+  QTest::keyClicks(dialog->Ui().ShortName, QStringLiteral("ab c~-d_9xy"));
+  EXPECT_EQ(dialog->Ui().ShortName->text(), QStringLiteral("ABC-D_9X"));
 }
 
 TEST_F(GolferNameTest, LeavingTheLongNameDerivesAShortNameWithoutAScoreFile) {
@@ -92,10 +94,10 @@ TEST_F(GolferNameTest, LeavingTheLongNameDerivesAShortNameWithoutAScoreFile) {
   EXPECT_EQ(Derived(Mode::kAdd, QStringLiteral("jones")), QStringLiteral("JONES1"));
   EXPECT_EQ(Derived(Mode::kAdd, QStringLiteral("Al-B_c 12")), QStringLiteral("AL-B_C_1"));
   Open(Mode::kAdd);
-  Focus(dialog->LongName);
-  TypeText(dialog->LongName, QStringLiteral("Zoë Müller"));
-  Focus(dialog->ShortName);
-  EXPECT_EQ(dialog->ShortName->text(), QStringLiteral("ZO__M_LL"));
+  Focus(dialog->Ui().LongName);
+  TypeText(dialog->Ui().LongName, QStringLiteral("Zoë Müller"));
+  Focus(dialog->Ui().ShortName);
+  EXPECT_EQ(dialog->Ui().ShortName->text(), QStringLiteral("ZO__M_LL"));
   // Changing a golfer takes the plain base name, whatever files exist.
   EXPECT_EQ(Derived(Mode::kEdit, QStringLiteral("Jones")), QStringLiteral("JONES"));
   // Leaving an empty long name derives nothing.
@@ -104,14 +106,14 @@ TEST_F(GolferNameTest, LeavingTheLongNameDerivesAShortNameWithoutAScoreFile) {
   // A short name already there is left alone; leaving the short name fills an
   // empty long name, and only an empty one.
   Open(Mode::kAdd, {}, QStringLiteral("PJ"));
-  TypeAndLeave(dialog->LongName, QStringLiteral("Pat Jones"));
-  EXPECT_EQ(dialog->ShortName->text(), QStringLiteral("PJ"));
-  TypeAndLeave(dialog->ShortName, QStringLiteral("PAT"));
-  EXPECT_EQ(dialog->LongName->text(), QStringLiteral("Pat Jones"));
+  TypeAndLeave(dialog->Ui().LongName, QStringLiteral("Pat Jones"));
+  EXPECT_EQ(dialog->Ui().ShortName->text(), QStringLiteral("PJ"));
+  TypeAndLeave(dialog->Ui().ShortName, QStringLiteral("PAT"));
+  EXPECT_EQ(dialog->Ui().LongName->text(), QStringLiteral("Pat Jones"));
   Open(Mode::kAdd);
-  Focus(dialog->ShortName);
-  TypeAndLeave(dialog->ShortName, QStringLiteral("pjones"));
-  EXPECT_EQ(dialog->LongName->text(), QStringLiteral("PJONES"));
+  Focus(dialog->Ui().ShortName);
+  TypeAndLeave(dialog->Ui().ShortName, QStringLiteral("pjones"));
+  EXPECT_EQ(dialog->Ui().LongName->text(), QStringLiteral("PJONES"));
   EXPECT_TRUE(messages.empty());
 }
 
@@ -133,89 +135,89 @@ TEST_F(GolferNameTest, OkChecksTheShortNameAndProvidesTheScoreFile) {
   folder.Write("pjones.FWP", "kept");
 
   Open(Mode::kAdd);
-  Click(dialog->OKButton);
+  Click(dialog->Ui().OKButton);
   ASSERT_EQ(MessageTexts(), QStringList{emptyText});
   EXPECT_EQ(messages[0].buttons, MsgButtons::kOk);
   EXPECT_TRUE(dialog->isVisible());
-  EXPECT_EQ(QApplication::focusWidget(), dialog->ShortName);
+  EXPECT_EQ(QApplication::focusWidget(), dialog->Ui().ShortName);
 
   // Only text put in without typing can hold other characters.
-  dialog->ShortName->setText(QStringLiteral("AB CD"));
-  Click(dialog->OKButton);
+  dialog->Ui().ShortName->setText(QStringLiteral("AB CD"));
+  Click(dialog->Ui().OKButton);
   EXPECT_EQ(MessageTexts().last(), charsText);
-  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("0"));
+  EXPECT_EQ(dialog->Ui().OkPressed->text(), QStringLiteral("0"));
 
   // An existing score file (any case of its name) is only taken on Yes.
   const QString question = QStringLiteral(
       "A golfer score file with the same name \"PJONES.fwp\" already exists.  Use it for this "
       "golfer?");
-  dialog->ShortName->setText(QStringLiteral("PJONES"));
+  dialog->Ui().ShortName->setText(QStringLiteral("PJONES"));
   Answer(MsgAnswer::kNo);
-  Click(dialog->OKButton);
+  Click(dialog->Ui().OKButton);
   EXPECT_EQ(MessageTexts().last(), question);
   EXPECT_EQ(messages.back().kind, MsgKind::kWarning);
   EXPECT_EQ(messages.back().buttons, MsgButtons::kYesNo);
   EXPECT_TRUE(dialog->isVisible());
-  EXPECT_EQ(QApplication::focusWidget(), dialog->ShortName);
+  EXPECT_EQ(QApplication::focusWidget(), dialog->Ui().ShortName);
   Answer(MsgAnswer::kYes);
-  Click(dialog->OKButton);
+  Click(dialog->Ui().OKButton);
   EXPECT_FALSE(dialog->isVisible());
-  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("1"));
+  EXPECT_EQ(dialog->Ui().OkPressed->text(), QStringLiteral("1"));
   EXPECT_EQ(folder.Names(), std::vector<std::string>{"pjones.FWP"});
   EXPECT_EQ(folder.Read("pjones.FWP"), "kept");
 
   // A new golfer gets an empty score file; a changed one gets none here.
   Open(Mode::kAdd);
-  TypeAndLeave(dialog->LongName, QStringLiteral("New Bie"));
-  Click(dialog->OKButton);
-  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("1"));
+  TypeAndLeave(dialog->Ui().LongName, QStringLiteral("New Bie"));
+  Click(dialog->Ui().OKButton);
+  EXPECT_EQ(dialog->Ui().OkPressed->text(), QStringLiteral("1"));
   EXPECT_EQ(folder.Read("NEW_BIE.fwp"), "");
   Open(Mode::kEdit, QStringLiteral("Ghost"), QStringLiteral("GHOST"));
-  Click(dialog->OKButton);
-  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("1"));
+  Click(dialog->Ui().OKButton);
+  EXPECT_EQ(dialog->Ui().OkPressed->text(), QStringLiteral("1"));
   EXPECT_FALSE(folder.Has("GHOST.fwp"));
   EXPECT_EQ(messages.size(), 4u);
 
   // A score file that cannot be created stops the OK.
   fw::ui::App().folder = fw::WorkFolder(folder.Path() / "gone");
   Open(Mode::kAdd, QStringLiteral("Lost"), QStringLiteral("LOST"));
-  Click(dialog->OKButton);
+  Click(dialog->Ui().OKButton);
   EXPECT_EQ(MessageTexts().last(),
             QStringLiteral("The folder \"%1\" cannot be read: No such file or directory.")
                 .arg(QString::fromStdString((folder.Path() / "gone").string())));
 
   EXPECT_EQ(messages.back().kind, MsgKind::kError);
   EXPECT_TRUE(dialog->isVisible());
-  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("0"));
+  EXPECT_EQ(dialog->Ui().OkPressed->text(), QStringLiteral("0"));
 }
 
 TEST_F(GolferNameTest, CancelEscapeEnterAndTheCloseBox) {
   Open(Mode::kAdd, QStringLiteral("Pat"), QStringLiteral("PAT"));
-  dialog->OkPressed->setText(QStringLiteral("1"));
-  Click(dialog->CancelButton);
+  dialog->Ui().OkPressed->setText(QStringLiteral("1"));
+  Click(dialog->Ui().CancelButton);
   EXPECT_FALSE(dialog->isVisible());
-  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("0"));
+  EXPECT_EQ(dialog->Ui().OkPressed->text(), QStringLiteral("0"));
   EXPECT_FALSE(folder.Has("PAT.fwp"));
 
   Open(Mode::kAdd);
-  QTest::keyClick(dialog->LongName, Qt::Key_Escape);
+  QTest::keyClick(dialog->Ui().LongName, Qt::Key_Escape);
   EXPECT_FALSE(dialog->isVisible());
 
   // Enter leaves the field (deriving the short name) and confirms.
   Open(Mode::kAdd);
-  Focus(dialog->LongName);
-  QTest::keyClicks(dialog->LongName, QStringLiteral("Kim Lee"));
-  QTest::keyClick(dialog->LongName, Qt::Key_Return);
+  Focus(dialog->Ui().LongName);
+  QTest::keyClicks(dialog->Ui().LongName, QStringLiteral("Kim Lee"));
+  QTest::keyClick(dialog->Ui().LongName, Qt::Key_Return);
   EXPECT_FALSE(dialog->isVisible());
-  EXPECT_EQ(dialog->ShortName->text(), QStringLiteral("KIM_LEE"));
-  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("1"));
+  EXPECT_EQ(dialog->Ui().ShortName->text(), QStringLiteral("KIM_LEE"));
+  EXPECT_EQ(dialog->Ui().OkPressed->text(), QStringLiteral("1"));
   EXPECT_TRUE(folder.Has("KIM_LEE.fwp"));
 
   // The close box leaves the marker as it was.
   Open(Mode::kEdit, QStringLiteral("Kim Lee"), QStringLiteral("KIM"));
   dialog->close();
   EXPECT_FALSE(dialog->isVisible());
-  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("0"));
+  EXPECT_EQ(dialog->Ui().OkPressed->text(), QStringLiteral("0"));
 }
 
 TEST_F(GolferNameTest, AShortNameAnotherGolferUsesIsRefused) {
@@ -223,18 +225,18 @@ TEST_F(GolferNameTest, AShortNameAnotherGolferUsesIsRefused) {
   // either is deleted.
   Open(Mode::kAdd);
   dialog->Fill(Mode::kAdd, fw::TGolferRec{}, {fw::TGolferRec{"Pat Jones", "PJONES", 1}});
-  TypeAndLeave(dialog->LongName, QStringLiteral("Paul Jones"));
-  TypeAndLeave(dialog->ShortName, QStringLiteral("pjones"));
-  Click(dialog->OKButton);
+  TypeAndLeave(dialog->Ui().LongName, QStringLiteral("Paul Jones"));
+  TypeAndLeave(dialog->Ui().ShortName, QStringLiteral("pjones"));
+  Click(dialog->Ui().OKButton);
   EXPECT_EQ(MessageTexts(),
             QStringList{QStringLiteral("The short name PJONES is already used by Pat Jones. Each "
                                        "golfer must have a unique Short Name value.")});
   EXPECT_TRUE(dialog->isVisible());
   EXPECT_FALSE(folder.Has("PJONES.fwp"));
   // The name derived from the long name passes the other golfer's by.
-  dialog->ShortName->clear();
-  TypeAndLeave(dialog->LongName, QStringLiteral("PJones"));
-  EXPECT_EQ(dialog->ShortName->text(), QStringLiteral("PJONES1"));
+  dialog->Ui().ShortName->clear();
+  TypeAndLeave(dialog->Ui().LongName, QStringLiteral("PJones"));
+  EXPECT_EQ(dialog->Ui().ShortName->text(), QStringLiteral("PJONES1"));
 }
 
 }  // namespace

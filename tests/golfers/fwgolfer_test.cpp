@@ -104,22 +104,22 @@ class GolferFormTest : public UiTest {
 TEST_F(GolferFormTest, ListShowsEveryColumnAndMarkWithTheIndex) {
   QPointer<TGolferForm> form = ShowPat();
   EXPECT_EQ(form->windowTitle(), "Golfer - Pat Jones");
-  EXPECT_EQ(form->GolferName2->text(), "Pat Jones");
-  EXPECT_TRUE(form->GolferName2->isReadOnly());
+  EXPECT_EQ(form->Ui().GolferName2->text(), "Pat Jones");
+  EXPECT_TRUE(form->Ui().GolferName2->isReadOnly());
   // Best 2 of 7 complete rounds: (-2.3 + 9.0) / 2 x 0.96 = 3.216.
-  EXPECT_EQ(form->IndexField->text(), "3.2");
-  EXPECT_EQ(Lines(form->ScoresListBox), kPatsLines);
-  EXPECT_EQ(SelectedRow(form->ScoresListBox), 0);
+  EXPECT_EQ(form->Ui().IndexField->text(), "3.2");
+  EXPECT_EQ(Lines(form->Ui().ScoresListBox), kPatsLines);
+  EXPECT_EQ(SelectedRow(form->Ui().ScoresListBox), 0);
   EXPECT_FALSE(form->ScoresChanged);
-  EXPECT_FALSE(form->SaveButton->isEnabled());
+  EXPECT_FALSE(form->Ui().SaveButton->isEnabled());
   EXPECT_TRUE(messages.empty());
 
   // Header and lines share a fixed-pitch font, the header starting over the dates.
-  EXPECT_EQ(form->Label3->text(), "Date       Score AGS  Rating Slope  Diff  Course");
-  const QFontMetrics metrics(form->ScoresListBox->font());
+  EXPECT_EQ(form->Ui().Label3->text(), "Date       Score AGS  Rating Slope  Diff  Course");
+  const QFontMetrics metrics(form->Ui().ScoresListBox->font());
   EXPECT_EQ(metrics.horizontalAdvance("iiii"), metrics.horizontalAdvance("WWWW"));
-  EXPECT_EQ(form->Label3->font(), form->ScoresListBox->font());
-  EXPECT_EQ(form->Label4->text(), "* = Used to calculate index   I = Incomplete score");
+  EXPECT_EQ(form->Ui().Label3->font(), form->Ui().ScoresListBox->font());
+  EXPECT_EQ(form->Ui().Label4->text(), "* = Used to calculate index   I = Incomplete score");
   const std::pair<const char*, const char*> buttons[] = {
       {"AddButton", "Add A Score"},     {"ModifyButton", "Modify Score"},
       {"DeleteButton", "Delete Score"}, {"SaveButton", "Save"},
@@ -127,10 +127,10 @@ TEST_F(GolferFormTest, ListShowsEveryColumnAndMarkWithTheIndex) {
   for (auto [name, caption] : buttons) EXPECT_EQ(Find<QPushButton>(form, name)->text(), caption);
   EXPECT_EQ(Find<QLabel>(form, "Label1")->text(), "Scores for ");
   EXPECT_EQ(Find<QLabel>(form, "Label2")->text(), "Index:");
-  EXPECT_FALSE(form->GolferName->isVisible());
-  EXPECT_FALSE(form->GolferSex->isVisible());
-  EXPECT_EQ(form->GolferName->text(), "PJONES.fwp");
-  EXPECT_EQ(form->GolferSex->text(), "0");
+  EXPECT_FALSE(form->Ui().GolferName->isVisible());
+  EXPECT_FALSE(form->Ui().GolferSex->isVisible());
+  EXPECT_EQ(form->Ui().GolferName->text(), "PJONES.fwp");
+  EXPECT_EQ(form->Ui().GolferSex->text(), "0");
 
   QStringList items;
   for (QAction* top : form->menuBar()->actions()) {
@@ -142,16 +142,16 @@ TEST_F(GolferFormTest, ListShowsEveryColumnAndMarkWithTheIndex) {
             QStringList({"&File", "ExportRounds1=&Export Rounds...", "Exit1=E&xit", "&Calculate",
                          "Index1=&Index", "Handicap1=&Handicap", "Progress1=&Progress"}));
   EXPECT_EQ(form->menuBar()->objectName(), "GolferMenu");
-  EXPECT_TRUE(form->Index1->isEnabled());
+  EXPECT_TRUE(form->Ui().Index1->isEnabled());
 
   // Calculate > Handicap hands the golfer and the index shown here to a new
   // course handicap window.
   Trigger(form, "Handicap1");
   std::vector<THandicapForm*> windows = OpenWindows<THandicapForm>();
   ASSERT_EQ(windows.size(), 1u);
-  EXPECT_EQ(windows[0]->GolferShortName->text(), "PJONES");
-  EXPECT_EQ(windows[0]->GolferName->text(), form->GolferName2->text());
-  EXPECT_EQ(windows[0]->IndexField->text(), form->IndexField->text());
+  EXPECT_EQ(windows[0]->Ui().GolferShortName->text(), "PJONES");
+  EXPECT_EQ(windows[0]->Ui().GolferName->text(), form->Ui().GolferName2->text());
+  EXPECT_EQ(windows[0]->Ui().IndexField->text(), form->Ui().IndexField->text());
   windows[0]->close();
   QApplication::processEvents();
 }
@@ -163,24 +163,24 @@ TEST_F(GolferFormTest, DatesInTheOrderOfTheSettingsFromTheNextRefresh) {
         {fw::DateOrder::kDayMonthYear, "99/99/9999", "05/01/2002"}}) {
     fw::ui::App().Order = order;
     form->RunFormActivate();
-    EXPECT_EQ(Lines(form->ScoresListBox)[0], QString(kPatsLines[0]).replace(6, 10, missing));
-    EXPECT_EQ(Lines(form->ScoresListBox)[1], QString(kPatsLines[1]).replace(6, 10, shown));
+    EXPECT_EQ(Lines(form->Ui().ScoresListBox)[0], QString(kPatsLines[0]).replace(6, 10, missing));
+    EXPECT_EQ(Lines(form->Ui().ScoresListBox)[1], QString(kPatsLines[1]).replace(6, 10, shown));
   }
 }
 
 TEST_F(GolferFormTest, NoRoundsAndAMissingFile) {
   TGolferForm form;
   form.ShowGolfer("SSMITH.fwp", "Sue Smith", 1, nullptr);
-  EXPECT_EQ(form.GolferSex->text(), "1");
-  EXPECT_EQ(form.ScoresListBox->count(), 0);
-  EXPECT_EQ(form.IndexField->text(), "40.4");
+  EXPECT_EQ(form.Ui().GolferSex->text(), "1");
+  EXPECT_EQ(form.Ui().ScoresListBox->count(), 0);
+  EXPECT_EQ(form.Ui().IndexField->text(), "40.4");
   form.hide();
 
   form.ShowGolfer("NOBODY.fwp", "No Body", 0, nullptr);
   EXPECT_EQ(MessageTexts(), QStringList({"Error: Golfer score file \"NOBODY.fwp\" not found."}));
   EXPECT_EQ(form.windowTitle(), "Golfer - No Body");
-  EXPECT_EQ(form.ScoresListBox->count(), 0);
-  EXPECT_EQ(form.IndexField->text(), "36.4");
+  EXPECT_EQ(form.Ui().ScoresListBox->count(), 0);
+  EXPECT_EQ(form.Ui().IndexField->text(), "36.4");
 }
 
 TEST_F(GolferFormTest, DeleteAsksRecomputesAndWaitsForSave) {
@@ -188,48 +188,48 @@ TEST_F(GolferFormTest, DeleteAsksRecomputesAndWaitsForSave) {
   const std::string before = folder.Read("PJONES.fwp");
 
   // Nothing selected: nothing happens.
-  form->ScoresListBox->clearSelection();
-  Click(form->DeleteButton);
-  Click(form->ModifyButton);
+  form->Ui().ScoresListBox->clearSelection();
+  Click(form->Ui().DeleteButton);
+  Click(form->Ui().ModifyButton);
   EXPECT_TRUE(messages.empty());
 
-  Select(form->ScoresListBox, 5);  // Fox Run, a used round
+  Select(form->Ui().ScoresListBox, 5);  // Fox Run, a used round
   Answer(MsgAnswer::kNo);
-  Click(form->DeleteButton);
+  Click(form->Ui().DeleteButton);
   EXPECT_EQ(MessageTexts(), QStringList({"Are you sure you want to delete this score?"}));
   EXPECT_EQ(messages[0].buttons, fw::ui::MsgButtons::kYesNo);
-  EXPECT_EQ(form->ScoresListBox->count(), 10);
+  EXPECT_EQ(form->Ui().ScoresListBox->count(), 10);
   EXPECT_FALSE(form->ScoresChanged);
 
   Answer(MsgAnswer::kYes);
-  Click(form->DeleteButton);
-  EXPECT_EQ(form->ScoresListBox->count(), 9);
+  Click(form->Ui().DeleteButton);
+  EXPECT_EQ(form->Ui().ScoresListBox->count(), 9);
   EXPECT_TRUE(form->ScoresChanged);
-  EXPECT_TRUE(form->SaveButton->isEnabled());
+  EXPECT_TRUE(form->Ui().SaveButton->isEnabled());
   // 6 complete rounds now: the best one alone, 9.0 x 0.96 = 8.64.
-  EXPECT_EQ(form->IndexField->text(), "8.6");
-  EXPECT_EQ(form->ScoresListBox->item(2)->text(),
+  EXPECT_EQ(form->Ui().IndexField->text(), "8.6");
+  EXPECT_EQ(form->Ui().ScoresListBox->item(2)->text(),
             "* 3   01/03/2002   79   79  70.0   113    9.0   Pine Valley              ");
   // The line now at the deleted position is selected; positions moved up.
-  EXPECT_EQ(SelectedRow(form->ScoresListBox), 5);
-  EXPECT_EQ(form->ScoresListBox->item(5)->text(),
+  EXPECT_EQ(SelectedRow(form->Ui().ScoresListBox), 5);
+  EXPECT_EQ(form->Ui().ScoresListBox->item(5)->text(),
             "I 6   12/25/2001    0    0  70.5   121    0.0   Oak Hills                ");
   EXPECT_EQ(folder.Read("PJONES.fwp"), before);
 
   // Deleting the last line leaves no line selected.
-  Select(form->ScoresListBox, 8);
+  Select(form->Ui().ScoresListBox, 8);
   Answer(MsgAnswer::kYes);
-  Click(form->DeleteButton);
-  EXPECT_EQ(form->ScoresListBox->count(), 8);
-  EXPECT_EQ(SelectedRow(form->ScoresListBox), -1);
+  Click(form->Ui().DeleteButton);
+  EXPECT_EQ(form->Ui().ScoresListBox->count(), 8);
+  EXPECT_EQ(SelectedRow(form->Ui().ScoresListBox), -1);
 
-  Click(form->SaveButton);
+  Click(form->Ui().SaveButton);
   std::vector<RoundSpec> kept = PatsRounds();
   kept.erase(kept.begin() + 9);
   kept.erase(kept.begin() + 5);
   EXPECT_EQ(folder.Read("PJONES.fwp"), FileOf(kept));
   EXPECT_FALSE(form->ScoresChanged);
-  EXPECT_FALSE(form->SaveButton->isEnabled());
+  EXPECT_FALSE(form->Ui().SaveButton->isEnabled());
 }
 
 TEST_F(GolferFormTest, DeletingTheOnlyRoundLeavesAnEmptyList) {
@@ -238,28 +238,28 @@ TEST_F(GolferFormTest, DeletingTheOnlyRoundLeavesAnEmptyList) {
   form.ShowGolfer("SSMITH.fwp", "Sue Smith", 1, nullptr);
   ASSERT_TRUE(WaitActive(&form));
   EXPECT_EQ(
-      Lines(form.ScoresListBox),
+      Lines(form.Ui().ScoresListBox),
       QStringList({"  1   01/02/2002   90   90  70.5   121   18.2   Oak Hills                "}));
   Answer(MsgAnswer::kYes);
-  Click(form.DeleteButton);
-  EXPECT_EQ(form.ScoresListBox->count(), 0);
-  EXPECT_EQ(SelectedRow(form.ScoresListBox), -1);
-  EXPECT_EQ(form.IndexField->text(), "40.4");
+  Click(form.Ui().DeleteButton);
+  EXPECT_EQ(form.Ui().ScoresListBox->count(), 0);
+  EXPECT_EQ(SelectedRow(form.Ui().ScoresListBox), -1);
+  EXPECT_EQ(form.Ui().IndexField->text(), "40.4");
   EXPECT_NE(folder.Read("SSMITH.fwp"), "");  // kept until Save
-  Click(form.SaveButton);
+  Click(form.Ui().SaveButton);
   EXPECT_EQ(folder.Read("SSMITH.fwp"), "");
 }
 
 TEST_F(GolferFormTest, LeavingWithChangesAsksYesNoCancel) {
   QPointer<TGolferForm> form = ShowPat();
   const std::string before = folder.Read("PJONES.fwp");
-  Select(form->ScoresListBox, 1);
+  Select(form->Ui().ScoresListBox, 1);
   Answer(MsgAnswer::kYes);
-  Click(form->DeleteButton);
+  Click(form->Ui().DeleteButton);
 
   // Cancel stays with the changes.
   Answer(MsgAnswer::kCancel);
-  Click(form->ExitButton);
+  Click(form->Ui().ExitButton);
   EXPECT_EQ(MessageTexts().last(), "Save changes made to scores?");
   EXPECT_EQ(messages.back().buttons, fw::ui::MsgButtons::kYesNoCancel);
   EXPECT_TRUE(form->isVisible());
@@ -267,19 +267,19 @@ TEST_F(GolferFormTest, LeavingWithChangesAsksYesNoCancel) {
 
   // No drops them; the next showing reads the file again.
   Answer(MsgAnswer::kNo);
-  Click(form->ExitButton);
+  Click(form->Ui().ExitButton);
   EXPECT_FALSE(form->isVisible());
   EXPECT_FALSE(form->ScoresChanged);
-  EXPECT_FALSE(form->SaveButton->isEnabled());
+  EXPECT_FALSE(form->Ui().SaveButton->isEnabled());
   EXPECT_EQ(folder.Read("PJONES.fwp"), before);
   form->ShowGolfer("PJONES.fwp", "Pat Jones", 0, nullptr);
-  EXPECT_EQ(Lines(form->ScoresListBox), kPatsLines);
+  EXPECT_EQ(Lines(form->Ui().ScoresListBox), kPatsLines);
   ASSERT_TRUE(WaitActive(form));
 
   // The window frame asks too; Yes saves.
-  Select(form->ScoresListBox, 1);
+  Select(form->Ui().ScoresListBox, 1);
   Answer(MsgAnswer::kYes);
-  Click(form->DeleteButton);
+  Click(form->Ui().DeleteButton);
   Answer(MsgAnswer::kYes);
   form->close();
   EXPECT_FALSE(form->isVisible());
@@ -290,7 +290,7 @@ TEST_F(GolferFormTest, LeavingWithChangesAsksYesNoCancel) {
   // Without changes nothing is asked.
   const std::size_t shown = messages.size();
   form->ShowGolfer("PJONES.fwp", "Pat Jones", 0, nullptr);
-  Click(form->ExitButton);
+  Click(form->Ui().ExitButton);
   EXPECT_FALSE(form->isVisible());
   EXPECT_EQ(messages.size(), shown);
 }
@@ -298,9 +298,9 @@ TEST_F(GolferFormTest, LeavingWithChangesAsksYesNoCancel) {
 TEST_F(GolferFormTest, FileExitAndEnterOnExitAskLikeTheExitButton) {
   QPointer<TGolferForm> form = ShowPat();
   const std::string before = folder.Read("PJONES.fwp");
-  Select(form->ScoresListBox, 1);
+  Select(form->Ui().ScoresListBox, 1);
   Answer(MsgAnswer::kYes);
-  Click(form->DeleteButton);
+  Click(form->Ui().DeleteButton);
   std::vector<RoundSpec> kept = PatsRounds();
   kept.erase(kept.begin() + 1);
 
@@ -309,8 +309,8 @@ TEST_F(GolferFormTest, FileExitAndEnterOnExitAskLikeTheExitButton) {
   Trigger(form, "Exit1");
   EXPECT_EQ(MessageTexts().last(), "Save changes made to scores?");
   EXPECT_TRUE(form->isVisible());
-  EXPECT_TRUE(form->SaveButton->isEnabled());
-  EXPECT_EQ(form->ScoresListBox->count(), 9);
+  EXPECT_TRUE(form->Ui().SaveButton->isEnabled());
+  EXPECT_EQ(form->Ui().ScoresListBox->count(), 9);
   Answer(MsgAnswer::kNo);
   Trigger(form, "Exit1");
   EXPECT_FALSE(form->isVisible());
@@ -320,12 +320,12 @@ TEST_F(GolferFormTest, FileExitAndEnterOnExitAskLikeTheExitButton) {
   // Yes saves. Enter on the focused Exit button presses it.
   form->ShowGolfer("PJONES.fwp", "Pat Jones", 0, nullptr);
   ASSERT_TRUE(WaitActive(form));
-  Select(form->ScoresListBox, 1);
+  Select(form->Ui().ScoresListBox, 1);
   Answer(MsgAnswer::kYes);
-  Click(form->DeleteButton);
+  Click(form->Ui().DeleteButton);
   Answer(MsgAnswer::kYes);
-  form->ExitButton->setFocus(Qt::TabFocusReason);
-  QTest::keyClick(form->ExitButton, Qt::Key_Return);
+  form->Ui().ExitButton->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(form->Ui().ExitButton, Qt::Key_Return);
   EXPECT_FALSE(form->isVisible());
   EXPECT_EQ(folder.Read("PJONES.fwp"), FileOf(kept));
   EXPECT_EQ(messages.size(), 5u);
@@ -337,7 +337,7 @@ TEST_F(GolferFormTest, CalculateIndexShowsTheScoreListsExplanation) {
   std::vector<TIndexForm*> dialogs = OpenWindows<TIndexForm>();
   ASSERT_EQ(dialogs.size(), 1u);
   QStringList lines;
-  for (int k = 1; k <= 6; ++k) lines << dialogs[0]->Field[std::size_t(k)]->text();
+  for (int k = 1; k <= 6; ++k) lines << dialogs[0]->Ui().Field[std::size_t(k)]->text();
   EXPECT_EQ(lines, QStringList({"10 scores on file for Pat Jones.",
                                 "Calculated index using best 2 out of 7 differentials.",
                                 "Differential 1   =  -2.3  12/28/2001  Fox Run",
@@ -374,16 +374,16 @@ class GolferFormRoundTest : public GolferFormTest {
     QPointer<TGPickForm> pick = new TGPickForm;
     pick->setAttribute(Qt::WA_DeleteOnClose);
     ShowActive(pick);
-    pick->GolferListBox->setCurrentRow(row);
-    Click(pick->EditScoresButton);
+    pick->Ui().GolferListBox->setCurrentRow(row);
+    Click(pick->Ui().EditScoresButton);
     EXPECT_TRUE(WaitActive(scoreList));
     return pick;
   }
 
   void DeleteLine(int row) {
-    Select(scoreList->ScoresListBox, row);
+    Select(scoreList->Ui().ScoresListBox, row);
     Answer(MsgAnswer::kYes);
-    Click(scoreList->DeleteButton);
+    Click(scoreList->Ui().DeleteButton);
   }
 
   static std::vector<RoundSpec> Without(std::vector<RoundSpec> rounds, int index) {
@@ -398,94 +398,94 @@ class GolferFormRoundTest : public GolferFormTest {
 TEST_F(GolferFormRoundTest, AddedRoundJoinsTheListAndWaitsForSave) {
   QPointer<TGPickForm> pick = EditScoresOf(0);
   const std::string before = folder.Read("PJONES.fwp");
-  Click(scoreList->AddButton);
+  Click(scoreList->Ui().AddButton);
   ASSERT_TRUE(entry->isVisible());
   EXPECT_EQ(entry->Opener(), scoreList);
-  EXPECT_EQ(entry->GolferName->text(), "Pat Jones");
-  EXPECT_EQ(entry->IndexField->text(), "3.2");
-  EXPECT_EQ(entry->DateField->text(), "01/10/2002");
+  EXPECT_EQ(entry->Ui().GolferName->text(), "Pat Jones");
+  EXPECT_EQ(entry->Ui().IndexField->text(), "3.2");
+  EXPECT_EQ(entry->Ui().DateField->text(), "01/10/2002");
   EXPECT_EQ(scoreList->EditedScore, 0);
 
   const fw::TScoreRec round = ConfirmRound(entry, "Oak Hills", "81");
   EXPECT_EQ(round.IndexAtEntry, "3.2");
   EXPECT_EQ(scoreList->EditedScore, -1);
-  ASSERT_EQ(scoreList->ScoresListBox->count(), 11);
-  EXPECT_EQ(scoreList->ScoresListBox->item(1)->text(),
+  ASSERT_EQ(scoreList->Ui().ScoresListBox->count(), 11);
+  EXPECT_EQ(scoreList->Ui().ScoresListBox->item(1)->text(),
             "  2   01/10/2002   81   81  70.5   121    9.8   Oak Hills                ");
-  EXPECT_EQ(SelectedRow(scoreList->ScoresListBox), 0);
+  EXPECT_EQ(SelectedRow(scoreList->Ui().ScoresListBox), 0);
   EXPECT_TRUE(scoreList->ScoresChanged);
-  EXPECT_TRUE(scoreList->SaveButton->isEnabled());
+  EXPECT_TRUE(scoreList->Ui().SaveButton->isEnabled());
   // Best 2 of 8: (-2.3 + 9.0) / 2 x 0.96 still; the new round's 9.8 is third.
-  EXPECT_EQ(scoreList->IndexField->text(), "3.2");
+  EXPECT_EQ(scoreList->Ui().IndexField->text(), "3.2");
   EXPECT_EQ(folder.Read("PJONES.fwp"), before);
   // The golfer list does not store a round the score list took.
   pick->FormActivate();
   EXPECT_EQ(folder.Read("PJONES.fwp"), before);
 
-  Click(scoreList->SaveButton);
+  Click(scoreList->Ui().SaveButton);
   std::vector<RoundSpec> rounds = PatsRounds();
   EXPECT_EQ(folder.Read("PJONES.fwp"),
             ScoreFile({rounds[0]}) + FileWith({round}) + ScoreFile(Without(rounds, 0)));
-  EXPECT_FALSE(scoreList->SaveButton->isEnabled());
+  EXPECT_FALSE(scoreList->Ui().SaveButton->isEnabled());
   EXPECT_TRUE(messages.empty()) << MessageTexts().join("|").toStdString();
 }
 
 TEST_F(GolferFormRoundTest, ModifiedRoundMovesWithItsDateAndKeepsItsIndexAtEntry) {
   EditScoresOf(0);
-  Select(scoreList->ScoresListBox, 2);  // position 3: Pine Valley, 01/03/2002
-  Click(scoreList->ModifyButton);
+  Select(scoreList->Ui().ScoresListBox, 2);  // position 3: Pine Valley, 01/03/2002
+  Click(scoreList->Ui().ModifyButton);
   ASSERT_TRUE(entry->isVisible());
   EXPECT_EQ(scoreList->EditedScore, 3);
-  EXPECT_EQ(entry->DateField->text(), "01/03/2002");
-  EXPECT_EQ(entry->CourseField->currentText(), "Pine Valley");
-  EXPECT_EQ(entry->ScoreTotal->text(), "79");
-  EXPECT_EQ(entry->IndexField->text(), "3.2");  // stored IndexAtEntry "0": the current index
+  EXPECT_EQ(entry->Ui().DateField->text(), "01/03/2002");
+  EXPECT_EQ(entry->Ui().CourseField->currentText(), "Pine Valley");
+  EXPECT_EQ(entry->Ui().ScoreTotal->text(), "79");
+  EXPECT_EQ(entry->Ui().IndexField->text(), "3.2");  // stored IndexAtEntry "0": the current index
 
-  entry->DateField->setText("12/01/2001");
-  Click(entry->OKButton);
+  entry->Ui().DateField->setText("12/01/2001");
+  Click(entry->Ui().OKButton);
   EXPECT_FALSE(entry->isVisible());
   fw::TScoreRec changed = entry->Round();
   EXPECT_EQ(changed.Date, "20011201");
   changed.IndexAtEntry = "0";
   EXPECT_EQ(scoreList->EditedScore, -1);
   // The line at the old position is selected; the round is now the oldest.
-  EXPECT_EQ(SelectedRow(scoreList->ScoresListBox), 2);
-  EXPECT_EQ(scoreList->ScoresListBox->item(2)->text(),
+  EXPECT_EQ(SelectedRow(scoreList->Ui().ScoresListBox), 2);
+  EXPECT_EQ(scoreList->Ui().ScoresListBox->item(2)->text(),
             "I 3   01/01/2002   85   85  0.0    113    0.0   Elm Ridge                ");
-  EXPECT_EQ(scoreList->ScoresListBox->item(9)->text(),
+  EXPECT_EQ(scoreList->Ui().ScoresListBox->item(9)->text(),
             "* 10  12/01/2001   79   79  70.0   113    9.0   Pine Valley              ");
   EXPECT_TRUE(scoreList->ScoresChanged);
 
-  Click(scoreList->SaveButton);
+  Click(scoreList->Ui().SaveButton);
   EXPECT_EQ(folder.Read("PJONES.fwp"), ScoreFile(Without(PatsRounds(), 2)) + FileWith({changed}));
 }
 
 TEST_F(GolferFormRoundTest, AChangeInProgressFollowsItsRoundAcrossADelete) {
   EditScoresOf(0);
-  Select(scoreList->ScoresListBox, 2);  // position 3: Pine Valley, 01/03/2002
-  Click(scoreList->ModifyButton);
+  Select(scoreList->Ui().ScoresListBox, 2);  // position 3: Pine Valley, 01/03/2002
+  Click(scoreList->Ui().ModifyButton);
   ASSERT_TRUE(entry->isVisible());
   ShowActive(scoreList);
   DeleteLine(1);  // the round above it goes; Pine Valley is now at position 2
-  entry->ScoreTotal->setText("77");
+  entry->Ui().ScoreTotal->setText("77");
   entry->ScoreTotalExit();
   const fw::TScoreRec changed = entry->Round();
-  Click(entry->OKButton);
+  Click(entry->Ui().OKButton);
   // Columns from the date on: the change went to Pine Valley, not to the round
   // that moved into position 3.
-  EXPECT_EQ(scoreList->ScoresListBox->item(1)->text().mid(6, 24),
+  EXPECT_EQ(scoreList->Ui().ScoresListBox->item(1)->text().mid(6, 24),
             QStringLiteral("01/03/2002   77   77  70"));
-  EXPECT_EQ(scoreList->ScoresListBox->item(2)->text().mid(6), kPatsLines[3].mid(6));
+  EXPECT_EQ(scoreList->Ui().ScoresListBox->item(2)->text().mid(6), kPatsLines[3].mid(6));
 
   // The round being changed is deleted: the confirmed change has nothing to go to.
-  Select(scoreList->ScoresListBox, 1);
-  Click(scoreList->ModifyButton);
+  Select(scoreList->Ui().ScoresListBox, 1);
+  Click(scoreList->Ui().ModifyButton);
   ShowActive(scoreList);
   DeleteLine(1);
-  const int count = scoreList->ScoresListBox->count();
-  Click(entry->OKButton);
-  EXPECT_EQ(scoreList->ScoresListBox->count(), count);
-  EXPECT_EQ(scoreList->ScoresListBox->item(1)->text().mid(6), kPatsLines[3].mid(6));
+  const int count = scoreList->Ui().ScoresListBox->count();
+  Click(entry->Ui().OKButton);
+  EXPECT_EQ(scoreList->Ui().ScoresListBox->count(), count);
+  EXPECT_EQ(scoreList->Ui().ScoresListBox->item(1)->text().mid(6), kPatsLines[3].mid(6));
   EXPECT_EQ(changed.TotalScore, "77");
 }
 
@@ -495,8 +495,8 @@ TEST_F(GolferFormRoundTest, AddAScoreStopsAtTwoHundred) {
     full += RoundLine(Round("20010101", "Oak Hills", "90", "90", "70.5", "121"));
   folder.Write("SSMITH.fwp", full);
   EditScoresOf(1);
-  ASSERT_EQ(scoreList->ScoresListBox->count(), 200);
-  Click(scoreList->AddButton);
+  ASSERT_EQ(scoreList->Ui().ScoresListBox->count(), 200);
+  Click(scoreList->Ui().AddButton);
   EXPECT_FALSE(entry->isVisible());
   EXPECT_EQ(MessageTexts(),
             QStringList({"This golfer has reached the maximum allowed number of scores for a "
@@ -513,64 +513,64 @@ TEST_F(GolferFormRoundTest, AnotherGolferWhileChangesAreUnsaved) {
   DeleteLine(1);
 
   // Cancel keeps Pat Jones with the change.
-  pick->GolferListBox->setCurrentRow(1);
+  pick->Ui().GolferListBox->setCurrentRow(1);
   Answer(MsgAnswer::kCancel);
-  Click(pick->EditScoresButton);
+  Click(pick->Ui().EditScoresButton);
   EXPECT_EQ(MessageTexts().last(), "Save changes made to scores?");
   EXPECT_EQ(messages.back().buttons, fw::ui::MsgButtons::kYesNoCancel);
   EXPECT_EQ(scoreList->windowTitle(), "Golfer - Pat Jones");
-  EXPECT_EQ(scoreList->GolferName->text(), "PJONES.fwp");
-  EXPECT_EQ(scoreList->ScoresListBox->count(), 9);
+  EXPECT_EQ(scoreList->Ui().GolferName->text(), "PJONES.fwp");
+  EXPECT_EQ(scoreList->Ui().ScoresListBox->count(), 9);
   EXPECT_TRUE(scoreList->ScoresChanged);
 
   // No drops it and shows Sue Smith.
   Answer(MsgAnswer::kNo);
-  Click(pick->EditScoresButton);
+  Click(pick->Ui().EditScoresButton);
   EXPECT_EQ(scoreList->windowTitle(), "Golfer - Sue Smith");
-  EXPECT_EQ(scoreList->GolferSex->text(), "1");
-  EXPECT_EQ(scoreList->ScoresListBox->count(), 0);
-  EXPECT_EQ(scoreList->IndexField->text(), "40.4");
+  EXPECT_EQ(scoreList->Ui().GolferSex->text(), "1");
+  EXPECT_EQ(scoreList->Ui().ScoresListBox->count(), 0);
+  EXPECT_EQ(scoreList->Ui().IndexField->text(), "40.4");
   EXPECT_FALSE(scoreList->ScoresChanged);
   EXPECT_EQ(folder.Read("PJONES.fwp"), pats);
   EXPECT_EQ(folder.Read("SSMITH.fwp"), "");
 
   // Yes saves Pat Jones's file, never Sue Smith's, then shows Sue Smith.
-  pick->GolferListBox->setCurrentRow(0);
-  Click(pick->EditScoresButton);
-  ASSERT_EQ(scoreList->ScoresListBox->count(), 10);
+  pick->Ui().GolferListBox->setCurrentRow(0);
+  Click(pick->Ui().EditScoresButton);
+  ASSERT_EQ(scoreList->Ui().ScoresListBox->count(), 10);
   DeleteLine(1);
-  pick->GolferListBox->setCurrentRow(1);
+  pick->Ui().GolferListBox->setCurrentRow(1);
   Answer(MsgAnswer::kYes);
-  Click(pick->EditScoresButton);
+  Click(pick->Ui().EditScoresButton);
   EXPECT_EQ(folder.Read("PJONES.fwp"), ScoreFile(Without(PatsRounds(), 1)));
   EXPECT_EQ(folder.Read("SSMITH.fwp"), "");
   EXPECT_EQ(scoreList->windowTitle(), "Golfer - Sue Smith");
-  EXPECT_FALSE(scoreList->SaveButton->isEnabled());
+  EXPECT_FALSE(scoreList->Ui().SaveButton->isEnabled());
 
   // The same golfer again just brings the window forward.
   const std::size_t shown = messages.size();
-  Click(pick->EditScoresButton);
+  Click(pick->Ui().EditScoresButton);
   EXPECT_EQ(messages.size(), shown);
   EXPECT_EQ(scoreList->windowTitle(), "Golfer - Sue Smith");
 }
 
 TEST_F(GolferFormRoundTest, RoundConfirmedWithNothingPendingIsNotStored) {
   QPointer<TGPickForm> pick = EditScoresOf(0);
-  Select(scoreList->ScoresListBox, 1);
-  Click(scoreList->ModifyButton);
+  Select(scoreList->Ui().ScoresListBox, 1);
+  Click(scoreList->Ui().ModifyButton);
   ASSERT_TRUE(entry->isVisible());
   // Another golfer is loaded while Pat Jones's round is still open.
-  pick->GolferListBox->setCurrentRow(1);
-  Click(pick->EditScoresButton);
+  pick->Ui().GolferListBox->setCurrentRow(1);
+  Click(pick->Ui().EditScoresButton);
   ASSERT_EQ(scoreList->windowTitle(), "Golfer - Sue Smith");
   EXPECT_EQ(scoreList->EditedScore, -1);
   entry->FwForm::ShowFor(scoreList);  // the round is still on screen for the score list
-  Click(entry->OKButton);
-  EXPECT_EQ(entry->OkPressed->text(), "0");
-  EXPECT_EQ(scoreList->ScoresListBox->count(), 0);
+  Click(entry->Ui().OKButton);
+  EXPECT_EQ(entry->Ui().OkPressed->text(), "0");
+  EXPECT_EQ(scoreList->Ui().ScoresListBox->count(), 0);
   EXPECT_FALSE(scoreList->ScoresChanged);
-  EXPECT_FALSE(scoreList->SaveButton->isEnabled());
-  Click(scoreList->ExitButton);  // nothing to ask
+  EXPECT_FALSE(scoreList->Ui().SaveButton->isEnabled());
+  Click(scoreList->Ui().ExitButton);  // nothing to ask
   EXPECT_FALSE(scoreList->isVisible());
   EXPECT_EQ(folder.Read("SSMITH.fwp"), "");
   EXPECT_TRUE(messages.empty()) << MessageTexts().join("|").toStdString();
@@ -579,7 +579,7 @@ TEST_F(GolferFormRoundTest, RoundConfirmedWithNothingPendingIsNotStored) {
 TEST_F(GolferFormRoundTest, ARoundFromTheGolferListIsNotTakenByTheScoreList) {
   QPointer<TGPickForm> pick = EditScoresOf(0);
   ShowActive(pick);
-  Click(pick->AddAScoreButton);
+  Click(pick->Ui().AddAScoreButton);
   ASSERT_TRUE(entry->isVisible());
   const fw::TScoreRec round = ConfirmRound(entry, "Oak Hills", "90");
   // The golfer list stored it in the file; the score list, with nothing
@@ -588,7 +588,7 @@ TEST_F(GolferFormRoundTest, ARoundFromTheGolferListIsNotTakenByTheScoreList) {
   EXPECT_EQ(folder.Read("PJONES.fwp"),
             ScoreFile({rounds[0]}) + FileWith({round}) + ScoreFile(Without(rounds, 0)));
   scoreList->FormActivate();
-  EXPECT_EQ(scoreList->ScoresListBox->count(), 11);
+  EXPECT_EQ(scoreList->Ui().ScoresListBox->count(), 11);
   EXPECT_FALSE(scoreList->ScoresChanged);
   EXPECT_TRUE(messages.empty()) << MessageTexts().join("|").toStdString();
 }
@@ -605,7 +605,7 @@ TEST_F(GolferFormRoundTest, ARoundStoredElsewhereJoinsTheUnsavedListAndAnotherCo
   // Add a Score from the golfer list stores the round in the file at once;
   // it joins the score list's table, sorted in.
   ShowActive(pick);
-  Click(pick->AddAScoreButton);
+  Click(pick->Ui().AddAScoreButton);
   const fw::TScoreRec round = ConfirmRound(entry, "Oak Hills", "88");
   ASSERT_EQ(onDisk().Count(), onFile + 1);
   EXPECT_EQ(scoreList->Scores.Count(), onFile);
@@ -614,7 +614,7 @@ TEST_F(GolferFormRoundTest, ARoundStoredElsewhereJoinsTheUnsavedListAndAnotherCo
   };
   EXPECT_TRUE(holds(scoreList->Scores));
   EXPECT_TRUE(scoreList->ScoresChanged);
-  Click(scoreList->SaveButton);
+  Click(scoreList->Ui().SaveButton);
   EXPECT_EQ(onDisk().Count(), onFile);  // the deletion and the new round
   EXPECT_TRUE(holds(onDisk()));
 
@@ -627,7 +627,7 @@ TEST_F(GolferFormRoundTest, ARoundStoredElsewhereJoinsTheUnsavedListAndAnotherCo
     fw::StoreRound(fw::WorkFolder(folder.Path()), "PJONES.fwp", theirs, scratch);
   });
   Answer(MsgAnswer::kKeepEditing);
-  Click(scoreList->SaveButton);
+  Click(scoreList->Ui().SaveButton);
   EXPECT_EQ(messages.back().buttons, fw::ui::MsgButtons::kReloadKeepEditing);
   EXPECT_EQ(onDisk().Count(), onFile + 1);
   EXPECT_EQ(scoreList->Scores.Count(), onFile - 1);

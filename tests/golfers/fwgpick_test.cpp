@@ -49,7 +49,7 @@ class GPickTest : public UiTest {
     EXPECT_EQ(dialogs.size(), 1u);
     if (dialogs.size() != 1) return {};
     QString z;
-    for (int k = 14; k >= 1 && z.isEmpty(); --k) z = dialogs[0]->Field[std::size_t(k)]->text();
+    for (int k = 14; k >= 1 && z.isEmpty(); --k) z = dialogs[0]->Ui().Field[std::size_t(k)]->text();
     dialogs[0]->close();
     QApplication::processEvents();
     return z;
@@ -76,8 +76,8 @@ TEST_F(GPickTest, WindowHasItsControlsCaptionsAndMenu) {
 
   // The golfers by long name, sorted.
   QStringList names;
-  for (int i = 0; i < pick->GolferListBox->count(); ++i)
-    names << pick->GolferListBox->item(i)->text();
+  for (int i = 0; i < pick->Ui().GolferListBox->count(); ++i)
+    names << pick->Ui().GolferListBox->item(i)->text();
   EXPECT_EQ(names, QStringList({"Al Able", "Bea Best", "Cy High"}));
 
   QList<QMenu*> menus;
@@ -114,28 +114,28 @@ TEST_F(GPickTest, WindowHasItsControlsCaptionsAndMenu) {
 TEST_F(GPickTest, CheckBoxGoesIntoTheCalculationAndIntoTheSettingsFile) {
   fw::ui::App().UseMaxIndex = true;
   QPointer<TGPickForm> pick = Open();
-  EXPECT_TRUE(pick->chkUseMaxIndex->isChecked());
-  pick->GolferListBox->setCurrentRow(2);  // Cy High
-  Click(pick->IndexButton);
+  EXPECT_TRUE(pick->Ui().chkUseMaxIndex->isChecked());
+  pick->Ui().GolferListBox->setCurrentRow(2);  // Cy High
+  Click(pick->Ui().IndexButton);
   EXPECT_EQ(IndexLineZ(), "The current index for Cy High is 36.4");
 
   // Unticked, the calculation gives the real value; the menu item calculates too.
-  pick->chkUseMaxIndex->setChecked(false);
+  pick->Ui().chkUseMaxIndex->setChecked(false);
   Trigger(pick, "CalculateIndex1");
   EXPECT_EQ(IndexLineZ(), "The current index for Cy High is 38.4");
   EXPECT_FALSE(fw::ui::App().UseMaxIndex);
 
   // Closing the window copies the box into the option and the settings file.
-  pick->chkUseMaxIndex->setChecked(true);
-  Click(pick->ExitButton);
+  pick->Ui().chkUseMaxIndex->setChecked(true);
+  Click(pick->Ui().ExitButton);
   EXPECT_TRUE(pick.isNull());
   EXPECT_TRUE(fw::ui::App().UseMaxIndex);
   EXPECT_NE(folder.Read("fairwick.ini").find("[Settings]\r\nUseMaxIndex=1\r\n"), std::string::npos)
       << folder.Read("fairwick.ini");
 
   pick = Open();
-  EXPECT_TRUE(pick->chkUseMaxIndex->isChecked());
-  pick->chkUseMaxIndex->setChecked(false);
+  EXPECT_TRUE(pick->Ui().chkUseMaxIndex->isChecked());
+  pick->Ui().chkUseMaxIndex->setChecked(false);
   pick->close();
   EXPECT_FALSE(fw::ui::App().UseMaxIndex);
   EXPECT_FALSE(fw::IniFile(fw::ui::App().folder).ReadFlag("Settings", "UseMaxIndex", true));
@@ -143,39 +143,39 @@ TEST_F(GPickTest, CheckBoxGoesIntoTheCalculationAndIntoTheSettingsFile) {
 
   // The next window starts from the option.
   pick = Open();
-  EXPECT_FALSE(pick->chkUseMaxIndex->isChecked());
+  EXPECT_FALSE(pick->Ui().chkUseMaxIndex->isChecked());
 }
 
 TEST_F(GPickTest, ReopeningSelectsTheGolferWorkedOnLast) {
   QPointer<TGPickForm> pick = Open();
-  EXPECT_EQ(SelectedRow(pick->GolferListBox), 0);  // the first opening: the first golfer
-  pick->GolferListBox->setCurrentRow(1);
-  Click(pick->IndexButton);
+  EXPECT_EQ(SelectedRow(pick->Ui().GolferListBox), 0);  // the first opening: the first golfer
+  pick->Ui().GolferListBox->setCurrentRow(1);
+  Click(pick->Ui().IndexButton);
   EXPECT_EQ(TGPickForm::SelectedGolfer, 2);
   IndexLineZ();
   pick->close();
 
   pick = Open();
-  EXPECT_EQ(SelectedRow(pick->GolferListBox), 1);
+  EXPECT_EQ(SelectedRow(pick->Ui().GolferListBox), 1);
   // Activation selects the remembered line again, whatever was clicked since.
-  pick->GolferListBox->setCurrentRow(2);
+  pick->Ui().GolferListBox->setCurrentRow(2);
   pick->FormActivate();
-  EXPECT_EQ(SelectedRow(pick->GolferListBox), 1);
+  EXPECT_EQ(SelectedRow(pick->Ui().GolferListBox), 1);
   pick->close();
 
   // A remembered golfer beyond the end of a shorter list: the last line.
   TGPickForm::SelectedGolfer = 7;
   pick = Open();
-  EXPECT_EQ(SelectedRow(pick->GolferListBox), 2);
+  EXPECT_EQ(SelectedRow(pick->Ui().GolferListBox), 2);
 }
 
 TEST_F(GPickTest, NothingHappensWithoutASelectedGolfer) {
   QPointer<TGPickForm> pick = Open();
-  pick->GolferListBox->clearSelection();
-  Click(pick->IndexButton);
+  pick->Ui().GolferListBox->clearSelection();
+  Click(pick->Ui().IndexButton);
   Trigger(pick, "CalculateIndex1");
-  Click(pick->AddAScoreButton);
-  Click(pick->EditScoresButton);
+  Click(pick->Ui().AddAScoreButton);
+  Click(pick->Ui().EditScoresButton);
   EXPECT_TRUE(OpenWindows<TIndexForm>().empty());
   EXPECT_EQ(TGPickForm::SelectedGolfer, 0);
   EXPECT_TRUE(messages.empty());
@@ -184,9 +184,9 @@ TEST_F(GPickTest, NothingHappensWithoutASelectedGolfer) {
   // An empty golfer list.
   folder.Write("golfers.fwc", "");
   pick = Open();
-  EXPECT_EQ(pick->GolferListBox->count(), 0);
-  Click(pick->IndexButton);
-  Click(pick->AddAScoreButton);
+  EXPECT_EQ(pick->Ui().GolferListBox->count(), 0);
+  Click(pick->Ui().IndexButton);
+  Click(pick->Ui().AddAScoreButton);
   EXPECT_TRUE(OpenWindows<TIndexForm>().empty());
   EXPECT_TRUE(messages.empty());
 }
@@ -194,8 +194,8 @@ TEST_F(GPickTest, NothingHappensWithoutASelectedGolfer) {
 TEST_F(GPickTest, MissingScoreFileIsReportedAndNoDialogOpens) {
   std::filesystem::remove(folder.Path() / "BEABEST.fwp");
   QPointer<TGPickForm> pick = Open();
-  pick->GolferListBox->setCurrentRow(1);
-  Click(pick->IndexButton);
+  pick->Ui().GolferListBox->setCurrentRow(1);
+  Click(pick->Ui().IndexButton);
   EXPECT_EQ(MessageTexts(), QStringList({"File not found"}));
   EXPECT_TRUE(OpenWindows<TIndexForm>().empty());
   EXPECT_TRUE(pick->isVisible());
@@ -203,12 +203,12 @@ TEST_F(GPickTest, MissingScoreFileIsReportedAndNoDialogOpens) {
 
 TEST_F(GPickTest, EachCalculationOpensItsOwnDialogWithoutBlocking) {
   QPointer<TGPickForm> pick = Open();
-  Click(pick->IndexButton);
-  pick->GolferListBox->setCurrentRow(1);
-  Click(pick->IndexButton);
+  Click(pick->Ui().IndexButton);
+  pick->Ui().GolferListBox->setCurrentRow(1);
+  Click(pick->Ui().IndexButton);
   std::vector<TIndexForm*> dialogs = OpenWindows<TIndexForm>();
   ASSERT_EQ(dialogs.size(), 2u);
-  QStringList firstLines = {dialogs[0]->Field[1]->text(), dialogs[1]->Field[1]->text()};
+  QStringList firstLines = {dialogs[0]->Ui().Field[1]->text(), dialogs[1]->Ui().Field[1]->text()};
   firstLines.sort();
   EXPECT_EQ(firstLines, QStringList({"0 scores on file for Al Able.  (0 are valid)",
                                      "0 scores on file for Bea Best.  (0 are valid)"}));
@@ -217,7 +217,7 @@ TEST_F(GPickTest, EachCalculationOpensItsOwnDialogWithoutBlocking) {
   dialogs[0]->close();
   QApplication::processEvents();
   EXPECT_TRUE(pick->isVisible());
-  EXPECT_EQ(SelectedRow(pick->GolferListBox), 1);
+  EXPECT_EQ(SelectedRow(pick->Ui().GolferListBox), 1);
 }
 
 // Add a Score and Edit/View Scores, with the windows that live for the run.
@@ -234,7 +234,7 @@ class GPickRoundTest : public GPickTest {
   // A golfer list window with the golfer on `row` selected.
   QPointer<TGPickForm> OpenAt(int row) {
     QPointer<TGPickForm> pick = Open();
-    pick->GolferListBox->setCurrentRow(row);
+    pick->Ui().GolferListBox->setCurrentRow(row);
     return pick;
   }
 
@@ -255,13 +255,13 @@ class GPickRoundTest : public GPickTest {
 TEST_F(GPickRoundTest, AddAScoreStoresTheConfirmedRoundOnce) {
   const std::string before = folder.Read("CYHIGH.fwp");
   QPointer<TGPickForm> pick = OpenAt(2);
-  Click(pick->AddAScoreButton);
+  Click(pick->Ui().AddAScoreButton);
   ASSERT_TRUE(entry->isVisible());
   EXPECT_EQ(entry->Opener(), pick.data());
-  EXPECT_EQ(entry->GolferName->text(), "Cy High");
-  EXPECT_EQ(entry->DateField->text(), "01/10/2002");
-  EXPECT_EQ(entry->IndexField->text(), "36.4");
-  EXPECT_EQ(entry->CoursePicked->text(), "0");
+  EXPECT_EQ(entry->Ui().GolferName->text(), "Cy High");
+  EXPECT_EQ(entry->Ui().DateField->text(), "01/10/2002");
+  EXPECT_EQ(entry->Ui().IndexField->text(), "36.4");
+  EXPECT_EQ(entry->Ui().CoursePicked->text(), "0");
 
   const fw::TScoreRec round = ConfirmRound(entry, "Oak Hills", "95");
   EXPECT_FALSE(entry->isVisible());
@@ -272,13 +272,13 @@ TEST_F(GPickRoundTest, AddAScoreStoresTheConfirmedRoundOnce) {
   // The newest round first, the earlier rounds as they were.
   const std::string after = FileWith({round}) + before;
   EXPECT_EQ(folder.Read("CYHIGH.fwp"), after);
-  EXPECT_EQ(entry->OkPressed->text(), "0");
+  EXPECT_EQ(entry->Ui().OkPressed->text(), "0");
 
   // Becoming active again stores nothing more.
   pick->FormActivate();
   ShowActive(pick);
   EXPECT_EQ(folder.Read("CYHIGH.fwp"), after);
-  EXPECT_EQ(pick->GolferListBox->currentRow(), 2);
+  EXPECT_EQ(pick->Ui().GolferListBox->currentRow(), 2);
   EXPECT_TRUE(messages.empty()) << MessageTexts().join("|").toStdString();
 }
 
@@ -290,13 +290,13 @@ TEST_F(GPickRoundTest, AddAScoreGivesTheIndexWithItsLeadingBlank) {
   folder.Write("DILOW.fwp", ScoreFile(low));
   QPointer<TGPickForm> pick = OpenAt(0);
   Trigger(pick, "AddaScore1");
-  EXPECT_EQ(entry->IndexField->text(), " 7.7");  // 8.0 x 0.96
+  EXPECT_EQ(entry->Ui().IndexField->text(), " 7.7");  // 8.0 x 0.96
 }
 
 TEST_F(GPickRoundTest, CancelledEntryStoresNothing) {
   QPointer<TGPickForm> pick = OpenAt(0);
-  Click(pick->AddAScoreButton);
-  Click(entry->CancelButton);
+  Click(pick->Ui().AddAScoreButton);
+  Click(entry->Ui().CancelButton);
   EXPECT_FALSE(entry->isVisible());
   pick->FormActivate();
   EXPECT_EQ(folder.Read("ALABLE.fwp"), "");
@@ -306,13 +306,13 @@ TEST_F(GPickRoundTest, CancelledEntryStoresNothing) {
 TEST_F(GPickRoundTest, AGolferHoldsAtMostTwoHundredRounds) {
   folder.Write("ALABLE.fwp", Rounds(199));
   QPointer<TGPickForm> pick = OpenAt(0);
-  Click(pick->AddAScoreButton);
+  Click(pick->Ui().AddAScoreButton);
   ASSERT_TRUE(entry->isVisible());
   const fw::TScoreRec round = ConfirmRound(entry, "Pine Valley", "88");
   EXPECT_EQ(folder.Read("ALABLE.fwp"), FileWith({round}) + Rounds(199));
 
   // With 200 the warning, and no score entry.
-  Click(pick->AddAScoreButton);
+  Click(pick->Ui().AddAScoreButton);
   EXPECT_FALSE(entry->isVisible());
   EXPECT_EQ(MessageTexts(),
             QStringList({"This golfer has reached the maximum allowed number of scores for a "
@@ -326,7 +326,7 @@ TEST_F(GPickRoundTest, AGolferHoldsAtMostTwoHundredRounds) {
 TEST_F(GPickRoundTest, TheTwoHundredFirstRoundIsRefusedWhenItComesBack) {
   folder.Write("ALABLE.fwp", Rounds(199));
   QPointer<TGPickForm> pick = OpenAt(0);
-  Click(pick->AddAScoreButton);
+  Click(pick->Ui().AddAScoreButton);
   // Meanwhile the golfer's file reaches 200 rounds.
   folder.Write("ALABLE.fwp", Rounds(200));
   ConfirmRound(entry, "Oak Hills", "90");
@@ -342,10 +342,10 @@ TEST_F(GPickRoundTest, TheTwoHundredFirstRoundIsRefusedWhenItComesBack) {
 
 TEST_F(GPickRoundTest, RoundIsStoredForTheGolferAddAScoreStartedFor) {
   QPointer<TGPickForm> pick = OpenAt(0);  // Al Able
-  Click(pick->AddAScoreButton);
+  Click(pick->Ui().AddAScoreButton);
   // Bea Best's rounds are loaded in between.
-  pick->GolferListBox->setCurrentRow(1);
-  Click(pick->IndexButton);
+  pick->Ui().GolferListBox->setCurrentRow(1);
+  Click(pick->Ui().IndexButton);
   ASSERT_EQ(OpenWindows<TIndexForm>().size(), 1u);
   EXPECT_EQ(TGPickForm::SelectedGolfer, 2);
   const fw::TScoreRec round = ConfirmRound(entry, "Oak Hills", "90");
@@ -358,9 +358,9 @@ TEST_F(GPickRoundTest, RoundIsStoredForTheGolferAddAScoreStartedFor) {
 
 TEST_F(GPickRoundTest, AfterEditViewScoresAConfirmedRoundIsStillStoredForItsGolfer) {
   QPointer<TGPickForm> pick = OpenAt(0);
-  Click(pick->AddAScoreButton);
-  pick->GolferListBox->setCurrentRow(1);
-  Click(pick->EditScoresButton);
+  Click(pick->Ui().AddAScoreButton);
+  pick->Ui().GolferListBox->setCurrentRow(1);
+  Click(pick->Ui().EditScoresButton);
   TGolferForm* scoreList = TGolferForm::Instance();
   ASSERT_TRUE(scoreList->isVisible());
   EXPECT_EQ(scoreList->windowTitle(), "Golfer - Bea Best");
@@ -369,33 +369,33 @@ TEST_F(GPickRoundTest, AfterEditViewScoresAConfirmedRoundIsStillStoredForItsGolf
   EXPECT_EQ(folder.Read("ALABLE.fwp"), FileWith({round}));
   EXPECT_EQ(folder.Read("BEABEST.fwp"), "");
 
-  EXPECT_EQ(scoreList->ScoresListBox->count(), 0);
+  EXPECT_EQ(scoreList->Ui().ScoresListBox->count(), 0);
   EXPECT_FALSE(scoreList->ScoresChanged);
 }
 
 TEST_F(GPickRoundTest, EditViewScoresShowsTheGolfersScoreList) {
   QPointer<TGPickForm> pick = OpenAt(2);
   // A double-click on a golfer does the same as the button.
-  QListWidget* list = pick->GolferListBox;
+  QListWidget* list = pick->Ui().GolferListBox;
   const QPoint line = list->visualItemRect(list->item(2)).center();
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, line);
   QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, line);
   TGolferForm* scoreList = TGolferForm::Instance();
   ASSERT_TRUE(scoreList->isVisible());
-  EXPECT_EQ(scoreList->GolferName->text(), "CYHIGH.fwp");
-  EXPECT_EQ(scoreList->GolferName2->text(), "Cy High");
-  EXPECT_EQ(scoreList->GolferSex->text(), "0");
-  EXPECT_EQ(scoreList->ScoresListBox->count(), 5);
-  EXPECT_EQ(scoreList->IndexField->text(), "36.4");
+  EXPECT_EQ(scoreList->Ui().GolferName->text(), "CYHIGH.fwp");
+  EXPECT_EQ(scoreList->Ui().GolferName2->text(), "Cy High");
+  EXPECT_EQ(scoreList->Ui().GolferSex->text(), "0");
+  EXPECT_EQ(scoreList->Ui().ScoresListBox->count(), 5);
+  EXPECT_EQ(scoreList->Ui().IndexField->text(), "36.4");
   EXPECT_EQ(scoreList->Opener(), pick.data());
   EXPECT_EQ(pick->ActivityMode, TGPickForm::Activity::kEditScores);
 
   scoreList->hide();
-  pick->GolferListBox->setCurrentRow(1);
+  pick->Ui().GolferListBox->setCurrentRow(1);
   Trigger(pick, "EditViewScores1");
-  EXPECT_EQ(scoreList->GolferName->text(), "BEABEST.fwp");
-  EXPECT_EQ(scoreList->GolferSex->text(), "1");
-  EXPECT_EQ(scoreList->IndexField->text(), "40.4");
+  EXPECT_EQ(scoreList->Ui().GolferName->text(), "BEABEST.fwp");
+  EXPECT_EQ(scoreList->Ui().GolferSex->text(), "1");
+  EXPECT_EQ(scoreList->Ui().IndexField->text(), "40.4");
 }
 
 TEST_F(GPickRoundTest, TheListFollowsRenamesAndAFileTooLongIsNamedOnce) {
@@ -405,7 +405,7 @@ TEST_F(GPickRoundTest, TheListFollowsRenamesAndAFileTooLongIsNamedOnce) {
   ASSERT_TRUE(fw::RenameGolfer(fw::WorkFolder(folder.Path()), "ALABLE", "AL", seen));
   pick->FormActivate();  // the user comes back to the golfer list
 
-  Click(pick->AddAScoreButton);
+  Click(pick->Ui().AddAScoreButton);
   const fw::TScoreRec round = ConfirmRound(entry, "Oak Hills", "90");
   EXPECT_EQ(folder.Read("AL.fwp"), FileWith({round}));
   EXPECT_FALSE(folder.Has("ALABLE.fwp"));
@@ -413,18 +413,18 @@ TEST_F(GPickRoundTest, TheListFollowsRenamesAndAFileTooLongIsNamedOnce) {
 
   // A score file of 205 rounds shows its first 200 and says so, once.
   folder.Write("BEABEST.fwp", Rounds(205));
-  pick->GolferListBox->setCurrentRow(1);
-  Click(pick->EditScoresButton);
+  pick->Ui().GolferListBox->setCurrentRow(1);
+  Click(pick->Ui().EditScoresButton);
   TGolferForm* scoreList = TGolferForm::Instance();
-  Click(scoreList->ExitButton);
+  Click(scoreList->Ui().ExitButton);
   ShowActive(pick);
-  Click(pick->EditScoresButton);
+  Click(pick->Ui().EditScoresButton);
   EXPECT_EQ(MessageTexts(),
             QStringList{QStringLiteral(
                 "BEABEST.fwp holds 205 rounds, more than the 200 Fairwick can keep. The first 200 "
                 "are shown, and the file will not be saved from here, so that none of the others "
                 "is lost.")});
-  EXPECT_EQ(scoreList->ScoresListBox->count(), 200);
+  EXPECT_EQ(scoreList->Ui().ScoresListBox->count(), 200);
 }
 
 }  // namespace

@@ -51,8 +51,8 @@ class ExchangeTest : public UiTest {
     QPointer<TGPickForm> pick = new TGPickForm;
     pick->setAttribute(Qt::WA_DeleteOnClose);
     ShowActive(pick);
-    pick->GolferListBox->setCurrentItem(
-        pick->GolferListBox->findItems(longName, Qt::MatchExactly).value(0));
+    pick->Ui().GolferListBox->setCurrentItem(
+        pick->Ui().GolferListBox->findItems(longName, Qt::MatchExactly).value(0));
     return pick;
   }
   fw::ScoreTable Rounds(const char* fileName) const {
@@ -73,11 +73,11 @@ TEST_F(ExchangeTest, ProgressChartsTheReplayedIndexUnderEitherRules) {
     SCOPED_TRACE(static_cast<int>(rules));
     fw::ui::App().Rules = rules;
     QPointer<TGPickForm> pick = ListWith("Pat Jones");
-    Click(pick->ProgressButton);
+    Click(pick->Ui().ProgressButton);
     std::vector<TProgressForm*> shown = OpenWindows<TProgressForm>();
     ASSERT_EQ(shown.size(), 1u);
-    shown[0]->RangeField->setCurrentText("All rounds");
-    const fw::ProgressSeries& series = shown[0]->ChartView->Series();
+    shown[0]->Ui().RangeField->setCurrentText("All rounds");
+    const fw::ProgressSeries& series = shown[0]->Ui().ChartView->Series();
     const auto replay = fw::ReplayIndexes(pat, {"Pat Jones", 1}, fw::ui::IndexOptionsNow());
     ASSERT_EQ(series.Indexes.size(), replay.size());
     for (std::size_t i = 0; i < replay.size(); ++i) {
@@ -138,11 +138,11 @@ TEST_F(ExchangeTest, ExportsThroughTheMenusReplacingFilesAtomically) {
 
   TPrintHandicapsDlg list;
   ShowActive(&list);
-  list.CourseField->setCurrentIndex(0);
+  list.Ui().CourseField->setCurrentIndex(0);
   list.CourseFieldClick();
   list.IncAllBtnClick();
   files = {At("list")};
-  Click(list.ExportListButton);
+  Click(list.Ui().ExportListButton);
   EXPECT_EQ(folder.Read("list.csv")
                 .rfind("Golfer,Index,Course handicap,Predicted score\r\n"
                        "Dave Miller,",
@@ -171,10 +171,11 @@ TEST_F(ExchangeTest, ImportPreviewListsEveryRowAndWritesOnlyOnImport) {
     std::vector<TImportPreviewDlg*> preview = OpenWindows<TImportPreviewDlg>();
     ASSERT_EQ(preview.size(), 1u);
     EXPECT_EQ(preview[0]->windowTitle(), fw::ui::ToQt("Import Rounds - Zo\xEB Brennan"));
-    EXPECT_EQ(preview[0]->AddListBox->count(), 24);
-    EXPECT_EQ(preview[0]->SkippedListBox->item(0)->text(), "Line 26: the same round as line 2");
-    EXPECT_TRUE(preview[0]->RefusedListBox->item(0)->text().startsWith("Line 27: Date: "));
-    Click(accept ? preview[0]->ImportButton : preview[0]->CancelButton);
+    EXPECT_EQ(preview[0]->Ui().AddListBox->count(), 24);
+    EXPECT_EQ(preview[0]->Ui().SkippedListBox->item(0)->text(),
+              "Line 26: the same round as line 2");
+    EXPECT_TRUE(preview[0]->Ui().RefusedListBox->item(0)->text().startsWith("Line 27: Date: "));
+    Click(accept ? preview[0]->Ui().ImportButton : preview[0]->Ui().CancelButton);
     EXPECT_TRUE(OpenWindows<TImportPreviewDlg>().empty());
     if (!accept) {
       EXPECT_EQ(folder.Read("ZBRENNAN.fwp"), zoe);
@@ -182,7 +183,7 @@ TEST_F(ExchangeTest, ImportPreviewListsEveryRowAndWritesOnlyOnImport) {
   }
   EXPECT_EQ(Rounds("ZBRENNAN.fwp").Count(), 27);
   EXPECT_NE(folder.Read("ZBRENNAN.fwp"), zoe);
-  EXPECT_EQ(score.ScoresListBox->count(), 27);  // the score list on show took them
+  EXPECT_EQ(score.Ui().ScoresListBox->count(), 27);  // the score list on show took them
   EXPECT_EQ(MessageTexts().back(), fw::ui::ToQt("24 rounds added to the scores of Zo\xEB Brennan "
                                                 "(ZBRENNAN.fwp)."));
 }

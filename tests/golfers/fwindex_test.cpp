@@ -46,8 +46,8 @@ class IndexDialogTest : public UiTest {
   QStringList IndexLines(int row) {
     TGPickForm pick;
     ShowActive(&pick);
-    pick.GolferListBox->setCurrentRow(row);
-    Click(pick.IndexButton);
+    pick.Ui().GolferListBox->setCurrentRow(row);
+    Click(pick.Ui().IndexButton);
     std::vector<TIndexForm*> dialogs = OpenWindows<TIndexForm>();
     EXPECT_EQ(dialogs.size(), 1u);
     QStringList lines;
@@ -121,28 +121,28 @@ TEST_F(IndexDialogTest, DialogShowsEveryLineAndBothButtonsOnlyClose) {
   dialog->SetLines(fields);
   ShowActive(dialog);
   for (int k = 1; k <= 14; ++k) {
-    QLineEdit* field = dialog->Field[static_cast<std::size_t>(k)];
+    QLineEdit* field = dialog->Ui().Field[static_cast<std::size_t>(k)];
     EXPECT_EQ(field->objectName(), QString("Field%1").arg(k));
     EXPECT_TRUE(field->isReadOnly());
     EXPECT_FALSE(field->hasFrame());
     if (k > 1) {
-      EXPECT_GT(field->y(), dialog->Field[static_cast<std::size_t>(k - 1)]->y());
+      EXPECT_GT(field->y(), dialog->Ui().Field[static_cast<std::size_t>(k - 1)]->y());
     }
   }
-  EXPECT_EQ(dialog->Field[14]->text(), QString::fromUtf8("The current index for Zoë is 12.2"));
+  EXPECT_EQ(dialog->Ui().Field[14]->text(), QString::fromUtf8("The current index for Zoë is 12.2"));
   // A line of 80 ordinary characters fits its field.
   const QString line =
       "200 scores on file for Margaret Elizabeth Worthington-Smythe Jr.  (19 are valid)";
-  EXPECT_GE(dialog->Field[1]->contentsRect().width(),
-            QFontMetrics(dialog->Field[1]->font()).horizontalAdvance(line));
+  EXPECT_GE(dialog->Ui().Field[1]->contentsRect().width(),
+            QFontMetrics(dialog->Ui().Field[1]->font()).horizontalAdvance(line));
 
-  Click(dialog->OkButton);
+  Click(dialog->Ui().OkButton);
   EXPECT_TRUE(dialog.isNull());  // closed and gone
 
   dialog = new TIndexForm;
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   ShowActive(dialog);
-  Click(dialog->CancelButton);
+  Click(dialog->Ui().CancelButton);
   EXPECT_TRUE(dialog.isNull());
   EXPECT_TRUE(messages.empty());
 }

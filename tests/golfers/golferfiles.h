@@ -86,12 +86,12 @@ inline const char* kTestCourses =
 // Picks the course in the score entry window, types the total and presses OK;
 // returns the round the window hands over.
 inline fw::TScoreRec ConfirmRound(TScoreForm* entry, const QString& course, const QString& total) {
-  entry->CourseField->setCurrentIndex(entry->CourseField->findText(course));
+  entry->Ui().CourseField->setCurrentIndex(entry->Ui().CourseField->findText(course));
   entry->CourseFieldClick();
-  entry->ScoreTotal->setText(total);
+  entry->Ui().ScoreTotal->setText(total);
   entry->ScoreTotalExit();
   const fw::TScoreRec round = entry->Round();
-  QTest::mouseClick(entry->OKButton, Qt::LeftButton);
+  QTest::mouseClick(entry->Ui().OKButton, Qt::LeftButton);
   QApplication::processEvents();
   return round;
 }

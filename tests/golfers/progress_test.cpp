@@ -102,42 +102,42 @@ TEST_F(ProgressFormTest, ShowsAGolferAndPrintsAndSavesTheChart) {
   ASSERT_TRUE(WaitActive(form));
 
   EXPECT_EQ(form->windowTitle(), "Progress - Pat Jones");
-  EXPECT_EQ(form->RangeField->count(), 3);
-  EXPECT_EQ(form->ChartView->Series().Rounds.size(), 20u);
+  EXPECT_EQ(form->Ui().RangeField->count(), 3);
+  EXPECT_EQ(form->Ui().ChartView->Series().Rounds.size(), 20u);
   const std::pair<const char*, std::size_t> ranges[] = {
       {"Last year", 22}, {"All rounds", 25}, {"Last 20 rounds", 20}};
   for (const auto& [range, rounds] : ranges) {
-    form->RangeField->setCurrentText(range);
-    EXPECT_EQ(form->ChartView->Series().Rounds.size(), rounds) << range;
+    form->Ui().RangeField->setCurrentText(range);
+    EXPECT_EQ(form->Ui().ChartView->Series().Rounds.size(), rounds) << range;
   }
-  const QString stats = form->StatsView->toPlainText();
+  const QString stats = form->Ui().StatsView->toPlainText();
   EXPECT_TRUE(stats.contains("  All rounds            90.6  (25 rounds)")) << stats.toStdString();
-  EXPECT_EQ(form->CourseField->currentText(), "Oak Hills");
+  EXPECT_EQ(form->Ui().CourseField->currentText(), "Oak Hills");
   EXPECT_TRUE(stats.contains("Average on each hole of Oak Hills (1 round)"));
 
   // Print: declined, then to a PDF.
-  Click(form->PrintButton);
+  Click(form->Ui().PrintButton);
   EXPECT_FALSE(folder.Has("chart.pdf"));
   printTo = "chart.pdf";
-  Click(form->PrintButton);
+  Click(form->Ui().PrintButton);
   ASSERT_TRUE(folder.Has("chart.pdf"));
   EXPECT_EQ(folder.Read("chart.pdf").substr(0, 5), "%PDF-");
 
   // Save as PNG: cancelled, then saved with ".png" added, nothing left beside it.
-  Click(form->SavePngButton);
+  Click(form->Ui().SavePngButton);
   EXPECT_EQ(offered, QString::fromStdString((folder.Path() / "PJONES-progress.png").string()));
   pngName = "progress";
-  Click(form->SavePngButton);
+  Click(form->Ui().SavePngButton);
   EXPECT_EQ(QImage(QString::fromStdString((folder.Path() / "progress.png").string())).size(),
             QSize(1200, 720));
   for (const std::string& name : folder.Names()) EXPECT_FALSE(fw::WorkFolder::IsTempName(name));
 
   pngName = "missing/progress.png";
-  Click(form->SavePngButton);
+  Click(form->Ui().SavePngButton);
   EXPECT_EQ(messages.size(), 1u);
   EXPECT_TRUE(form->isVisible());
 
-  Click(form->CloseButton);
+  Click(form->Ui().CloseButton);
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(form.isNull());
 }

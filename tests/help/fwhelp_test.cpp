@@ -23,9 +23,9 @@ class HelpTest : public UiTest {
 
   static QStringList ListedSections(fw::ui::THelpForm* help) {
     QStringList ids;
-    for (int row = 0; row < help->SectionList->count(); ++row)
-      if (!help->SectionList->item(row)->isHidden())
-        ids << help->SectionList->item(row)->data(Qt::UserRole).toString();
+    for (int row = 0; row < help->Ui().SectionList->count(); ++row)
+      if (!help->Ui().SectionList->item(row)->isHidden())
+        ids << help->Ui().SectionList->item(row)->data(Qt::UserRole).toString();
     return ids;
   }
 };
@@ -56,8 +56,8 @@ TEST_F(HelpTest, EverySectionOpensAtItsHeading) {
     EXPECT_TRUE(shown->isVisible());
     EXPECT_EQ(shown->windowTitle(), QStringLiteral("Fairwick Help"));
     EXPECT_EQ(shown->ShownSection(), id);
-    const QString heading = shown->HelpPage->toPlainText().section(QLatin1Char('\n'), 0, 0);
-    EXPECT_EQ(heading, shown->SectionList->currentItem()->text());
+    const QString heading = shown->Ui().HelpPage->toPlainText().section(QLatin1Char('\n'), 0, 0);
+    EXPECT_EQ(heading, shown->Ui().SectionList->currentItem()->text());
     headings.insert(heading);
   }
   EXPECT_EQ(headings.size(), declared.size()) << "each section shows its own heading";
@@ -72,7 +72,7 @@ TEST_F(HelpTest, EverySectionOpensAtItsHeading) {
   for (const auto& found : link.globalMatch(QString::fromUtf8(manual.readAll())))
     EXPECT_TRUE(declared.contains(found.captured(1)))
         << "broken link " << found.captured(1).toStdString();
-  emit first->HelpPage->anchorClicked(QUrl(QStringLiteral("#messages")));
+  emit first->Ui().HelpPage->anchorClicked(QUrl(QStringLiteral("#messages")));
   EXPECT_EQ(first->ShownSection(), QStringLiteral("messages"));
 
   // A window is matched to its section by its object name.
@@ -88,28 +88,28 @@ TEST_F(HelpTest, SearchKeepsTheSectionsHoldingEveryWordAndFindsTheFirst) {
   ASSERT_NE(help, nullptr);
 
   // A word of one section only: that section is listed, shown and found.
-  QTest::keyClicks(help->SearchField, QStringLiteral("avery"));
+  QTest::keyClicks(help->Ui().SearchField, QStringLiteral("avery"));
   EXPECT_EQ(ListedSections(help), QStringList{QStringLiteral("handicap-cards")});
   EXPECT_EQ(help->ShownSection(), QStringLiteral("handicap-cards"));
-  EXPECT_EQ(help->HelpPage->textCursor().selectedText(), QStringLiteral("Avery"));
+  EXPECT_EQ(help->Ui().HelpPage->textCursor().selectedText(), QStringLiteral("Avery"));
 
   // Two words: only sections holding both; the shown one stays while it does.
-  help->SearchField->setText(QStringLiteral("tilde Windows-1252"));
+  help->Ui().SearchField->setText(QStringLiteral("tilde Windows-1252"));
   const QStringList both = ListedSections(help);
   EXPECT_TRUE(both.contains(QStringLiteral("files")));
   EXPECT_FALSE(both.contains(QStringLiteral("main-window")));
   help->ShowSection(QStringLiteral("messages"));
-  help->SearchField->setText(QStringLiteral("tilde Windows-1252 "));
+  help->Ui().SearchField->setText(QStringLiteral("tilde Windows-1252 "));
   EXPECT_EQ(help->ShownSection(), QStringLiteral("messages"));
-  const int firstPlace = help->HelpPage->textCursor().selectionStart();
+  const int firstPlace = help->Ui().HelpPage->textCursor().selectionStart();
   help->FindNext();
-  EXPECT_GT(help->HelpPage->textCursor().selectionStart(), firstPlace);
+  EXPECT_GT(help->Ui().HelpPage->textCursor().selectionStart(), firstPlace);
 
-  help->SearchField->setText(QStringLiteral("zzqx"));
+  help->Ui().SearchField->setText(QStringLiteral("zzqx"));
   EXPECT_TRUE(ListedSections(help).isEmpty());
-  EXPECT_TRUE(help->HelpPage->toPlainText().contains(QStringLiteral("zzqx")));
+  EXPECT_TRUE(help->Ui().HelpPage->toPlainText().contains(QStringLiteral("zzqx")));
 
-  help->SearchField->clear();
+  help->Ui().SearchField->clear();
   EXPECT_EQ(ListedSections(help), fw::ui::HelpSections());
 }
 

@@ -21,9 +21,9 @@ TEST_F(CardDetailsTest, PrintWantsOneToTenAndEveryOtherWayOutCancels) {
   using Leave = std::function<void(TPrintHdcpDetails&)>;
   // Types into the field and presses Print; a wrong number keeps the dialog open.
   auto typeAndPrint = [](TPrintHdcpDetails& d, const QString& text) {
-    d.NumOfCardsFld->selectAll();
-    QTest::keyClicks(d.NumOfCardsFld, text);
-    d.PrintBtn->click();
+    d.Ui().NumOfCardsFld->selectAll();
+    QTest::keyClicks(d.Ui().NumOfCardsFld, text);
+    d.Ui().PrintBtn->click();
   };
   struct Case {
     const char* what;
@@ -32,12 +32,12 @@ TEST_F(CardDetailsTest, PrintWantsOneToTenAndEveryOtherWayOutCancels) {
     QStringList messages;
   };
   const Case cases[] = {
-      {"Print as it opens", [](TPrintHdcpDetails& d) { d.PrintBtn->click(); }, 10, {}},
+      {"Print as it opens", [](TPrintHdcpDetails& d) { d.Ui().PrintBtn->click(); }, 10, {}},
       {"4 and Enter",
        [](TPrintHdcpDetails& d) {
-         d.NumOfCardsFld->selectAll();
-         QTest::keyClicks(d.NumOfCardsFld, QStringLiteral("4"));
-         QTest::keyClick(d.NumOfCardsFld, Qt::Key_Return);
+         d.Ui().NumOfCardsFld->selectAll();
+         QTest::keyClicks(d.Ui().NumOfCardsFld, QStringLiteral("4"));
+         QTest::keyClick(d.Ui().NumOfCardsFld, Qt::Key_Return);
        },
        4,
        {}},
@@ -51,17 +51,17 @@ TEST_F(CardDetailsTest, PrintWantsOneToTenAndEveryOtherWayOutCancels) {
        },
        1,
        {kOutOfRange, kOutOfRange, kNotANumber}},
-      {"Cancel", [](TPrintHdcpDetails& d) { d.CancelBtn->click(); }, -1, {}},
+      {"Cancel", [](TPrintHdcpDetails& d) { d.Ui().CancelBtn->click(); }, -1, {}},
       {"a wrong number, then Escape",
        [&](TPrintHdcpDetails& d) {
          typeAndPrint(d, QStringLiteral("12"));
-         QTest::keyClick(d.NumOfCardsFld, Qt::Key_Escape);
+         QTest::keyClick(d.Ui().NumOfCardsFld, Qt::Key_Escape);
        },
        -1,
        {kOutOfRange}},
       {"3 typed, then the close box",
        [](TPrintHdcpDetails& d) {
-         QTest::keyClicks(d.NumOfCardsFld, QStringLiteral("3"));
+         QTest::keyClicks(d.Ui().NumOfCardsFld, QStringLiteral("3"));
          d.close();
        },
        -1,
@@ -70,7 +70,7 @@ TEST_F(CardDetailsTest, PrintWantsOneToTenAndEveryOtherWayOutCancels) {
   for (const Case& c : cases) {
     messages.clear();
     TPrintHdcpDetails dialog;
-    EXPECT_EQ(dialog.NumOfCardsFld->text(), QStringLiteral("10")) << c.what;
+    EXPECT_EQ(dialog.Ui().NumOfCardsFld->text(), QStringLiteral("10")) << c.what;
     QTimer::singleShot(0, &dialog, [&] {
       EXPECT_TRUE(dialog.isModal()) << c.what;
       c.leave(dialog);

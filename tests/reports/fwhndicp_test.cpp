@@ -27,9 +27,9 @@ class CourseHandicapFormTest : public ReportSeamTest {
   static THandicapForm* Open(const QString& index, const QString& shortName = "PJONES") {
     auto* w = new THandicapForm;
     w->setAttribute(Qt::WA_DeleteOnClose);
-    w->GolferName->setText(QStringLiteral("Pat Jones"));
-    w->GolferShortName->setText(shortName);
-    w->IndexField->setText(index);
+    w->Ui().GolferName->setText(QStringLiteral("Pat Jones"));
+    w->Ui().GolferShortName->setText(shortName);
+    w->Ui().IndexField->setText(index);
     w->ShowFor(nullptr);
     EXPECT_TRUE(WaitActive(w));
     return w;
@@ -38,8 +38,8 @@ class CourseHandicapFormTest : public ReportSeamTest {
   // Picks the course on that line of the list (sorted: Aspen Glen, Bad Par,
   // Bad Slope, Flat Links).
   static void Pick(THandicapForm* w, int row) {
-    w->CourseField->setCurrentIndex(row);
-    emit w->CourseField->activated(row);
+    w->Ui().CourseField->setCurrentIndex(row);
+    emit w->Ui().CourseField->activated(row);
     QApplication::processEvents();
   }
 };
@@ -47,46 +47,47 @@ class CourseHandicapFormTest : public ReportSeamTest {
 TEST_F(CourseHandicapFormTest, PickingACourseFillsTheResultLines) {
   THandicapForm* w = Open(QStringLiteral("12.4"));
   EXPECT_EQ(w->windowTitle(), QStringLiteral("Course Handicap - Pat Jones"));
-  ASSERT_EQ(w->CourseField->count(), 4);
-  EXPECT_EQ(w->CourseField->itemText(0), QStringLiteral("Aspen Glen"));
-  EXPECT_EQ(w->Hdcp1->text(), QStringLiteral("Please select a course."));
+  ASSERT_EQ(w->Ui().CourseField->count(), 4);
+  EXPECT_EQ(w->Ui().CourseField->itemText(0), QStringLiteral("Aspen Glen"));
+  EXPECT_EQ(w->Ui().Hdcp1->text(), QStringLiteral("Please select a course."));
 
-  Click(w->PrintButton);
+  Click(w->Ui().PrintButton);
   EXPECT_EQ(MessageTexts(), QStringList{QStringLiteral("You must select a course first.")});
   EXPECT_TRUE(questions.empty());
 
   Pick(w, 0);
-  EXPECT_EQ(w->RatingField->text(), QStringLiteral("72.9"));
-  EXPECT_EQ(w->SlopeField->text(), QStringLiteral("125"));
-  EXPECT_EQ(w->ParField->text(), QStringLiteral("72"));
-  EXPECT_EQ(w->Hdcp1->text(), QStringLiteral("Handicap for Pat Jones at this course is: 14"));
-  EXPECT_EQ(w->Hdcp2->text(), QStringLiteral("Predicted score for Pat Jones is: 86"));
+  EXPECT_EQ(w->Ui().RatingField->text(), QStringLiteral("72.9"));
+  EXPECT_EQ(w->Ui().SlopeField->text(), QStringLiteral("125"));
+  EXPECT_EQ(w->Ui().ParField->text(), QStringLiteral("72"));
+  EXPECT_EQ(w->Ui().Hdcp1->text(), QStringLiteral("Handicap for Pat Jones at this course is: 14"));
+  EXPECT_EQ(w->Ui().Hdcp2->text(), QStringLiteral("Predicted score for Pat Jones is: 86"));
   w->RunFormActivate();
-  EXPECT_EQ(w->Hdcp1->text(), QStringLiteral("Handicap for Pat Jones at this course is: 14"));
+  EXPECT_EQ(w->Ui().Hdcp1->text(), QStringLiteral("Handicap for Pat Jones at this course is: 14"));
 
   // A slope or a par total that cannot be computed with: the figures show the
   // new course, the results stay those of the last good one.
   Pick(w, 2);
-  EXPECT_EQ(w->SlopeField->text(), QStringLiteral("X"));
+  EXPECT_EQ(w->Ui().SlopeField->text(), QStringLiteral("X"));
   EXPECT_EQ(MessageTexts().last(), QStringLiteral("'X' is not a valid floating point value"));
   EXPECT_EQ(messages.back().kind, fw::ui::MsgKind::kError);
   Pick(w, 1);
-  EXPECT_EQ(w->ParField->text(), QStringLiteral("7X"));
+  EXPECT_EQ(w->Ui().ParField->text(), QStringLiteral("7X"));
   EXPECT_EQ(MessageTexts().last(), QStringLiteral("'7X' is not a valid integer value"));
-  EXPECT_EQ(w->Hdcp1->text(), QStringLiteral("Handicap for Pat Jones at this course is: 14"));
-  EXPECT_EQ(w->Hdcp2->text(), QStringLiteral("Predicted score for Pat Jones is: 86"));
+  EXPECT_EQ(w->Ui().Hdcp1->text(), QStringLiteral("Handicap for Pat Jones at this course is: 14"));
+  EXPECT_EQ(w->Ui().Hdcp2->text(), QStringLiteral("Predicted score for Pat Jones is: 86"));
   EXPECT_TRUE(w->isVisible());
 
   // A slope of 0 is a number: no strokes at all.
   Pick(w, 3);
-  EXPECT_EQ(w->Hdcp1->text(), QStringLiteral("Handicap for Pat Jones at this course is: 0"));
-  EXPECT_EQ(w->Hdcp2->text(), QStringLiteral("Predicted score for Pat Jones is: 70"));
+  EXPECT_EQ(w->Ui().Hdcp1->text(), QStringLiteral("Handicap for Pat Jones at this course is: 0"));
+  EXPECT_EQ(w->Ui().Hdcp2->text(), QStringLiteral("Predicted score for Pat Jones is: 70"));
 
   // A plus handicap gives strokes back.
   THandicapForm* plus = Open(QStringLiteral("-2.5"));
   Pick(plus, 0);
-  EXPECT_EQ(plus->Hdcp1->text(), QStringLiteral("Handicap for Pat Jones at this course is: -3"));
-  EXPECT_EQ(plus->Hdcp2->text(), QStringLiteral("Predicted score for Pat Jones is: 69"));
+  EXPECT_EQ(plus->Ui().Hdcp1->text(),
+            QStringLiteral("Handicap for Pat Jones at this course is: -3"));
+  EXPECT_EQ(plus->Ui().Hdcp2->text(), QStringLiteral("Predicted score for Pat Jones is: 69"));
 }
 
 TEST_F(CourseHandicapFormTest, PrintsToTheGolfersFileOrNowhere) {
@@ -94,7 +95,7 @@ TEST_F(CourseHandicapFormTest, PrintsToTheGolfersFileOrNowhere) {
   Pick(w, 0);
 
   choice = 2;
-  Click(w->PrintButton);
+  Click(w->Ui().PrintButton);
   EXPECT_EQ(questions,
             QStringList{QStringLiteral("Output handicap list to the printer or to a file?")});
   EXPECT_EQ(folder.Read("PJONES.fwh"),
@@ -113,16 +114,16 @@ TEST_F(CourseHandicapFormTest, PrintsToTheGolfersFileOrNowhere) {
 
   // A second printout replaces the first.
   Pick(w, 3);
-  Click(w->PrintButton);
+  Click(w->Ui().PrintButton);
   EXPECT_NE(folder.Read("PJONES.fwh").find("AT:   Flat Links\r\n"), std::string::npos);
   EXPECT_EQ(messages.size(), 2u);
 
   // Question cancelled, or printer chosen and the print dialog declined:
   // nothing, and no message. The PDF offered is named after the golfer.
   choice = -1;
-  Click(w->PrintButton);
+  Click(w->Ui().PrintButton);
   choice = 1;
-  Click(w->PrintButton);
+  Click(w->Ui().PrintButton);
   EXPECT_EQ(offeredPdf, QString::fromStdString((folder.Path() / "PJONES-handicap.pdf").string()));
   EXPECT_FALSE(folder.Has("PJONES-handicap.pdf"));
   EXPECT_EQ(messages.size(), 2u);
@@ -132,12 +133,12 @@ TEST_F(CourseHandicapFormTest, PrintsToTheGolfersFileOrNowhere) {
   THandicapForm* blocked = Open(QStringLiteral("12.4"), QStringLiteral("KSMITH"));
   Pick(blocked, 0);
   choice = 2;
-  Click(blocked->PrintButton);
+  Click(blocked->Ui().PrintButton);
   ASSERT_EQ(messages.size(), 3u);
   EXPECT_EQ(messages.back().kind, fw::ui::MsgKind::kError);
   EXPECT_TRUE(blocked->isVisible());
   fw::ui::App().Order = fw::DateOrder::kDayMonthYear;  // the heading's date follows the settings
-  Click(w->PrintButton);
+  Click(w->Ui().PrintButton);
   EXPECT_EQ(folder.Read("PJONES.fwh").substr(33, 12), "10/01/2002\r\n");
 }
 
@@ -151,7 +152,7 @@ TEST_F(CourseHandicapFormTest, EveryWayOutDeletesTheWindow) {
   QPointer<THandicapForm> exited = Open(QStringLiteral("12.4"));
   Trigger(exited, "Exit1");
   QPointer<THandicapForm> confirmed = Open(QStringLiteral("12.4"));
-  Click(confirmed->OKButton);
+  Click(confirmed->Ui().OKButton);
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(framed.isNull());
   EXPECT_TRUE(escaped.isNull());

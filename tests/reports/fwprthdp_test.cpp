@@ -89,11 +89,11 @@ class PrintHandicapsTest : public ReportSeamTest {
 
   // Picks the course at `row` of the drop-down with the keyboard.
   static void PickCourse(TPrintHandicapsDlg* dialog, int row) {
-    Focus(dialog->CourseField);
-    while (dialog->CourseField->currentIndex() < row)
-      QTest::keyClick(dialog->CourseField, Qt::Key_Down);
-    while (dialog->CourseField->currentIndex() > row)
-      QTest::keyClick(dialog->CourseField, Qt::Key_Up);
+    Focus(dialog->Ui().CourseField);
+    while (dialog->Ui().CourseField->currentIndex() < row)
+      QTest::keyClick(dialog->Ui().CourseField, Qt::Key_Down);
+    while (dialog->Ui().CourseField->currentIndex() > row)
+      QTest::keyClick(dialog->Ui().CourseField, Qt::Key_Up);
   }
 
   // The report's lines after the date of its first line.
@@ -114,54 +114,55 @@ TEST_F(PrintHandicapsTest, ListsMoveGolfersAndKeepTheirOrders) {
                "Abe~ABE~0~\r\n");
   TPrintHandicapsDlg* dialog = Open();
   EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Print Handicaps Dialog"));
-  EXPECT_TRUE(dialog->PrintCardsButton->isEnabled());
+  EXPECT_TRUE(dialog->Ui().PrintCardsButton->isEnabled());
   const QString emile = QString::fromUtf8("\xC3\x89mile");
   const QStringList tableOrder = {"Abe", "Bea", "Cal", "Zed", "abe", emile};
-  EXPECT_EQ(Texts(dialog->GolferListBox), tableOrder);
-  EXPECT_TRUE(dialog->IncludeBtn->isEnabled());
-  EXPECT_TRUE(dialog->IncAllBtn->isEnabled());
-  EXPECT_FALSE(dialog->ExcludeBtn->isEnabled());
-  EXPECT_FALSE(dialog->ExAllBtn->isEnabled());
+  EXPECT_EQ(Texts(dialog->Ui().GolferListBox), tableOrder);
+  EXPECT_TRUE(dialog->Ui().IncludeBtn->isEnabled());
+  EXPECT_TRUE(dialog->Ui().IncAllBtn->isEnabled());
+  EXPECT_FALSE(dialog->Ui().ExcludeBtn->isEnabled());
+  EXPECT_FALSE(dialog->Ui().ExAllBtn->isEnabled());
 
   // Three at once arrive lowest first; the line at the first one's place is
   // selected next.
-  Select(dialog->GolferListBox, {"Abe", "Bea", "Cal"});
-  Click(dialog->IncludeBtn);
-  EXPECT_EQ(Texts(dialog->PrintListBox), (QStringList{"Cal", "Bea", "Abe"}));
-  EXPECT_EQ(SelectedTexts(dialog->GolferListBox), QStringList{"Zed"});
-  EXPECT_TRUE(dialog->ExcludeBtn->isEnabled());
-  EXPECT_TRUE(dialog->ExAllBtn->isEnabled());
+  Select(dialog->Ui().GolferListBox, {"Abe", "Bea", "Cal"});
+  Click(dialog->Ui().IncludeBtn);
+  EXPECT_EQ(Texts(dialog->Ui().PrintListBox), (QStringList{"Cal", "Bea", "Abe"}));
+  EXPECT_EQ(SelectedTexts(dialog->Ui().GolferListBox), QStringList{"Zed"});
+  EXPECT_TRUE(dialog->Ui().ExcludeBtn->isEnabled());
+  EXPECT_TRUE(dialog->Ui().ExAllBtn->isEnabled());
 
   // One at a time they keep the order of the moves; a double-click moves too.
-  Select(dialog->GolferListBox, {emile});
-  Click(dialog->IncludeBtn);
-  EXPECT_EQ(SelectedTexts(dialog->GolferListBox), QStringList{"abe"});
-  Click(dialog->IncludeBtn);
-  DoubleClick(dialog->GolferListBox, "Zed");
-  EXPECT_EQ(Texts(dialog->PrintListBox), (QStringList{"Cal", "Bea", "Abe", emile, "abe", "Zed"}));
-  EXPECT_TRUE(Texts(dialog->GolferListBox).isEmpty());
-  EXPECT_FALSE(dialog->IncludeBtn->isEnabled());
-  EXPECT_FALSE(dialog->IncAllBtn->isEnabled());
+  Select(dialog->Ui().GolferListBox, {emile});
+  Click(dialog->Ui().IncludeBtn);
+  EXPECT_EQ(SelectedTexts(dialog->Ui().GolferListBox), QStringList{"abe"});
+  Click(dialog->Ui().IncludeBtn);
+  DoubleClick(dialog->Ui().GolferListBox, "Zed");
+  EXPECT_EQ(Texts(dialog->Ui().PrintListBox),
+            (QStringList{"Cal", "Bea", "Abe", emile, "abe", "Zed"}));
+  EXPECT_TRUE(Texts(dialog->Ui().GolferListBox).isEmpty());
+  EXPECT_FALSE(dialog->Ui().IncludeBtn->isEnabled());
+  EXPECT_FALSE(dialog->Ui().IncAllBtn->isEnabled());
 
   // Moved back, names return to the table's order.
-  DoubleClick(dialog->PrintListBox, "abe");
-  Select(dialog->PrintListBox, {"Zed", "Abe"});
-  Click(dialog->ExcludeBtn);
-  EXPECT_EQ(Texts(dialog->GolferListBox), (QStringList{"Abe", "Zed", "abe"}));
-  Click(dialog->ExAllBtn);
-  EXPECT_EQ(Texts(dialog->GolferListBox), tableOrder);
-  EXPECT_FALSE(dialog->ExcludeBtn->isEnabled());
-  EXPECT_FALSE(dialog->ExAllBtn->isEnabled());
+  DoubleClick(dialog->Ui().PrintListBox, "abe");
+  Select(dialog->Ui().PrintListBox, {"Zed", "Abe"});
+  Click(dialog->Ui().ExcludeBtn);
+  EXPECT_EQ(Texts(dialog->Ui().GolferListBox), (QStringList{"Abe", "Zed", "abe"}));
+  Click(dialog->Ui().ExAllBtn);
+  EXPECT_EQ(Texts(dialog->Ui().GolferListBox), tableOrder);
+  EXPECT_FALSE(dialog->Ui().ExcludeBtn->isEnabled());
+  EXPECT_FALSE(dialog->Ui().ExAllBtn->isEnabled());
 
   // All at once keeps the list's order; the emptied list selects nothing.
-  Click(dialog->IncAllBtn);
-  EXPECT_EQ(Texts(dialog->PrintListBox), tableOrder);
-  EXPECT_FALSE(dialog->IncludeBtn->isEnabled());
-  EXPECT_TRUE(dialog->ExAllBtn->isEnabled());
+  Click(dialog->Ui().IncAllBtn);
+  EXPECT_EQ(Texts(dialog->Ui().PrintListBox), tableOrder);
+  EXPECT_FALSE(dialog->Ui().IncludeBtn->isEnabled());
+  EXPECT_TRUE(dialog->Ui().ExAllBtn->isEnabled());
   EXPECT_TRUE(messages.empty());
 
   // Escape is Exit.
-  QTest::keyClick(dialog->PrintListBox, Qt::Key_Escape);
+  QTest::keyClick(dialog->Ui().PrintListBox, Qt::Key_Escape);
   QApplication::processEvents();
   EXPECT_TRUE(OpenWindows<TPrintHandicapsDlg>().empty());
 }
@@ -169,21 +170,21 @@ TEST_F(PrintHandicapsTest, ListsMoveGolfersAndKeepTheirOrders) {
 TEST_F(PrintHandicapsTest, PrintListWantsACourseAndAGolfer) {
   WriteNamesakes();
   TPrintHandicapsDlg* dialog = Open();
-  EXPECT_EQ(dialog->CourseField->count(), 2);
-  EXPECT_EQ(dialog->CourseField->itemText(0), QStringLiteral("Oak Hills"));
-  EXPECT_EQ(dialog->CourseField->currentIndex(), -1);
+  EXPECT_EQ(dialog->Ui().CourseField->count(), 2);
+  EXPECT_EQ(dialog->Ui().CourseField->itemText(0), QStringLiteral("Oak Hills"));
+  EXPECT_EQ(dialog->Ui().CourseField->currentIndex(), -1);
 
-  Click(dialog->IncAllBtn);
-  Click(dialog->PrintListButton);
+  Click(dialog->Ui().IncAllBtn);
+  Click(dialog->Ui().PrintListButton);
   // A key that selects no course still leaves the list without one.
-  Focus(dialog->CourseField);
-  QTest::keyClick(dialog->CourseField, Qt::Key_Q);
+  Focus(dialog->Ui().CourseField);
+  QTest::keyClick(dialog->Ui().CourseField, Qt::Key_Q);
   EXPECT_TRUE(dialog->CourseChosen);
-  EXPECT_EQ(dialog->CourseField->currentIndex(), -1);
-  Click(dialog->PrintListButton);
+  EXPECT_EQ(dialog->Ui().CourseField->currentIndex(), -1);
+  Click(dialog->Ui().PrintListButton);
   PickCourse(dialog, 0);
-  Click(dialog->ExAllBtn);
-  Click(dialog->PrintListButton);
+  Click(dialog->Ui().ExAllBtn);
+  Click(dialog->Ui().PrintListButton);
   EXPECT_EQ(MessageTexts(),
             (QStringList{"You must select a course first.", "You must select a course first.",
                          "You must select at least one golfer."}));
@@ -218,19 +219,19 @@ TEST_F(PrintHandicapsTest, HandicapListFileShowsEachNamesakesOwnFigures) {
   TPrintHandicapsDlg* dialog = Open();
   PickCourse(dialog, 0);
   // The man (second in the table) first, then the woman.
-  Select(dialog->GolferListBox, {});
-  dialog->GolferListBox->item(1)->setSelected(true);
-  Click(dialog->IncludeBtn);
-  Click(dialog->IncludeBtn);
+  Select(dialog->Ui().GolferListBox, {});
+  dialog->Ui().GolferListBox->item(1)->setSelected(true);
+  Click(dialog->Ui().IncludeBtn);
+  Click(dialog->Ui().IncludeBtn);
   EXPECT_EQ(dialog->PrintListPlaces(), (std::vector<int>{2, 1}));
 
   choice = -1;
-  Click(dialog->PrintListButton);
+  Click(dialog->Ui().PrintListButton);
   EXPECT_FALSE(folder.Has("hdcplist.fwo"));
   EXPECT_TRUE(messages.empty());
 
   choice = 2;
-  Click(dialog->PrintListButton);
+  Click(dialog->Ui().PrintListButton);
   EXPECT_EQ(questions, QStringList(2, "Output handicap list to the printer or to a file?"));
   // clang-format off
   // Columns: name 1-20, index 24-28, course handicap 37-39, predicted 49-51.
@@ -245,18 +246,18 @@ TEST_F(PrintHandicapsTest, HandicapListFileShowsEachNamesakesOwnFigures) {
 TEST_F(PrintHandicapsTest, PrintingTwiceWithTwoCourses) {
   WriteNamesakes();
   TPrintHandicapsDlg* dialog = Open();
-  Click(dialog->IncAllBtn);
+  Click(dialog->Ui().IncAllBtn);
 
   PickCourse(dialog, 0);
   choice = 1;
-  Click(dialog->PrintListButton);
+  Click(dialog->Ui().PrintListButton);
   EXPECT_EQ(offeredPdf, QString::fromStdString((folder.Path() / "hdcplist.pdf").string()));
   ASSERT_TRUE(folder.Has("out.pdf"));
   EXPECT_EQ(folder.Read("out.pdf").substr(0, 5), "%PDF-");
 
   PickCourse(dialog, 1);
   choice = 2;
-  Click(dialog->PrintListButton);
+  Click(dialog->Ui().PrintListButton);
   // clang-format off
   // Columns: name 1-20, index 24-28, course handicap 37-39, predicted 49-51.
   EXPECT_EQ(folder.Read("hdcplist.fwo"),
@@ -273,8 +274,8 @@ TEST_F(PrintHandicapsTest, PrintingTwiceWithTwoCourses) {
 TEST_F(PrintHandicapsTest, PrintCardsAsksTheFirstSheetThenPrintsEachNamesakesCard) {
   WriteNamesakes();
   TPrintHandicapsDlg* dialog = Open();
-  Click(dialog->IncAllBtn);
-  Click(dialog->PrintCardsButton);
+  Click(dialog->Ui().IncAllBtn);
+  Click(dialog->Ui().PrintCardsButton);
   EXPECT_EQ(MessageTexts(), QStringList{"You must select a course first."});
   PickCourse(dialog, 0);
   messages.clear();
@@ -283,7 +284,7 @@ TEST_F(PrintHandicapsTest, PrintCardsAsksTheFirstSheetThenPrintsEachNamesakesCar
   std::vector<int> cardAnswers;
   QStringList fields;
   fw::ui::SetCardDetailsHandler([&](TPrintHdcpDetails& details) {
-    fields << details.NumOfCardsFld->text();
+    fields << details.Ui().NumOfCardsFld->text();
     EXPECT_EQ(details.parentWidget(), dialog);
     const int answer = cardAnswers.front();
     cardAnswers.erase(cardAnswers.begin());
@@ -294,7 +295,7 @@ TEST_F(PrintHandicapsTest, PrintCardsAsksTheFirstSheetThenPrintsEachNamesakesCar
   // Cancelled details: no print dialog, nothing printed, no message.
   cardAnswers = {fw::ui::kCardDetailsCancelled};
   offeredPdf = none;
-  Click(dialog->PrintCardsButton);
+  Click(dialog->Ui().PrintCardsButton);
   EXPECT_EQ(offeredPdf, none);
   EXPECT_EQ(dialog->CardsOnFirstSheet, -1);
 
@@ -302,7 +303,7 @@ TEST_F(PrintHandicapsTest, PrintCardsAsksTheFirstSheetThenPrintsEachNamesakesCar
   // nothing and says nothing.
   cardAnswers = {1};
   confirmPrint = false;
-  Click(dialog->PrintCardsButton);
+  Click(dialog->Ui().PrintCardsButton);
   EXPECT_EQ(offeredPdf, QString::fromStdString((folder.Path() / "cards.pdf").string()));
   EXPECT_FALSE(folder.Has("out.pdf"));
   EXPECT_FALSE(folder.Has("cards.pdf"));
@@ -311,7 +312,7 @@ TEST_F(PrintHandicapsTest, PrintCardsAsksTheFirstSheetThenPrintsEachNamesakesCar
   // One free position on the first sheet.
   cardAnswers = {1};
   confirmPrint = true;
-  Click(dialog->PrintCardsButton);
+  Click(dialog->Ui().PrintCardsButton);
   fw::ui::SetCardDetailsHandler({});
   EXPECT_EQ(fields, QStringList(3, "10"));
   EXPECT_EQ(MessageTexts(), QStringList{"Handicap cards have been sent to the printer."});

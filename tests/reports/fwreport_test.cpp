@@ -24,11 +24,11 @@ TEST_F(ReportTest, GolfHistoryGoesToAFileAPdfOrNowhere) {
   auto* pick = new TGPickForm;
   pick->setAttribute(Qt::WA_DeleteOnClose);
   ShowActive(pick);
-  pick->GolferListBox->setCurrentRow(0);
+  pick->Ui().GolferListBox->setCurrentRow(0);
 
   // Cancel: no file, no message.
   choice = -1;
-  Click(pick->PrintScoresButton);
+  Click(pick->Ui().PrintScoresButton);
   EXPECT_EQ(questions, QStringList{QStringLiteral("Output scores to the printer or to a file?")});
   EXPECT_FALSE(folder.Has("PJONES.fwo"));
   EXPECT_TRUE(messages.empty());
@@ -44,13 +44,13 @@ TEST_F(ReportTest, GolfHistoryGoesToAFileAPdfOrNowhere) {
   // Printer, dialog declined: nothing printed, no message. The PDF offered is
   // named after the golfer, in the working folder.
   choice = 1;
-  Click(pick->PrintScoresButton);
+  Click(pick->Ui().PrintScoresButton);
   EXPECT_EQ(offeredPdf, QString::fromStdString((folder.Path() / "PJONES.pdf").string()));
   EXPECT_EQ(messages.size(), 1u);
 
   // Printer, confirmed: a whole PDF, no part file left beside it.
   confirmPrint = true;
-  Click(pick->PrintScoresButton);
+  Click(pick->Ui().PrintScoresButton);
   ASSERT_TRUE(folder.Has(pdf));
   EXPECT_EQ(folder.Read(pdf).substr(0, 5), "%PDF-");
   EXPECT_FALSE(folder.Has(pdf + ".part"));
@@ -59,7 +59,7 @@ TEST_F(ReportTest, GolfHistoryGoesToAFileAPdfOrNowhere) {
   // A PDF that cannot be written is reported, and the older one stays.
   const std::string before = folder.Read(pdf);
   pdf = "missing/out.pdf";
-  Click(pick->PrintScoresButton);
+  Click(pick->Ui().PrintScoresButton);
   // It names the file and the cause, not the printer.
   EXPECT_EQ(MessageTexts().last(),
             QStringLiteral("out.pdf was not written: No such file or directory. An older file of "
@@ -67,7 +67,7 @@ TEST_F(ReportTest, GolfHistoryGoesToAFileAPdfOrNowhere) {
 
   EXPECT_EQ(folder.Read("out.pdf"), before);
   choice = 3;  // printed from the preview, it is reported once that closes
-  Click(pick->PrintScoresButton);
+  Click(pick->Ui().PrintScoresButton);
   EXPECT_EQ(previewPages, 1);
   ASSERT_EQ(messages.size(), 4u);
   EXPECT_EQ(messages[3].text, messages[2].text);
@@ -78,7 +78,7 @@ TEST_F(ReportTest, GolfHistoryGoesToAFileAPdfOrNowhere) {
   pdf = "out.pdf";
   {
     FileSizeLimit full(600);
-    Click(pick->PrintScoresButton);
+    Click(pick->Ui().PrintScoresButton);
   }
   EXPECT_EQ(MessageTexts().last(),
             QStringLiteral("out.pdf was not written: the file came out incomplete; the disk may "
@@ -96,23 +96,23 @@ TEST_F(ReportTest, GolferListOpensTheReportWindowsForTheSelectedGolfer) {
   ShowActive(pick);
 
   // Without a selected golfer the golfer's reports do nothing.
-  pick->GolferListBox->clearSelection();
-  Click(pick->HandicapButton);
-  Click(pick->PrintScoresButton);
+  pick->Ui().GolferListBox->clearSelection();
+  Click(pick->Ui().HandicapButton);
+  Click(pick->Ui().PrintScoresButton);
   EXPECT_TRUE(OpenWindows<THandicapForm>().empty());
   EXPECT_TRUE(questions.isEmpty());
   // The handicap list needs no golfer selected here.
-  Click(pick->PrintHandicapButton);
+  Click(pick->Ui().PrintHandicapButton);
   ASSERT_EQ(OpenWindows<TPrintHandicapsDlg>().size(), 1u);
   OpenWindows<TPrintHandicapsDlg>()[0]->close();
 
-  pick->GolferListBox->setCurrentRow(0);
+  pick->Ui().GolferListBox->setCurrentRow(0);
   Trigger(pick, "CalculateHandicap1");
   std::vector<THandicapForm*> windows = OpenWindows<THandicapForm>();
   ASSERT_EQ(windows.size(), 1u);
-  EXPECT_EQ(windows[0]->GolferName->text(), QStringLiteral("Pat Jones"));
-  EXPECT_EQ(windows[0]->GolferShortName->text(), QStringLiteral("PJONES"));
-  EXPECT_EQ(windows[0]->IndexField->text(), QStringLiteral("36.4"));
+  EXPECT_EQ(windows[0]->Ui().GolferName->text(), QStringLiteral("Pat Jones"));
+  EXPECT_EQ(windows[0]->Ui().GolferShortName->text(), QStringLiteral("PJONES"));
+  EXPECT_EQ(windows[0]->Ui().IndexField->text(), QStringLiteral("36.4"));
   windows[0]->close();
   QApplication::processEvents();
 }

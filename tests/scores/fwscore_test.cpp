@@ -40,9 +40,9 @@ class ScoreFormTest : public UiTest {
   }
 
   void Pick(const char* course) {
-    const int i = form->CourseField->findText(QString::fromLatin1(course));
-    form->CourseField->setCurrentIndex(i);
-    emit form->CourseField->activated(i);
+    const int i = form->Ui().CourseField->findText(QString::fromLatin1(course));
+    form->Ui().CourseField->setCurrentIndex(i);
+    emit form->Ui().CourseField->activated(i);
   }
 
   static void Key(QWidget* field, Qt::Key key, char text = 0) {
@@ -73,13 +73,13 @@ TEST_F(ScoreFormTest, CreationRenamesTheSampleAndListsTheCoursesByName) {
   Make();
   EXPECT_TRUE(folder.Has("courses.fwc"));
   EXPECT_FALSE(folder.Has("sample.fwc"));
-  ASSERT_EQ(form->CourseField->count(), 2);
-  EXPECT_EQ(form->CourseField->itemText(0), QStringLiteral("BRIAR CREEK"));
-  EXPECT_EQ(form->CourseField->currentIndex(), -1);
-  EXPECT_EQ(form->DateField->text(), QStringLiteral("01/10/2002"));
-  EXPECT_EQ(form->Score[18]->text(), QStringLiteral("0"));
-  EXPECT_EQ(form->RatingField->text(), QStringLiteral("0.0"));
-  EXPECT_EQ(form->IndexField->focusPolicy(), Qt::NoFocus);
+  ASSERT_EQ(form->Ui().CourseField->count(), 2);
+  EXPECT_EQ(form->Ui().CourseField->itemText(0), QStringLiteral("BRIAR CREEK"));
+  EXPECT_EQ(form->Ui().CourseField->currentIndex(), -1);
+  EXPECT_EQ(form->Ui().DateField->text(), QStringLiteral("01/10/2002"));
+  EXPECT_EQ(form->Ui().Score[18]->text(), QStringLiteral("0"));
+  EXPECT_EQ(form->Ui().RatingField->text(), QStringLiteral("0.0"));
+  EXPECT_EQ(form->Ui().IndexField->focusPolicy(), Qt::NoFocus);
   EXPECT_TRUE(messages.empty());
   EXPECT_EQ(Find<QAction>(form, "SaveExit1")->text(), QStringLiteral("&Save/Exit"));
   EXPECT_EQ(Find<QAction>(form, "EditCourses1")->text(), QStringLiteral("&Add A Course"));
@@ -93,8 +93,8 @@ TEST_F(ScoreFormTest, TabOrderAndSkippingPutts) {
   Make();
   form->PrepareNewRound(QStringLiteral("John Smith"), QStringLiteral("12.4"));
   ShowActive(form);
-  form->Score[1]->setText(QStringLiteral("4"));  // a 0 there jumps to the total
-  Focus(form->CourseField);
+  form->Ui().Score[1]->setText(QStringLiteral("4"));  // a 0 there jumps to the total
+  Focus(form->Ui().CourseField);
   QStringList walk;
   for (int i = 0; i < 43; ++i) {
     Key(QApplication::focusWidget(), Qt::Key_Tab);
@@ -105,11 +105,11 @@ TEST_F(ScoreFormTest, TabOrderAndSkippingPutts) {
   EXPECT_EQ(walk.mid(37, 6), (QStringList{"Putts18", "OKButton", "CancelButton", "AddCourseButton",
                                           "CommentField", "CourseField"}));
 
-  Focus(form->SkipPuttsChkBox);
-  Key(form->SkipPuttsChkBox, Qt::Key_Space);
-  EXPECT_TRUE(form->SkipPuttsChkBox->isChecked());
-  Focus(form->Score[5]);
-  Key(form->Score[5], Qt::Key_Tab);
+  Focus(form->Ui().SkipPuttsChkBox);
+  Key(form->Ui().SkipPuttsChkBox, Qt::Key_Space);
+  EXPECT_TRUE(form->Ui().SkipPuttsChkBox->isChecked());
+  Focus(form->Ui().Score[5]);
+  Key(form->Ui().Score[5], Qt::Key_Tab);
   EXPECT_EQ(FocusName(), QStringLiteral("Score6"));
 }
 
@@ -122,19 +122,19 @@ TEST_F(ScoreFormTest, EnterMovesAsTheTableSays) {
     Key(field, Qt::Key_Return);
     return FocusName();
   };
-  EXPECT_EQ(enterFrom(form->CourseField), QStringLiteral("DateField"));
-  EXPECT_EQ(enterFrom(form->DateField), QStringLiteral("SkipPuttsChkBox"));
-  EXPECT_EQ(enterFrom(form->SkipPuttsChkBox), QStringLiteral("Score1"));
-  form->Score[1]->setText(QStringLiteral("4"));
-  EXPECT_EQ(enterFrom(form->Score[1]), QStringLiteral("Putts1"));
-  EXPECT_EQ(enterFrom(form->Putts[1]), QStringLiteral("Score2"));
-  EXPECT_EQ(enterFrom(form->Score[18]), QStringLiteral("Putts18"));
-  EXPECT_EQ(enterFrom(form->Putts[18]), QStringLiteral("OKButton"));
-  EXPECT_EQ(enterFrom(form->ScoreTotal), QStringLiteral("OKButton"));
-  form->SkipPuttsChkBox->setChecked(true);
-  EXPECT_EQ(enterFrom(form->Score[9]), QStringLiteral("Score10"));
-  EXPECT_EQ(enterFrom(form->Score[18]), QStringLiteral("OKButton"));
-  EXPECT_EQ(form->Putts[3]->focusPolicy(), Qt::ClickFocus);
+  EXPECT_EQ(enterFrom(form->Ui().CourseField), QStringLiteral("DateField"));
+  EXPECT_EQ(enterFrom(form->Ui().DateField), QStringLiteral("SkipPuttsChkBox"));
+  EXPECT_EQ(enterFrom(form->Ui().SkipPuttsChkBox), QStringLiteral("Score1"));
+  form->Ui().Score[1]->setText(QStringLiteral("4"));
+  EXPECT_EQ(enterFrom(form->Ui().Score[1]), QStringLiteral("Putts1"));
+  EXPECT_EQ(enterFrom(form->Ui().Putts[1]), QStringLiteral("Score2"));
+  EXPECT_EQ(enterFrom(form->Ui().Score[18]), QStringLiteral("Putts18"));
+  EXPECT_EQ(enterFrom(form->Ui().Putts[18]), QStringLiteral("OKButton"));
+  EXPECT_EQ(enterFrom(form->Ui().ScoreTotal), QStringLiteral("OKButton"));
+  form->Ui().SkipPuttsChkBox->setChecked(true);
+  EXPECT_EQ(enterFrom(form->Ui().Score[9]), QStringLiteral("Score10"));
+  EXPECT_EQ(enterFrom(form->Ui().Score[18]), QStringLiteral("OKButton"));
+  EXPECT_EQ(form->Ui().Putts[3]->focusPolicy(), Qt::ClickFocus);
 }
 
 TEST_F(ScoreFormTest, ARoundTypedWithTheKeyboardOnly) {
@@ -143,15 +143,15 @@ TEST_F(ScoreFormTest, ARoundTypedWithTheKeyboardOnly) {
   ShowActive(form);
   EXPECT_EQ(form->windowTitle(), QStringLiteral("Enter Score - John Smith"));
   ASSERT_EQ(FocusName(), QStringLiteral("CourseField"));
-  Key(form->CourseField, Qt::Key_Down);  // ASHFORD MEADOWS
-  Key(form->CourseField, Qt::Key_Down);  // BRIAR CREEK: index 12.4 at slope 127 gives 14
-  EXPECT_EQ(form->CourseHandicapField->text(), QStringLiteral("14"));
-  EXPECT_EQ(form->ParOut->text(), QStringLiteral("36"));
-  Key(form->CourseField, Qt::Key_Return);
-  QTest::keyClicks(form->DateField, QStringLiteral("1/9/02"));
-  Key(form->DateField, Qt::Key_Return);
-  EXPECT_EQ(form->DateField->text(), QStringLiteral("01/09/2002"));
-  Key(form->SkipPuttsChkBox, Qt::Key_Return);
+  Key(form->Ui().CourseField, Qt::Key_Down);  // ASHFORD MEADOWS
+  Key(form->Ui().CourseField, Qt::Key_Down);  // BRIAR CREEK: index 12.4 at slope 127 gives 14
+  EXPECT_EQ(form->Ui().CourseHandicapField->text(), QStringLiteral("14"));
+  EXPECT_EQ(form->Ui().ParOut->text(), QStringLiteral("36"));
+  Key(form->Ui().CourseField, Qt::Key_Return);
+  QTest::keyClicks(form->Ui().DateField, QStringLiteral("1/9/02"));
+  Key(form->Ui().DateField, Qt::Key_Return);
+  EXPECT_EQ(form->Ui().DateField->text(), QStringLiteral("01/09/2002"));
+  Key(form->Ui().SkipPuttsChkBox, Qt::Key_Return);
 
   const int scores[18] = {5, 4, 3, 6, 5, 4, 8, 3, 6, 5, 5, 9, 4, 4, 5, 3, 6, 5};
   for (int hole = 1; hole <= 18; ++hole) {
@@ -162,24 +162,24 @@ TEST_F(ScoreFormTest, ARoundTypedWithTheKeyboardOnly) {
                      hole == 3 ? QStringLiteral("1") : QStringLiteral("2"));
     Key(QApplication::focusWidget(), Qt::Key_Return);
     if (hole == 9) {
-      EXPECT_EQ(form->ScoreTotal->text(), QStringLiteral("44"));
+      EXPECT_EQ(form->Ui().ScoreTotal->text(), QStringLiteral("44"));
     }
   }
-  form->CommentField->setFocus();
-  QTest::keyClicks(form->CommentField, QStringLiteral("Windy~"));
-  Key(form->CommentField, Qt::Key_Return);  // a line break the file cannot hold: a blank
-  QTest::keyClicks(form->CommentField, QStringLiteral("day"));
-  Key(form->CommentField, Qt::Key_Return);
-  Focus(form->OKButton);
-  Key(form->OKButton, Qt::Key_Return);
+  form->Ui().CommentField->setFocus();
+  QTest::keyClicks(form->Ui().CommentField, QStringLiteral("Windy~"));
+  Key(form->Ui().CommentField, Qt::Key_Return);  // a line break the file cannot hold: a blank
+  QTest::keyClicks(form->Ui().CommentField, QStringLiteral("day"));
+  Key(form->Ui().CommentField, Qt::Key_Return);
+  Focus(form->Ui().OKButton);
+  Key(form->Ui().OKButton, Qt::Key_Return);
 
   EXPECT_FALSE(form->isVisible());
-  EXPECT_EQ(form->OkPressed->text(), QStringLiteral("1"));
-  EXPECT_EQ(form->ScoreOut->text(), QStringLiteral("44"));
-  EXPECT_EQ(form->ScoreIn->text(), QStringLiteral("46"));
-  EXPECT_EQ(form->PuttsTotal->text(), QStringLiteral("35"));
-  EXPECT_EQ(form->AdjScore->text(), QStringLiteral("87"));  // 8 and 9 counted as 7
-  EXPECT_EQ(form->ScoreDiff->text(), QStringLiteral("13.9"));
+  EXPECT_EQ(form->Ui().OkPressed->text(), QStringLiteral("1"));
+  EXPECT_EQ(form->Ui().ScoreOut->text(), QStringLiteral("44"));
+  EXPECT_EQ(form->Ui().ScoreIn->text(), QStringLiteral("46"));
+  EXPECT_EQ(form->Ui().PuttsTotal->text(), QStringLiteral("35"));
+  EXPECT_EQ(form->Ui().AdjScore->text(), QStringLiteral("87"));  // 8 and 9 counted as 7
+  EXPECT_EQ(form->Ui().ScoreDiff->text(), QStringLiteral("13.9"));
   EXPECT_EQ(Line(form->Round()),
             "20020109~BRIAR CREEK~90~71.4~127~Windy day~5~4~3~6~5~4~8~3~6~5~5~9~4~4~5~3~6~5~"
             "2~2~1~2~2~2~2~2~2~2~2~2~2~2~2~2~2~2~87~12.4~14~\r\n");
@@ -191,24 +191,24 @@ TEST_F(ScoreFormTest, TotalOnlyRoundsAndEquitableStrokeControl) {
   form->PrepareNewRound(QStringLiteral("Mary"), QStringLiteral(" 9.7"));
   ShowActive(form);
   Pick("CEDAR RIDGE");  // 9.7 x 134 / 113 = 11.5: course handicap 12, at most 7 a hole
-  EXPECT_EQ(form->CourseHandicapField->text(), QStringLiteral("12"));
+  EXPECT_EQ(form->Ui().CourseHandicapField->text(), QStringLiteral("12"));
 
-  Focus(form->Score[1]);
-  Focus(form->Putts[1]);  // leaving hole 1 at 0 goes to the total
+  Focus(form->Ui().Score[1]);
+  Focus(form->Ui().Putts[1]);  // leaving hole 1 at 0 goes to the total
   EXPECT_EQ(FocusName(), QStringLiteral("ScoreTotal"));
-  QTest::keyClicks(form->ScoreTotal, QStringLiteral("90"));
-  Key(form->ScoreTotal, Qt::Key_Tab);
-  EXPECT_EQ(form->AdjScore->text(), QStringLiteral("90"));
-  EXPECT_EQ(form->ScoreDiff->text(), QStringLiteral("14.4"));
+  QTest::keyClicks(form->Ui().ScoreTotal, QStringLiteral("90"));
+  Key(form->Ui().ScoreTotal, Qt::Key_Tab);
+  EXPECT_EQ(form->Ui().AdjScore->text(), QStringLiteral("90"));
+  EXPECT_EQ(form->Ui().ScoreDiff->text(), QStringLiteral("14.4"));
   EXPECT_EQ(Line(form->Round()),
             "20020110~CEDAR RIDGE~90~72.9~134~~0~0~0~0~0~0~0~0~0~0~0~0~0~0~0~0~0~0~"
             "0~0~0~0~0~0~0~0~0~0~0~0~0~0~0~0~0~0~90~ 9.7~12~\r\n");
 
-  TypeAndLeave(form->Score[7], QStringLiteral("8"));
-  TypeAndLeave(form->Score[12], QStringLiteral("9"));
-  EXPECT_EQ(form->ScoreTotal->text(), QStringLiteral("17"));
-  TypeAndLeave(form->ScoreTotal, QStringLiteral("95"));  // the typed total loses 1 + 2
-  EXPECT_EQ(form->AdjScore->text(), QStringLiteral("92"));
+  TypeAndLeave(form->Ui().Score[7], QStringLiteral("8"));
+  TypeAndLeave(form->Ui().Score[12], QStringLiteral("9"));
+  EXPECT_EQ(form->Ui().ScoreTotal->text(), QStringLiteral("17"));
+  TypeAndLeave(form->Ui().ScoreTotal, QStringLiteral("95"));  // the typed total loses 1 + 2
+  EXPECT_EQ(form->Ui().AdjScore->text(), QStringLiteral("92"));
 
   // No index: course handicap 0, double bogey on each hole's par. The round
   // typed so far is not thrown away unasked.
@@ -218,13 +218,13 @@ TEST_F(ScoreFormTest, TotalOnlyRoundsAndEquitableStrokeControl) {
   messages.clear();
 
   EXPECT_EQ(form->windowTitle(), QStringLiteral("Enter Score - Pat"));
-  EXPECT_EQ(form->Score[7]->text(), QStringLiteral("0"));
-  TypeAndLeave(form->Score[3], QStringLiteral("7"));  // no course: no par, no reduction
-  EXPECT_EQ(form->AdjScore->text(), QStringLiteral("7"));
+  EXPECT_EQ(form->Ui().Score[7]->text(), QStringLiteral("0"));
+  TypeAndLeave(form->Ui().Score[3], QStringLiteral("7"));  // no course: no par, no reduction
+  EXPECT_EQ(form->Ui().AdjScore->text(), QStringLiteral("7"));
   Pick("ASHFORD MEADOWS");
-  EXPECT_EQ(form->CourseHandicapField->text(), QStringLiteral("0"));
-  TypeAndLeave(form->Score[3], QStringLiteral("7"));  // par 3: counted as 5
-  EXPECT_EQ(form->AdjScore->text(), QStringLiteral("5"));
+  EXPECT_EQ(form->Ui().CourseHandicapField->text(), QStringLiteral("0"));
+  TypeAndLeave(form->Ui().Score[3], QStringLiteral("7"));  // par 3: counted as 5
+  EXPECT_EQ(form->Ui().AdjScore->text(), QStringLiteral("5"));
   EXPECT_TRUE(messages.empty());
 }
 
@@ -256,10 +256,10 @@ TEST_F(ScoreFormTest, UnderWhsNetDoubleBogeyCapsEachHole) {
     SCOPED_TRACE(c.course + std::string(" ") + c.index);
     form->PrepareNewRound(QStringLiteral("Mary"), QString::fromLatin1(c.index));
     Pick(c.course);
-    EXPECT_EQ(form->CourseHandicapField->text(), QString::fromLatin1(c.handicap));
-    form->Score[17]->setText(QString::fromLatin1(c.score17));
+    EXPECT_EQ(form->Ui().CourseHandicapField->text(), QString::fromLatin1(c.handicap));
+    form->Ui().Score[17]->setText(QString::fromLatin1(c.score17));
     form->ScoreExit(17);
-    EXPECT_EQ(form->AdjScore->text(), QString::fromLatin1(c.adjusted));
+    EXPECT_EQ(form->Ui().AdjScore->text(), QString::fromLatin1(c.adjusted));
   }
   // The score file holds numbers only: nothing entered for the index and the
   // course handicap of a golfer who had none.
@@ -271,36 +271,36 @@ TEST_F(ScoreFormTest, PlusMinusAndBadNumbers) {
   Make();
   form->PrepareNewRound(QStringLiteral("John Smith"), QStringLiteral("12.4"));
   ShowActive(form);
-  form->Score[4]->clear();
-  Focus(form->Score[4]);
-  Key(form->Score[4], Qt::Key_Minus, '-');
-  EXPECT_EQ(form->Score[4]->text(), QStringLiteral("0"));  // "-" stops at 0
-  for (char key : {'+', '=', '_'}) Key(form->Score[4], Qt::Key_unknown, key);
-  EXPECT_EQ(form->Score[4]->text(), QStringLiteral("1"));
-  Key(form->Score[4], Qt::Key_unknown, '+');
-  EXPECT_EQ(form->ScoreOut->text(), QStringLiteral("0"));  // nothing follows until left
-  Key(form->PuttsTotal, Qt::Key_unknown, '+');
-  EXPECT_EQ(form->PuttsTotal->text(), QStringLiteral("1"));
+  form->Ui().Score[4]->clear();
+  Focus(form->Ui().Score[4]);
+  Key(form->Ui().Score[4], Qt::Key_Minus, '-');
+  EXPECT_EQ(form->Ui().Score[4]->text(), QStringLiteral("0"));  // "-" stops at 0
+  for (char key : {'+', '=', '_'}) Key(form->Ui().Score[4], Qt::Key_unknown, key);
+  EXPECT_EQ(form->Ui().Score[4]->text(), QStringLiteral("1"));
+  Key(form->Ui().Score[4], Qt::Key_unknown, '+');
+  EXPECT_EQ(form->Ui().ScoreOut->text(), QStringLiteral("0"));  // nothing follows until left
+  Key(form->Ui().PuttsTotal, Qt::Key_unknown, '+');
+  EXPECT_EQ(form->Ui().PuttsTotal->text(), QStringLiteral("1"));
 
-  Focus(form->Score[2]);
-  QTest::keyClicks(form->Score[2], QStringLiteral("x"));  // letters are refused
-  EXPECT_EQ(form->Score[2]->text(), QStringLiteral("0"));
+  Focus(form->Ui().Score[2]);
+  QTest::keyClicks(form->Ui().Score[2], QStringLiteral("x"));  // letters are refused
+  EXPECT_EQ(form->Ui().Score[2]->text(), QStringLiteral("0"));
   // A hole holds two digits, as in the score file; "+" stops there too.
-  Focus(form->Score[5]);
-  form->Score[5]->selectAll();
-  QTest::keyClicks(form->Score[5], QStringLiteral("123"));
-  EXPECT_EQ(form->Score[5]->text(), QStringLiteral("12"));
-  form->Score[5]->setText(QStringLiteral("99"));
-  Key(form->Score[5], Qt::Key_unknown, '+');
-  EXPECT_EQ(form->Score[5]->text(), QStringLiteral("99"));
-  form->Score[5]->setText(QStringLiteral("0"));
-  Focus(form->Score[2]);
-  form->Score[2]->setText(QStringLiteral("0x"));  // as a stored round may hold
-  Focus(form->Putts[2]);
+  Focus(form->Ui().Score[5]);
+  form->Ui().Score[5]->selectAll();
+  QTest::keyClicks(form->Ui().Score[5], QStringLiteral("123"));
+  EXPECT_EQ(form->Ui().Score[5]->text(), QStringLiteral("12"));
+  form->Ui().Score[5]->setText(QStringLiteral("99"));
+  Key(form->Ui().Score[5], Qt::Key_unknown, '+');
+  EXPECT_EQ(form->Ui().Score[5]->text(), QStringLiteral("99"));
+  form->Ui().Score[5]->setText(QStringLiteral("0"));
+  Focus(form->Ui().Score[2]);
+  form->Ui().Score[2]->setText(QStringLiteral("0x"));  // as a stored round may hold
+  Focus(form->Ui().Putts[2]);
   EXPECT_EQ(MessageTexts(), QStringList{QStringLiteral("'0x' is not a valid integer value")});
   EXPECT_TRUE(form->isVisible());
-  TypeAndLeave(form->Score[2], QStringLiteral("3"));
-  EXPECT_EQ(form->ScoreTotal->text(), QStringLiteral("5"));
+  TypeAndLeave(form->Ui().Score[2], QStringLiteral("3"));
+  EXPECT_EQ(form->Ui().ScoreTotal->text(), QStringLiteral("5"));
 }
 
 TEST_F(ScoreFormTest, TypedDatesAreReadOnLeavingAndMovedByKeys) {
@@ -308,8 +308,8 @@ TEST_F(ScoreFormTest, TypedDatesAreReadOnLeavingAndMovedByKeys) {
   ShowActive(form);
   for (const auto& [text, shown] :
        {std::pair{"1.5.81", "01/05/1981"}, {"1/5/200211", "1/5/200211"}}) {
-    TypeAndLeave(form->DateField, QString::fromLatin1(text));
-    EXPECT_EQ(form->DateField->text(), QString::fromLatin1(shown)) << text;
+    TypeAndLeave(form->Ui().DateField, QString::fromLatin1(text));
+    EXPECT_EQ(form->Ui().DateField->text(), QString::fromLatin1(shown)) << text;
   }
   const std::tuple<const char*, char, const char*> keys[] = {{"02/28/2004", '+', "02/29/2004"},
                                                              {"02/28/2003", '=', "03/01/2003"},
@@ -317,10 +317,10 @@ TEST_F(ScoreFormTest, TypedDatesAreReadOnLeavingAndMovedByKeys) {
                                                              {"1/5/02", '_', "01/04/2002"},
                                                              {"1/5", '+', "1/5"}};
   for (const auto& [text, key, shown] : keys) {
-    form->DateField->setText(QString::fromLatin1(text));
-    Focus(form->DateField);
-    Key(form->DateField, Qt::Key_unknown, key);
-    EXPECT_EQ(form->DateField->text(), QString::fromLatin1(shown)) << text << key;
+    form->Ui().DateField->setText(QString::fromLatin1(text));
+    Focus(form->Ui().DateField);
+    Key(form->Ui().DateField, Qt::Key_unknown, key);
+    EXPECT_EQ(form->Ui().DateField->text(), QString::fromLatin1(shown)) << text << key;
   }
 }
 
@@ -337,19 +337,19 @@ TEST_F(ScoreFormTest, DatesInTheOrderOfTheSettings) {
                              "2004-03-01", "2004-02-29", "2004-02-30"}}) {
     App().Order = c.order;
     form->PrepareStoredRound("John Smith", "12.4", fw::InitScoreRec());
-    EXPECT_EQ(form->DateField->text(), c.missing);
+    EXPECT_EQ(form->Ui().DateField->text(), c.missing);
     form->PrepareNewRound("John Smith", "12.4");
     ShowActive(form);
-    EXPECT_EQ(form->DateField->text(), c.today);
-    TypeAndLeave(form->DateField, c.typed);
-    EXPECT_EQ(form->DateField->text(), c.read);
-    Focus(form->DateField);
-    Key(form->DateField, Qt::Key_unknown, '-');
-    EXPECT_EQ(form->DateField->text(), c.earlier);
+    EXPECT_EQ(form->Ui().DateField->text(), c.today);
+    TypeAndLeave(form->Ui().DateField, c.typed);
+    EXPECT_EQ(form->Ui().DateField->text(), c.read);
+    Focus(form->Ui().DateField);
+    Key(form->Ui().DateField, Qt::Key_unknown, '-');
+    EXPECT_EQ(form->Ui().DateField->text(), c.earlier);
     EXPECT_EQ(form->Round().Date, "20040229");
-    Key(form->DateField, Qt::Key_unknown, '+');
-    EXPECT_EQ(form->DateField->text(), c.read);
-    TypeAndLeave(form->DateField, c.bad);
+    Key(form->Ui().DateField, Qt::Key_unknown, '+');
+    EXPECT_EQ(form->Ui().DateField->text(), c.read);
+    TypeAndLeave(form->Ui().DateField, c.bad);
     Trigger(form, "SaveExit1");
     EXPECT_EQ(MessageTexts().last(), c.bad + QStringLiteral(" is not a valid date."));
     Answer(fw::ui::MsgAnswer::kYes);
@@ -359,41 +359,41 @@ TEST_F(ScoreFormTest, DatesInTheOrderOfTheSettings) {
   // order of the settings now.
   App().Order = fw::DateOrder::kDayMonthYear;
   EXPECT_EQ(form->Round().Date, "20040230");
-  form->PrepareNextGroupRound("Sue Brown", "9.0", form->DateField->text(), QString());
-  EXPECT_EQ(form->DateField->text(), "30/02/2004");
+  form->PrepareNextGroupRound("Sue Brown", "9.0", form->Ui().DateField->text(), QString());
+  EXPECT_EQ(form->Ui().DateField->text(), "30/02/2004");
 }
 
 TEST_F(ScoreFormTest, LeavingTheWindowSetsTheMarker) {
   Make();
   form->PrepareNewRound(QStringLiteral("John Smith"), QStringLiteral("12.4"));
   ShowActive(form);
-  Click(form->OKButton);
+  Click(form->Ui().OKButton);
   EXPECT_EQ(MessageTexts(), QStringList{QStringLiteral("You must pick a course.")});
   EXPECT_EQ(FocusName(), QStringLiteral("CourseField"));
   EXPECT_TRUE(form->isVisible());
-  EXPECT_EQ(form->OkPressed->text(), QStringLiteral("0"));
+  EXPECT_EQ(form->Ui().OkPressed->text(), QStringLiteral("0"));
 
   // Save/Exit needs no course, and finishes the field being typed in.
-  form->Score[2]->clear();
-  Focus(form->Score[2]);
-  QTest::keyClicks(form->Score[2], QStringLiteral("7"));
+  form->Ui().Score[2]->clear();
+  Focus(form->Ui().Score[2]);
+  QTest::keyClicks(form->Ui().Score[2], QStringLiteral("7"));
   Answer(fw::ui::MsgAnswer::kYes);  // the other holes are still 0
   Trigger(form, "SaveExit1");
-  EXPECT_EQ(form->OkPressed->text(), QStringLiteral("1"));
-  EXPECT_EQ(form->ScoreTotal->text(), QStringLiteral("7"));
+  EXPECT_EQ(form->Ui().OkPressed->text(), QStringLiteral("1"));
+  EXPECT_EQ(form->Ui().ScoreTotal->text(), QStringLiteral("7"));
   EXPECT_FALSE(form->isVisible());
   EXPECT_EQ(form->Round().CourseName, "");
 
   ShowActive(form);
   form->close();  // the frame's close box
-  EXPECT_EQ(form->OkPressed->text(), QStringLiteral("1"));
+  EXPECT_EQ(form->Ui().OkPressed->text(), QStringLiteral("1"));
   ShowActive(form);
-  Click(form->CancelButton);
-  EXPECT_EQ(form->OkPressed->text(), QStringLiteral("0"));
+  Click(form->Ui().CancelButton);
+  EXPECT_EQ(form->Ui().OkPressed->text(), QStringLiteral("0"));
   ShowActive(form);
-  form->OkPressed->setText(QStringLiteral("1"));
+  form->Ui().OkPressed->setText(QStringLiteral("1"));
   Trigger(form, "Exit1");
-  EXPECT_EQ(form->OkPressed->text(), QStringLiteral("0"));
+  EXPECT_EQ(form->Ui().OkPressed->text(), QStringLiteral("0"));
   EXPECT_FALSE(form->isVisible());
 }
 
@@ -413,16 +413,16 @@ TEST_F(ScoreFormTest, StoredRoundsComeBackAsTheyWere) {
   round.IndexAtEntry = "0";
   round.CourseHdcp = "12";
   form->PrepareStoredRound(QStringLiteral("John Smith"), QStringLiteral("14.0"), round);
-  EXPECT_EQ(form->RatingField->text(), QStringLiteral("0.0"));
+  EXPECT_EQ(form->Ui().RatingField->text(), QStringLiteral("0.0"));
   ShowActive(form);
   EXPECT_TRUE(messages.empty());
-  EXPECT_EQ(form->CourseField->currentText(), QStringLiteral("BRIAR CREEK"));
-  EXPECT_EQ(form->RatingField->text(), QStringLiteral("71.4"));
-  EXPECT_EQ(form->IndexField->text(), QStringLiteral("14.0"));
-  EXPECT_EQ(form->CourseHandicapField->text(), QStringLiteral("12"));  // kept, not recomputed
-  EXPECT_EQ(form->ScoreIn->text(), QStringLiteral("43"));
-  EXPECT_EQ(form->PuttsTotal->text(), QStringLiteral("36"));
-  EXPECT_EQ(form->ScoreDiff->text(), QStringLiteral("14.8"));
+  EXPECT_EQ(form->Ui().CourseField->currentText(), QStringLiteral("BRIAR CREEK"));
+  EXPECT_EQ(form->Ui().RatingField->text(), QStringLiteral("71.4"));
+  EXPECT_EQ(form->Ui().IndexField->text(), QStringLiteral("14.0"));
+  EXPECT_EQ(form->Ui().CourseHandicapField->text(), QStringLiteral("12"));  // kept, not recomputed
+  EXPECT_EQ(form->Ui().ScoreIn->text(), QStringLiteral("43"));
+  EXPECT_EQ(form->Ui().PuttsTotal->text(), QStringLiteral("36"));
+  EXPECT_EQ(form->Ui().ScoreDiff->text(), QStringLiteral("14.8"));
   fw::TScoreRec back = form->Round();
   EXPECT_EQ(back.CourseName, "BRIAR CREEK");
   EXPECT_EQ(back.HoleScores, round.HoleScores);
@@ -435,40 +435,41 @@ TEST_F(ScoreFormTest, StoredRoundsComeBackAsTheyWere) {
   form->RunFormActivate();
   EXPECT_EQ(form->windowTitle(), QStringLiteral("Enter Score - Mary"));
   EXPECT_EQ(MessageTexts(), QStringList{QStringLiteral("ERROR: Course not found in list??")});
-  EXPECT_EQ(form->IndexField->text(), QStringLiteral("11.2"));
+  EXPECT_EQ(form->Ui().IndexField->text(), QStringLiteral("11.2"));
   EXPECT_EQ(form->Round().CourseName, "OLD LINKS");
 
   // A round stored without a course keeps its scores; OK asks for a course.
   round.CourseName = "";
   form->PrepareStoredRound(QStringLiteral("Mary"), QStringLiteral("14.0"), round);
-  EXPECT_EQ(form->Score[18]->text(), QStringLiteral("3"));
-  EXPECT_EQ(form->CommentField->toPlainText(), QStringLiteral("Rain"));
-  EXPECT_EQ(form->CoursePicked->text(), QStringLiteral("0"));
-  EXPECT_EQ(form->CourseField->currentIndex(), -1);
+  EXPECT_EQ(form->Ui().Score[18]->text(), QStringLiteral("3"));
+  EXPECT_EQ(form->Ui().CommentField->toPlainText(), QStringLiteral("Rain"));
+  EXPECT_EQ(form->Ui().CoursePicked->text(), QStringLiteral("0"));
+  EXPECT_EQ(form->Ui().CourseField->currentIndex(), -1);
 }
 
 TEST_F(ScoreFormTest, CommentsHoldOneLineOfWhatTheFilesCanStore) {
   Make();
   ShowActive(form);
-  form->CommentField->setFocus();
+  form->Ui().CommentField->setFocus();
   // What is left out is named at the field, never dropped without a word.
   const QString tilde =
       QStringLiteral("\"~\" cannot be used: Fairwick's files use it to separate their fields.");
-  QTest::keyClicks(form->CommentField, QStringLiteral("Nice~ "));
+  QTest::keyClicks(form->Ui().CommentField, QStringLiteral("Nice~ "));
   EXPECT_EQ(QToolTip::text(), tilde);
-  Key(form->CommentField, Qt::Key_Return);
-  TypeText(form->CommentField, QStringLiteral("Zoë Ŧ€"));
-  EXPECT_EQ(form->CommentField->toPlainText(), QStringLiteral("Nice Zoë €"));
+  Key(form->Ui().CommentField, Qt::Key_Return);
+  TypeText(form->Ui().CommentField, QStringLiteral("Zoë Ŧ€"));
+  EXPECT_EQ(form->Ui().CommentField->toPlainText(), QStringLiteral("Nice Zoë €"));
   EXPECT_EQ(QToolTip::text(), QStringLiteral("\"Ŧ\" cannot be stored: Fairwick's files hold only "
                                              "Windows-1252 characters."));
-  form->CommentField->insertPlainText(QStringLiteral("\na~b\tc"));
-  EXPECT_EQ(form->CommentField->toPlainText(), QStringLiteral("Nice Zoë € ab c"));
+  form->Ui().CommentField->insertPlainText(QStringLiteral("\na~b\tc"));
+  EXPECT_EQ(form->Ui().CommentField->toPlainText(), QStringLiteral("Nice Zoë € ab c"));
   EXPECT_EQ(QToolTip::text(), tilde);
-  form->CommentField->insertPlainText(QString(100, QLatin1Char('x')));
-  EXPECT_EQ(form->CommentField->toPlainText().size(), 100);
+  form->Ui().CommentField->insertPlainText(QString(100, QLatin1Char('x')));
+  EXPECT_EQ(form->Ui().CommentField->toPlainText().size(), 100);
   EXPECT_EQ(QToolTip::text(),
             QStringLiteral("A comment holds at most 100 characters; the rest was cut off."));
-  EXPECT_TRUE(form->CommentField->toPlainText().startsWith(QStringLiteral("Nice Zoë € ab cx")));
+  EXPECT_TRUE(
+      form->Ui().CommentField->toPlainText().startsWith(QStringLiteral("Nice Zoë € ab cx")));
   EXPECT_EQ(form->Round().Comment.substr(0, 13), "Nice Zo\xEB \x80 ab");
 }
 
@@ -492,25 +493,25 @@ TEST_F(ScoreFormTest, NumbersThatCannotBeReadAreRefusedOnEveryWayOfStoring) {
     EXPECT_EQ(MessageTexts().value(messages.size() - 1), QString::fromLatin1(error));
     EXPECT_EQ(FocusName(), QString::fromLatin1(field));
     EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(form->OkPressed->text(), QStringLiteral("0"));
+    EXPECT_EQ(form->Ui().OkPressed->text(), QStringLiteral("0"));
   };
-  Click(form->OKButton);
+  Click(form->Ui().OKButton);
   refused("'2x' is not a valid integer value", "Putts2");
-  TypeAndLeave(form->Putts[2], QStringLiteral("2"));
+  TypeAndLeave(form->Ui().Putts[2], QStringLiteral("2"));
   messages.clear();
   Trigger(form, "SaveExit1");  // leaving hole 3 fails on hole 5 too: named once
   EXPECT_EQ(MessageTexts(), QStringList{QStringLiteral("'y' is not a valid integer value")});
   refused("'y' is not a valid integer value", "Score5");
 
-  TypeAndLeave(form->Score[5], QStringLiteral("5"));
-  TypeAndLeave(form->ScoreTotal, QStringLiteral("99999999999"));
-  Click(form->OKButton);
+  TypeAndLeave(form->Ui().Score[5], QStringLiteral("5"));
+  TypeAndLeave(form->Ui().ScoreTotal, QStringLiteral("99999999999"));
+  Click(form->Ui().OKButton);
   refused("'99999999999' is not a valid integer value", "ScoreTotal");
-  TypeAndLeave(form->ScoreTotal, QStringLiteral("73"));
+  TypeAndLeave(form->Ui().ScoreTotal, QStringLiteral("73"));
   messages.clear();
-  Click(form->OKButton);
+  Click(form->Ui().OKButton);
   EXPECT_TRUE(messages.empty());
-  EXPECT_EQ(form->OkPressed->text(), QStringLiteral("1"));
+  EXPECT_EQ(form->Ui().OkPressed->text(), QStringLiteral("1"));
   EXPECT_EQ(form->Round().HoleScores[4], "5");
   EXPECT_EQ(form->Round().TotalScore, "73");
 }
@@ -521,41 +522,41 @@ TEST_F(ScoreFormTest, PartlyEnteredRoundsAreAskedAbout) {
   ShowActive(form);
   Pick("BRIAR CREEK");
   for (int hole = 1; hole <= 18; ++hole)
-    if (hole != 2 && hole != 7) TypeAndLeave(form->Score[hole], QStringLiteral("4"));
+    if (hole != 2 && hole != 7) TypeAndLeave(form->Ui().Score[hole], QStringLiteral("4"));
   Answer(fw::ui::MsgAnswer::kNo);
-  Click(form->OKButton);
+  Click(form->Ui().OKButton);
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].text, QStringLiteral("Holes 2, 7 have no score. Store this round anyway?"));
   EXPECT_EQ(messages[0].buttons, fw::ui::MsgButtons::kYesNo);
   EXPECT_TRUE(form->isVisible());
-  EXPECT_EQ(form->OkPressed->text(), QStringLiteral("0"));
+  EXPECT_EQ(form->Ui().OkPressed->text(), QStringLiteral("0"));
   EXPECT_EQ(FocusName(), QStringLiteral("Score2"));
-  EXPECT_EQ(form->ScoreTotal->text(), QStringLiteral("64"));
+  EXPECT_EQ(form->Ui().ScoreTotal->text(), QStringLiteral("64"));
 
-  TypeAndLeave(form->Score[2], QStringLiteral("5"));
+  TypeAndLeave(form->Ui().Score[2], QStringLiteral("5"));
   Answer(fw::ui::MsgAnswer::kNo);
   Trigger(form, "SaveExit1");
   EXPECT_EQ(MessageTexts().value(1),
             QStringLiteral("Hole 7 has no score. Store this round anyway?"));
-  EXPECT_EQ(form->OkPressed->text(), QStringLiteral("0"));
+  EXPECT_EQ(form->Ui().OkPressed->text(), QStringLiteral("0"));
   Answer(fw::ui::MsgAnswer::kYes);
-  Click(form->OKButton);
+  Click(form->Ui().OKButton);
   EXPECT_EQ(messages.size(), 3u);
-  EXPECT_EQ(form->OkPressed->text(), QStringLiteral("1"));
+  EXPECT_EQ(form->Ui().OkPressed->text(), QStringLiteral("1"));
   EXPECT_EQ(form->Round().HoleScores[6], "0");
   EXPECT_EQ(form->Round().TotalScore, "69");
 
   // A round entered as a total only is not asked about.
   form->PrepareNewRound(QStringLiteral("John Smith"), QStringLiteral("12.4"));
-  form->OkPressed->setText(QStringLiteral("0"));
+  form->Ui().OkPressed->setText(QStringLiteral("0"));
   ShowActive(form);
   Pick("BRIAR CREEK");
-  Focus(form->Score[1]);
-  Focus(form->Putts[1]);
-  QTest::keyClicks(form->ScoreTotal, QStringLiteral("90"));
-  Click(form->OKButton);
+  Focus(form->Ui().Score[1]);
+  Focus(form->Ui().Putts[1]);
+  QTest::keyClicks(form->Ui().ScoreTotal, QStringLiteral("90"));
+  Click(form->Ui().OKButton);
   EXPECT_EQ(messages.size(), 3u);
-  EXPECT_EQ(form->OkPressed->text(), QStringLiteral("1"));
+  EXPECT_EQ(form->Ui().OkPressed->text(), QStringLiteral("1"));
   EXPECT_EQ(form->Round().TotalScore, "90");
 }
 
@@ -564,29 +565,29 @@ TEST_F(ScoreFormTest, OnlyCalendarDatesAreStored) {
   form->PrepareNewRound(QStringLiteral("John Smith"), QStringLiteral("12.4"));
   ShowActive(form);
   Pick("BRIAR CREEK");
-  TypeAndLeave(form->Score[3], QStringLiteral("4"));  // partly entered: the date comes first
+  TypeAndLeave(form->Ui().Score[3], QStringLiteral("4"));  // partly entered: the date comes first
   for (const char* typed :
        {"13/45/2026", "2/30/2026", "02/29/2025", "02/29/1900", "yesterday", "1/5"}) {
-    TypeAndLeave(form->DateField, QString::fromLatin1(typed));
-    const QString shown = form->DateField->text();  // read, and kept when it cannot be
+    TypeAndLeave(form->Ui().DateField, QString::fromLatin1(typed));
+    const QString shown = form->Ui().DateField->text();  // read, and kept when it cannot be
     messages.clear();
-    Click(form->OKButton);
+    Click(form->Ui().OKButton);
     EXPECT_EQ(MessageTexts(), QStringList{shown + QStringLiteral(" is not a valid date.")})
         << typed;
     EXPECT_EQ(FocusName(), QStringLiteral("DateField"));
-    EXPECT_EQ(form->OkPressed->text(), QStringLiteral("0"));
+    EXPECT_EQ(form->Ui().OkPressed->text(), QStringLiteral("0"));
   }
-  EXPECT_EQ(form->DateField->text(), QStringLiteral("1/5"));
+  EXPECT_EQ(form->Ui().DateField->text(), QStringLiteral("1/5"));
   messages.clear();
-  TypeAndLeave(form->DateField, QStringLiteral("13/45/26"));
+  TypeAndLeave(form->Ui().DateField, QStringLiteral("13/45/26"));
   Trigger(form, "SaveExit1");
   EXPECT_EQ(MessageTexts(), QStringList{QStringLiteral("13/45/2026 is not a valid date.")});
   EXPECT_TRUE(form->isVisible());
 
-  TypeAndLeave(form->DateField, QStringLiteral("2/29/24"));
+  TypeAndLeave(form->Ui().DateField, QStringLiteral("2/29/24"));
   Answer(fw::ui::MsgAnswer::kYes);
-  Click(form->OKButton);
-  EXPECT_EQ(form->OkPressed->text(), QStringLiteral("1"));
+  Click(form->Ui().OKButton);
+  EXPECT_EQ(form->Ui().OkPressed->text(), QStringLiteral("1"));
   EXPECT_EQ(form->Round().Date, "20240229");
 
   // A stored round without a date keeps having none.
@@ -595,11 +596,11 @@ TEST_F(ScoreFormTest, OnlyCalendarDatesAreStored) {
   round.TotalScore = "88";
   round.CourseHdcp = "14";
   form->PrepareStoredRound(QStringLiteral("John Smith"), QStringLiteral("12.4"), round);
-  form->OkPressed->setText(QStringLiteral("0"));
+  form->Ui().OkPressed->setText(QStringLiteral("0"));
   ShowActive(form);
-  EXPECT_EQ(form->DateField->text(), QStringLiteral("99/99/9999"));
-  Click(form->OKButton);
-  EXPECT_EQ(form->OkPressed->text(), QStringLiteral("1"));
+  EXPECT_EQ(form->Ui().DateField->text(), QStringLiteral("99/99/9999"));
+  Click(form->Ui().OKButton);
+  EXPECT_EQ(form->Ui().OkPressed->text(), QStringLiteral("1"));
   EXPECT_EQ(form->Round().Date, "99999999");
 }
 
@@ -607,38 +608,38 @@ TEST_F(ScoreFormTest, EscapeCancelsAndEnterPressesTheFocusedButton) {
   Make();
   form->PrepareNewRound(QStringLiteral("John Smith"), QStringLiteral("12.4"));
   ShowActive(form);
-  form->OkPressed->setText(QStringLiteral("1"));
-  Focus(form->Score[3]);
-  Key(form->Score[3], Qt::Key_Escape);
+  form->Ui().OkPressed->setText(QStringLiteral("1"));
+  Focus(form->Ui().Score[3]);
+  Key(form->Ui().Score[3], Qt::Key_Escape);
   EXPECT_FALSE(form->isVisible());
-  EXPECT_EQ(form->OkPressed->text(), QStringLiteral("0"));
+  EXPECT_EQ(form->Ui().OkPressed->text(), QStringLiteral("0"));
 
   ShowActive(form);
-  Focus(form->CommentField);
-  Key(form->CommentField, Qt::Key_Escape);
+  Focus(form->Ui().CommentField);
+  Key(form->Ui().CommentField, Qt::Key_Escape);
   EXPECT_FALSE(form->isVisible());
 
   // Enter on a button presses it once: OK asks for the course a single time.
   ShowActive(form);
-  Focus(form->OKButton);
-  Key(form->OKButton, Qt::Key_Return);
+  Focus(form->Ui().OKButton);
+  Key(form->Ui().OKButton, Qt::Key_Return);
   EXPECT_EQ(MessageTexts(), QStringList{QStringLiteral("You must pick a course.")});
-  Focus(form->CancelButton);
-  Key(form->CancelButton, Qt::Key_Enter);
+  Focus(form->Ui().CancelButton);
+  Key(form->Ui().CancelButton, Qt::Key_Enter);
   EXPECT_FALSE(form->isVisible());
 }
 
 TEST_F(ScoreFormTest, AddingACourseFromHere) {
   Make();
   TCourseForm* dialog = TCourseForm::Instance();
-  if (!dialog->CourseName) GTEST_SKIP() << "the course edit dialog is not built yet";
+  if (!dialog->Ui().CourseName) GTEST_SKIP() << "the course edit dialog is not built yet";
   form->PrepareNewRound(QStringLiteral("John Smith"), QStringLiteral("12.4"));
   ShowActive(form);
   Pick("BRIAR CREEK");
-  Click(form->AddCourseButton);
+  Click(form->Ui().AddCourseButton);
   ASSERT_TRUE(dialog->isVisible());
   EXPECT_EQ(dialog->Opener(), form);
-  EXPECT_TRUE(dialog->CourseName->text().isEmpty());
+  EXPECT_TRUE(dialog->Ui().CourseName->text().isEmpty());
   fw::TCourseRec dune = fw::InitCourseRec();
   dune.Name = "DUNE VALLEY";
   dune.Rating = "70.2";
@@ -650,13 +651,13 @@ TEST_F(ScoreFormTest, AddingACourseFromHere) {
 
   const std::string added = "DUNE VALLEY~70.2~121~72~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~\r\n";
   EXPECT_EQ(folder.Read("courses.fwc"), std::string(kAshford) + kBriar + kCedar + added);
-  EXPECT_EQ(form->CourseField->currentText(), QStringLiteral("DUNE VALLEY"));
-  EXPECT_EQ(form->CoursePicked->text(), QStringLiteral("1"));
-  EXPECT_EQ(form->SlopeField->text(), QStringLiteral("121"));
-  EXPECT_EQ(form->CourseHandicapField->text(), QStringLiteral("13"));  // 12.4 x 121 / 113
-  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("0"));
+  EXPECT_EQ(form->Ui().CourseField->currentText(), QStringLiteral("DUNE VALLEY"));
+  EXPECT_EQ(form->Ui().CoursePicked->text(), QStringLiteral("1"));
+  EXPECT_EQ(form->Ui().SlopeField->text(), QStringLiteral("121"));
+  EXPECT_EQ(form->Ui().CourseHandicapField->text(), QStringLiteral("13"));  // 12.4 x 121 / 113
+  EXPECT_EQ(dialog->Ui().OkPressed->text(), QStringLiteral("0"));
   form->RunFormActivate();
-  EXPECT_EQ(form->CourseField->currentText(), QStringLiteral("DUNE VALLEY"));
+  EXPECT_EQ(form->Ui().CourseField->currentText(), QStringLiteral("DUNE VALLEY"));
 
   // A course confirmed for another window is not taken here.
   fw::ui::FwForm other;
@@ -666,8 +667,8 @@ TEST_F(ScoreFormTest, AddingACourseFromHere) {
   dialog->SetCourse(dune);
   dialog->OKButtonClick();
   form->RunFormActivate();
-  EXPECT_EQ(dialog->OkPressed->text(), QStringLiteral("1"));
-  EXPECT_EQ(form->CourseField->count(), 4);
+  EXPECT_EQ(dialog->Ui().OkPressed->text(), QStringLiteral("1"));
+  EXPECT_EQ(form->Ui().CourseField->count(), 4);
   EXPECT_TRUE(messages.empty());
 }
 
@@ -678,7 +679,7 @@ TEST_F(ScoreFormTest, TheCourseLimitAndTheHelpMenu) {
   folder.Write("courses.fwc", full);
   Make();
   ShowActive(form);
-  Click(form->AddCourseButton);
+  Click(form->Ui().AddCourseButton);
   Trigger(form, "EditCourses1");
   Trigger(form, "Help2");
   const QString limit = QStringLiteral(
@@ -691,10 +692,10 @@ TEST_F(ScoreFormTest, TheCourseLimitAndTheHelpMenu) {
 
   folder.Write("courses.fwc", full.substr(0, full.rfind("COURSE")));  // room for one more
   form->FormActivate();
-  form->CourseName2->setText(QStringLiteral("BRIAR CREEK"));
+  form->Ui().CourseName2->setText(QStringLiteral("BRIAR CREEK"));
   Trigger(form, "EditCourses1");
   EXPECT_TRUE(TCourseForm::Instance()->isVisible());
-  EXPECT_EQ(form->CourseName2->text(), QStringLiteral("BRIAR CREEK"));
+  EXPECT_EQ(form->Ui().CourseName2->text(), QStringLiteral("BRIAR CREEK"));
   TCourseForm::Instance()->hide();
 
   bool aboutShown = false;
@@ -716,10 +717,10 @@ TEST_F(ScoreFormTest, ARoundThatCannotBeStoredOrIsTypedIsNotThrownAway) {
   form->ShowFor(nullptr, store);
   ASSERT_TRUE(WaitActive(form));
   Pick("BRIAR CREEK");
-  TypeAndLeave(form->ScoreTotal, QStringLiteral("90"));
+  TypeAndLeave(form->Ui().ScoreTotal, QStringLiteral("90"));
 
   // The golfer's file is gone (renamed meanwhile): the error, and the round stays.
-  Click(form->OKButton);
+  Click(form->Ui().OKButton);
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].text,
             QStringLiteral("PJONES.fwp, the score file of Pat Jones, was not found: the golfer "
@@ -732,14 +733,14 @@ TEST_F(ScoreFormTest, ARoundThatCannotBeStoredOrIsTypedIsNotThrownAway) {
   folder.Write("PJONES.fwp", "");
   {
     FileSizeLimit full(16);
-    Click(form->OKButton);
+    Click(form->Ui().OKButton);
   }
   EXPECT_EQ(messages.back().text, QStringLiteral("PJONES.fwp was not saved: File too large. Your "
                                                  "changes are still here."));
   EXPECT_TRUE(form->isVisible());
   EXPECT_EQ(folder.Read("PJONES.fwp"), "");
   // The cause mended, OK stores it.
-  Click(form->OKButton);
+  Click(form->Ui().OKButton);
   EXPECT_FALSE(form->isVisible());
   EXPECT_NE(folder.Read("PJONES.fwp").find("~BRIAR CREEK~90~"), std::string::npos);
 
@@ -748,14 +749,14 @@ TEST_F(ScoreFormTest, ARoundThatCannotBeStoredOrIsTypedIsNotThrownAway) {
   form->PrepareNewRound(QStringLiteral("Pat Jones"), QStringLiteral("12.4"));
   form->ShowFor(nullptr, store);
   ASSERT_TRUE(WaitActive(form));
-  Click(form->CancelButton);  // nothing typed: nothing asked
+  Click(form->Ui().CancelButton);  // nothing typed: nothing asked
   EXPECT_FALSE(form->isVisible());
   EXPECT_TRUE(messages.empty());
   form->ShowFor(nullptr, store);
   ASSERT_TRUE(WaitActive(form));
-  TypeAndLeave(form->Score[1], QStringLiteral("5"));
+  TypeAndLeave(form->Ui().Score[1], QStringLiteral("5"));
   // Escape in the open course list only closes the list.
-  form->CourseField->showPopup();
+  form->Ui().CourseField->showPopup();
   QWidget* popup = QApplication::activePopupWidget();
   ASSERT_NE(popup, nullptr);
   QTest::keyClick(popup, Qt::Key_Escape);
@@ -767,10 +768,10 @@ TEST_F(ScoreFormTest, ARoundThatCannotBeStoredOrIsTypedIsNotThrownAway) {
   ShowActive(form);
 
   for (auto leave : {std::function<void()>([&] {
-                       Focus(form->Score[2]);
-                       Key(form->Score[2], Qt::Key_Escape);
+                       Focus(form->Ui().Score[2]);
+                       Key(form->Ui().Score[2], Qt::Key_Escape);
                      }),
-                     std::function<void()>([&] { Click(form->CancelButton); }),
+                     std::function<void()>([&] { Click(form->Ui().CancelButton); }),
                      std::function<void()>([&] { form->close(); })}) {
     Answer(fw::ui::MsgAnswer::kNo);
     leave();
@@ -778,9 +779,9 @@ TEST_F(ScoreFormTest, ARoundThatCannotBeStoredOrIsTypedIsNotThrownAway) {
   }
   EXPECT_EQ(MessageTexts(), QStringList(3, QStringLiteral("Discard this round?")));
   Answer(fw::ui::MsgAnswer::kYes);
-  Click(form->CancelButton);
+  Click(form->Ui().CancelButton);
   EXPECT_FALSE(form->isVisible());
-  EXPECT_EQ(form->OkPressed->text(), QStringLiteral("0"));
+  EXPECT_EQ(form->Ui().OkPressed->text(), QStringLiteral("0"));
 }
 
 }  // namespace

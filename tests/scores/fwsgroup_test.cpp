@@ -70,13 +70,13 @@ class GroupTest : public UiTest {
   // Types a score into every hole and leaves the last hole of each nine.
   void TypeHoles(int first, int others) {
     for (int hole = 1; hole <= 18; ++hole)
-      entry->Score[hole]->setText(QString::number(hole == 1 ? first : others));
+      entry->Ui().Score[hole]->setText(QString::number(hole == 1 ? first : others));
     entry->ScoreExit(1);
     entry->ScoreExit(18);
   }
 
   void ExpectHolesCleared() {
-    for (int hole = 1; hole <= 18; ++hole) EXPECT_EQ(entry->Score[hole]->text(), "0") << hole;
+    for (int hole = 1; hole <= 18; ++hole) EXPECT_EQ(entry->Ui().Score[hole]->text(), "0") << hole;
   }
 
   TScoreForm* entry = nullptr;
@@ -96,10 +96,10 @@ TEST_F(GroupTest, WindowLooksAsDescribed) {
   }
   EXPECT_EQ(items, QStringList({"&File", "Exit1=&Exit", "&Activities", "AddaScore1=&Add a Score"}));
   QStringList names;
-  for (int i = 0; i < group->GolferListBox->count(); ++i)
-    names << group->GolferListBox->item(i)->text();
+  for (int i = 0; i < group->Ui().GolferListBox->count(); ++i)
+    names << group->Ui().GolferListBox->item(i)->text();
   EXPECT_EQ(names, QStringList({"Al Able", "Bea Best", "Cy High"}));
-  EXPECT_EQ(group->GolferListBox->currentRow(), 0);
+  EXPECT_EQ(group->Ui().GolferListBox->currentRow(), 0);
 
   // The list fills the client area but a strip of 26 pixels that holds the
   // buttons, also after a resize; the background is white.
@@ -108,37 +108,38 @@ TEST_F(GroupTest, WindowLooksAsDescribed) {
   for (QSize size : {QSize(547, 383), QSize(700, 450)}) {
     group->resize(size);
     QApplication::processEvents();
-    EXPECT_EQ(group->GolferListBox->geometry(),
+    EXPECT_EQ(group->Ui().GolferListBox->geometry(),
               QRect(0, 0, client->width(), client->height() - 26));
-    for (QPushButton* button : {group->AddAScoreButton, group->ExitButton}) {
+    for (QPushButton* button : {group->Ui().AddAScoreButton, group->Ui().ExitButton}) {
       EXPECT_TRUE(client->rect().contains(button->geometry()))
           << button->objectName().toStdString();
       EXPECT_GE(button->y(), client->height() - 26);
     }
   }
-  EXPECT_FALSE(group->AddAScoreButton->geometry().intersects(group->ExitButton->geometry()));
+  EXPECT_FALSE(
+      group->Ui().AddAScoreButton->geometry().intersects(group->Ui().ExitButton->geometry()));
   EXPECT_EQ(fw::ui::Settings().ReadInteger("GroupOfScoresForm", "Width", 0), 700);
 
-  Click(group->ExitButton);
+  Click(group->Ui().ExitButton);
   EXPECT_TRUE(group.isNull());
 }
 
 TEST_F(GroupTest, ThreeGolfersInARowKeepTheDateAndCourseEachWithHisOwnHandicap) {
   QPointer<TGroupOfScoresForm> group = Open();
-  group->GolferListBox->setCurrentRow(0);  // Al Able
-  Click(group->AddAScoreButton);
+  group->Ui().GolferListBox->setCurrentRow(0);  // Al Able
+  Click(group->Ui().AddAScoreButton);
   ASSERT_TRUE(entry->isVisible());
   EXPECT_EQ(entry->Opener(), group.data());
-  EXPECT_EQ(entry->GolferName->text(), "Al Able");
-  EXPECT_EQ(entry->DateField->text(), "01/10/2002");
-  EXPECT_EQ(entry->CoursePicked->text(), "0");
-  EXPECT_EQ(entry->AddingGroup->text(), "1");
-  EXPECT_EQ(entry->IndexField->text(), "19.2");
-  entry->DateField->setText("01/08/2002");
-  entry->CourseField->setCurrentIndex(entry->CourseField->findText("Oak Hills"));
+  EXPECT_EQ(entry->Ui().GolferName->text(), "Al Able");
+  EXPECT_EQ(entry->Ui().DateField->text(), "01/10/2002");
+  EXPECT_EQ(entry->Ui().CoursePicked->text(), "0");
+  EXPECT_EQ(entry->Ui().AddingGroup->text(), "1");
+  EXPECT_EQ(entry->Ui().IndexField->text(), "19.2");
+  entry->Ui().DateField->setText("01/08/2002");
+  entry->Ui().CourseField->setCurrentIndex(entry->Ui().CourseField->findText("Oak Hills"));
   entry->CourseFieldClick();
   TypeHoles(5, 5);
-  Click(entry->OKButton);
+  Click(entry->Ui().OKButton);
   EXPECT_FALSE(entry->isVisible());
   fw::ScoreTable al = FileOf("ALABLE.fwp");
   ASSERT_EQ(al.Count(), 6);
@@ -150,21 +151,21 @@ TEST_F(GroupTest, ThreeGolfersInARowKeepTheDateAndCourseEachWithHisOwnHandicap) 
 
   // The second golfer, from the menu: the date and course stay, the holes are
   // cleared, and the index and course handicap are hers.
-  group->GolferListBox->setCurrentRow(1);
+  group->Ui().GolferListBox->setCurrentRow(1);
   Trigger(group, "AddaScore1");
   ASSERT_TRUE(entry->isVisible());
   EXPECT_EQ(entry->windowTitle(), "Enter Score - Bea Best");
-  EXPECT_EQ(entry->DateField->text(), "01/08/2002");
-  EXPECT_EQ(entry->CourseField->currentText(), "Oak Hills");
-  EXPECT_EQ(entry->CoursePicked->text(), "1");
-  EXPECT_EQ(entry->RatingField->text(), "70.5");
+  EXPECT_EQ(entry->Ui().DateField->text(), "01/08/2002");
+  EXPECT_EQ(entry->Ui().CourseField->currentText(), "Oak Hills");
+  EXPECT_EQ(entry->Ui().CoursePicked->text(), "1");
+  EXPECT_EQ(entry->Ui().RatingField->text(), "70.5");
   ExpectHolesCleared();
-  EXPECT_EQ(entry->IndexField->text(), " 9.6");
-  EXPECT_EQ(entry->CourseHandicapField->text(), "10");
+  EXPECT_EQ(entry->Ui().IndexField->text(), " 9.6");
+  EXPECT_EQ(entry->Ui().CourseHandicapField->text(), "10");
   // Course handicap 10 holds a hole to 7: the 9 on the first hole counts 7.
   TypeHoles(9, 5);
-  EXPECT_EQ(entry->AdjScore->text(), "92");
-  Click(entry->OKButton);
+  EXPECT_EQ(entry->Ui().AdjScore->text(), "92");
+  Click(entry->Ui().OKButton);
   fw::ScoreTable bea = FileOf("BEABEST.fwp");
   ASSERT_EQ(bea.Count(), 6);
   EXPECT_EQ(bea[1].Date, "20020108");
@@ -174,17 +175,17 @@ TEST_F(GroupTest, ThreeGolfersInARowKeepTheDateAndCourseEachWithHisOwnHandicap) 
   EXPECT_EQ(bea[1].CourseHdcp, "10");
 
   // The third by a double click in the list.
-  QListWidget* list = group->GolferListBox;
+  QListWidget* list = group->Ui().GolferListBox;
   const QPoint line = list->visualItemRect(list->item(2)).center();
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, line);
   QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, line);
   ASSERT_TRUE(entry->isVisible());
-  EXPECT_EQ(entry->GolferName->text(), "Cy High");
-  EXPECT_EQ(entry->DateField->text(), "01/08/2002");
-  EXPECT_EQ(entry->CourseField->currentText(), "Oak Hills");
+  EXPECT_EQ(entry->Ui().GolferName->text(), "Cy High");
+  EXPECT_EQ(entry->Ui().DateField->text(), "01/08/2002");
+  EXPECT_EQ(entry->Ui().CourseField->currentText(), "Oak Hills");
   ExpectHolesCleared();
-  EXPECT_EQ(entry->IndexField->text(), "36.4");
-  EXPECT_EQ(entry->CourseHandicapField->text(), "39");
+  EXPECT_EQ(entry->Ui().IndexField->text(), "36.4");
+  EXPECT_EQ(entry->Ui().CourseHandicapField->text(), "39");
   ConfirmRound(entry, "Oak Hills", "100");
   fw::ScoreTable cy = FileOf("CYHIGH.fwp");
   ASSERT_EQ(cy.Count(), 6);
@@ -198,34 +199,34 @@ TEST_F(GroupTest, ThreeGolfersInARowKeepTheDateAndCourseEachWithHisOwnHandicap) 
   EXPECT_EQ(FileOf("ALABLE.fwp").Count(), 6);
   EXPECT_EQ(FileOf("BEABEST.fwp").Count(), 6);
   EXPECT_EQ(FileOf("CYHIGH.fwp").Count(), 6);
-  EXPECT_EQ(group->GolferListBox->currentRow(), 2);
+  EXPECT_EQ(group->Ui().GolferListBox->currentRow(), 2);
   EXPECT_TRUE(messages.empty()) << MessageTexts().join("|").toStdString();
 }
 
 TEST_F(GroupTest, ACancelledEntryStoresNothingAndTheNextGolferKeepsDateAndCourse) {
   const std::string beaBefore = folder.Read("BEABEST.fwp");
   QPointer<TGroupOfScoresForm> group = Open();
-  group->GolferListBox->setCurrentRow(0);
-  Click(group->AddAScoreButton);
+  group->Ui().GolferListBox->setCurrentRow(0);
+  Click(group->Ui().AddAScoreButton);
   ConfirmRound(entry, "Pine Valley", "88");
   ASSERT_EQ(FileOf("ALABLE.fwp").Count(), 6);
 
-  group->GolferListBox->setCurrentRow(1);
-  Click(group->AddAScoreButton);
-  entry->ScoreTotal->setText("77");
-  Click(entry->CancelButton);
+  group->Ui().GolferListBox->setCurrentRow(1);
+  Click(group->Ui().AddAScoreButton);
+  entry->Ui().ScoreTotal->setText("77");
+  Click(entry->Ui().CancelButton);
   EXPECT_FALSE(entry->isVisible());
   group->FormActivate();
   EXPECT_EQ(folder.Read("BEABEST.fwp"), beaBefore);
   EXPECT_EQ(FileOf("ALABLE.fwp").Count(), 6);
 
-  group->GolferListBox->setCurrentRow(2);
-  Click(group->AddAScoreButton);
-  EXPECT_EQ(entry->DateField->text(), "01/10/2002");
-  EXPECT_EQ(entry->CourseField->currentText(), "Pine Valley");
-  EXPECT_EQ(entry->CourseHandicapField->text(), "36");  // slope 113: the index rounded
+  group->Ui().GolferListBox->setCurrentRow(2);
+  Click(group->Ui().AddAScoreButton);
+  EXPECT_EQ(entry->Ui().DateField->text(), "01/10/2002");
+  EXPECT_EQ(entry->Ui().CourseField->currentText(), "Pine Valley");
+  EXPECT_EQ(entry->Ui().CourseHandicapField->text(), "36");  // slope 113: the index rounded
   ExpectHolesCleared();
-  Click(entry->OKButton);
+  Click(entry->Ui().OKButton);
   fw::ScoreTable cy = FileOf("CYHIGH.fwp");
   ASSERT_EQ(cy.Count(), 6);
   EXPECT_EQ(cy[1].CourseName, "Pine Valley");
@@ -240,26 +241,26 @@ TEST_F(GroupTest, AGolferAtTwoHundredRoundsGetsNoNewRound) {
 
   // Refused before the entry: the warning, and the round still being entered
   // for the golfer before goes to her file, not to his.
-  group->GolferListBox->setCurrentRow(1);  // Bea Best
-  Click(group->AddAScoreButton);
+  group->Ui().GolferListBox->setCurrentRow(1);  // Bea Best
+  Click(group->Ui().AddAScoreButton);
   ASSERT_TRUE(entry->isVisible());
-  group->GolferListBox->setCurrentRow(2);  // Cy High
-  Click(group->AddAScoreButton);
+  group->Ui().GolferListBox->setCurrentRow(2);  // Cy High
+  Click(group->Ui().AddAScoreButton);
   EXPECT_EQ(MessageTexts(),
             QStringList({"This golfer has reached the maximum allowed number of scores for a "
                          "golfer.  You must delete some old scores for this golfer before you can "
                          "add any new scores.  REMEMBER: the last 20 complete scores are used to "
                          "calculate the index."}));
   EXPECT_EQ(messages[0].kind, fw::ui::MsgKind::kWarning);
-  EXPECT_EQ(entry->GolferName->text(), "Bea Best");
+  EXPECT_EQ(entry->Ui().GolferName->text(), "Bea Best");
   ConfirmRound(entry, "Oak Hills", "90");
   EXPECT_EQ(FileOf("BEABEST.fwp").Count(), 6);
   EXPECT_EQ(folder.Read("CYHIGH.fwp"), Rounds(200));
 
   // Refused when it comes back: the file reached 200 rounds meanwhile.
   messages.clear();
-  group->GolferListBox->setCurrentRow(0);  // Al Able
-  Click(group->AddAScoreButton);
+  group->Ui().GolferListBox->setCurrentRow(0);  // Al Able
+  Click(group->Ui().AddAScoreButton);
   ASSERT_TRUE(entry->isVisible());
   folder.Write("ALABLE.fwp", Rounds(200));
   ConfirmRound(entry, "Oak Hills", "90");
@@ -274,7 +275,7 @@ TEST_F(GroupTest, AGolferAtTwoHundredRoundsGetsNoNewRound) {
 
 TEST_F(GroupTest, GolferListAndGroupWindowNeverTakeEachOthersRounds) {
   QPointer<TGPickForm> pick = OpenGolferList();
-  Click(pick->AddGroupButton);
+  Click(pick->Ui().AddGroupButton);
   std::vector<TGroupOfScoresForm*> groups = OpenWindows<TGroupOfScoresForm>();
   ASSERT_EQ(groups.size(), 1u);
   QPointer<TGroupOfScoresForm> group = groups[0];
@@ -283,21 +284,21 @@ TEST_F(GroupTest, GolferListAndGroupWindowNeverTakeEachOthersRounds) {
 
   // The group window starts a round for Al, then Add a Score in the golfer
   // list takes the score entry window over for Bea.
-  group->GolferListBox->setCurrentRow(0);
-  Click(group->AddAScoreButton);
-  pick->GolferListBox->setCurrentRow(1);
-  Click(pick->AddAScoreButton);
+  group->Ui().GolferListBox->setCurrentRow(0);
+  Click(group->Ui().AddAScoreButton);
+  pick->Ui().GolferListBox->setCurrentRow(1);
+  Click(pick->Ui().AddAScoreButton);
   EXPECT_EQ(entry->Opener(), pick.data());
-  EXPECT_EQ(entry->GolferName->text(), "Bea Best");
-  entry->CourseField->setCurrentIndex(entry->CourseField->findText("Oak Hills"));
+  EXPECT_EQ(entry->Ui().GolferName->text(), "Bea Best");
+  entry->Ui().CourseField->setCurrentIndex(entry->Ui().CourseField->findText("Oak Hills"));
   entry->CourseFieldClick();
-  entry->ScoreTotal->setText("85");
+  entry->Ui().ScoreTotal->setText("85");
   // Confirmed, and the group window becomes active first.
-  entry->OkPressed->setText("1");
+  entry->Ui().OkPressed->setText("1");
   group->FormActivate();
-  EXPECT_EQ(entry->OkPressed->text(), "1");
+  EXPECT_EQ(entry->Ui().OkPressed->text(), "1");
   EXPECT_EQ(FileOf("ALABLE.fwp").Count(), 5);
-  Click(entry->OKButton);
+  Click(entry->Ui().OKButton);
   fw::ScoreTable bea = FileOf("BEABEST.fwp");
   ASSERT_EQ(bea.Count(), 6);
   EXPECT_EQ(bea[1].TotalScore, "85");
@@ -307,17 +308,17 @@ TEST_F(GroupTest, GolferListAndGroupWindowNeverTakeEachOthersRounds) {
 
   // The other way round: the golfer list has a round pending for Bea when
   // the group window takes the entry for Cy, and becomes active first.
-  Click(pick->AddAScoreButton);
-  group->GolferListBox->setCurrentRow(2);
-  Click(group->AddAScoreButton);
+  Click(pick->Ui().AddAScoreButton);
+  group->Ui().GolferListBox->setCurrentRow(2);
+  Click(group->Ui().AddAScoreButton);
   EXPECT_EQ(entry->Opener(), group.data());
-  entry->CourseField->setCurrentIndex(entry->CourseField->findText("Oak Hills"));
+  entry->Ui().CourseField->setCurrentIndex(entry->Ui().CourseField->findText("Oak Hills"));
   entry->CourseFieldClick();
-  entry->ScoreTotal->setText("101");
-  entry->OkPressed->setText("1");
+  entry->Ui().ScoreTotal->setText("101");
+  entry->Ui().OkPressed->setText("1");
   pick->FormActivate();
   EXPECT_EQ(FileOf("BEABEST.fwp").Count(), 6);
-  Click(entry->OKButton);
+  Click(entry->Ui().OKButton);
   fw::ScoreTable cy = FileOf("CYHIGH.fwp");
   ASSERT_EQ(cy.Count(), 6);
   EXPECT_EQ(cy[1].TotalScore, "101");
@@ -335,13 +336,13 @@ TEST_F(GroupTest, ClosingTheGroupWindowIsLikeExitButItsRoundIsStillStored) {
   // The golfer list has a round pending for Bea; the group window takes the
   // entry for Al and is closed by its close box.
   QPointer<TGPickForm> pick = OpenGolferList();
-  pick->GolferListBox->setCurrentRow(1);
-  Click(pick->AddAScoreButton);
+  pick->Ui().GolferListBox->setCurrentRow(1);
+  Click(pick->Ui().AddAScoreButton);
   Trigger(pick, "AddaGroupofScores1");
   ASSERT_EQ(OpenWindows<TGroupOfScoresForm>().size(), 1u);
   QPointer<TGroupOfScoresForm> group = OpenWindows<TGroupOfScoresForm>()[0];
-  group->GolferListBox->setCurrentRow(0);
-  Click(group->AddAScoreButton);
+  group->Ui().GolferListBox->setCurrentRow(0);
+  Click(group->Ui().AddAScoreButton);
   group->close();
   QApplication::processEvents();
   EXPECT_TRUE(group.isNull());
@@ -354,8 +355,8 @@ TEST_F(GroupTest, ClosingTheGroupWindowIsLikeExitButItsRoundIsStillStored) {
 
   // Nor with a group window kept after closing.
   QPointer<TGroupOfScoresForm> kept = Open(false);
-  kept->GolferListBox->setCurrentRow(0);
-  Click(kept->AddAScoreButton);
+  kept->Ui().GolferListBox->setCurrentRow(0);
+  Click(kept->Ui().AddAScoreButton);
   kept->close();
   ConfirmRound(entry, "Oak Hills", "90");
   kept->FormActivate();

@@ -18,7 +18,7 @@ class ReportSeamTest : public UiTest {
   void SetUp() override {
     UiTest::SetUp();
     fw::ui::SetTwoChoiceHandler([this](const TTwoChoiceDlg& dialog) {
-      questions << dialog.MemoField->text();
+      questions << dialog.Ui().MemoField->text();
       return choice;
     });
     fw::ui::SetPrintDialogHandler([this](QPrinter& printer, QWidget*) {
