@@ -133,10 +133,7 @@ TMainForm::TMainForm(QWidget* parent)
   VersionField->setGeometry(189, 280, 82, 17);
   VersionField->setPalette(white);
 
-  QMenuBar* menu = menuBar();
-  menu->setObjectName(QStringLiteral("MainMenu1"));
-  QMenu* file = menu->addMenu(QStringLiteral("&File"));
-  file->setObjectName(QStringLiteral("File1"));
+  QMenu* file = AddMenu("File1", QStringLiteral("&File"));
   file->setToolTipsVisible(true);
   BackUpClub1 = AddMenuItem(file, "BackUpClub1", QStringLiteral("&Back Up Club..."),
                             [this] { BackUpClub1Click(); });
@@ -152,8 +149,7 @@ TMainForm::TMainForm(QWidget* parent)
                             [this] { ExportClub1Click(); });
   file->addSeparator()->setObjectName(QStringLiteral("N2"));
   Exit1 = AddMenuItem(file, "Exit1", QStringLiteral("E&xit"), [this] { Exit1Click(); });
-  QMenu* edit = menu->addMenu(QStringLiteral("&Edit"));
-  edit->setObjectName(QStringLiteral("Edit1"));
+  QMenu* edit = AddMenu("Edit1", QStringLiteral("&Edit"));
   EditGolfers1 = AddMenuItem(edit, "EditGolfers1", QStringLiteral("Edit &Golfers"),
                              [this] { EditGolferButtonClick(); });
   EditCourses1 = AddMenuItem(edit, "EditCourses1", QStringLiteral("Edit &Courses"),
@@ -164,8 +160,7 @@ TMainForm::TMainForm(QWidget* parent)
   edit->addSeparator()->setObjectName(QStringLiteral("N2"));
   Preferences1 = AddMenuItem(edit, "Preferences1", QStringLiteral("&Preferences..."),
                              [this] { Preferences1Click(); });
-  QMenu* help = menu->addMenu(QStringLiteral("&Help"));
-  help->setObjectName(QStringLiteral("Help1"));
+  QMenu* help = AddMenu("Help1", QStringLiteral("&Help"));
   Help2 = AddMenuItem(help, "Help2", QStringLiteral("&Help"), [this] { Help2Click(); });
   AboutFairwick1 = AddMenuItem(help, "AboutFairwick1", QStringLiteral("&About Fairwick"),
                                [this] { Image1Click(); });

@@ -104,16 +104,13 @@ TGolferForm::TGolferForm(QWidget* parent) : FwForm(parent) {
     buttons->addWidget(button);
   rows->addLayout(buttons);
 
-  QMenuBar* menu = menuBar();
-  menu->setObjectName(QStringLiteral("GolferMenu"));
-  QMenu* file = menu->addMenu(QStringLiteral("&File"));
-  file->setObjectName(QStringLiteral("File1"));
+  menuBar()->setObjectName(QStringLiteral("GolferMenu"));
+  QMenu* file = AddMenu("File1", QStringLiteral("&File"));
   // "x" is Exit's already.
   ExportRounds1 = AddMenuItem(file, "ExportRounds1", QStringLiteral("&Export Rounds..."),
                               [this] { ExportRounds1Click(); });
   Exit1 = AddMenuItem(file, "Exit1", QStringLiteral("E&xit"), [this] { Exit1Click(); });
-  QMenu* calculate = menu->addMenu(QStringLiteral("&Calculate"));
-  calculate->setObjectName(QStringLiteral("Calculate1"));
+  QMenu* calculate = AddMenu("Calculate1", QStringLiteral("&Calculate"));
   Index1 = AddMenuItem(calculate, "Index1", QStringLiteral("&Index"), [this] { Index1Click(); });
   Handicap1 = AddMenuItem(calculate, "Handicap1", QStringLiteral("&Handicap"),
                           [this] { Handicap1Click(); });

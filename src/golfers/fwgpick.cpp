@@ -76,13 +76,9 @@ TGPickForm::TGPickForm(QWidget* parent) : FwForm(parent) {
   side->addWidget(Label1);
   columns->addLayout(side);
 
-  QMenuBar* menu = menuBar();
-  menu->setObjectName(QStringLiteral("MainMenu1"));
-  QMenu* file = menu->addMenu(QStringLiteral("&File"));
-  file->setObjectName(QStringLiteral("File1"));
+  QMenu* file = AddMenu("File1", QStringLiteral("&File"));
   Exit1 = AddMenuItem(file, "Exit1", QStringLiteral("&Exit"), [this] { ExitButtonClick(); });
-  QMenu* activities = menu->addMenu(QStringLiteral("&Activities"));
-  activities->setObjectName(QStringLiteral("Activities1"));
+  QMenu* activities = AddMenu("Activities1", QStringLiteral("&Activities"));
   AddaScore1 = AddMenuItem(activities, "AddaScore1", QStringLiteral("&Add a Score"),
                            [this] { AddAScore(); });
   AddaGroupofScores1 =

@@ -103,13 +103,9 @@ THandicapForm::THandicapForm(QWidget* parent) : FwForm(parent, kDialogFrame) {
   buttons->addStretch();
   outer->addLayout(buttons);
 
-  QMenuBar* menu = menuBar();
-  menu->setObjectName(QStringLiteral("MainMenu1"));
-  QMenu* file = menu->addMenu(QStringLiteral("&File"));
-  file->setObjectName(QStringLiteral("File1"));
+  QMenu* file = AddMenu("File1", QStringLiteral("&File"));
   Exit1 = AddMenuItem(file, "Exit1", QStringLiteral("E&xit"), [this] { OKButtonClick(); });
-  QMenu* help = menu->addMenu(QStringLiteral("&Help"));
-  help->setObjectName(QStringLiteral("Help1"));
+  QMenu* help = AddMenu("Help1", QStringLiteral("&Help"));
   Help2 = AddMenuItem(help, "Help2", QStringLiteral("&Help"), [this] { Help2Click(); });
   AboutFairwick1 = AddMenuItem(help, "AboutFairwick1", QStringLiteral("&About Fairwick"),
                                [this] { AboutFairwick1Click(); });
@@ -121,7 +117,7 @@ THandicapForm::THandicapForm(QWidget* parent) : FwForm(parent, kDialogFrame) {
           [this] { fw::ui::Guarded([this] { CourseFieldClick(); }); });
   CancelOnEscape(OKButton);
 
-  const int menuHeight = menu->sizeHint().height();
+  const int menuHeight = menuBar()->sizeHint().height();
   setFixedSize(sizeHint().expandedTo(QSize(498, 327 + menuHeight)));
   CentreOnFirstShow();
 

@@ -265,17 +265,12 @@ void TScoreForm::SetTabOrder() {
 }
 
 void TScoreForm::BuildMenu() {
-  QMenuBar* menu = menuBar();
-  menu->setObjectName(QStringLiteral("MainMenu1"));
-  QMenu* file = menu->addMenu(QStringLiteral("&File"));
-  file->setObjectName(QStringLiteral("File1"));
+  QMenu* file = AddMenu("File1", QStringLiteral("&File"));
   SaveExit1 = AddMenuItem(file, "SaveExit1", QStringLiteral("&Save/Exit"), {});
   Exit1 = AddMenuItem(file, "Exit1", QStringLiteral("E&xit"), {});
-  QMenu* edit = menu->addMenu(QStringLiteral("&Edit"));
-  edit->setObjectName(QStringLiteral("Edit1"));
+  QMenu* edit = AddMenu("Edit1", QStringLiteral("&Edit"));
   EditCourses1 = AddMenuItem(edit, "EditCourses1", QStringLiteral("&Add A Course"), {});
-  QMenu* help = menu->addMenu(QStringLiteral("&Help"));
-  help->setObjectName(QStringLiteral("Help1"));
+  QMenu* help = AddMenu("Help1", QStringLiteral("&Help"));
   Help2 = AddMenuItem(help, "Help2", QStringLiteral("&Help"), {});
   AboutFairwick1 = AddMenuItem(help, "AboutFairwick1", QStringLiteral("&About Fairwick"), {});
 }

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -268,6 +269,14 @@ QAction* FormBase::AddMenuItem(QMenu* menu, const char* name, const QString& cap
 
 FwForm::FwForm(QWidget* parent, Qt::WindowFlags flags)
     : QMainWindow(parent, flags), FormBase(this) {}
+
+QMenu* FwForm::AddMenu(const char* name, const QString& caption) {
+  QMenuBar* bar = menuBar();
+  if (bar->objectName().isEmpty()) bar->setObjectName(QStringLiteral("MainMenu1"));
+  QMenu* menu = bar->addMenu(caption);
+  menu->setObjectName(QString::fromLatin1(name));
+  return menu;
+}
 
 QWidget* FwForm::NewClientArea() {
   auto* client = new QWidget(this);

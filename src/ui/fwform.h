@@ -162,6 +162,9 @@ class FwForm : public QMainWindow, public FormBase {
  protected:
   // The window's client area ("ClientArea"), below its menu bar.
   QWidget* NewClientArea();
+  // Adds a menu to the menu bar with its object name and caption; the menu bar
+  // is named "MainMenu1" unless the window named it otherwise first.
+  QMenu* AddMenu(const char* name, const QString& caption);
 
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;

@@ -38,14 +38,10 @@ FwMaintForm::FwMaintForm(QWidget* parent, const char* listName, const QString& n
   layout->addWidget(List, 1);
   layout->addLayout(buttons);
 
-  QMenuBar* menu = menuBar();
-  menu->setObjectName(QStringLiteral("MainMenu1"));
-  QMenu* file = menu->addMenu(QStringLiteral("&File"));
-  file->setObjectName(QStringLiteral("File1"));
+  QMenu* file = AddMenu("File1", QStringLiteral("&File"));
   Save1 = AddMenuItem(file, "Save1", QStringLiteral("&Save"), [this] { Save1Click(); });
   Exit1 = AddMenuItem(file, "Exit1", QStringLiteral("&Exit"), [this] { Exit1Click(); });
-  QMenu* edit = menu->addMenu(QStringLiteral("&Edit"));
-  edit->setObjectName(QStringLiteral("Edit1"));
+  QMenu* edit = AddMenu("Edit1", QStringLiteral("&Edit"));
   auto item = [&](const char* verb, std::function<void()> handler) {
     const QByteArray name = QStringLiteral("%1%2%3").arg(QLatin1String(verb), noun, "1").toLatin1();
     return AddMenuItem(edit, name.constData(),
