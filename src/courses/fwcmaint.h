@@ -24,21 +24,18 @@ class TCMaintForm : public fw::ui::FwMaintForm {
   fw::FileSnapshot HolesSeen;
   int EditedCourse = 0;
 
+  // Takes a course confirmed for this window from the course edit dialog, or
+  // shows the course list afresh when another copy changed it.
   void FormActivate() override;
+  // Cancels the course edit dialog when it is open for this window.
   void FormClose() override;
   void AddButtonClick() override;
   void ModifyButtonClick() override;
   void DeleteButtonClick() override;
+  // Writes the course list, and the hole list when its stroke indexes changed.
   bool SaveChanges() override;
 
  private:
-  // The shared controls under this window's names.
-  QListWidget*& CourseListBox = List;
-  QAction*& AddCourse1 = AddItem1;
-  QAction*& ModifyCourse1 = ModifyItem1;
-  QAction*& DeleteCourse1 = DeleteItem1;
-  bool& CoursesChanged = Changed;
-
   // Loads the course list and the hole list afresh, dropping this window's
   // changes; the course selected stays selected when it is still there.
   void Reload();

@@ -18,21 +18,19 @@ class TGMaintForm : public fw::ui::FwMaintForm {
   fw::FileSnapshot GolfersSeen;
   int EditedGolfer = 0;
 
+  // Takes the name dialog's answer back, or shows the golfer list afresh when
+  // another window or copy changed it and this window holds no changes.
   void FormActivate() override;
+  // Withdraws the name dialog when it works for this window.
   void FormClose() override;
+  // Add and Modify show the name dialog; Delete asks first and deletes the
+  // golfer's score file with him.
   void AddButtonClick() override;
   void ModifyButtonClick() override;
   void DeleteButtonClick() override;
   bool SaveChanges() override;
 
  private:
-  // The shared controls under this window's names.
-  QListWidget*& GolferListBox = List;
-  QAction*& AddGolfer1 = AddItem1;
-  QAction*& ModifyGolfer1 = ModifyItem1;
-  QAction*& DeleteGolfer1 = DeleteItem1;
-  bool& GolfersChanged = Changed;
-
   // Loads the golfer list afresh, dropping this window's changes; the golfer
   // selected stays selected when he is still there.
   void Reload();
