@@ -5,7 +5,11 @@
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QPrinter>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextDocument>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
 #include "data/outfile.h"
@@ -178,6 +182,17 @@ void TProgressForm::CourseFieldChange() {
     lines.insert(lines.end(), holes.begin(), holes.end());
   }
   StatsView->setPlainText(JoinLines(lines));
+  // The figures are read whole, without scrolling sideways: the panel is made
+  // wide enough for its widest line, within half the screen.
+  int widest = 0;
+  for (const std::string& line : lines)
+    widest = std::max(widest, StatsView->fontMetrics().horizontalAdvance(ToQt(line)));
+  const int chrome = 2 * StatsView->frameWidth() +
+                     2 * static_cast<int>(StatsView->document()->documentMargin()) +
+                     StatsView->verticalScrollBar()->sizeHint().width() + 4;
+  int limit = 1 << 14;
+  if (const QScreen* shown = screen()) limit = shown->availableGeometry().width() / 2;
+  StatsView->setMinimumWidth(std::min(widest + chrome, limit));
 }
 
 void TProgressForm::PrintButtonClick() {

@@ -259,19 +259,28 @@ void PaintProgressChart(QPainter& painter, const QRect& area, const fw::Progress
     return;
   }
 
-  // The trend under the title, the legend on its right.
+  // The trend under the title, the legend on its right; where the two do not
+  // fit side by side, the legend moves up beside the title.
   painter.setFont(labelFont);
-  const QRectF legendLine(titleLine.left(), titleLine.bottom() + 4 * u, titleLine.width(),
-                          labels.height());
-  painter.drawText(legendLine, Qt::AlignLeft | Qt::AlignVCenter, TrendText(series, text.order));
+  const QRectF trendLine(titleLine.left(), titleLine.bottom() + 4 * u, titleLine.width(),
+                         labels.height());
+  const QString trend = TrendText(series, text.order);
+  painter.drawText(trendLine, Qt::AlignLeft | Qt::AlignVCenter, trend);
   const QString names[] = {QStringLiteral("Index"), QStringLiteral("Differential"),
                            QStringLiteral("Used for today's index")};
   const double symbol = 18 * u;
+  double legendWidth = 0;
+  for (const QString& name : names) legendWidth += labels.horizontalAdvance(name) + symbol + 18 * u;
+  const bool besideTrend =
+      labels.horizontalAdvance(trend) + 12 * u + legendWidth <= trendLine.width();
+  const QRectF legendLine = besideTrend ? trendLine : titleLine;
+  const double baseline = legendLine.center().y() - labels.height() / 2 + labels.ascent();
   double x = legendLine.right();
   for (int i = 2; i >= 0; --i) {
     x -= labels.horizontalAdvance(names[i]);
     painter.setPen(Qt::black);
-    painter.drawText(QPointF(x, legendLine.top() + labels.ascent()), names[i]);
+    painter.drawText(QPointF(x, baseline), names[i]);
+
     x -= symbol + 4 * u;
     const QPointF mid(x + symbol / 2, legendLine.center().y());
     if (i == 0) {

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPrinter>
+#include <QScrollBar>
 #include <cstdlib>
 
 #include "handicap/rounds.h"
@@ -114,6 +115,9 @@ TEST_F(ProgressFormTest, ShowsAGolferAndPrintsAndSavesTheChart) {
   EXPECT_TRUE(stats.contains("  All rounds            90.6  (25 rounds)")) << stats.toStdString();
   EXPECT_EQ(form->Ui().CourseField->currentText(), "Oak Hills");
   EXPECT_TRUE(stats.contains("Average on each hole of Oak Hills (1 round)"));
+  // The figures are read whole, without scrolling sideways.
+  QApplication::processEvents();
+  EXPECT_EQ(form->Ui().StatsView->horizontalScrollBar()->maximum(), 0);
 
   // Print: declined, then to a PDF.
   Click(form->Ui().PrintButton);
