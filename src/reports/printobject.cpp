@@ -107,7 +107,7 @@ void TPrintObject::PlaceText(const std::string& text, float x, float y) {
     if (v > physicalHeight_) v = physicalHeight_ - bottomBorder_;
     currentLine_ = y;
   } else if (y == NextLine) {
-    if (autoPageBreak_ && currentLine_ + LineHeightInches() > detailBottom_) NextPage();
+    if (autoPageBreak_ && LineLeavesPage(currentLine_ + LineHeightInches())) NextPage();
     const float lineHeight = LineHeightInches();
     v = ToPixels(currentLine_ + lineHeight, verticalResolution_);
     currentLine_ += lineHeight;
@@ -138,6 +138,16 @@ void TPrintObject::PlaceGuide(float left, float top, float width, float height) 
   device_.DrawGuide(ToPixels(left, horizontalResolution_) - leftBorder_,
                     ToPixels(top, verticalResolution_) - topBorder_,
                     ToPixels(width, horizontalResolution_), ToPixels(height, verticalResolution_));
+}
+
+bool TPrintObject::LineLeavesPage(float top) const {
+  if (top > detailBottom_) return true;
+  // A sheet shorter than the detail area (a page turned to landscape, a small
+  // paper size) ends the page where its printable area ends, so that no line
+  // is cut off the paper; a band too short for one line keeps the area's rule.
+  const float lineHeight = LineHeightInches();
+  const float printableBottom = ToInches(physicalHeight_ - bottomBorder_, verticalResolution_);
+  return printableBottom >= detailTop_ + lineHeight && top + lineHeight > printableBottom;
 }
 
 void TPrintObject::NextPage() {

@@ -52,8 +52,8 @@ class TPrintObject {
   // CurrentLine does not move.
   void PlaceGuide(float left, float top, float width, float height);
   void NextPage();
-  // Switches the break before a NextLine text below the detail bottom on or
-  // off; BeginJob switches it on.
+  // Switches the break before a NextLine text below the detail bottom (or one
+  // that would run off a shorter sheet) on or off; BeginJob switches it on.
   void SetAutoPageBreak(bool on) { autoPageBreak_ = on; }
   float LineHeightInches() const;
   // Ends the document; the last page is ejected.
@@ -83,6 +83,9 @@ class TPrintObject {
   };
 
   void ReadDeviceMetrics();
+  // True when a line whose top is at `top` (inches) belongs on the next page.
+  bool LineLeavesPage(float top) const;
+
   static std::int32_t ToPixels(float inches, std::int32_t resolution);
   static float ToInches(std::int32_t pixels, std::int32_t resolution);
 

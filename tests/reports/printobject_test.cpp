@@ -167,6 +167,24 @@ TEST(PrintObjectTest, ReportPagesBreakBelowTenInches) {
   }
 }
 
+TEST(PrintObjectTest, ReportPagesBreakWhereAShorterSheetEnds) {
+  // A letter sheet turned to landscape is 8.5 inches tall, its printable area
+  // ends at 8.25: 0.2-inch lines from 1.0 fill it to the line at 8.0, and the
+  // next opens page 2 instead of falling off the paper.
+  RecordingDevice device;
+  device.Physical = {6600, 5100};
+  device.Printable = {6300, 4800};
+  ReportLines lines;
+  for (int i = 1; i <= 40; ++i) lines.push_back("line " + std::to_string(i));
+  PrintReportLines(device, lines);
+  ASSERT_EQ(device.drawn.size(), lines.size());
+  EXPECT_EQ(device.drawn[35].Page, 1);
+  EXPECT_EQ(device.drawn[36].Page, 2);
+  EXPECT_EQ(device.drawn[36].Y, 600 - 150);
+  for (const RecordingDevice::Drawn& line : device.drawn)
+    EXPECT_LE(line.Y + 120, 4800) << line.Text;
+}
+
 TEST(PrintObjectTest, PageBreakSwitchedOffKeepsLinesOnTheSheet) {
   // 0.2-inch lines from 9.75 inches in a band ending at 10.0: with the break
   // on, the line at 10.15 opens page 2; switched off it stays on page 1,
