@@ -47,12 +47,14 @@ std::string RepeatsMessage(const std::array<int, 19>& uses) {
 
 }  // namespace
 
-void ParseHoleList(std::string_view bytes, HoleTable& holes) {
+int ParseHoleList(std::string_view bytes, HoleTable& holes) {
   holes.Clear();
   LineCursor lines(bytes);
   std::string_view line;
-  while (!holes.Full() && lines.Next(line)) {
+  int inFile = 0;
+  while (lines.Next(line)) {
     if (line.empty()) continue;
+    if (++inFile > holes.kLimit) continue;
     THoleRec& rec = holes.Append(THoleRec{});
     ScanTildeFields(line, kHoleFields, [&](int field, std::string_view text) {
       if (field == 1)
@@ -61,6 +63,7 @@ void ParseHoleList(std::string_view bytes, HoleTable& holes) {
         rec.StrokeIndex[static_cast<std::size_t>(field - 2)] = text;
     });
   }
+  return inFile;
 }
 
 std::string FormatHoleList(const HoleTable& holes) {
@@ -83,7 +86,9 @@ void LoadHoleList(const WorkFolder& folder, HoleTable& holes, FileSnapshot* seen
   } catch (const MissingFileError&) {
     // No course has stroke indexes yet.
   }
-  if (!bytes.empty()) ParseHoleList(bytes, holes);
+  // A list longer than the table is never saved shorter.
+  if (const int inFile = ParseHoleList(bytes, holes); inFile > holes.kLimit)
+    read.MarkPartial(inFile, holes, "course lines");
   if (seen) *seen = std::move(read);
 }
 

@@ -38,11 +38,12 @@ struct THoleRec {
 using HoleTable = Table<THoleRec, 1000>;
 inline constexpr int MaxHoleLines = HoleTable::kLimit;
 
-// Parses the bytes of a hole list into the table (cleared first), stopping at
-// MaxHoleLines. Empty lines carry nothing and are skipped; a field never
+// Parses the bytes of a hole list into the table (cleared first), up to
+// MaxHoleLines, and returns how many course lines the bytes hold, those beyond
+// the table included. Empty lines carry nothing and are skipped; a field never
 // closed by its tilde stays empty, and characters after the 19th tilde are
 // ignored.
-void ParseHoleList(std::string_view bytes, HoleTable& holes);
+int ParseHoleList(std::string_view bytes, HoleTable& holes);
 
 // The bytes SaveHoleList writes: every field cut to its room, with tildes and
 // line breaks in it turned into blanks, each followed by a tilde; CR LF lines.

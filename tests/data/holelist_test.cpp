@@ -80,7 +80,18 @@ TEST(HoleListTest, RoundTripRenameAndRemove) {
   EXPECT_FALSE(StrokeIndexesOf(holes, "Bad"));
   holes[2].StrokeIndex[1] = "~";
   EXPECT_EQ(FormatHoleList(holes).substr(26), "X~Y~ ~" + std::string(16, '~') + "\r\n");
+
+  // A list longer than the table loads what fits and is never saved shorter.
+  std::string many;
+  for (int i = 0; i <= MaxHoleLines; ++i) many += "C" + std::to_string(i) + "~\r\n";
+  tmp.Write("holes.fwc", many);
+  FileSnapshot seen;
+  LoadHoleList(folder, holes, &seen);
+  EXPECT_EQ(holes.Count(), MaxHoleLines);
+  EXPECT_THROW(SaveHoleList(folder, holes, seen), NotSavedError);
+  EXPECT_EQ(tmp.Read("holes.fwc"), many);
   std::filesystem::remove(tmp.Path() / "holes.fwc");
+
   tmp.MakeDir("HOLES.FWC");
   EXPECT_THROW(LoadHoleList(folder, holes), NotADataFileError);
 }
