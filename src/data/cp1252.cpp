@@ -29,14 +29,6 @@ void AppendUtf8(std::string& out, char32_t c) {
   }
 }
 
-// The byte of a character, or -1 when the code page has none.
-int ByteOf(char32_t c) {
-  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<int>(c);
-  for (std::size_t i = 0; i < kHigh.size(); ++i)
-    if (kHigh[i] == c) return static_cast<int>(0x80 + i);
-  return -1;
-}
-
 [[noreturn]] void ThrowNotUtf8(unsigned char byte) {
   char hex[8];
   std::snprintf(hex, sizeof hex, "0x%02X", static_cast<unsigned>(byte));
@@ -77,10 +69,21 @@ char32_t NextCharacter(const unsigned char*& p, const unsigned char* end) {
 
 }  // namespace
 
+char16_t Cp1252Character(unsigned char byte) {
+  return byte >= 0x80 && byte < 0xA0 ? kHigh[byte - 0x80] : byte;
+}
+
+int Cp1252Byte(char32_t c) {
+  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<int>(c);
+  for (std::size_t i = 0; i < kHigh.size(); ++i)
+    if (kHigh[i] == c) return static_cast<int>(0x80 + i);
+  return -1;
+}
+
 std::string Cp1252ToUtf8(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size() + bytes.size() / 8);
-  for (unsigned char b : bytes) AppendUtf8(out, b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80] : b);
+  for (unsigned char b : bytes) AppendUtf8(out, Cp1252Character(b));
   return out;
 }
 
@@ -91,7 +94,7 @@ std::string Utf8ToCp1252(std::string_view utf8) {
   const auto* const end = p + utf8.size();
   while (p < end) {
     const char32_t c = NextCharacter(p, end);
-    const int b = ByteOf(c);
+    const int b = Cp1252Byte(c);
     if (b < 0) {
       char code[16];
       std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));

@@ -1,7 +1,7 @@
 #pragma once
 // Windows-1252, the code page of every data file, to and from UTF-8, the
 // encoding of the CSV files Fairwick exchanges with spreadsheets. No Qt: the
-// core converts on its own; the windows have their own conversion to QString.
+// core converts on its own; the windows' conversion to QString reads the same table.
 
 #include <string>
 #include <string_view>
@@ -13,6 +13,11 @@ namespace fw {
 // unassigned (0x81, 0x8D, 0x8F, 0x90, 0x9D) the control characters of the same
 // value, as Windows maps them. So no text is ever lost on the way out.
 std::string Cp1252ToUtf8(std::string_view bytes);
+
+// The character of one byte, as Cp1252ToUtf8 reads it.
+char16_t Cp1252Character(unsigned char byte);
+// The byte of a character, or -1 when the code page has none.
+int Cp1252Byte(char32_t c);
 
 // The Windows-1252 bytes of UTF-8 text; Cp1252ToUtf8 undone exactly. Raises
 // ConversionError naming the first character the code page lacks

@@ -2,26 +2,15 @@
 
 #include <QLineEdit>
 #include <QToolTip>
-#include <array>
+
+#include "data/cp1252.h"
 
 namespace fw::ui {
 namespace {
 
-// Unicode of the bytes 0x80 to 0x9F; 0 where the code page has no character.
-constexpr std::array<char16_t, 32> kHigh = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
+// The byte of a character, or -1 when the code page has none.
 int ByteOf(QChar c) {
-  char16_t u = c.unicode();
-  if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) return u;
-  // The five bytes without a character come back as the control characters
-  // ToQt made of them.
-  if (u < 0xA0 && kHigh[u - 0x80] == 0) return u;
-  for (std::size_t i = 0; i < kHigh.size(); ++i)
-    if (kHigh[i] != 0 && kHigh[i] == u) return static_cast<int>(0x80 + i);
-  return -1;
+  return fw::Cp1252Byte(c.unicode());
 }
 
 }  // namespace
@@ -29,12 +18,7 @@ int ByteOf(QChar c) {
 QString ToQt(std::string_view bytes) {
   QString out;
   out.reserve(static_cast<qsizetype>(bytes.size()));
-  for (unsigned char b : bytes) {
-    if (b >= 0x80 && b < 0xA0 && kHigh[b - 0x80] != 0)
-      out.append(QChar(kHigh[b - 0x80]));
-    else
-      out.append(QChar(static_cast<char16_t>(b)));
-  }
+  for (unsigned char b : bytes) out.append(QChar(fw::Cp1252Character(b)));
   return out;
 }
 
