@@ -26,6 +26,8 @@ using fwtest::ScriptedChoice;
 using fwtest::TempFolder;
 using Strings = std::vector<std::string>;
 
+const TCourseSummary kOak{"Oak Hills", "70.5", "125", "72"};
+
 std::string Crlf(const Strings& lines) {
   std::string bytes;
   for (const std::string& line : lines) bytes += line + "\r\n";
@@ -145,12 +147,11 @@ TEST(ReportFilesTest, HandicapList) {
   };
   const std::vector<int> places = {placeOf("PJONES2"), placeOf("ALOW"), placeOf("PJONES1"),
                                    placeOf("CLONG")};
-  const TCourseSummary course{"Oak Hills", "70.5", "125", "72"};
   ScoreTable scores;
   ScriptedChoice choice;
   RecordingMessenger messenger;
   OutputReport(HandicapListDestination(), choice, messenger, folder, [&] {
-    return HandicapListLines(folder, golfers, places, course, ReportDate{2002, 1, 10, '/'},
+    return HandicapListLines(folder, golfers, places, kOak, ReportDate{2002, 1, 10, '/'},
                              IndexOptions{}, scores);
   });
   // clang-format off
@@ -174,8 +175,7 @@ TEST(ReportFilesTest, HandicapList) {
 }
 
 TEST(ReportFilesTest, CourseHandicap) {
-  const TCourseSummary course{"Oak Hills", "70.5", "125", "72"};
-  const CourseHandicapTexts result = CourseHandicapTextsFor("Pat Jones", "12.4", course);
+  const CourseHandicapTexts result = CourseHandicapTextsFor("Pat Jones", "12.4", kOak);
   EXPECT_EQ(result.Hdcp1, "Handicap for Pat Jones at this course is: 14");
   EXPECT_EQ(result.Hdcp2, "Predicted score for Pat Jones is: 86");
 
@@ -185,7 +185,7 @@ TEST(ReportFilesTest, CourseHandicap) {
   ScriptedChoice choice;
   RecordingMessenger messenger;
   OutputReport(CourseHandicapDestination("PJONES"), choice, messenger, folder, [&] {
-    return CourseHandicapLines(ReportDate{2002, 1, 10, '-'}, "Pat Jones", "12.4", course,
+    return CourseHandicapLines(ReportDate{2002, 1, 10, '-'}, "Pat Jones", "12.4", kOak,
                                result.Hdcp1, result.Hdcp2);
   });
   EXPECT_EQ(dir.Read("PJONES.fwh"), Crlf({
@@ -220,13 +220,12 @@ TEST(ReportFilesTest, DatesInTheUsersOrder) {
   const WorkFolder folder(dir.Path());
   GolferTable golfers;
   LoadGolferList(folder, golfers);
-  const TCourseSummary course{"Oak Hills", "70.5", "125", "72"};
   const ReportDate today{2002, 1, 10, '.'};
   IndexOptions options;
   options.Order = DateOrder::kDayMonthYear;
   ScoreTable scores;
   const std::vector<int> places = {1};
-  EXPECT_EQ(HandicapListLines(folder, golfers, places, course, today, options, scores)[0],
+  EXPECT_EQ(HandicapListLines(folder, golfers, places, kOak, today, options, scores)[0],
             "FAIRWICK COURSE HANDICAPS AS OF:  10.01.2002");
   NoIndexOutput none;
   const IndexResult index = ComputeIndex(scores, {"Pat Jones", 0}, none, options);
@@ -234,7 +233,7 @@ TEST(ReportFilesTest, DatesInTheUsersOrder) {
                               DateOrder::kDayMonthYear)[4],
             "Printed: 10.01.2002");
   // yyyy-mm-dd keeps its dashes whatever the system's separator.
-  EXPECT_EQ(CourseHandicapLines(today, "Al", "NH", course, "", "", HandicapRules::kFairwick,
+  EXPECT_EQ(CourseHandicapLines(today, "Al", "NH", kOak, "", "", HandicapRules::kFairwick,
                                 DateOrder::kYearMonthDay)[0],
             "FAIRWICK COURSE HANDICAP AS OF:  2002-01-10");
   options.Order = DateOrder::kYearMonthDay;
@@ -253,15 +252,14 @@ TEST(ReportFilesTest, UnderWhsEveryReportNamesTheRules) {
   const WorkFolder folder(dir.Path());
   GolferTable golfers;
   LoadGolferList(folder, golfers);
-  const TCourseSummary course{"Oak Hills", "70.5", "125", "72"};
   const IndexOptions whs{true, false, HandicapRules::kWhs};
   const ReportDate today{2002, 1, 10, '/'};
   ScoreTable scores;
   const std::vector<int> places = {1, 2};
   // Beside the rules line, the heading is that of the program's own rules.
-  ReportLines list = HandicapListLines(folder, golfers, places, course, today, whs, scores);
+  ReportLines list = HandicapListLines(folder, golfers, places, kOak, today, whs, scores);
   const ReportLines own =
-      HandicapListLines(folder, golfers, places, course, today, IndexOptions{}, scores);
+      HandicapListLines(folder, golfers, places, kOak, today, IndexOptions{}, scores);
   ASSERT_EQ(list.size(), 11u);
   EXPECT_EQ(list[1], kWhsRulesLine);
   list.erase(list.begin() + 1);
@@ -283,13 +281,13 @@ TEST(ReportFilesTest, UnderWhsEveryReportNamesTheRules) {
                      "The current index for Pat Jones is 20.0"}));
   EXPECT_EQ(history[10], "*  1 - 01/05/2002  Oak Hills               92   92  72.0    113    20.0");
 
-  const CourseHandicapTexts nh = CourseHandicapTextsFor("Al", "NH", course, HandicapRules::kWhs);
+  const CourseHandicapTexts nh = CourseHandicapTextsFor("Al", "NH", kOak, HandicapRules::kWhs);
   EXPECT_EQ(nh.Hdcp1 + " " + nh.Hdcp2,
             "Handicap for Al at this course is: NH Predicted score for Al is: NH");
-  EXPECT_EQ(CourseHandicapTextsFor("Al", "20.0", course, HandicapRules::kWhs).Hdcp2,
+  EXPECT_EQ(CourseHandicapTextsFor("Al", "20.0", kOak, HandicapRules::kWhs).Hdcp2,
             "Predicted score for Al is: 93");
   const ReportLines printout =
-      CourseHandicapLines(today, "Al", "NH", course, nh.Hdcp1, nh.Hdcp2, HandicapRules::kWhs);
+      CourseHandicapLines(today, "Al", "NH", kOak, nh.Hdcp1, nh.Hdcp2, HandicapRules::kWhs);
   EXPECT_EQ(printout[1], kWhsRulesLine);
   EXPECT_EQ(printout[8], "Index:         NH");
 
