@@ -24,10 +24,10 @@ namespace fs = std::filesystem;
 
 bool IsBackupFileName(std::string_view name) {
   for (std::string_view known : kBackupFileNames)
-    if (EqualsIgnoringAsciiCase(name, known)) return true;
+    if (SameTextIgnoringCase(name, known)) return true;
   const std::string_view ext = kBackupExtension;
   return name.size() >= ext.size() &&
-         EqualsIgnoringAsciiCase(name.substr(name.size() - ext.size()), ext);
+         SameTextIgnoringCase(name.substr(name.size() - ext.size()), ext);
 }
 
 std::string DefaultBackupName(int year, int month, int day) {

@@ -28,7 +28,7 @@ const OrderName& NameOf(DateOrder order) {
 DateOrder DateOrderFromSetting(std::string_view value) {
   const std::string text = TrimBlanks(value);
   for (const OrderName& name : kOrders)
-    if (EqualsIgnoringAsciiCase(text, name.Setting)) return name.Order;
+    if (SameTextIgnoringCase(text, name.Setting)) return name.Order;
   return DateOrder::kMonthDayYear;
 }
 

@@ -18,7 +18,7 @@ std::string_view TrimSpace(std::string_view s) {
 }
 
 bool SameName(std::string_view a, std::string_view b) {
-  return EqualsIgnoringAsciiCase(TrimSpace(a), TrimSpace(b));
+  return SameTextIgnoringCase(TrimSpace(a), TrimSpace(b));
 }
 
 // One line of the file as the settings functions see it.

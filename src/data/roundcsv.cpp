@@ -136,7 +136,7 @@ void AppendRounds(std::string& out, const std::vector<std::string>& lead, const 
 
 // Column names match ignoring case and the blanks around them.
 bool SameColumnName(std::string_view a, std::string_view b) {
-  return EqualsIgnoringAsciiCase(TrimBlanks(a), TrimBlanks(b));
+  return SameTextIgnoringCase(TrimBlanks(a), TrimBlanks(b));
 }
 
 // yyyy-mm-dd of a real calendar day as yyyymmdd; nothing for anything else.

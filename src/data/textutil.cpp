@@ -1,5 +1,7 @@
 #include "data/textutil.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 
@@ -60,14 +62,6 @@ std::string FormatFixed(double value, int width, int decimals) {
   return buf;
 }
 
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-  auto fold = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (fold(a[i]) != fold(b[i])) return false;
-  return true;
-}
-
 namespace {
 
 // The three parts of a date in the order's places, with its separator (or
@@ -102,6 +96,28 @@ bool IsCalendarDay(int year, int month, int day) {
   if (month < 1 || month > 12 || day < 1) return false;
   const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
   return day <= (month == 2 && leap ? 29 : kDays[month - 1]);
+}
+
+std::optional<int> DayOfStoredDate(std::string_view stored) {
+  if (stored.size() != 8 ||
+      !std::all_of(stored.begin(), stored.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    return std::nullopt;
+  const int year = StrToInt(stored.substr(0, 4));
+  const int month = StrToInt(stored.substr(4, 2));
+  const int day = StrToInt(stored.substr(6, 2));
+  if (!IsCalendarDay(year, month, day)) return std::nullopt;
+  const std::chrono::year_month_day date{std::chrono::year{year},
+                                         std::chrono::month{static_cast<unsigned>(month)},
+                                         std::chrono::day{static_cast<unsigned>(day)}};
+  return static_cast<int>(std::chrono::sys_days{date}.time_since_epoch().count());
+}
+
+std::string StoredDateOfDay(int day) {
+  const std::chrono::year_month_day date{std::chrono::sys_days{std::chrono::days{day}}};
+  char text[16];
+  std::snprintf(text, sizeof text, "%04d%02u%02u", static_cast<int>(date.year()),
+                static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
+  return text;
 }
 
 std::string MissingDateShown(DateOrder order) {

@@ -2,6 +2,7 @@
 // Small text and date routines shared by the data files, the windows and the
 // reports. All texts are Windows-1252 bytes, one byte a character.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,7 +22,8 @@ std::string CutTo(std::string_view text, std::size_t room);
 std::string TrimBlanks(std::string_view text);
 
 // True when the texts are equal once capital letters A to Z are read as small
-// ones; other characters must match exactly.
+// ones; other characters must match exactly. How course and golfer names, file
+// names, settings keys and column names are matched.
 bool SameTextIgnoringCase(std::string_view a, std::string_view b);
 
 // Exactly n characters: the text (cut at NUL) left-justified, cut or blank-filled.
@@ -36,14 +38,17 @@ std::string PadLeft(std::string_view text, int n);
 // Rounds halves to even like every other rounding of the program.
 std::string FormatFixed(double value, int width, int decimals);
 
-// The texts are equal when the letters A-Z are taken as a-z: how file names,
-// settings keys and column names are matched. Other bytes must be equal.
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
-
 // True for a day of the calendar: a month 1 to 12 and a day that month has,
 // 29 February only in leap years (divisible by 4, century years only when
 // divisible by 400).
 bool IsCalendarDay(int year, int month, int day);
+
+// Calendar days counted from 1 January 1970, so that dates subtract: the day
+// of a stored date "yyyymmdd", nothing when the text is no calendar date (the
+// placeholder "99999999", a wrong length, a 13th month, ...).
+std::optional<int> DayOfStoredDate(std::string_view stored);
+// The stored date "yyyymmdd" of a day.
+std::string StoredDateOfDay(int day);
 
 // The date shown in `order` for a stored date that cannot be shown:
 // "99/99/9999" (mm/dd/yyyy and dd/mm/yyyy) or "9999-99-99" (yyyy-mm-dd).

@@ -12,26 +12,16 @@
 #include <system_error>
 
 #include "data/outfile.h"
+#include "data/textutil.h"
 
 namespace fw {
 namespace fs = std::filesystem;
 
 namespace {
 
-char FoldAscii(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (FoldAscii(a[i]) != FoldAscii(b[i])) return false;
-  return true;
-}
-
 bool EndsWithIgnoringCase(std::string_view text, std::string_view tail) {
   return text.size() >= tail.size() &&
-         EqualsIgnoringCase(text.substr(text.size() - tail.size()), tail);
+         SameTextIgnoringCase(text.substr(text.size() - tail.size()), tail);
 }
 
 [[noreturn]] void ThrowSystemError(int err) {
@@ -169,7 +159,7 @@ std::optional<fs::path> WorkFolder::Find(std::string_view name) const {
   fs::directory_iterator it(dir_, ec), end;
   for (; !ec && it != end; it.increment(ec)) {
     std::string entry = it->path().filename().string();
-    if (EqualsIgnoringCase(entry, name)) return it->path();
+    if (SameTextIgnoringCase(entry, name)) return it->path();
   }
   if (ec) ThrowFolderError(dir_, ec);
   return std::nullopt;

@@ -106,27 +106,6 @@ WhsCapped ApplyWhsCaps(int indexTenths, int lowIndexTenths) {
   return capped;
 }
 
-std::optional<int> DayNumber(std::string_view stored) {
-  if (stored.size() != 8) return std::nullopt;
-  int digits[8];
-  for (std::size_t i = 0; i < 8; ++i) {
-    if (stored[i] < '0' || stored[i] > '9') return std::nullopt;
-    digits[i] = stored[i] - '0';
-  }
-  int y = digits[0] * 1000 + digits[1] * 100 + digits[2] * 10 + digits[3];
-  const int m = digits[4] * 10 + digits[5];
-  const int d = digits[6] * 10 + digits[7];
-  if (!IsCalendarDay(y, m, d)) return std::nullopt;
-  // Days since 1 March of year 0 by the civil calendar; the year starts in
-  // March so that the leap day comes last.
-  if (m <= 2) --y;
-  const int era = (y >= 0 ? y : y - 399) / 400;
-  const int yearOfEra = y - era * 400;
-  const int dayOfYear = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;
-  const int dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-  return era * 146097 + dayOfEra;
-}
-
 std::optional<int> LowIndexTenths(std::span<const HeldIndex> earlier) {
   if (earlier.empty() || !earlier.back().Day) return std::nullopt;
   const int first = *earlier.back().Day - (kWhsLowIndexDays - 1);

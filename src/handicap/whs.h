@@ -85,14 +85,10 @@ WhsCapped ApplyWhsCaps(int indexTenths, int lowIndexTenths);
 
 // One day's index as the golfer held it after that day.
 struct HeldIndex {
-  std::optional<int> Day;  // DayNumber of the date; none for a date that is none
+  std::optional<int> Day;  // DayOfStoredDate of the date; none for a date that is none
   bool HasIndex = false;
   int Tenths = 0;
 };
-
-// The day number of a stored date "yyyymmdd" (consecutive days give
-// consecutive numbers); none unless it is eight digits of a real date.
-std::optional<int> DayNumber(std::string_view stored);
 
 // The low handicap index beside an index computed on a later day: the lowest
 // index held after the `earlier` days (in date order) that lie within the 365

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "data/textutil.h"
 #include "handicap/scoreeval.h"
 
 namespace fw {
@@ -80,7 +81,7 @@ void WhsReplay::ComputeDay(std::size_t dayStart, std::size_t last) {
       d.MaxIndexCap = true;
     }
   }
-  held_.push_back(HeldIndex{DayNumber(dates_.back()), d.HasIndex, d.IndexTenths});
+  held_.push_back(HeldIndex{DayOfStoredDate(dates_.back()), d.HasIndex, d.IndexTenths});
 }
 
 }  // namespace fw

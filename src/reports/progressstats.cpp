@@ -24,20 +24,6 @@ constexpr int kNewest = 20;  // rounds of "the last 20 rounds"
 constexpr std::size_t kIndexWindow = 20;
 constexpr std::size_t kOwnIndexRounds = 5;
 
-bool IsDigits(std::string_view text) {
-  return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-char FoldAscii(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return FoldAscii(x) == FoldAscii(y);
-         });
-}
-
 year_month_day DateOfDay(int day) {
   return year_month_day{sys_days{days{day}}};
 }
@@ -103,24 +89,6 @@ std::string RoundLine(const char* label, const std::optional<RoundOnFile>& round
 }
 
 }  // namespace
-
-std::optional<int> DayOfStoredDate(std::string_view stored) {
-  if (stored.size() != 8 || !IsDigits(stored)) return std::nullopt;
-  const year_month_day date{
-      std::chrono::year{StrToInt(stored.substr(0, 4))},
-      std::chrono::month{static_cast<unsigned>(StrToInt(stored.substr(4, 2)))},
-      std::chrono::day{static_cast<unsigned>(StrToInt(stored.substr(6, 2)))}};
-  if (!date.ok()) return std::nullopt;
-  return DayOf(date);
-}
-
-std::string StoredDateOfDay(int day) {
-  const year_month_day date = DateOfDay(day);
-  char text[16];
-  std::snprintf(text, sizeof text, "%04d%02u%02u", static_cast<int>(date.year()),
-                static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
-  return text;
-}
 
 ProgressSeries FilterProgress(const ProgressSeries& series, ProgressRange range, int today) {
   int from = 0;
@@ -205,7 +173,7 @@ const TCourseRec* FindCourse(const CourseTable& courses, std::string_view name) 
   for (const TCourseRec& course : courses)
     if (course.Name == name) return &course;
   for (const TCourseRec& course : courses)
-    if (EqualsIgnoringCase(course.Name, name)) return &course;
+    if (SameTextIgnoringCase(course.Name, name)) return &course;
   return nullptr;
 }
 
@@ -271,7 +239,7 @@ std::vector<std::string> HoleByHoleCourses(const ScoreTable& scores, const Cours
     const TCourseRec* listed = FindCourse(courses, round.CourseName);
     const std::string name = listed ? listed->Name.str() : round.CourseName.str();
     auto it = std::find_if(played.begin(), played.end(),
-                           [&](const auto& p) { return EqualsIgnoringCase(p.first, name); });
+                           [&](const auto& p) { return SameTextIgnoringCase(p.first, name); });
     if (it == played.end())
       played.emplace_back(name, 1);
     else
@@ -292,7 +260,7 @@ HoleAverages HoleAveragesOn(const ScoreTable& scores, std::string_view course,
   if (const TCourseRec* listed = FindCourse(courses, course))
     for (std::size_t h = 0; h < kHoles; ++h) averages.Pars[h] = HoleValue(listed->Pars[h]);
   for (const TScoreRec& round : scores) {
-    if (!EqualsIgnoringCase(round.CourseName, course) || GrossScore(round) == 0 ||
+    if (!SameTextIgnoringCase(round.CourseName, course) || GrossScore(round) == 0 ||
         !DayOfStoredDate(round.Date))
       continue;
     const HoleByHole holes = HolesOf(round);

@@ -13,17 +13,12 @@
 
 #include "data/courselist.h"
 #include "data/scorefile.h"
+#include "data/textutil.h"
 #include "handicap/handicapindex.h"
 
 namespace fw {
 
-// Calendar days are counted from 1 January 1970, so that dates subtract.
-
-// The day of a stored date "yyyymmdd"; nothing when the text is no calendar
-// date (the placeholder "99999999", a wrong length, a 13th month, ...).
-std::optional<int> DayOfStoredDate(std::string_view stored);
-// The stored date "yyyymmdd" of a day.
-std::string StoredDateOfDay(int day);
+// Days are those of DayOfStoredDate (data/textutil.h).
 
 // The index a golfer held at the end of a day on which he played.
 struct ProgressIndexPoint {

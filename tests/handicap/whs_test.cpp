@@ -202,15 +202,15 @@ TEST(WhsIndexTest, ReplayUnderBothRules) {
 }
 
 TEST(WhsIndexTest, LowIndexCountsOnlyTheYearBeforeTheLatestEarlierDay) {
-  std::vector<HeldIndex> held = {{DayNumber("20220101"), true, 50},
-                                 {DayNumber("20220102"), false, 0},
-                                 {DayNumber("20221231"), true, 90},
-                                 {DayNumber("20230101"), true, 80}};
+  std::vector<HeldIndex> held = {{DayOfStoredDate("20220101"), true, 50},
+                                 {DayOfStoredDate("20220102"), false, 0},
+                                 {DayOfStoredDate("20221231"), true, 90},
+                                 {DayOfStoredDate("20230101"), true, 80}};
   EXPECT_EQ(LowIndexTenths(held), 80);  // 01/01/2022 is 365 days before, outside
-  held[1] = {DayNumber("20220102"), true, 60};
+  held[1] = {DayOfStoredDate("20220102"), true, 60};
   EXPECT_EQ(LowIndexTenths(held), 60);
-  EXPECT_EQ(DayNumber("20240301").value() - DayNumber("20240228").value(), 2);
-  EXPECT_FALSE(DayNumber("20230229"));
+  EXPECT_EQ(DayOfStoredDate("20240301").value() - DayOfStoredDate("20240228").value(), 2);
+  EXPECT_FALSE(DayOfStoredDate("20230229"));
 }
 
 }  // namespace
