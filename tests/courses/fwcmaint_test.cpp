@@ -29,6 +29,10 @@ std::string Line(const std::string& name, const std::string& rating, const std::
 const std::string kFlat = "444444444444444444";
 const std::string kOakPars = "453445344453445344";
 const std::string kZeroPars(18, '0');
+// The three courses most tests start with.
+const std::string kBirch = Line("BIRCH", "70.1", "125", "72", kFlat);
+const std::string kCedar = Line("CEDAR", "68.4", "117", "70", kFlat);
+const std::string kMaple = Line("MAPLE", "72.0", "131", "72", kFlat);
 
 // Another window that uses the shared course dialog, as score entry does.
 class OtherOpener : public fw::ui::FwForm {};
@@ -47,10 +51,7 @@ class CMaintTest : public UiTest {
     ShowActive(form);
     dialog = TCourseForm::Instance();
   }
-  void OpenThree() {
-    Open(Line("MAPLE", "72.0", "131", "72", kFlat) + Line("BIRCH", "70.1", "125", "72", kFlat) +
-         Line("CEDAR", "68.4", "117", "70", kFlat));
-  }
+  void OpenThree() { Open(kMaple + kBirch + kCedar); }
 
   QStringList Lines() const {
     QStringList lines;
@@ -86,18 +87,14 @@ class CMaintTest : public UiTest {
 TEST_F(CMaintTest, OpensSortedWithTheFirstLineSelected) {
   OpenThree();
   EXPECT_EQ(form->windowTitle(), QStringLiteral("Course Maintenance"));
-  EXPECT_EQ(form->size(), QSize(568, 385));
   EXPECT_EQ(Lines(), (QStringList{"BIRCH", "CEDAR", "MAPLE"}));
   EXPECT_EQ(SelectedRow(), 0);
   EXPECT_FALSE(form->Ui().SaveButton->isEnabled());
   EXPECT_FALSE(form->Changed);
-  const std::pair<const char*, const char*> items[] = {{"Save1", "&Save"},
-                                                       {"Exit1", "&Exit"},
-                                                       {"AddCourse1", "&Add Course"},
-                                                       {"ModifyCourse1", "&Modify Course"},
-                                                       {"DeleteCourse1", "&Delete Course"}};
-  for (auto [name, caption] : items)
-    EXPECT_EQ(Find<QAction>(form, name)->text(), QString::fromLatin1(caption));
+  QStringList items;
+  for (const char* name : {"Save1", "Exit1", "AddCourse1", "ModifyCourse1", "DeleteCourse1"})
+    items << Find<QAction>(form, name)->text();
+  EXPECT_EQ(items.join('|'), "&Save|&Exit|&Add Course|&Modify Course|&Delete Course");
   QStringList menus;
   for (QMenu* menu : form->findChildren<QMenu*>()) menus << menu->title();
   EXPECT_TRUE(menus.contains("&File") && menus.contains("&Edit"));
@@ -109,7 +106,7 @@ TEST_F(CMaintTest, OpensSortedWithTheFirstLineSelected) {
   EXPECT_EQ(ini.ReadInteger("CMaintForm", "Height", 0), 400);
 }
 
-TEST_F(CMaintTest, TheSampleSeedsAMissingCourseList) {
+TEST_F(CMaintTest, TheSampleSeedsAMissingCourseListAndWithoutEitherTheUserStartsOne) {
   folder.Write("sample.fwc",
                Line("ZED", "70.0", "120", "72", kFlat) + Line("ASH", "69.0", "115", "71", kFlat));
   OpenForm();
@@ -117,9 +114,10 @@ TEST_F(CMaintTest, TheSampleSeedsAMissingCourseList) {
   EXPECT_FALSE(folder.Has("sample.fwc"));
   EXPECT_TRUE(folder.Has("courses.fwc"));
   EXPECT_TRUE(messages.empty());
-}
 
-TEST_F(CMaintTest, WithoutAnyCourseListTheUserStartsOne) {
+  // The sample is used up: without a course list the next window starts empty.
+  form->close();
+  std::filesystem::remove(folder.Path() / "courses.fwc");
   OpenForm();
   EXPECT_EQ(MessageTexts(), QStringList{"Error renaming sample courses file!"});
   EXPECT_TRUE(Lines().isEmpty());
@@ -165,15 +163,23 @@ TEST_F(CMaintTest, AddsCoursesByTotalAndHoleByHole) {
 
   Click(form->Ui().SaveButton);
   EXPECT_FALSE(form->Ui().SaveButton->isEnabled());
-  EXPECT_EQ(folder.Read("courses.fwc"), Line("ALDER", "0.0", "0", "72", kOakPars) +
-                                            Line("BIRCH", "70.1", "125", "72", kFlat) +
-                                            Line("CEDAR", "68.4", "117", "70", kFlat) +
-                                            Line("DOGWOOD", "69.5", "118", "70", kZeroPars) +
-                                            Line("MAPLE", "72.0", "131", "72", kFlat));
+  EXPECT_EQ(folder.Read("courses.fwc"),
+            Line("ALDER", "0.0", "0", "72", kOakPars) + kBirch + kCedar +
+                Line("DOGWOOD", "69.5", "118", "70", kZeroPars) + kMaple);
 }
 
-TEST_F(CMaintTest, ModifyMovesARenamedCourseAndKeepsTheSelectedPosition) {
+TEST_F(CMaintTest, ModifyMovesARenamedCourseAndKeepsTheSelectedPositionCancelChangesNothing) {
   OpenThree();
+  Select(2);
+  Trigger(form, "ModifyCourse1");
+  WaitForDialog();
+  TypeAndLeave(dialog->Ui().CourseName, "AAA");
+  Click(dialog->Ui().CancelButton);
+  EXPECT_EQ(Lines(), (QStringList{"BIRCH", "CEDAR", "MAPLE"}));
+  EXPECT_EQ(SelectedRow(), 1);
+  EXPECT_FALSE(form->Changed);
+  EXPECT_FALSE(form->Ui().SaveButton->isEnabled());
+
   Select(1);
   Click(form->Ui().ModifyButton);
   WaitForDialog();
@@ -198,22 +204,8 @@ TEST_F(CMaintTest, ModifyMovesARenamedCourseAndKeepsTheSelectedPosition) {
   EXPECT_EQ(SelectedRow(), 1);
 
   Trigger(form, "Save1");
-  EXPECT_EQ(folder.Read("courses.fwc"), Line("CEDAR", "68.4", "117", "70", kFlat) +
-                                            Line("MAPLE", "72.0", "131", "73", kFlat) +
+  EXPECT_EQ(folder.Read("courses.fwc"), kCedar + Line("MAPLE", "72.0", "131", "73", kFlat) +
                                             Line("WILLOW", "70.1", "126", "72", kFlat));
-}
-
-TEST_F(CMaintTest, CancelChangesNothingButTheListIsRebuilt) {
-  OpenThree();
-  Select(2);
-  Trigger(form, "ModifyCourse1");
-  WaitForDialog();
-  TypeAndLeave(dialog->Ui().CourseName, "AAA");
-  Click(dialog->Ui().CancelButton);
-  EXPECT_EQ(Lines(), (QStringList{"BIRCH", "CEDAR", "MAPLE"}));
-  EXPECT_EQ(SelectedRow(), 1);
-  EXPECT_FALSE(form->Changed);
-  EXPECT_FALSE(form->Ui().SaveButton->isEnabled());
 }
 
 TEST_F(CMaintTest, DeleteAsksAndSelectsTheLineThatMovedUp) {
@@ -246,7 +238,7 @@ TEST_F(CMaintTest, DeleteAsksAndSelectsTheLineThatMovedUp) {
   EXPECT_FALSE(dialog->isVisible());
 
   Click(form->Ui().SaveButton);
-  EXPECT_EQ(folder.Read("courses.fwc"), Line("BIRCH", "70.1", "125", "72", kFlat));
+  EXPECT_EQ(folder.Read("courses.fwc"), kBirch);
 }
 
 TEST_F(CMaintTest, StrokeIndexesFollowTheirCourseWhenRenamedOrDeleted) {
@@ -276,7 +268,6 @@ TEST_F(CMaintTest, TheCourseLimitIsTwoHundred) {
     courses += Line("C" + std::to_string(1000 + i), "70.0", "113", "72", kFlat);
   Open(courses);
   Click(form->Ui().AddButton);
-  EXPECT_TRUE(dialog->isVisible());
   WaitForDialog();
   TypeTotalOnlyCourse("LAST", "70.0", "113", "72");
   EXPECT_EQ(form->Courses.Count(), 200);
@@ -294,62 +285,62 @@ TEST_F(CMaintTest, TheCourseLimitIsTwoHundred) {
   EXPECT_EQ(messages[0].buttons, fw::ui::MsgButtons::kOk);
 }
 
-TEST_F(CMaintTest, ExitAndTheCloseBoxAskAboutUnsavedChanges) {
+TEST_F(CMaintTest, EveryWayOutAsksAboutUnsavedChanges) {
   OpenThree();
   const std::string original = folder.Read("courses.fwc");
-  // Nothing changed: nothing asked.
+  // Nothing changed: nothing asked; a dialog left open goes unconfirmed.
   Click(form->Ui().ExitButton);
   EXPECT_TRUE(Closed());
-  EXPECT_TRUE(messages.empty());
-
   OpenForm();
-  Answer(MsgAnswer::kYes);
-  Click(form->Ui().DeleteButton);  // BIRCH
-  Answer(MsgAnswer::kCancel);
-  Click(form->Ui().ExitButton);
-  EXPECT_EQ(MessageTexts().last(), QStringLiteral("Save changes made to courses?"));
-  EXPECT_EQ(messages.back().buttons, fw::ui::MsgButtons::kYesNoCancel);
-  EXPECT_FALSE(Closed());
-  EXPECT_TRUE(form->Changed);
-  EXPECT_EQ(Lines().size(), 2);
-
-  Answer(MsgAnswer::kCancel);
-  form->close();  // the frame's close box asks the same
-  EXPECT_FALSE(Closed());
-  Answer(MsgAnswer::kNo);
-  Trigger(form, "Exit1");
-  EXPECT_TRUE(Closed());
-  EXPECT_EQ(folder.Read("courses.fwc"), original);
-  EXPECT_EQ(messages.size(), 4u);
-
-  // Enter on a focused button presses it.
-  OpenForm();
-  Answer(MsgAnswer::kYes);
-  form->Ui().DeleteButton->setFocus(Qt::TabFocusReason);
-  QTest::keyClick(form->Ui().DeleteButton, Qt::Key_Return);
-  EXPECT_EQ(Lines().size(), 2);
-  Answer(MsgAnswer::kYes);
+  Click(form->Ui().AddButton);
+  WaitForDialog();
+  TypeAndLeave(dialog->Ui().CourseName, "HALF TYPED");
   form->close();
   EXPECT_TRUE(Closed());
-  EXPECT_EQ(folder.Read("courses.fwc"),
-            Line("CEDAR", "68.4", "117", "70", kFlat) + Line("MAPLE", "72.0", "131", "72", kFlat));
-}
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_EQ(dialog->Ui().OkPressed->text(), QStringLiteral("0"));
+  EXPECT_TRUE(messages.empty());
 
-TEST_F(CMaintTest, TheMainWindowsExitAsksToo) {
-  OpenThree();
+  // Cancel stays with the changes, No drops them, Yes saves; the main
+  // window's exit asks the same and exits unless the answer is Cancel.
   TMainForm main;
   main.show();
-  Answer(MsgAnswer::kYes);
-  Click(form->Ui().DeleteButton);
-  Answer(MsgAnswer::kCancel);
-  main.ExitButtonClick();
-  EXPECT_TRUE(exitCodes.empty());
-  EXPECT_EQ(MessageTexts().last(), QStringLiteral("Save changes made to courses?"));
-  Answer(MsgAnswer::kYes);
-  main.ExitButtonClick();
-  EXPECT_EQ(exitCodes, std::vector<int>{0});
-  EXPECT_EQ(folder.Read("courses.fwc"),
-            Line("CEDAR", "68.4", "117", "70", kFlat) + Line("MAPLE", "72.0", "131", "72", kFlat));
+  enum Way { kExitButton, kCloseBox, kFileExit, kMainExit };
+  const std::pair<Way, MsgAnswer> cases[] = {
+      {kExitButton, MsgAnswer::kCancel}, {kCloseBox, MsgAnswer::kCancel},
+      {kFileExit, MsgAnswer::kNo},       {kCloseBox, MsgAnswer::kYes},
+      {kMainExit, MsgAnswer::kCancel},   {kMainExit, MsgAnswer::kYes}};
+  for (auto [way, answer] : cases) {
+    SCOPED_TRACE(testing::Message() << "way " << way << ", answer " << int(answer));
+    if (Closed()) {
+      folder.Write("courses.fwc", original);
+      OpenForm();
+      Answer(MsgAnswer::kYes);  // BIRCH goes; Enter on a focused button presses it
+      form->Ui().DeleteButton->setFocus(Qt::TabFocusReason);
+      QTest::keyClick(form->Ui().DeleteButton, Qt::Key_Return);
+      ASSERT_EQ(Lines().size(), 2);
+    }
+    const std::size_t shown = messages.size();
+    Answer(answer);
+    if (way == kExitButton) Click(form->Ui().ExitButton);
+    if (way == kCloseBox) form->close();
+    if (way == kFileExit) Trigger(form, "Exit1");
+    if (way == kMainExit) main.ExitButtonClick();
+    ASSERT_EQ(messages.size(), shown + 1);
+    EXPECT_EQ(messages.back().text, QStringLiteral("Save changes made to courses?"));
+    EXPECT_EQ(messages.back().buttons, fw::ui::MsgButtons::kYesNoCancel);
+    const bool stays = answer == MsgAnswer::kCancel;
+    if (way == kMainExit) {
+      EXPECT_EQ(exitCodes, stays ? std::vector<int>{} : std::vector<int>{0});
+    } else {
+      EXPECT_EQ(Closed(), !stays);
+    }
+    if (stays) {
+      EXPECT_TRUE(form->Changed);
+      EXPECT_EQ(Lines().size(), 2);
+    }
+    EXPECT_EQ(folder.Read("courses.fwc"), answer == MsgAnswer::kYes ? kCedar + kMaple : original);
+  }
 }
 
 TEST_F(CMaintTest, AFailedSaveKeepsTheChanges) {
@@ -427,17 +418,6 @@ TEST_F(CMaintTest, ACourseBeingChangedKeepsItsPlaceWhenAnotherIsDeleted) {
   Click(dialog->Ui().OKButton);
   EXPECT_EQ(Lines(), (QStringList{"CEDAR", "MAPLE"}));
   EXPECT_EQ(form->Courses[2].Rating, "72.4");
-}
-
-TEST_F(CMaintTest, LeavingTheWindowCancelsItsOpenDialog) {
-  OpenThree();
-  Click(form->Ui().AddButton);
-  WaitForDialog();
-  TypeAndLeave(dialog->Ui().CourseName, "HALF TYPED");
-  form->close();
-  EXPECT_TRUE(Closed());
-  EXPECT_FALSE(dialog->isVisible());
-  EXPECT_EQ(dialog->Ui().OkPressed->text(), QStringLiteral("0"));
 }
 
 TEST_F(CMaintTest, ACourseAddedFromScoreEntryJoinsTheOpenWindow) {

@@ -39,10 +39,13 @@ class GolferNameTest : public UiTest {
     ASSERT_TRUE(dialog->isActiveWindow());
   }
 
-  // The short name derived from a long name typed into a fresh dialog.
-  QString Derived(Mode mode, const QString& longName) {
-    Open(mode);
-    TypeAndLeave(dialog->Ui().LongName, longName);
+  // The short name derived from a long name typed into a fresh dialog, the
+  // long name left by clicking into the short name.
+  QString Derived(const QString& longName) {
+    Open(Mode::kAdd);
+    Focus(dialog->Ui().LongName);
+    TypeText(dialog->Ui().LongName, longName);
+    Focus(dialog->Ui().ShortName);
     return dialog->Ui().ShortName->text();
   }
 
@@ -51,18 +54,15 @@ class GolferNameTest : public UiTest {
 };
 
 TEST_F(GolferNameTest, LooksAsDesigned) {
-  EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Golfer Name"));
-  EXPECT_EQ(dialog->size(), QSize(472, 214));
-  EXPECT_EQ(dialog->Ui().LongName->toolTip(), QStringLiteral("Long name for Golfer"));
-  EXPECT_EQ(dialog->Ui().ShortName->toolTip(),
-            QStringLiteral("8 character name used for Golfer file"));
-  EXPECT_EQ(Find<QLabel>(dialog, "Label1")->text(), QStringLiteral("Long Name"));
-  EXPECT_EQ(Find<QLabel>(dialog, "Label2")->text(), QStringLiteral("Short Name"));
-  EXPECT_EQ(dialog->Ui().Label3->text(),
-            QStringLiteral("Note: The Short Name is used to name the file that holds the golfer's "
-                           "scores.  Each golfer must have a unique Short Name value."));
-  EXPECT_EQ(dialog->Ui().SexRadio->Item(0)->text(), QStringLiteral("Male"));
-  EXPECT_EQ(dialog->Ui().SexRadio->Item(1)->text(), QStringLiteral("Female"));
+  const auto& ui = dialog->Ui();
+  EXPECT_EQ(
+      QStringList({dialog->windowTitle(), ui.LongName->toolTip(), ui.ShortName->toolTip(),
+                   Find<QLabel>(dialog, "Label1")->text(), Find<QLabel>(dialog, "Label2")->text(),
+                   ui.SexRadio->Item(0)->text(), ui.SexRadio->Item(1)->text(), ui.Label3->text()}),
+      QStringList({"Golfer Name", "Long name for Golfer", "8 character name used for Golfer file",
+                   "Long Name", "Short Name", "Male", "Female",
+                   "Note: The Short Name is used to name the file that holds the golfer's "
+                   "scores.  Each golfer must have a unique Short Name value."}));
   EXPECT_EQ(dialog->Ui().OkPressed->text(), QStringLiteral("0"));
   EXPECT_FALSE(dialog->Ui().OkPressed->isVisible());
 
@@ -88,20 +88,18 @@ TEST_F(GolferNameTest, LeavingTheLongNameDerivesAShortNameWithoutAScoreFile) {
   for (int n = 1; n <= 9; ++n) folder.Write("john_sm" + std::to_string(n) + ".FWP", "");
   folder.Write("JONES.fwp", "");
 
-  EXPECT_EQ(Derived(Mode::kAdd, QStringLiteral("John Smith")), QStringLiteral("JOHN_S10"));
-  EXPECT_EQ(Derived(Mode::kAdd, QStringLiteral("Mary O'Neil")), QStringLiteral("MARY_O_N"));
-  EXPECT_EQ(Derived(Mode::kAdd, QStringLiteral("Smith")), QStringLiteral("SMITH1"));
-  EXPECT_EQ(Derived(Mode::kAdd, QStringLiteral("jones")), QStringLiteral("JONES1"));
-  EXPECT_EQ(Derived(Mode::kAdd, QStringLiteral("Al-B_c 12")), QStringLiteral("AL-B_C_1"));
-  Open(Mode::kAdd);
-  Focus(dialog->Ui().LongName);
-  TypeText(dialog->Ui().LongName, QStringLiteral("Zoë Müller"));
-  Focus(dialog->Ui().ShortName);
-  EXPECT_EQ(dialog->Ui().ShortName->text(), QStringLiteral("ZO__M_LL"));
-  // Changing a golfer takes the plain base name, whatever files exist.
-  EXPECT_EQ(Derived(Mode::kEdit, QStringLiteral("Jones")), QStringLiteral("JONES"));
-  // Leaving an empty long name derives nothing.
-  EXPECT_EQ(Derived(Mode::kAdd, QString()), QString());
+  // An empty long name derives nothing.
+  QStringList derived;
+  for (const char* longName :
+       {"John Smith", "Mary O'Neil", "Smith", "jones", "Al-B_c 12", "Zoë Müller", ""})
+    derived << Derived(QString::fromUtf8(longName));
+  EXPECT_EQ(derived,
+            QStringList({"JOHN_S10", "MARY_O_N", "SMITH1", "JONES1", "AL-B_C_1", "ZO__M_LL", ""}));
+  // Changing a golfer takes the plain base name, whatever files exist; Tab
+  // leaves the field too.
+  Open(Mode::kEdit);
+  TypeAndLeave(dialog->Ui().LongName, QStringLiteral("Jones"));
+  EXPECT_EQ(dialog->Ui().ShortName->text(), QStringLiteral("JONES"));
 
   // A short name already there is left alone; leaving the short name fills an
   // empty long name, and only an empty one.
@@ -123,9 +121,9 @@ TEST_F(GolferNameTest, TheSearchForAFreeShortNameEndsAfterTry999) {
     std::string number = std::to_string(n);
     folder.Write(std::string("ABCDEFGH").substr(0, 8 - number.size()) + number + ".fwp", "");
   }
-  EXPECT_EQ(Derived(Mode::kAdd, QStringLiteral("abcdefghij")), QString());
+  EXPECT_EQ(Derived(QStringLiteral("abcdefghij")), QString());
   std::filesystem::remove(folder.Path() / "ABCDE777.fwp");
-  EXPECT_EQ(Derived(Mode::kAdd, QStringLiteral("abcdefghij")), QStringLiteral("ABCDE777"));
+  EXPECT_EQ(Derived(QStringLiteral("abcdefghij")), QStringLiteral("ABCDE777"));
 }
 
 TEST_F(GolferNameTest, OkChecksTheShortNameAndProvidesTheScoreFile) {

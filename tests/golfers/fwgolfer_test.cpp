@@ -97,8 +97,17 @@ class GolferFormTest : public UiTest {
     QApplication::processEvents();
   }
 
-  // The score file as the window writes it for these rounds.
-  static std::string FileOf(std::vector<RoundSpec> rounds) { return ScoreFile(rounds); }
+  // Deletes the round on `row`, answering Yes.
+  void DeleteLine(TGolferForm* form, int row) {
+    Select(form->Ui().ScoresListBox, row);
+    Answer(MsgAnswer::kYes);
+    Click(form->Ui().DeleteButton);
+  }
+
+  static std::vector<RoundSpec> Without(std::vector<RoundSpec> rounds, int index) {
+    rounds.erase(rounds.begin() + index);
+    return rounds;
+  }
 };
 
 TEST_F(GolferFormTest, ListShowsEveryColumnAndMarkWithTheIndex) {
@@ -114,19 +123,23 @@ TEST_F(GolferFormTest, ListShowsEveryColumnAndMarkWithTheIndex) {
   EXPECT_FALSE(form->Ui().SaveButton->isEnabled());
   EXPECT_TRUE(messages.empty());
 
-  // Header and lines share a fixed-pitch font, the header starting over the dates.
-  EXPECT_EQ(form->Ui().Label3->text(), "Date       Score AGS  Rating Slope  Diff  Course");
+  // Header and lines share a fixed-pitch font, the header (Label3) starting over the dates.
   const QFontMetrics metrics(form->Ui().ScoresListBox->font());
   EXPECT_EQ(metrics.horizontalAdvance("iiii"), metrics.horizontalAdvance("WWWW"));
   EXPECT_EQ(form->Ui().Label3->font(), form->Ui().ScoresListBox->font());
-  EXPECT_EQ(form->Ui().Label4->text(), "* = Used to calculate index   I = Incomplete score");
-  const std::pair<const char*, const char*> buttons[] = {
-      {"AddButton", "Add A Score"},     {"ModifyButton", "Modify Score"},
-      {"DeleteButton", "Delete Score"}, {"SaveButton", "Save"},
-      {"ProgressButton", "Progress"},   {"ExitButton", "Exit"}};
-  for (auto [name, caption] : buttons) EXPECT_EQ(Find<QPushButton>(form, name)->text(), caption);
-  EXPECT_EQ(Find<QLabel>(form, "Label1")->text(), "Scores for ");
-  EXPECT_EQ(Find<QLabel>(form, "Label2")->text(), "Index:");
+  const std::pair<const char*, const char*> captions[] = {
+      {"Label3", "Date       Score AGS  Rating Slope  Diff  Course"},
+      {"Label4", "* = Used to calculate index   I = Incomplete score"},
+      {"Label1", "Scores for "},
+      {"Label2", "Index:"},
+      {"AddButton", "Add A Score"},
+      {"ModifyButton", "Modify Score"},
+      {"DeleteButton", "Delete Score"},
+      {"SaveButton", "Save"},
+      {"ProgressButton", "Progress"},
+      {"ExitButton", "Exit"}};
+  for (auto [name, caption] : captions)
+    EXPECT_EQ(Find<QWidget>(form, name)->property("text").toString(), caption) << name;
   EXPECT_FALSE(form->Ui().GolferName->isVisible());
   EXPECT_FALSE(form->Ui().GolferSex->isVisible());
   EXPECT_EQ(form->Ui().GolferName->text(), "PJONES.fwp");
@@ -168,21 +181,6 @@ TEST_F(GolferFormTest, DatesInTheOrderOfTheSettingsFromTheNextRefresh) {
   }
 }
 
-TEST_F(GolferFormTest, NoRoundsAndAMissingFile) {
-  TGolferForm form;
-  form.ShowGolfer("SSMITH.fwp", "Sue Smith", 1, nullptr);
-  EXPECT_EQ(form.Ui().GolferSex->text(), "1");
-  EXPECT_EQ(form.Ui().ScoresListBox->count(), 0);
-  EXPECT_EQ(form.Ui().IndexField->text(), "40.4");
-  form.hide();
-
-  form.ShowGolfer("NOBODY.fwp", "No Body", 0, nullptr);
-  EXPECT_EQ(MessageTexts(), QStringList({"Error: Golfer score file \"NOBODY.fwp\" not found."}));
-  EXPECT_EQ(form.windowTitle(), "Golfer - No Body");
-  EXPECT_EQ(form.Ui().ScoresListBox->count(), 0);
-  EXPECT_EQ(form.Ui().IndexField->text(), "36.4");
-}
-
 TEST_F(GolferFormTest, DeleteAsksRecomputesAndWaitsForSave) {
   QPointer<TGolferForm> form = ShowPat();
   const std::string before = folder.Read("PJONES.fwp");
@@ -217,118 +215,96 @@ TEST_F(GolferFormTest, DeleteAsksRecomputesAndWaitsForSave) {
   EXPECT_EQ(folder.Read("PJONES.fwp"), before);
 
   // Deleting the last line leaves no line selected.
-  Select(form->Ui().ScoresListBox, 8);
-  Answer(MsgAnswer::kYes);
-  Click(form->Ui().DeleteButton);
+  DeleteLine(form, 8);
   EXPECT_EQ(form->Ui().ScoresListBox->count(), 8);
   EXPECT_EQ(SelectedRow(form->Ui().ScoresListBox), -1);
 
   Click(form->Ui().SaveButton);
-  std::vector<RoundSpec> kept = PatsRounds();
-  kept.erase(kept.begin() + 9);
-  kept.erase(kept.begin() + 5);
-  EXPECT_EQ(folder.Read("PJONES.fwp"), FileOf(kept));
+  EXPECT_EQ(folder.Read("PJONES.fwp"), ScoreFile(Without(Without(PatsRounds(), 9), 5)));
   EXPECT_FALSE(form->ScoresChanged);
   EXPECT_FALSE(form->Ui().SaveButton->isEnabled());
 }
 
-TEST_F(GolferFormTest, DeletingTheOnlyRoundLeavesAnEmptyList) {
+TEST_F(GolferFormTest, TheOnlyRoundDeletedNoRoundsAndAMissingFile) {
   folder.Write("SSMITH.fwp", RoundLine(Round("20020102", "Oak Hills", "90", "90", "70.5", "121")));
   TGolferForm form;
   form.ShowGolfer("SSMITH.fwp", "Sue Smith", 1, nullptr);
   ASSERT_TRUE(WaitActive(&form));
+  EXPECT_EQ(form.Ui().GolferSex->text(), "1");
   EXPECT_EQ(
       Lines(form.Ui().ScoresListBox),
       QStringList({"  1   01/02/2002   90   90  70.5   121   18.2   Oak Hills                "}));
-  Answer(MsgAnswer::kYes);
-  Click(form.Ui().DeleteButton);
+  DeleteLine(&form, 0);
   EXPECT_EQ(form.Ui().ScoresListBox->count(), 0);
   EXPECT_EQ(SelectedRow(form.Ui().ScoresListBox), -1);
   EXPECT_EQ(form.Ui().IndexField->text(), "40.4");
   EXPECT_NE(folder.Read("SSMITH.fwp"), "");  // kept until Save
   Click(form.Ui().SaveButton);
   EXPECT_EQ(folder.Read("SSMITH.fwp"), "");
+
+  // A file without rounds, then one that is missing.
+  form.hide();
+  form.ShowGolfer("SSMITH.fwp", "Sue Smith", 1, nullptr);
+  EXPECT_EQ(form.Ui().ScoresListBox->count(), 0);
+  EXPECT_EQ(form.Ui().IndexField->text(), "40.4");
+  form.hide();
+  form.ShowGolfer("NOBODY.fwp", "No Body", 0, nullptr);
+  EXPECT_EQ(MessageTexts().last(), "Error: Golfer score file \"NOBODY.fwp\" not found.");
+  EXPECT_EQ(messages.size(), 2u);  // after the question to delete
+  EXPECT_EQ(form.windowTitle(), "Golfer - No Body");
+  EXPECT_EQ(form.Ui().ScoresListBox->count(), 0);
+  EXPECT_EQ(form.Ui().IndexField->text(), "36.4");
 }
 
-TEST_F(GolferFormTest, LeavingWithChangesAsksYesNoCancel) {
+// Every way out asks about unsaved changes: Cancel stays with them, No drops
+// them (the next showing reads the file again), Yes saves.
+TEST_F(GolferFormTest, EveryWayOutAsksAboutUnsavedChanges) {
   QPointer<TGolferForm> form = ShowPat();
   const std::string before = folder.Read("PJONES.fwp");
-  Select(form->Ui().ScoresListBox, 1);
-  Answer(MsgAnswer::kYes);
-  Click(form->Ui().DeleteButton);
-
-  // Cancel stays with the changes.
-  Answer(MsgAnswer::kCancel);
-  Click(form->Ui().ExitButton);
-  EXPECT_EQ(MessageTexts().last(), "Save changes made to scores?");
-  EXPECT_EQ(messages.back().buttons, fw::ui::MsgButtons::kYesNoCancel);
-  EXPECT_TRUE(form->isVisible());
-  EXPECT_TRUE(form->ScoresChanged);
-
-  // No drops them; the next showing reads the file again.
-  Answer(MsgAnswer::kNo);
-  Click(form->Ui().ExitButton);
+  enum Way { kExitButton, kFileExit, kCloseBox, kEnterOnExit };
+  const auto leave = [&form](Way way) {
+    if (way == kExitButton) Click(form->Ui().ExitButton);
+    if (way == kFileExit) Trigger(form, "Exit1");
+    if (way == kCloseBox) form->close();
+    if (way == kEnterOnExit) {  // Enter on the focused Exit button presses it
+      form->Ui().ExitButton->setFocus(Qt::TabFocusReason);
+      QTest::keyClick(form->Ui().ExitButton, Qt::Key_Return);
+    }
+  };
+  leave(kExitButton);  // without changes nothing is asked
   EXPECT_FALSE(form->isVisible());
-  EXPECT_FALSE(form->ScoresChanged);
-  EXPECT_FALSE(form->Ui().SaveButton->isEnabled());
-  EXPECT_EQ(folder.Read("PJONES.fwp"), before);
-  form->ShowGolfer("PJONES.fwp", "Pat Jones", 0, nullptr);
-  EXPECT_EQ(Lines(form->Ui().ScoresListBox), kPatsLines);
-  ASSERT_TRUE(WaitActive(form));
+  EXPECT_TRUE(messages.empty());
 
-  // The window frame asks too; Yes saves.
-  Select(form->Ui().ScoresListBox, 1);
-  Answer(MsgAnswer::kYes);
-  Click(form->Ui().DeleteButton);
-  Answer(MsgAnswer::kYes);
-  form->close();
-  EXPECT_FALSE(form->isVisible());
-  std::vector<RoundSpec> kept = PatsRounds();
-  kept.erase(kept.begin() + 1);
-  EXPECT_EQ(folder.Read("PJONES.fwp"), FileOf(kept));
-
-  // Without changes nothing is asked.
-  const std::size_t shown = messages.size();
-  form->ShowGolfer("PJONES.fwp", "Pat Jones", 0, nullptr);
-  Click(form->Ui().ExitButton);
-  EXPECT_FALSE(form->isVisible());
-  EXPECT_EQ(messages.size(), shown);
-}
-
-TEST_F(GolferFormTest, FileExitAndEnterOnExitAskLikeTheExitButton) {
-  QPointer<TGolferForm> form = ShowPat();
-  const std::string before = folder.Read("PJONES.fwp");
-  Select(form->Ui().ScoresListBox, 1);
-  Answer(MsgAnswer::kYes);
-  Click(form->Ui().DeleteButton);
-  std::vector<RoundSpec> kept = PatsRounds();
-  kept.erase(kept.begin() + 1);
-
-  // Cancel stays with the round deleted; No drops the change.
-  Answer(MsgAnswer::kCancel);
-  Trigger(form, "Exit1");
-  EXPECT_EQ(MessageTexts().last(), "Save changes made to scores?");
-  EXPECT_TRUE(form->isVisible());
-  EXPECT_TRUE(form->Ui().SaveButton->isEnabled());
-  EXPECT_EQ(form->Ui().ScoresListBox->count(), 9);
-  Answer(MsgAnswer::kNo);
-  Trigger(form, "Exit1");
-  EXPECT_FALSE(form->isVisible());
-  EXPECT_FALSE(form->ScoresChanged);
-  EXPECT_EQ(folder.Read("PJONES.fwp"), before);
-
-  // Yes saves. Enter on the focused Exit button presses it.
-  form->ShowGolfer("PJONES.fwp", "Pat Jones", 0, nullptr);
-  ASSERT_TRUE(WaitActive(form));
-  Select(form->Ui().ScoresListBox, 1);
-  Answer(MsgAnswer::kYes);
-  Click(form->Ui().DeleteButton);
-  Answer(MsgAnswer::kYes);
-  form->Ui().ExitButton->setFocus(Qt::TabFocusReason);
-  QTest::keyClick(form->Ui().ExitButton, Qt::Key_Return);
-  EXPECT_FALSE(form->isVisible());
-  EXPECT_EQ(folder.Read("PJONES.fwp"), FileOf(kept));
-  EXPECT_EQ(messages.size(), 5u);
+  const std::pair<Way, MsgAnswer> cases[] = {
+      {kExitButton, MsgAnswer::kCancel}, {kFileExit, MsgAnswer::kCancel},
+      {kCloseBox, MsgAnswer::kCancel},   {kExitButton, MsgAnswer::kNo},
+      {kFileExit, MsgAnswer::kNo},       {kCloseBox, MsgAnswer::kYes},
+      {kEnterOnExit, MsgAnswer::kYes}};
+  for (auto [way, answer] : cases) {
+    SCOPED_TRACE(testing::Message() << "way " << way << ", answer " << int(answer));
+    if (!form->isVisible()) {
+      folder.Write("PJONES.fwp", before);
+      form->ShowGolfer("PJONES.fwp", "Pat Jones", 0, nullptr);
+      ASSERT_TRUE(WaitActive(form));
+      EXPECT_EQ(Lines(form->Ui().ScoresListBox), kPatsLines);
+      DeleteLine(form, 1);
+    }
+    const std::size_t shown = messages.size();
+    Answer(answer);
+    leave(way);
+    ASSERT_EQ(messages.size(), shown + 1);
+    EXPECT_EQ(messages.back().text, "Save changes made to scores?");
+    EXPECT_EQ(messages.back().buttons, fw::ui::MsgButtons::kYesNoCancel);
+    const bool stays = answer == MsgAnswer::kCancel;
+    EXPECT_EQ(form->isVisible(), stays);
+    EXPECT_EQ(form->ScoresChanged, stays);
+    EXPECT_EQ(form->Ui().SaveButton->isEnabled(), stays);
+    if (stays) {
+      EXPECT_EQ(form->Ui().ScoresListBox->count(), 9);
+    }
+    EXPECT_EQ(folder.Read("PJONES.fwp"),
+              answer == MsgAnswer::kYes ? ScoreFile(Without(PatsRounds(), 1)) : before);
+  }
 }
 
 TEST_F(GolferFormTest, CalculateIndexShowsTheScoreListsExplanation) {
@@ -350,10 +326,7 @@ TEST_F(GolferFormTest, PlacementIsItsOwn) {
   folder.Write("fairwick.ini", "[GolferForm]\r\nHeight=500\r\nWidth=700\r\n");
   TGolferForm form;
   EXPECT_EQ(form.size(), QSize(700, 500));
-  folder.Write("fairwick.ini", "");
-  TGolferForm plain;
-  EXPECT_EQ(plain.size(), QSize(634, 422));
-  EXPECT_EQ(plain.windowTitle(), "Golfer");
+  EXPECT_EQ(form.windowTitle(), "Golfer");
 }
 
 // Rounds added and changed through the score entry window.
@@ -378,17 +351,6 @@ class GolferFormRoundTest : public GolferFormTest {
     Click(pick->Ui().EditScoresButton);
     EXPECT_TRUE(WaitActive(scoreList));
     return pick;
-  }
-
-  void DeleteLine(int row) {
-    Select(scoreList->Ui().ScoresListBox, row);
-    Answer(MsgAnswer::kYes);
-    Click(scoreList->Ui().DeleteButton);
-  }
-
-  static std::vector<RoundSpec> Without(std::vector<RoundSpec> rounds, int index) {
-    rounds.erase(rounds.begin() + index);
-    return rounds;
   }
 
   TScoreForm* entry = nullptr;
@@ -466,7 +428,7 @@ TEST_F(GolferFormRoundTest, AChangeInProgressFollowsItsRoundAcrossADelete) {
   Click(scoreList->Ui().ModifyButton);
   ASSERT_TRUE(entry->isVisible());
   ShowActive(scoreList);
-  DeleteLine(1);  // the round above it goes; Pine Valley is now at position 2
+  DeleteLine(scoreList, 1);  // the round above it goes; Pine Valley is now at position 2
   entry->Ui().ScoreTotal->setText("77");
   entry->ScoreTotalExit();
   const fw::TScoreRec changed = entry->Round();
@@ -481,7 +443,7 @@ TEST_F(GolferFormRoundTest, AChangeInProgressFollowsItsRoundAcrossADelete) {
   Select(scoreList->Ui().ScoresListBox, 1);
   Click(scoreList->Ui().ModifyButton);
   ShowActive(scoreList);
-  DeleteLine(1);
+  DeleteLine(scoreList, 1);
   const int count = scoreList->Ui().ScoresListBox->count();
   Click(entry->Ui().OKButton);
   EXPECT_EQ(scoreList->Ui().ScoresListBox->count(), count);
@@ -510,7 +472,7 @@ TEST_F(GolferFormRoundTest, AddAScoreStopsAtTwoHundred) {
 TEST_F(GolferFormRoundTest, AnotherGolferWhileChangesAreUnsaved) {
   QPointer<TGPickForm> pick = EditScoresOf(0);
   const std::string pats = folder.Read("PJONES.fwp");
-  DeleteLine(1);
+  DeleteLine(scoreList, 1);
 
   // Cancel keeps Pat Jones with the change.
   pick->Ui().GolferListBox->setCurrentRow(1);
@@ -538,7 +500,7 @@ TEST_F(GolferFormRoundTest, AnotherGolferWhileChangesAreUnsaved) {
   pick->Ui().GolferListBox->setCurrentRow(0);
   Click(pick->Ui().EditScoresButton);
   ASSERT_EQ(scoreList->Ui().ScoresListBox->count(), 10);
-  DeleteLine(1);
+  DeleteLine(scoreList, 1);
   pick->Ui().GolferListBox->setCurrentRow(1);
   Answer(MsgAnswer::kYes);
   Click(pick->Ui().EditScoresButton);
@@ -576,34 +538,31 @@ TEST_F(GolferFormRoundTest, RoundConfirmedWithNothingPendingIsNotStored) {
   EXPECT_TRUE(messages.empty()) << MessageTexts().join("|").toStdString();
 }
 
-TEST_F(GolferFormRoundTest, ARoundFromTheGolferListIsNotTakenByTheScoreList) {
-  QPointer<TGPickForm> pick = EditScoresOf(0);
-  ShowActive(pick);
-  Click(pick->Ui().AddAScoreButton);
-  ASSERT_TRUE(entry->isVisible());
-  const fw::TScoreRec round = ConfirmRound(entry, "Oak Hills", "90");
-  // The golfer list stored it in the file; the score list, with nothing
-  // pending and no changes of its own, shows the file as it now is.
-  std::vector<RoundSpec> rounds = PatsRounds();
-  EXPECT_EQ(folder.Read("PJONES.fwp"),
-            ScoreFile({rounds[0]}) + FileWith({round}) + ScoreFile(Without(rounds, 0)));
-  scoreList->FormActivate();
-  EXPECT_EQ(scoreList->Ui().ScoresListBox->count(), 11);
-  EXPECT_FALSE(scoreList->ScoresChanged);
-  EXPECT_TRUE(messages.empty()) << MessageTexts().join("|").toStdString();
-}
-
-TEST_F(GolferFormRoundTest, ARoundStoredElsewhereJoinsTheUnsavedListAndAnotherCopysIsNotSavedOver) {
+TEST_F(GolferFormRoundTest, ARoundStoredElsewhereIsShownOrJoinsTheUnsavedListButNotAnotherCopys) {
   QPointer<TGPickForm> pick = EditScoresOf(0);
   auto onDisk = [this] {
     fw::ScoreTable scores;
     fw::LoadScoreFile(fw::WorkFolder(folder.Path()), "PJONES.fwp", scores);
     return scores;
   };
+  // Add a Score from the golfer list stores the round in the file at once.
+  // The score list, with nothing pending and no changes of its own, is not
+  // handed the round: it shows the file as it now is.
+  ShowActive(pick);
+  Click(pick->Ui().AddAScoreButton);
+  ASSERT_TRUE(entry->isVisible());
+  const fw::TScoreRec first = ConfirmRound(entry, "Oak Hills", "90");
+  std::vector<RoundSpec> rounds = PatsRounds();
+  EXPECT_EQ(folder.Read("PJONES.fwp"),
+            ScoreFile({rounds[0]}) + FileWith({first}) + ScoreFile(Without(rounds, 0)));
+  scoreList->FormActivate();
+  EXPECT_EQ(scoreList->Ui().ScoresListBox->count(), 11);
+  EXPECT_FALSE(scoreList->ScoresChanged);
+  EXPECT_TRUE(messages.empty()) << MessageTexts().join("|").toStdString();
+
+  // With unsaved changes the round joins the score list's table, sorted in.
   const int onFile = scoreList->Scores.Count();
-  DeleteLine(3);  // not saved yet
-  // Add a Score from the golfer list stores the round in the file at once;
-  // it joins the score list's table, sorted in.
+  DeleteLine(scoreList, 3);  // not saved yet
   ShowActive(pick);
   Click(pick->Ui().AddAScoreButton);
   const fw::TScoreRec round = ConfirmRound(entry, "Oak Hills", "88");
@@ -619,7 +578,7 @@ TEST_F(GolferFormRoundTest, ARoundStoredElsewhereJoinsTheUnsavedListAndAnotherCo
   EXPECT_TRUE(holds(onDisk()));
 
   // A round stored by another copy is not saved over: the save says why.
-  DeleteLine(1);
+  DeleteLine(scoreList, 1);
   InAnotherCopy([&] {
     fw::ScoreTable scratch;
     fw::TScoreRec theirs = round;
