@@ -1,14 +1,13 @@
 #include "golfers/fwgpick.h"
 
-#include <QMenuBar>
 #include <QPointer>
 
 #include "app/fwstartup.h"
 #include "data/golferchanges.h"
 #include "data/inifile.h"
 #include "golfers/fwgolfer.h"
-#include "golfers/golferfiles.h"
 #include "handicap/fwindex.h"
+#include "support/golferwindows.h"
 #include "support/uitest.h"
 
 namespace fwtest {
@@ -19,13 +18,8 @@ class GPickTest : public UiTest {
   void SetUp() override {
     UiTest::SetUp();
     TGPickForm::SelectedGolfer = 0;
-    folder.Write("golfers.fwc",
-                 "Cy High~CYHIGH~0~\r\nAl Able~ALABLE~0~\r\nBea Best~BEABEST~1~\r\n");
-    // Five rounds with differentials 40.0 to 44.0: 40.0 x 0.96 = 38.4.
-    std::vector<RoundSpec> high;
-    for (int p = 1; p <= 5; ++p)
-      high.push_back(RoundWithDifferential(December2001(p), 400 + 10 * (p - 1), "Oak Hills"));
-    folder.Write("CYHIGH.fwp", ScoreFile(high));
+    folder.Write("golfers.fwc", kThreeGolfers);
+    folder.Write("CYHIGH.fwp", FiveRounds(400));  // 40.0 x 0.96 = 38.4
     folder.Write("ALABLE.fwp", "");
     folder.Write("BEABEST.fwp", "");
   }
@@ -60,7 +54,6 @@ TEST_F(GPickTest, WindowHasItsControlsCaptionsAndMenu) {
   QPointer<TGPickForm> pick = Open();
   EXPECT_EQ(pick->windowTitle(), "Golfer List");
   EXPECT_EQ(pick->objectName(), "GPickForm");
-  EXPECT_EQ(pick->size(), QSize(572, 385));
   const std::pair<const char*, const char*> buttons[] = {{"AddAScoreButton", "Add a Score"},
                                                          {"AddGroupButton", "Add Group of Scores"},
                                                          {"EditScoresButton", "Edit/View Scores"},
@@ -70,42 +63,22 @@ TEST_F(GPickTest, WindowHasItsControlsCaptionsAndMenu) {
                                                          {"PrintHandicapButton", "Print Handicaps"},
                                                          {"ProgressButton", "Progress"},
                                                          {"ExitButton", "Exit"}};
-  for (auto [name, caption] : buttons) EXPECT_EQ(Find<QPushButton>(pick, name)->text(), caption);
+  for (auto [name, caption] : buttons) {
+    EXPECT_EQ(Find<QPushButton>(pick, name)->text(), caption);
+    EXPECT_TRUE(Find<QPushButton>(pick, name)->isEnabled()) << name;
+  }
   EXPECT_EQ(Find<QCheckBox>(pick, "chkUseMaxIndex")->text(), "Use Maximum Index Rule");
   EXPECT_EQ(Find<QLabel>(pick, "Label1")->text(), "(36.4 for men, 40.4 for women)");
-
   // The golfers by long name, sorted.
-  QStringList names;
-  for (int i = 0; i < pick->Ui().GolferListBox->count(); ++i)
-    names << pick->Ui().GolferListBox->item(i)->text();
-  EXPECT_EQ(names, QStringList({"Al Able", "Bea Best", "Cy High"}));
-
-  QList<QMenu*> menus;
-  for (QAction* top : pick->menuBar()->actions()) menus << top->menu();
-  ASSERT_EQ(menus.size(), 2);
-  EXPECT_EQ(menus[0]->title(), "&File");
-  EXPECT_EQ(menus[1]->title(), "&Activities");
-  QStringList items;
-  for (QAction* action : menus[0]->actions() + menus[1]->actions())
-    items << (action->isSeparator() ? QStringLiteral("-")
-                                    : action->objectName() + "=" + action->text());
+  EXPECT_EQ(ListTexts(pick->Ui().GolferListBox), QStringList({"Al Able", "Bea Best", "Cy High"}));
   EXPECT_EQ(
-      items,
-      QStringList({"Exit1=&Exit", "AddaScore1=&Add a Score",
+      MenuItems(pick),
+      QStringList({"&File", "Exit1=&Exit", "&Activities", "AddaScore1=&Add a Score",
                    "AddaGroupofScores1=Add a &Group of Scores", "EditViewScores1=&Edit/View Scores",
                    "-", "CalculateIndex1=Calculate &Index",
                    "CalculateHandicap1=Calculate &Handicap", "-", "PrintScores1=Print &Scores",
                    "PrintHandicaps1=Print Ha&ndicaps", "-", "Progress1=&Progress",
                    "ExportRounds1=E&xport Rounds...", "ImportRounds1=I&mport Rounds..."}));
-
-  for (const char* name :
-       {"AddAScoreButton", "AddGroupButton", "EditScoresButton", "IndexButton", "HandicapButton",
-        "PrintScoresButton", "PrintHandicapButton", "ExitButton"})
-    EXPECT_TRUE(Find<QPushButton>(pick, name)->isEnabled()) << name;
-  for (const char* name :
-       {"Exit1", "AddaScore1", "AddaGroupofScores1", "EditViewScores1", "CalculateIndex1",
-        "CalculateHandicap1", "PrintScores1", "PrintHandicaps1"})
-    EXPECT_TRUE(Find<QAction>(pick, name)->isEnabled()) << name;
 
   Trigger(pick, "Exit1");
   EXPECT_TRUE(pick.isNull());
@@ -146,30 +119,7 @@ TEST_F(GPickTest, CheckBoxGoesIntoTheCalculationAndIntoTheSettingsFile) {
   EXPECT_FALSE(pick->Ui().chkUseMaxIndex->isChecked());
 }
 
-TEST_F(GPickTest, ReopeningSelectsTheGolferWorkedOnLast) {
-  QPointer<TGPickForm> pick = Open();
-  EXPECT_EQ(SelectedRow(pick->Ui().GolferListBox), 0);  // the first opening: the first golfer
-  pick->Ui().GolferListBox->setCurrentRow(1);
-  Click(pick->Ui().IndexButton);
-  EXPECT_EQ(TGPickForm::SelectedGolfer, 2);
-  IndexLineZ();
-  pick->close();
-
-  pick = Open();
-  EXPECT_EQ(SelectedRow(pick->Ui().GolferListBox), 1);
-  // Activation selects the remembered line again, whatever was clicked since.
-  pick->Ui().GolferListBox->setCurrentRow(2);
-  pick->FormActivate();
-  EXPECT_EQ(SelectedRow(pick->Ui().GolferListBox), 1);
-  pick->close();
-
-  // A remembered golfer beyond the end of a shorter list: the last line.
-  TGPickForm::SelectedGolfer = 7;
-  pick = Open();
-  EXPECT_EQ(SelectedRow(pick->Ui().GolferListBox), 2);
-}
-
-TEST_F(GPickTest, NothingHappensWithoutASelectedGolfer) {
+TEST_F(GPickTest, NothingHappensWithoutASelectedGolferOrScoreFile) {
   QPointer<TGPickForm> pick = Open();
   pick->Ui().GolferListBox->clearSelection();
   Click(pick->Ui().IndexButton);
@@ -179,9 +129,18 @@ TEST_F(GPickTest, NothingHappensWithoutASelectedGolfer) {
   EXPECT_TRUE(OpenWindows<TIndexForm>().empty());
   EXPECT_EQ(TGPickForm::SelectedGolfer, 0);
   EXPECT_TRUE(messages.empty());
+
+  // A missing score file is reported, and the window stays.
+  std::filesystem::remove(folder.Path() / "BEABEST.fwp");
+  pick->Ui().GolferListBox->setCurrentRow(1);
+  Click(pick->Ui().IndexButton);
+  EXPECT_EQ(MessageTexts(), QStringList({"File not found"}));
+  EXPECT_TRUE(OpenWindows<TIndexForm>().empty());
+  EXPECT_TRUE(pick->isVisible());
   pick->close();
 
   // An empty golfer list.
+  messages.clear();
   folder.Write("golfers.fwc", "");
   pick = Open();
   EXPECT_EQ(pick->Ui().GolferListBox->count(), 0);
@@ -191,21 +150,13 @@ TEST_F(GPickTest, NothingHappensWithoutASelectedGolfer) {
   EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(GPickTest, MissingScoreFileIsReportedAndNoDialogOpens) {
-  std::filesystem::remove(folder.Path() / "BEABEST.fwp");
+TEST_F(GPickTest, EachCalculationOpensItsOwnDialogAndTheGolferIsRemembered) {
   QPointer<TGPickForm> pick = Open();
-  pick->Ui().GolferListBox->setCurrentRow(1);
-  Click(pick->Ui().IndexButton);
-  EXPECT_EQ(MessageTexts(), QStringList({"File not found"}));
-  EXPECT_TRUE(OpenWindows<TIndexForm>().empty());
-  EXPECT_TRUE(pick->isVisible());
-}
-
-TEST_F(GPickTest, EachCalculationOpensItsOwnDialogWithoutBlocking) {
-  QPointer<TGPickForm> pick = Open();
+  EXPECT_EQ(SelectedRow(pick->Ui().GolferListBox), 0);  // the first opening: the first golfer
   Click(pick->Ui().IndexButton);
   pick->Ui().GolferListBox->setCurrentRow(1);
   Click(pick->Ui().IndexButton);
+  EXPECT_EQ(TGPickForm::SelectedGolfer, 2);
   std::vector<TIndexForm*> dialogs = OpenWindows<TIndexForm>();
   ASSERT_EQ(dialogs.size(), 2u);
   QStringList firstLines = {dialogs[0]->Ui().Field[1]->text(), dialogs[1]->Ui().Field[1]->text()};
@@ -218,6 +169,22 @@ TEST_F(GPickTest, EachCalculationOpensItsOwnDialogWithoutBlocking) {
   QApplication::processEvents();
   EXPECT_TRUE(pick->isVisible());
   EXPECT_EQ(SelectedRow(pick->Ui().GolferListBox), 1);
+  IndexLineZ();
+  pick->close();
+
+  // The next window selects that golfer too, and again on each activation,
+  // whatever was clicked since.
+  pick = Open();
+  EXPECT_EQ(SelectedRow(pick->Ui().GolferListBox), 1);
+  pick->Ui().GolferListBox->setCurrentRow(2);
+  pick->FormActivate();
+  EXPECT_EQ(SelectedRow(pick->Ui().GolferListBox), 1);
+  pick->close();
+
+  // A remembered golfer beyond the end of a shorter list: the last line.
+  TGPickForm::SelectedGolfer = 7;
+  pick = Open();
+  EXPECT_EQ(SelectedRow(pick->Ui().GolferListBox), 2);
 }
 
 // Add a Score and Edit/View Scores, with the windows that live for the run.
@@ -238,23 +205,24 @@ class GPickRoundTest : public GPickTest {
     return pick;
   }
 
-  static std::string Rounds(int count) {
-    std::string bytes;
-    for (int i = 0; i < count; ++i)
-      bytes += RoundLine(RoundWithDifferential("20010101", 150, "Oak Hills"));
-    return bytes;
-  }
-
-  static int Lines(const std::string& bytes) {
-    return static_cast<int>(std::count(bytes.begin(), bytes.end(), '\n'));
-  }
-
   TScoreForm* entry = nullptr;
 };
 
 TEST_F(GPickRoundTest, AddAScoreStoresTheConfirmedRoundOnce) {
+  // An index below 10 comes with its leading blank; a cancelled entry stores
+  // nothing.
+  folder.Write("BEABEST.fwp", FiveRounds(80));  // 8.0 x 0.96
+  QPointer<TGPickForm> pick = OpenAt(1);
+  Trigger(pick, "AddaScore1");
+  EXPECT_EQ(entry->Ui().IndexField->text(), " 7.7");
+  Click(entry->Ui().CancelButton);
+  EXPECT_FALSE(entry->isVisible());
+  pick->FormActivate();
+  EXPECT_EQ(folder.Read("BEABEST.fwp"), FiveRounds(80));
+  EXPECT_TRUE(messages.empty());
+
   const std::string before = folder.Read("CYHIGH.fwp");
-  QPointer<TGPickForm> pick = OpenAt(2);
+  pick->Ui().GolferListBox->setCurrentRow(2);
   Click(pick->Ui().AddAScoreButton);
   ASSERT_TRUE(entry->isVisible());
   EXPECT_EQ(entry->Opener(), pick.data());
@@ -282,27 +250,6 @@ TEST_F(GPickRoundTest, AddAScoreStoresTheConfirmedRoundOnce) {
   EXPECT_TRUE(messages.empty()) << MessageTexts().join("|").toStdString();
 }
 
-TEST_F(GPickRoundTest, AddAScoreGivesTheIndexWithItsLeadingBlank) {
-  folder.Write("golfers.fwc", "Di Low~DILOW~1~\r\n");
-  std::vector<RoundSpec> low;
-  for (int p = 1; p <= 5; ++p)
-    low.push_back(RoundWithDifferential(December2001(p), 80, "Oak Hills"));
-  folder.Write("DILOW.fwp", ScoreFile(low));
-  QPointer<TGPickForm> pick = OpenAt(0);
-  Trigger(pick, "AddaScore1");
-  EXPECT_EQ(entry->Ui().IndexField->text(), " 7.7");  // 8.0 x 0.96
-}
-
-TEST_F(GPickRoundTest, CancelledEntryStoresNothing) {
-  QPointer<TGPickForm> pick = OpenAt(0);
-  Click(pick->Ui().AddAScoreButton);
-  Click(entry->Ui().CancelButton);
-  EXPECT_FALSE(entry->isVisible());
-  pick->FormActivate();
-  EXPECT_EQ(folder.Read("ALABLE.fwp"), "");
-  EXPECT_TRUE(messages.empty());
-}
-
 TEST_F(GPickRoundTest, AGolferHoldsAtMostTwoHundredRounds) {
   folder.Write("ALABLE.fwp", Rounds(199));
   QPointer<TGPickForm> pick = OpenAt(0);
@@ -320,22 +267,17 @@ TEST_F(GPickRoundTest, AGolferHoldsAtMostTwoHundredRounds) {
                          "add any new scores.  REMEMBER: the last 20 complete scores are used to "
                          "calculate the index.  You should not delete those."}));
   EXPECT_EQ(messages[0].kind, fw::ui::MsgKind::kWarning);
-  EXPECT_EQ(Lines(folder.Read("ALABLE.fwp")), 200);
-}
+  EXPECT_EQ(folder.Read("ALABLE.fwp"), FileWith({round}) + Rounds(199));
 
-TEST_F(GPickRoundTest, TheTwoHundredFirstRoundIsRefusedWhenItComesBack) {
+  // The 201st round is refused when it comes back: the file reached 200
+  // rounds meanwhile.
+  messages.clear();
   folder.Write("ALABLE.fwp", Rounds(199));
-  QPointer<TGPickForm> pick = OpenAt(0);
   Click(pick->Ui().AddAScoreButton);
-  // Meanwhile the golfer's file reaches 200 rounds.
+  ASSERT_TRUE(entry->isVisible());
   folder.Write("ALABLE.fwp", Rounds(200));
   ConfirmRound(entry, "Oak Hills", "90");
-  EXPECT_EQ(
-      MessageTexts(),
-      QStringList({"Bad News!  The score you just entered puts you over the maximum number "
-                   "of scores allowed for a golfer.  It can not be saved.  You must delete "
-                   "some old scores for this golfer before you can enter more scores.",
-                   "Remember, the last 20 complete scores are used to calculate the index."}));
+  EXPECT_EQ(MessageTexts(), kRoundOverTheLimit);
   EXPECT_EQ(messages[0].kind, fw::ui::MsgKind::kInformation);
   EXPECT_EQ(folder.Read("ALABLE.fwp"), Rounds(200));
 }
@@ -348,38 +290,31 @@ TEST_F(GPickRoundTest, RoundIsStoredForTheGolferAddAScoreStartedFor) {
   Click(pick->Ui().IndexButton);
   ASSERT_EQ(OpenWindows<TIndexForm>().size(), 1u);
   EXPECT_EQ(TGPickForm::SelectedGolfer, 2);
-  const fw::TScoreRec round = ConfirmRound(entry, "Oak Hills", "90");
-  EXPECT_EQ(folder.Read("ALABLE.fwp"), FileWith({round}));
-  EXPECT_EQ(folder.Read("BEABEST.fwp"), "");
+  const fw::TScoreRec first = ConfirmRound(entry, "Oak Hills", "90");
+  EXPECT_EQ(folder.Read("ALABLE.fwp"), FileWith({first}));
   pick->FormActivate();
-  EXPECT_EQ(folder.Read("ALABLE.fwp"), FileWith({round}));
-  EXPECT_TRUE(messages.empty());
-}
+  EXPECT_EQ(folder.Read("ALABLE.fwp"), FileWith({first}));
 
-TEST_F(GPickRoundTest, AfterEditViewScoresAConfirmedRoundIsStillStoredForItsGolfer) {
-  QPointer<TGPickForm> pick = OpenAt(0);
+  // Nor does her score list, opened meanwhile, take his round.
+  pick->Ui().GolferListBox->setCurrentRow(0);
   Click(pick->Ui().AddAScoreButton);
   pick->Ui().GolferListBox->setCurrentRow(1);
   Click(pick->Ui().EditScoresButton);
   TGolferForm* scoreList = TGolferForm::Instance();
   ASSERT_TRUE(scoreList->isVisible());
   EXPECT_EQ(scoreList->windowTitle(), "Golfer - Bea Best");
-  // The round typed for Al is his, whatever the list does meanwhile.
-  const fw::TScoreRec round = ConfirmRound(entry, "Oak Hills", "90");
-  EXPECT_EQ(folder.Read("ALABLE.fwp"), FileWith({round}));
+  const fw::TScoreRec second = ConfirmRound(entry, "Oak Hills", "91");
+  EXPECT_EQ(folder.Read("ALABLE.fwp"), FileWith({first, second}));  // the same day: kept in turn
   EXPECT_EQ(folder.Read("BEABEST.fwp"), "");
-
   EXPECT_EQ(scoreList->Ui().ScoresListBox->count(), 0);
   EXPECT_FALSE(scoreList->ScoresChanged);
+  EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(GPickRoundTest, EditViewScoresShowsTheGolfersScoreList) {
   QPointer<TGPickForm> pick = OpenAt(2);
   // A double-click on a golfer does the same as the button.
-  QListWidget* list = pick->Ui().GolferListBox;
-  const QPoint line = list->visualItemRect(list->item(2)).center();
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, line);
-  QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, line);
+  DoubleClickLine(pick->Ui().GolferListBox, 2);
   TGolferForm* scoreList = TGolferForm::Instance();
   ASSERT_TRUE(scoreList->isVisible());
   EXPECT_EQ(scoreList->Ui().GolferName->text(), "CYHIGH.fwp");
